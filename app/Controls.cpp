@@ -1,0 +1,300 @@
+#include "app/Controls.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cmath>
+
+namespace kit {
+
+QFont font(const QString &family, double points, bool bold)
+{
+    QFont f(family);
+    f.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0 * twips::zoom()))));
+    f.setBold(bold);
+    return f;
+}
+
+void installFontSubstitutions()
+{
+    const QStringList families = QFontDatabase::families();
+    auto firstInstalled = [&](const QStringList &wanted) {
+        for (const QString &name : wanted)
+            if (families.contains(name, Qt::CaseInsensitive))
+                return name;
+        return wanted.last();
+    };
+    const QString sans = firstInstalled({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    const QString arial = firstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    const QString school = firstInstalled({QStringLiteral("Ecolier_court"), QStringLiteral("Ecolier Court"),
+                                           QStringLiteral("Ecolier_lignes_court"), QStringLiteral("DejaVu Serif"),
+                                           sans});
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitution(QStringLiteral("Verdana"), sans);
+    QFont::insertSubstitution(QStringLiteral("Arial"), arial);
+    QFont::insertSubstitution(QStringLiteral("ARIAL"), arial);
+    QFont::insertSubstitution(QStringLiteral("Lateinaus"), school);
+}
+
+const QColor systemWindowColour()
+{
+    return QColor(240, 240, 240);
+}
+
+} // namespace kit
+
+// ---- Label
+
+Label::Label(QWidget *parent, const QString &name, const QRect &twips, const QString &caption)
+    : QLabel(parent), TwipsPlaced(this)
+{
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setRectTwips(twips);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setText(shown);
+    if (accessibleName().isEmpty() || property("captionIsName").toBool()) {
+        setAccessibleName(shown);
+        setProperty("captionIsName", true);
+    }
+}
+
+void Label::setTextColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+void Label::setBackgroundColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Label::setTransparentBackground()
+{
+    setAutoFillBackground(false);
+}
+
+void Label::setSingleBorder(bool on)
+{
+    if (on) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, p.color(QPalette::WindowText));
+        setPalette(p);
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+    }
+}
+
+void Label::setFontSpec(const QString &family, double points, bool bold)
+{
+    setFont(kit::font(family, points, bold));
+}
+
+void Label::setCentred(bool centred)
+{
+    setAlignment(centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+// ---- Button
+
+Button::Button(QWidget *parent, const QString &name, const QRect &twips, const QString &caption)
+    : QPushButton(caption, parent), TwipsPlaced(this)
+{
+    setObjectName(name);
+    setFont(kit::font(QStringLiteral("MS Sans Serif"), 12, true));
+    setAutoDefault(false);
+    setRectTwips(twips);
+}
+
+// ---- Picture
+
+namespace {
+
+QString picturePath(const QString &svgFile)
+{
+    return QStringLiteral(":/pictures/") + svgFile;
+}
+
+} // namespace
+
+Picture::Picture(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
+                 const QString &accessibleName)
+    : QLabel(parent), TwipsPlaced(this), svgFile_(svgFile)
+{
+    setObjectName(name);
+    setAccessibleName(accessibleName);
+    setAlignment(Qt::AlignCenter);
+    setRectTwips(twips);
+    render();
+}
+
+void Picture::setBackgroundColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Picture::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    render();
+}
+
+void Picture::render()
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    QSvgRenderer renderer(picturePath(svgFile_));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
+    }
+    setPixmap(pixmap);
+}
+
+// ---- PictureButton
+
+PictureButton::PictureButton(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
+                             const QString &accessibleName)
+    : QAbstractButton(parent), TwipsPlaced(this), svgFile_(svgFile),
+      renderer_(new QSvgRenderer(picturePath(svgFile), this))
+{
+    setObjectName(name);
+    setAccessibleName(accessibleName);
+    setToolTip(accessibleName);
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    setRectTwips(twips);
+}
+
+PictureButton::~PictureButton() = default;
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (renderer_->isValid())
+        renderer_->render(&painter, QRectF(rect()));
+    if (isDown())
+        painter.fillRect(rect(), QColor(0, 0, 0, 40));
+    if (hasFocus()) {
+        QPen pen(QColor(0, 90, 200), 2, Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+// ---- ScrollBar
+
+ScrollBar::ScrollBar(QWidget *parent, const QString &name, const QRect &twips, int minimum, int maximum)
+    : QScrollBar(Qt::Horizontal, parent), TwipsPlaced(this)
+{
+    setObjectName(name);
+    setRange(minimum, maximum);
+    setSingleStep(1);
+    setPageStep(1);
+    setFocusPolicy(Qt::StrongFocus);
+    setRectTwips(twips);
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    // Qt's horizontal scroll bar may run the arrow keys inverted; here Right and Up always count up.
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        triggerAction(SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        triggerAction(SliderSingleStepSub);
+        break;
+    case Qt::Key_PageUp:
+        triggerAction(SliderPageStepAdd);
+        break;
+    case Qt::Key_PageDown:
+        triggerAction(SliderPageStepSub);
+        break;
+    case Qt::Key_Home:
+        triggerAction(SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        triggerAction(SliderToMaximum);
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// ---- ListBox
+
+ListBox::ListBox(QWidget *parent, const QString &name, const QRect &twips)
+    : QListWidget(parent), TwipsPlaced(this)
+{
+    setObjectName(name);
+    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    setRectTwips(twips);
+}
+
+void ListBox::setListIndex(int row)
+{
+    if (row < 0) {
+        setCurrentRow(-1);
+        clearSelection();
+    } else {
+        setCurrentRow(row);
+    }
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    // Enter on a row does what a double-click does, so the list works without a mouse.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit doubleClicked();
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}

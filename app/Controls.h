@@ -1,0 +1,129 @@
+#pragma once
+
+#include "app/Twips.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+class QSvgRenderer;
+
+namespace kit {
+
+// A font by the program's Windows face name (substituted at start-up) and point size, sized in
+// pixels so that text fits the twips layout whatever the screen's dots per inch.
+QFont font(const QString &family, double points, bool bold = false);
+// The faces the program names, mapped to installed ones; call once before the first window.
+void installFontSubstitutions();
+
+const QColor systemWindowColour(); // "the system window colour" of a window's background
+
+} // namespace kit
+
+// A text label; the caption keeps the program's own text (CRs included), the display breaks lines.
+class Label : public QLabel, public TwipsPlaced
+{
+    Q_OBJECT
+public:
+    Label(QWidget *parent, const QString &name, const QRect &twips, const QString &caption = QString());
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString &caption);
+
+    void setTextColour(const QColor &colour);
+    void setBackgroundColour(const QColor &colour);
+    void setTransparentBackground();
+    void setSingleBorder(bool on);
+    void setFontSpec(const QString &family, double points, bool bold);
+    void setCentred(bool centred = true);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString caption_;
+};
+
+// A command button with a letter-spaced caption and the program's 12 pt bold face.
+class Button : public QPushButton, public TwipsPlaced
+{
+    Q_OBJECT
+public:
+    Button(QWidget *parent, const QString &name, const QRect &twips, const QString &caption);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+};
+
+// A small fixed picture from the program's own SVG set (":/pictures/<file>").
+class Picture : public QLabel, public TwipsPlaced
+{
+    Q_OBJECT
+public:
+    Picture(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
+            const QString &accessibleName);
+
+    void setBackgroundColour(const QColor &colour);
+    QString svgFile() const { return svgFile_; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void render();
+
+    QString svgFile_;
+};
+
+// A picture that reacts to a click: a real button, so keyboards and screen readers reach it.
+class PictureButton : public QAbstractButton, public TwipsPlaced
+{
+    Q_OBJECT
+public:
+    PictureButton(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
+                  const QString &accessibleName);
+    ~PictureButton() override;
+
+    QString svgFile() const { return svgFile_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString svgFile_;
+    QSvgRenderer *renderer_;
+};
+
+// The answer picker: a horizontal scroll bar whose Right and Up keys raise the value.
+class ScrollBar : public QScrollBar, public TwipsPlaced
+{
+    Q_OBJECT
+public:
+    ScrollBar(QWidget *parent, const QString &name, const QRect &twips, int minimum, int maximum);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A list box whose double-click counts anywhere in it, also below the last row.
+class ListBox : public QListWidget, public TwipsPlaced
+{
+    Q_OBJECT
+public:
+    ListBox(QWidget *parent, const QString &name, const QRect &twips);
+
+    int listIndex() const { return currentRow(); } // -1 when no row is selected
+    void setListIndex(int row);
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class Form;
+
+// A rectangle shape ("Figur"): a frame, a filled band or a growing bar, in twips.
+class Shape
+{
+public:
+    Shape(Form *owner, const QString &name, const QRect &twips);
+
+    QString name() const { return name_; }
+    QRect rectTwips() const { return rect_; }
+    int leftTwips() const { return rect_.x(); }
+    int widthTwips() const { return rect_.width(); }
+    void setRectTwips(const QRect &rect);
+    void setWidthTwips(int width);
+    void setLeftTwips(int left);
+
+    QColor borderColour() const { return border_; }
+    int borderWidth() const { return borderWidth_; }
+    void setBorder(const QColor &colour, int widthPixels);
+    void setNoBorder() { setBorder(QColor(), 0); }
+    bool filled() const { return fill_.isValid(); }
+    QColor fillColour() const { return fill_; }
+    void setFill(const QColor &colour);
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible);
+
+private:
+    Form *owner_;
+    QString name_;
+    QRect rect_;
+    QColor border_ = Qt::black;
+    int borderWidth_ = 1;
+    QColor fill_;
+    bool visible_ = true;
+};
+
+// A straight line ("Linie") between two points in twips.
+struct Line
+{
+    QString name;
+    QPoint from;
+    QPoint to;
+    QColor colour = Qt::black;
+    int widthPixels = 1;
+};
+
+// What a window's drawing methods leave on its surface; kept as a list so that it is repainted
+// whenever the window is covered or shown again, and so tests can read what was drawn.
+struct DrawOp
+{
+    enum class Kind { Line, Text };
+    Kind kind = Kind::Line;
+    QPoint from;        // twips; for text the top-left corner
+    QPoint to;
+    QString text;
+    double points = 0;  // font size of text
+    QColor colour = Qt::black;
+};
+
+class DrawingSurface
+{
+public:
+    explicit DrawingSurface(Form *owner) : owner_(owner) {}
+
+    void clear();
+    void line(QPoint from, QPoint to, const QColor &colour = Qt::black);
+    void print(QPoint topLeft, const QString &text, double points, const QColor &colour = Qt::black);
+    const QList<DrawOp> &ops() const { return ops_; }
+
+private:
+    Form *owner_;
+    QList<DrawOp> ops_;
+};
+
+// A window of the program: fixed client size in twips, created once, then only hidden and shown.
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    Form(const QString &name, const QSize &clientTwips, const QColor &background);
+    ~Form() override;
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    QSize clientTwips() const { return clientTwips_; }
+
+    Shape *addShape(const QString &name, const QRect &twips);
+    Shape *shape(const QString &name) const;
+    const std::vector<std::unique_ptr<Shape>> &shapes() const { return shapes_; }
+    Line *addLine(const QString &name, QPoint from, QPoint to, const QColor &colour = Qt::black, int widthPixels = 1);
+    const std::vector<std::unique_ptr<Line>> &lines() const { return lines_; }
+    DrawingSurface &surface() { return surface_; }
+
+    // Shows the window non-modally and brings it to the front.
+    void showWindow();
+    void centreOnScreen();
+
+protected:
+    // With key preview on, previewKey sees every key pressed anywhere in the window before the
+    // focused control does; returning true consumes the key.
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+    virtual bool previewKey(QKeyEvent *event);
+    // The frame's close control; the window itself is never closed, only hidden.
+    virtual void closeRequested();
+    // The window became the active one.
+    virtual void activated();
+
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QSize clientTwips_;
+    std::vector<std::unique_ptr<Shape>> shapes_;
+    std::vector<std::unique_ptr<Line>> lines_;
+    DrawingSurface surface_;
+    bool keyPreview_ = false;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/Seams.h"
+
+// Message and input boxes as the child sees them: German buttons, CRs shown as line breaks.
+class QtDialogs final : public Dialogs
+{
+public:
+    void message(const QString &text, const QString &title) override;
+    Answer question(const QString &text, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override;
+    void beep() override;
+
+    // The program's texts end lines with CR alone; Qt breaks lines on LF.
+    static QString displayText(const QString &text);
+};

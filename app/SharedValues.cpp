@@ -1,0 +1,7 @@
+#include "app/SharedValues.h"
+
+SharedValues &shared()
+{
+    static SharedValues values;
+    return values;
+}

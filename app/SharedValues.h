@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The four values every window of the program shares for one run.
+struct SharedValues
+{
+    qint16 numberRange = 10;   // "Zahlen bis": 10 to 20
+    int taskKind = 0;          // 0 = not set yet; the generator treats it as kind 1
+    int expectedAnswer = 0;    // what the child has to produce for the current task
+    qint16 rewardRounds = 0;   // reward game rounds, shown on the start page
+};
+
+SharedValues &shared();

@@ -1,0 +1,27 @@
+#pragma once
+
+// Every window exists once: created (and loaded) the first time it is asked for, afterwards only
+// hidden and shown until the program ends.
+
+class StartPage;
+class NumberLineScreen;
+class NumberSetScreen;
+class CompletingScreen;
+class SequenceScreen;
+class CalculationScreen;
+class MemoryGame;
+
+StartPage &form1();
+NumberLineScreen &Form2();
+NumberSetScreen &Form3();
+CompletingScreen &Form4();
+SequenceScreen &Form5();
+CalculationScreen &Form6();
+MemoryGame &memo();
+
+// Whether a window has been created yet (without creating it).
+bool isStartPageLoaded();
+bool isForm6Loaded();
+
+// Destroys every window without running its closing code: at program end, and between tests.
+void unloadAllWindows();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QtGlobal>
+#include <random>
+
+// The program's one random generator: uniform in [0, 1).
+class Random
+{
+public:
+    void seed(quint32 value);
+    double next();
+    // Int(Rnd * n): a whole number from 0 to n - 1.
+    int below(int n);
+
+private:
+    std::mt19937 engine_{0};
+};
+
+Random &rng();
+// Seeds the one generator from the time of day, as every window that reseeds does.
+void reseedFromClock();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "exercises/ExerciseScreen.h"
+
+class Label;
+
+class CompletingScreen : public ExerciseScreen
+{
+    Q_OBJECT
+public:
+    CompletingScreen();
+
+    void applyTask(const Task &task) override;
+    void showEntry() override;
+    void showHelp() override;
+    void resetGame() override;
+
+protected:
+    void rightAnswerMove() override;
+    void wrongAnswerMove() override;
+};

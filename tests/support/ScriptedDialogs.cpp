@@ -1,0 +1,77 @@
+#include "support/ScriptedDialogs.h"
+
+#include "app/Controls.h"
+#include "app/SharedValues.h"
+#include "app/Windows.h"
+#include "engine/Random.h"
+
+ScriptedDialogs::ScriptedDialogs()
+{
+    seams::setDialogs(this);
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    seams::setDialogs(nullptr);
+}
+
+int ScriptedDialogs::count(Kind kind) const
+{
+    int n = 0;
+    for (const Box &box : boxes_)
+        n += box.kind == kind ? 1 : 0;
+    return n;
+}
+
+void ScriptedDialogs::message(const QString &text, const QString &title)
+{
+    boxes_.append({Kind::Message, title, text, {}});
+    if (!messageActions_.isEmpty())
+        messageActions_.dequeue()();
+}
+
+Dialogs::Answer ScriptedDialogs::question(const QString &text, const QString &title)
+{
+    boxes_.append({Kind::Question, title, text, {}});
+    return answers_.isEmpty() ? Answer::No : answers_.dequeue();
+}
+
+QString ScriptedDialogs::inputBox(const QString &prompt, const QString &title, const QString &proposed)
+{
+    boxes_.append({Kind::Input, title, prompt, proposed});
+    return inputs_.isEmpty() ? QString() : inputs_.dequeue();
+}
+
+void ScriptedDialogs::beep()
+{
+    boxes_.append({Kind::Beep, {}, {}, {}});
+}
+
+FixedClock::FixedClock()
+{
+    seams::setClock(this);
+}
+
+FixedClock::~FixedClock()
+{
+    seams::setClock(nullptr);
+}
+
+TestWorld::TestWorld()
+{
+    static bool fontsReady = false;
+    if (!fontsReady) {
+        kit::installFontSubstitutions();
+        fontsReady = true;
+    }
+    unloadAllWindows();
+    shared() = SharedValues();
+    rng().seed(4711);
+    seams::setEndProgram([this] { ++endProgramCalls; });
+}
+
+TestWorld::~TestWorld()
+{
+    unloadAllWindows();
+    seams::setEndProgram({});
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/Seams.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+// Records every box the program shows and answers from a script; unscripted questions answer
+// No and unscripted input boxes answer as if cancelled.
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    enum class Kind { Message, Question, Input, Beep };
+    struct Box
+    {
+        Kind kind;
+        QString title;
+        QString text;
+        QString proposed; // input boxes only
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void answerYes() { answers_.enqueue(Answer::Yes); }
+    void answerNo() { answers_.enqueue(Answer::No); }
+    void answerInput(const QString &text) { inputs_.enqueue(text); }
+    // Runs inside the next message box (while it is "open"), e.g. to look at the screen then.
+    void onNextMessage(std::function<void()> action) { messageActions_.enqueue(std::move(action)); }
+
+    const QList<Box> &boxes() const { return boxes_; }
+    int count() const { return int(boxes_.size()); }
+    int count(Kind kind) const;
+    Box last() const { return boxes_.isEmpty() ? Box{Kind::Message, {}, {}, {}} : boxes_.last(); }
+    void clear() { boxes_.clear(); }
+
+    void message(const QString &text, const QString &title) override;
+    Answer question(const QString &text, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override;
+    void beep() override;
+
+private:
+    QList<Box> boxes_;
+    QQueue<Answer> answers_;
+    QQueue<QString> inputs_;
+    QQueue<std::function<void()>> messageActions_;
+};
+
+// A clock that stands still where the test puts it.
+class FixedClock final : public Clock
+{
+public:
+    FixedClock();
+    ~FixedClock() override;
+    int seconds = 12345;
+    int secondsSinceMidnight() const override { return seconds; }
+};
+
+// Everything a window test needs: scripted dialogs, a fixed clock, a recorded program end, a
+// fresh set of windows and shared values. Create one per test function (in init()).
+class TestWorld
+{
+public:
+    TestWorld();
+    ~TestWorld();
+
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    int endProgramCalls = 0;
+};
