@@ -2,8 +2,11 @@
 
 #include "app/Controls.h"
 #include "app/SharedValues.h"
+#include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
+
+#include <QFile>
 
 ScriptedDialogs::ScriptedDialogs()
 {
@@ -66,12 +69,23 @@ TestWorld::TestWorld()
     }
     unloadAllWindows();
     shared() = SharedValues();
-    rng().seed(4711);
     seams::setEndProgram([this] { ++endProgramCalls; });
+
+    previousDirectory_ = QDir::currentPath();
+    QFile settings(workingDirectory.filePath(QStringLiteral("QUARIMO.INI")));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write(" 10 \r\n");
+    settings.close();
+    QDir::setCurrent(workingDirectory.path());
+
+    form1();
+    dialogs.clear();
+    rng().seed(4711);
 }
 
 TestWorld::~TestWorld()
 {
     unloadAllWindows();
     seams::setEndProgram({});
+    QDir::setCurrent(previousDirectory_);
 }

@@ -2,7 +2,9 @@
 
 #include "app/Seams.h"
 
+#include <QDir>
 #include <QList>
+#include <QTemporaryDir>
 #include <QQueue>
 #include <QString>
 
@@ -58,7 +60,9 @@ public:
 };
 
 // Everything a window test needs: scripted dialogs, a fixed clock, a recorded program end, a
-// fresh set of windows and shared values. Create one per test function (in init()).
+// fresh set of windows and shared values, and a working directory of its own holding a settings
+// file for range 10. The start page is loaded (as it is in the program before any other window)
+// and the box list is empty. Create one per test function (in init()).
 class TestWorld
 {
 public:
@@ -68,4 +72,8 @@ public:
     ScriptedDialogs dialogs;
     FixedClock clock;
     int endProgramCalls = 0;
+    QTemporaryDir workingDirectory;
+
+private:
+    QString previousDirectory_;
 };

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite headless.
+# Usage: scripts/test.sh [build-directory] [extra cmake arguments...]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build}"
+shift || true
+"$root/scripts/setup.sh" "$build" "$@"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
