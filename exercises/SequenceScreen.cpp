@@ -21,7 +21,8 @@ SequenceScreen::SequenceScreen()
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("vorwärts"), 8);
     Bezeichnung6 = new Label(this, QStringLiteral("Bezeichnung6"), QRect(1560, 360, 3375, 495),
                              QStringLiteral("Welche Zahl fehlt?"));
-    Bezeichnung6->setFontSpec(QStringLiteral("MS Sans Serif"), 18, true);
+    // The narrower face keeps the whole question between the two mode buttons.
+    Bezeichnung6->setFontSpec(QStringLiteral("Arial"), 18, true);
     Bezeichnung6->setTextColour(orange);
     Bezeichnung6->setCentred();
     Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(4920, 360, 1455, 495), QStringLiteral("rückwärts"), 9);

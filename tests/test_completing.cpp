@@ -96,6 +96,20 @@ private slots:
         QCOMPARE(screen.focusWidget(), screen.HBildlauf1);
     }
 
+    void equationDigitsFitTheirBoxes()
+    {
+        CompletingScreen &screen = openScreen(20);
+        for (Label *label : {screen.Bezeichnung3, screen.Bezeichnung5, screen.Bezeichnung7}) {
+            label->setCaption(QStringLiteral("20"));
+            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(label->objectName()));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 10 <=
+                         label->width(),
+                     qPrintable(label->objectName()));
+        }
+        for (Label *label : {screen.Bezeichnung4, screen.Bezeichnung6})
+            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(label->objectName()));
+    }
+
     void zehnerButtonNamesTheRange_data()
     {
         QTest::addColumn<int>("range");

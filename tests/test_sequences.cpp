@@ -114,6 +114,17 @@ private slots:
         QCOMPARE(world->dialogs.count(), 0);
     }
 
+    void numbersFitTheirBoxes()
+    {
+        SequenceScreen &screen = openScreen(20);
+        for (int i = 1; i <= 5; ++i) {
+            screen.box(i)->setCaption(QStringLiteral("20"));
+            QVERIFY(screen.box(i)->sizeHint().height() <= screen.box(i)->height());
+            QVERIFY(screen.box(i)->sizeHint().width() <= screen.box(i)->width());
+        }
+        QVERIFY(screen.Bezeichnung6->sizeHint().width() <= screen.Bezeichnung6->width());
+    }
+
     void walkerGoesBackNeverBelowStart()
     {
         SequenceScreen &screen = openScreen();
