@@ -111,6 +111,9 @@ void Label::setFontSpec(const QString &family, double points, bool bold)
 void Label::setCentred(bool centred)
 {
     setAlignment(centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    // A framed QLabel indents its text by half an "x" from the edge it is aligned to, the top
+    // included, which pushes one line of large digits out through the bottom of its box.
+    setIndent(centred ? 0 : -1);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)

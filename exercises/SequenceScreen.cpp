@@ -1,19 +1,152 @@
 #include "exercises/SequenceScreen.h"
 
 #include "app/Controls.h"
+#include "app/SharedValues.h"
 #include "engine/Task.h"
+#include "engine/TextHelpers.h"
+
+namespace {
+
+const QColor orange(255, 128, 0);
+constexpr std::array<int, 5> boxLefts{1200, 2040, 2880, 3720, 4560};
+constexpr int boxTop = 1800;
+constexpr int roofTop = 1320;
+constexpr int roofWidth = 720;
+
+} // namespace
 
 SequenceScreen::SequenceScreen()
     : ExerciseScreen(QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad)
 {
-    buildCommonControls(QRect(480, 3480, 1095, 375), QRect(1680, 3480, 2655, 375), QRect(4440, 3480, 1095, 375),
-                        QRect(5640, 3480, 375, 375), QStringLiteral("Befehl5"));
+    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("vorwärts"), 8);
+    Bezeichnung6 = new Label(this, QStringLiteral("Bezeichnung6"), QRect(1560, 360, 3375, 495),
+                             QStringLiteral("Welche Zahl fehlt?"));
+    // The narrower face keeps the whole question between the two mode buttons.
+    Bezeichnung6->setFontSpec(QStringLiteral("Arial"), 18, true);
+    Bezeichnung6->setTextColour(orange);
+    Bezeichnung6->setCentred();
+    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(4920, 360, 1455, 495), QStringLiteral("rückwärts"), 9);
 
+    Figur1 = addShape(QStringLiteral("Figur1"), QRect(120, 1080, 6255, 1575));
+    Figur1->setBorder(orange, 2);
+
+    for (int i = 0; i < 5; ++i) {
+        const int left = boxLefts[size_t(i)];
+        const QPoint peak(left + roofWidth / 2, roofTop);
+        addLine(QStringLiteral("Linie%1").arg(2 * i + 1), QPoint(left, boxTop), peak);
+        addLine(QStringLiteral("Linie%1").arg(2 * i + 2), peak, QPoint(left + roofWidth, boxTop));
+
+        auto *label = new Label(this, QStringLiteral("Bezeichnung%1").arg(i + 1), QRect(left, boxTop, 735, 615),
+                                QStringLiteral("?"));
+        label->setFontSpec(QStringLiteral("MS Sans Serif"), 24, true);
+        label->setTextColour(orange);
+        label->setSingleBorder(true);
+        label->setCentred();
+        boxes_[size_t(i)] = label;
+    }
+    Bezeichnung1 = boxes_[0];
+    Bezeichnung2 = boxes_[1];
+    Bezeichnung3 = boxes_[2];
+    Bezeichnung4 = boxes_[3];
+    Bezeichnung5 = boxes_[4];
+
+    buildCommonControls(QRect(480, 2880, 1095, 375), QRect(1680, 2880, 2655, 375), QRect(4440, 2880, 1095, 375),
+                        QRect(5640, 2880, 375, 375), QStringLiteral("Befehl5"));
+    Befehl5 = helpButton;
+
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(walkStart, 4200, 495, 495), QStringLiteral("walker.svg"),
+                        QStringLiteral("Wanderer"));
+    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(5880, 4200, 495, 495), QStringLiteral("pond.svg"),
+                        QStringLiteral("Teich"));
 }
 
-void SequenceScreen::applyTask(const Task &) { HBildlauf1->setValue(0); }
-void SequenceScreen::showEntry() {}
-void SequenceScreen::showHelp() {}
-void SequenceScreen::resetGame() {}
-void SequenceScreen::rightAnswerMove() {}
-void SequenceScreen::wrongAnswerMove() {}
+Label *SequenceScreen::box(int number) const
+{
+    return number >= 1 && number <= 5 ? boxes_[size_t(number - 1)] : nullptr;
+}
+
+bool SequenceScreen::backward() const
+{
+    return shared().taskKind == 9;
+}
+
+void SequenceScreen::applyTask(const Task &task)
+{
+    if (task.kind != 8 && task.kind != 9)
+        return;
+    HBildlauf1->setValue(0);
+    if (task.kind == 8) {
+        Bezeichnung1->setCaption(text::plain(task.s));
+        Bezeichnung2->setCaption(QStringLiteral("0"));
+        Bezeichnung3->setCaption(QString());
+        Bezeichnung4->setCaption(QString());
+        Bezeichnung5->setCaption(QString());
+        currentBox_ = 2;
+    } else {
+        Bezeichnung1->setCaption(QString());
+        Bezeichnung2->setCaption(QString());
+        Bezeichnung3->setCaption(QString());
+        Bezeichnung4->setCaption(QStringLiteral("0"));
+        Bezeichnung5->setCaption(text::plain(task.s));
+        currentBox_ = 4;
+    }
+}
+
+void SequenceScreen::showEntry()
+{
+    const int value = HBildlauf1->value();
+    focusAnswer();
+    // The given end box is never overwritten.
+    const bool fillable = backward() ? currentBox_ >= 1 && currentBox_ <= 4 : currentBox_ >= 2 && currentBox_ <= 5;
+    if (fillable)
+        box(currentBox_)->setCaption(text::plain(value));
+}
+
+void SequenceScreen::checkAnswer()
+{
+    focusAnswer();
+    if (HBildlauf1->value() != shared().expectedAnswer) {
+        wrongAnswerMove();
+        return;
+    }
+    const int filled = currentBox_;
+    const int direction = backward() ? -1 : 1;
+    currentBox_ = filled + direction;
+    HBildlauf1->setValue(0); // shows 0 in the next box
+    shared().expectedAnswer += direction;
+    rightAnswerMove();
+    if (filled == (backward() ? 1 : 5))
+        newTask();
+}
+
+void SequenceScreen::showHelp()
+{
+    QString sequence;
+    if (backward()) {
+        const int last = text::captionNumber(Bezeichnung5->caption());
+        for (int i = 0; i < 5; ++i)
+            sequence = text::signedNumber(last - i) + QStringLiteral("  ") + sequence;
+    } else {
+        const int first = text::captionNumber(Bezeichnung1->caption());
+        for (int i = 0; i < 5; ++i)
+            sequence += QLatin1Char(' ') + text::signedNumber(first + i) + QLatin1Char(' ');
+    }
+    showHelpText(sequence + text::CR + text::CR, QStringLiteral("Hilfe: Zahlfolgen"));
+}
+
+void SequenceScreen::resetGame()
+{
+    Bild1->setLeftTwips(walkStart);
+}
+
+void SequenceScreen::rightAnswerMove()
+{
+    Bild1->setLeftTwips(Bild1->leftTwips() + walkStep);
+    if (Bild1->leftTwips() >= walkGoal)
+        winRun();
+}
+
+void SequenceScreen::wrongAnswerMove()
+{
+    Bild1->setLeftTwips(qMax(walkStart, Bild1->leftTwips() - walkStep));
+}

@@ -2,8 +2,15 @@
 
 #include "exercises/ExerciseScreen.h"
 
-class Label;
+#include <array>
 
+class Label;
+class Picture;
+class Shape;
+
+// "Zahlfolgen": five boxes of consecutive numbers; one end box is given and the child fills
+// the other four one after another. A walker goes on towards the pond on right entries and
+// back on wrong ones.
 class SequenceScreen : public ExerciseScreen
 {
     Q_OBJECT
@@ -14,8 +21,37 @@ public:
     void showEntry() override;
     void showHelp() override;
     void resetGame() override;
+    // Judges the entry in the current box; a right one moves on to the next box.
+    void checkAnswer() override;
+
+    // The box the child fills next, 1 to 5 from the left (0 or 6 once a task is done).
+    int currentBox() const { return currentBox_; }
+    Label *box(int number) const; // 1 to 5
+
+    Button *Befehl3 = nullptr;       // "vorwärts"
+    Button *Befehl4 = nullptr;       // "rückwärts"
+    Button *Befehl5 = nullptr;       // " ?" (the help button)
+    Label *Bezeichnung1 = nullptr;   // the five boxes, left to right
+    Label *Bezeichnung2 = nullptr;
+    Label *Bezeichnung3 = nullptr;
+    Label *Bezeichnung4 = nullptr;
+    Label *Bezeichnung5 = nullptr;
+    Label *Bezeichnung6 = nullptr;   // "Welche Zahl fehlt?"
+    Shape *Figur1 = nullptr;         // frame about the boxes
+    Picture *Bild1 = nullptr;        // the walker
+    Picture *Bild2 = nullptr;        // the pond
+
+    static constexpr int walkStart = 120;
+    static constexpr int walkStep = 100;
+    static constexpr int walkGoal = 5400;
 
 protected:
     void rightAnswerMove() override;
     void wrongAnswerMove() override;
+
+private:
+    bool backward() const;
+
+    std::array<Label *, 5> boxes_{};
+    int currentBox_ = 2;
 };
