@@ -1,7 +1,220 @@
 #include "games/MemoryGame.h"
 
+#include "app/Controls.h"
+#include "app/Seams.h"
+#include "app/StartPage.h"
+#include "app/Windows.h"
+#include "engine/Random.h"
+#include "engine/TextHelpers.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+const QColor cardBack(0, 0, 192);
+const QColor cardBackAfterGame(0, 0, 128);
+const QColor foundCard(255, 255, 255);
+
+// A label with a thin black frame whatever its text colour: a found card keeps only this frame.
+class FramedLabel : public Label
+{
+public:
+    FramedLabel(QWidget *parent, const QString &name, const QRect &twips) : Label(parent, name, twips)
+    {
+        setFrameStyle(QFrame::NoFrame);
+        setContentsMargins(2, 1, 1, 1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        Label::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// A card: clicked with the mouse, or reached with Tab and turned with Space or Enter.
+class CardLabel : public FramedLabel
+{
+public:
+    CardLabel(QWidget *parent, const QString &name, const QRect &twips) : FramedLabel(parent, name, twips)
+    {
+        // Tab only, so a mouse click never leaves a focus mark on the board.
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            event->accept();
+            emit clicked();
+            return;
+        default:
+            FramedLabel::keyPressEvent(event);
+        }
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        FramedLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(255, 170, 0), 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -3, -3));
+    }
+};
+
+// Our stand-in for the window font runs wider than the original face: narrow the letters until the
+// wrapped caption fits the label's height, so no line is cut off.
+void condenseToFit(Label *label)
+{
+    QFont f = label->font();
+    for (int stretch : {100, 90, 85, 80, 75, 70}) {
+        f.setStretch(stretch);
+        const QRect room = label->contentsRect();
+        const QRect needed =
+            QFontMetrics(f).boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, label->text());
+        if (needed.height() <= room.height())
+            break;
+    }
+    label->setFont(f);
+}
+
+} // namespace
+
 MemoryGame::MemoryGame() : Form(QStringLiteral("memo"), QSize(5805, 5325), Qt::white)
 {
     setCaption(QStringLiteral("Memory"));
+    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+
+    auto *instructions = new FramedLabel(this, QStringLiteral("Bezeichnung19"), QRect(360, 120, 4335, 495));
+    instructions->setCaption(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an "
+                                            "und suche alle Zahlenpaare !"));
+    instructions->setFontSpec(QStringLiteral("MS Sans Serif"), 8.25, true);
+    instructions->setBackgroundColour(QColor(192, 192, 192));
+    instructions->setTextColour(QColor(0, 0, 192));
+    instructions->setCentred(false);
+    instructions->setWordWrap(true);
+    condenseToFit(instructions);
+    Bezeichnung19 = instructions;
+
+    Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(4680, 120, 735, 495), QStringLiteral("STOP"));
+    Befehl1->setFont(font());
+    connect(Befehl1, &QPushButton::clicked, this, [this] { stopGame(); });
+
+    for (int n = 1; n <= memory::cardCount; ++n) {
+        const int row = (n - 1) / 6;
+        const int column = (n - 1) % 6;
+        auto *card = new CardLabel(this, QStringLiteral("Bezeichnung") + text::plain(n),
+                                   QRect(480 + 840 * column, 1080 + 1320 * row, 615, 1095));
+        card->setFontSpec(QStringLiteral("MS Sans Serif"), 13.5, true);
+        card->setBackgroundColour(cardBack);
+        card->setTextColour(Qt::white);
+        card->setCentred(false);
+        card->setWordWrap(true);
+        card->setProperty("captionIsName", false);
+        connect(card, &Label::clicked, this, [this, n] { revealCard(n); });
+        cards_[n - 1] = card;
+        describeCard(n);
+    }
+
     centreOnScreen();
+}
+
+Label *MemoryGame::card(int number) const
+{
+    if (number < 1 || number > memory::cardCount)
+        return nullptr;
+    return cards_[number - 1];
+}
+
+void MemoryGame::revealCard(int number)
+{
+    const MemoryBoard::Turn turn = board_.reveal(number, rng());
+    if (turn.ignored)
+        return;
+    if (turn.hiddenFirst > 0)
+        hideOpenPair(turn.hiddenFirst, turn.hiddenSecond);
+    card(turn.shown)->setCaption(memory::faceCaption(board_.digitOn(turn.shown)));
+    describeCard(turn.shown);
+    if (turn.foundFirst > 0)
+        markPairFound(turn.foundFirst, turn.foundSecond);
+    if (turn.gameOver)
+        endGame();
+}
+
+void MemoryGame::hideOpenPair(int first, int second)
+{
+    for (int n : {first, second}) {
+        card(n)->setCaption(QString());
+        describeCard(n);
+    }
+}
+
+void MemoryGame::markPairFound(int first, int second)
+{
+    // White on white: the pair vanishes, only the frames stay.
+    for (int n : {first, second}) {
+        card(n)->setBackgroundColour(foundCard);
+        describeCard(n);
+    }
+}
+
+void MemoryGame::endGame()
+{
+    seams::dialogs().message(QStringLiteral("  Das Spiel ist beendet!") + text::CR, QStringLiteral("Memory"));
+    resetBoard();
+}
+
+void MemoryGame::resetBoard()
+{
+    board_.reset();
+    for (Label *c : cards_) {
+        c->setBackgroundColour(cardBackAfterGame);
+        c->setCaption(QString());
+    }
+    for (int n = 1; n <= memory::cardCount; ++n)
+        describeCard(n);
+    leaveGame();
+}
+
+void MemoryGame::stopGame()
+{
+    const Dialogs::Answer answer =
+        seams::dialogs().question(QStringLiteral("Dieses Spiel jetzt beenden?") + text::CR, QStringLiteral("M e m o r y"));
+    if (answer != Dialogs::Answer::No)
+        leaveGame();
+}
+
+void MemoryGame::closeRequested()
+{
+    // The frame's close control leaves like STOP, without asking: the game waits for the next visit.
+    leaveGame();
+}
+
+void MemoryGame::leaveGame()
+{
+    hide();
+    form1().showWindow();
+}
+
+void MemoryGame::describeCard(int number)
+{
+    // What a screen reader says; the child sees the card itself.
+    QString name = QStringLiteral("Karte ") + text::plain(number);
+    if (board_.isFound(number))
+        name += QStringLiteral(", gefunden");
+    else if (!card(number)->caption().isEmpty())
+        name += QStringLiteral(": ") + QString(board_.digitOn(number));
+    card(number)->setAccessibleName(name);
 }

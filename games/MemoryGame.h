@@ -1,6 +1,12 @@
 #pragma once
 
 #include "app/Form.h"
+#include "games/MemoryBoard.h"
+
+#include <array>
+
+class Button;
+class Label;
 
 // Memory: nine pairs of digits face down; the first reward game.
 class MemoryGame : public Form
@@ -8,4 +14,30 @@ class MemoryGame : public Form
     Q_OBJECT
 public:
     MemoryGame();
+
+    Label *Bezeichnung19 = nullptr; // how to play
+    Button *Befehl1 = nullptr;      // "STOP"
+
+    // The card labels Bezeichnung1 .. Bezeichnung18, by card number 1 to 18.
+    Label *card(int number) const;
+    const MemoryBoard &board() const { return board_; }
+
+    // A click on card `number`.
+    void revealCard(int number);
+    // STOP: asks, and on anything but No leaves the game as it is for the next visit.
+    void stopGame();
+
+protected:
+    void closeRequested() override;
+
+private:
+    void hideOpenPair(int first, int second);
+    void markPairFound(int first, int second);
+    void endGame();
+    void resetBoard();
+    void leaveGame();
+    void describeCard(int number);
+
+    std::array<Label *, memory::cardCount> cards_{};
+    MemoryBoard board_;
 };
