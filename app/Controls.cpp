@@ -92,15 +92,24 @@ void Label::setTransparentBackground()
 
 void Label::setSingleBorder(bool on)
 {
-    if (on) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setLineWidth(1);
-        QPalette p = palette();
-        p.setColor(QPalette::WindowText, p.color(QPalette::WindowText));
-        setPalette(p);
-    } else {
-        setFrameStyle(QFrame::NoFrame);
-    }
+    // Drawn by the label itself in black: a QFrame border takes the text colour, and a white
+    // label with white text would lose it.
+    singleBorder_ = on;
+    setFrameStyle(QFrame::NoFrame);
+    const int margin = on ? 1 : 0;
+    setContentsMargins(margin, margin, margin, margin);
+    update();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!singleBorder_)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Label::setFontSpec(const QString &family, double points, bool bold)

@@ -38,15 +38,18 @@ public:
     void setSingleBorder(bool on);
     void setFontSpec(const QString &family, double points, bool bold);
     void setCentred(bool centred = true);
+    bool hasSingleBorder() const { return singleBorder_; }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QString caption_;
+    bool singleBorder_ = false;
 };
 
 // A command button with a letter-spaced caption and the program's 12 pt bold face.
