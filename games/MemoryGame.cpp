@@ -16,33 +16,14 @@ const QColor cardBack(0, 0, 192);
 const QColor cardBackAfterGame(0, 0, 128);
 const QColor foundCard(255, 255, 255);
 
-// A label with a thin black frame whatever its text colour: a found card keeps only this frame.
-class FramedLabel : public Label
-{
-public:
-    FramedLabel(QWidget *parent, const QString &name, const QRect &twips) : Label(parent, name, twips)
-    {
-        setFrameStyle(QFrame::NoFrame);
-        setContentsMargins(2, 1, 1, 1);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        Label::paintEvent(event);
-        QPainter painter(this);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
-
 // A card: clicked with the mouse, or reached with Tab and turned with Space or Enter.
-class CardLabel : public FramedLabel
+class CardLabel : public Label
 {
 public:
-    CardLabel(QWidget *parent, const QString &name, const QRect &twips) : FramedLabel(parent, name, twips)
+    CardLabel(QWidget *parent, const QString &name, const QRect &twips) : Label(parent, name, twips)
     {
+        // A found card keeps only this frame.
+        setSingleBorder(true);
         // Tab only, so a mouse click never leaves a focus mark on the board.
         setFocusPolicy(Qt::TabFocus);
     }
@@ -58,13 +39,13 @@ protected:
             emit clicked();
             return;
         default:
-            FramedLabel::keyPressEvent(event);
+            Label::keyPressEvent(event);
         }
     }
 
     void paintEvent(QPaintEvent *event) override
     {
-        FramedLabel::paintEvent(event);
+        Label::paintEvent(event);
         if (!hasFocus())
             return;
         QPainter painter(this);
@@ -97,7 +78,8 @@ MemoryGame::MemoryGame() : Form(QStringLiteral("memo"), QSize(5805, 5325), Qt::w
     setCaption(QStringLiteral("Memory"));
     setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
 
-    auto *instructions = new FramedLabel(this, QStringLiteral("Bezeichnung19"), QRect(360, 120, 4335, 495));
+    auto *instructions = new Label(this, QStringLiteral("Bezeichnung19"), QRect(360, 120, 4335, 495));
+    instructions->setSingleBorder(true);
     instructions->setCaption(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an "
                                             "und suche alle Zahlenpaare !"));
     instructions->setFontSpec(QStringLiteral("MS Sans Serif"), 8.25, true);
