@@ -7,10 +7,10 @@
 #include "app/Controls.h"
 
 #include <QFontMetrics>
+#include <QProxyStyle>
 
 namespace {
 
-const QColor wallGrey(224, 224, 224);
 const QColor floorWood(222, 200, 160);
 const QColor skirting(150, 110, 70);
 const QColor doorWood(160, 100, 52);
@@ -34,7 +34,8 @@ void fitTitle(Label *label)
     constexpr int spare = 4; // pixels kept free above and below the letters together
     QFont font = label->font();
     QRect ink = QFontMetrics(font).tightBoundingRect(label->text());
-    while (ink.height() > label->height() - spare && font.pixelSize() > 8) {
+    while ((ink.height() > label->height() - spare || ink.width() > label->width() - spare) &&
+           font.pixelSize() > 8) {
         font.setPixelSize(font.pixelSize() - 1);
         ink = QFontMetrics(font).tightBoundingRect(label->text());
     }
@@ -43,6 +44,19 @@ void fitTitle(Label *label)
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setContentsMargins(0, baseline - QFontMetrics(font).ascent(), 0, 0);
 }
+
+// The range bar is short: with the style's usual minimum the thumb fills the whole groove and
+// never shows where the range stands. A narrower thumb moves visibly from 10 to 20.
+class RangeBarStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ScrollBarSliderMin)
+            return 6;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 } // namespace
 
@@ -114,7 +128,8 @@ void StartPage::buildScene()
     Bild7 = pictureButton(this, "Bild7", QRect(7560, 6480, 1095, 375), "screwdriver.svg", QStringLiteral("Autor"));
 
     // The title banner and the range control.
-    Bezeichnung2 = new Label(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495), QStringLiteral("QUARIMO"));
+    Bezeichnung2 =
+        new Label(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495), QStringLiteral("QUARIMO"));
     Bezeichnung2->setFontSpec(QStringLiteral("Lateinaus"), 30, true);
     Bezeichnung2->setBackgroundColour(titleGreen);
     Bezeichnung2->setTextColour(Qt::white);
@@ -132,6 +147,9 @@ void StartPage::buildScene()
     Bezeichnung8->setAlignment(Qt::AlignCenter);
     HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(120, 2040, 735, 255), 10, 20);
     HBildlauf1->setValue(10);
+    auto *rangeBarStyle = new RangeBarStyle;
+    rangeBarStyle->setParent(HBildlauf1);
+    HBildlauf1->setStyle(rangeBarStyle);
     HBildlauf1->setAccessibleName(QStringLiteral("Zahlen bis"));
 
     // The reward count under the dartboard.
