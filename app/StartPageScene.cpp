@@ -152,11 +152,11 @@ void StartPage::buildScene()
     HBildlauf1->setStyle(rangeBarStyle);
     HBildlauf1->setAccessibleName(QStringLiteral("Zahlen bis"));
 
-    // The reward count under the dartboard.
+    // The reward count: a little score slate under the dartboard.
     Bezeichnung11 = new Label(this, QStringLiteral("Bezeichnung11"), QRect(3240, 1920, 495, 255), QStringLiteral("0"));
     Bezeichnung11->setFontSpec(QStringLiteral("MS Sans Serif"), 10, true);
-    Bezeichnung11->setBackgroundColour(Qt::white);
-    Bezeichnung11->setSingleBorder(true);
+    Bezeichnung11->setBackgroundColour(QColor(43, 43, 58));
+    Bezeichnung11->setTextColour(QColor(255, 210, 63));
     Bezeichnung11->setAlignment(Qt::AlignCenter);
 
     // The two lists pop up over everything: the reward games under the dartboard, the
