@@ -2,7 +2,6 @@
 
 #include "app/Form.h"
 
-class Form;
 class Label;
 class ListBox;
 class Picture;
