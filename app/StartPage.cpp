@@ -1,13 +1,199 @@
 #include "app/StartPage.h"
 
 #include "app/Controls.h"
+#include "app/Seams.h"
+#include "app/SettingsFile.h"
+#include "app/SharedValues.h"
+#include "app/Windows.h"
+#include "engine/Launchers.h"
+#include "engine/Random.h"
+#include "engine/Rewards.h"
+#include "engine/Task.h"
+#include "engine/TextHelpers.h"
+#include "exercises/CalculationScreen.h"
+#include "exercises/CompletingScreen.h"
+#include "exercises/NumberLineScreen.h"
+#include "exercises/NumberSetScreen.h"
+#include "exercises/SequenceScreen.h"
+
+#include <QKeyEvent>
 
 StartPage::StartPage() : Form(QStringLiteral("form1"), QSize(9090, 7095), QColor(224, 224, 224))
 {
     setCaption(QStringLiteral("Q U A R I M O :  Startseite"));
-    Bezeichnung8 = new Label(this, QStringLiteral("Bezeichnung8"), QRect(240, 1680, 495, 255), QStringLiteral("10"));
-    HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(120, 2040, 735, 255), 10, 20);
-    Bezeichnung11 = new Label(this, QStringLiteral("Bezeichnung11"), QRect(3240, 1920, 495, 255), QStringLiteral("0"));
-    Liste2 = new ListBox(this, QStringLiteral("Liste2"), QRect(2760, 1680, 1335, 750));
+    buildScene();
+    connectScene();
+    setKeyPreview(true);
+
+    centreOnScreen();
+    shared().numberRange = 10;
+    reseedFromClock();
+    loadSettings();
+}
+
+void StartPage::connectScene()
+{
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, &StartPage::changeRange);
+    connect(Bezeichnung1, &Label::clicked, this, &StartPage::exitProgram);
+    connect(Bezeichnung12, &Label::clicked, this, &StartPage::login);
+    connect(Bild4, &PictureButton::clicked, this, &StartPage::toggleWorksheetList);
+    connect(Bild5, &PictureButton::clicked, this, &StartPage::toggleRewardList);
+    connect(Liste1, &ListBox::doubleClicked, this, &StartPage::printSelectedWorksheet);
+    connect(Liste2, &ListBox::doubleClicked, this, &StartPage::startSelectedRewardGame);
+    connect(Bild2, &PictureButton::clicked, this, &StartPage::showAuthor);
+    connect(Bild7, &PictureButton::clicked, this, &StartPage::showAuthor);
+
+    connect(Bild3, &PictureButton::clicked, this, [this] {
+        openExercise([]() -> Form & { return Form2(); }, 1, setUpNumberLineScreen);
+    });
+    connect(Bild11, &PictureButton::clicked, this, [this] {
+        openExercise([]() -> Form & { return Form3(); }, 3, setUpNumberSetScreen);
+    });
+    connect(Bild14, &PictureButton::clicked, this, [this] {
+        openExercise([]() -> Form & { return Form4(); }, 5, setUpCompletingScreen);
+    });
+    connect(Bild12, &PictureButton::clicked, this, [this] {
+        openExercise([]() -> Form & { return Form5(); }, 8, setUpSequenceScreen);
+    });
+    connect(Bild13, &PictureButton::clicked, this,
+            [this] { openCalculation(QStringLiteral("r"), 10, setUpCalculatingScreen); });
+    connect(Bild15, &PictureButton::clicked, this,
+            [this] { openCalculation(QStringLiteral("u"), 12, setUpReversingScreen); });
+    // Bild6 and Bild10 (number pictures), Bild9 (number words) and Bild8 (symbol fonts) open
+    // windows the program does not have yet; until then a click on them does nothing.
+}
+
+void StartPage::loadSettings()
+{
+    const std::optional<int> range = settings::readSettings(settings::fileName());
+    if (!range) {
+        seams::dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + text::CR,
+                                 QStringLiteral("Zahlenraum"));
+        return;
+    }
+    shared().numberRange = qint16(*range);
+    HBildlauf1->setValue(*range);
+}
+
+void StartPage::changeRange(int value)
+{
+    shared().numberRange = qint16(value);
+    Bezeichnung8->setCaption(text::plain(value));
+}
+
+void StartPage::exitProgram()
+{
+    const QString title = QStringLiteral("Q U A R I M O");
+    if (seams::dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + text::CR, title) !=
+        Dialogs::Answer::Yes)
+        return;
+    if (!settings::writeSettings(settings::fileName(), shared().numberRange)) {
+        // Say so before the program is gone, or the chosen range is silently lost next time.
+        seams::dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") +
+                                     text::CR +
+                                     QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") +
+                                     text::CR,
+                                 title);
+    }
+    seams::endProgram();
+}
+
+bool StartPage::previewKey(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    exitProgram();
+    return true;
+}
+
+void StartPage::closeRequested()
+{
+    // The frame's close control is one more way out, with the same question and the same saving.
+    exitProgram();
+}
+
+void StartPage::login()
+{
+    const QString name = seams::dialogs().inputBox(QStringLiteral("Gib deinen Namen ein:"),
+                                                   QStringLiteral("Anmeldung"), QStringLiteral("Gast"));
+    if (!name.isEmpty())
+        Bezeichnung12->setCaption(name);
+}
+
+void StartPage::toggleWorksheetList()
+{
+    if (!Liste1->isHidden()) {
+        Liste1->hide();
+        return;
+    }
+    const QString suffix = QStringLiteral(" bis") + text::signedNumber(shared().numberRange);
+    const QStringList kinds = {
+        QStringLiteral("Zahlenstrahl"),    QStringLiteral("Bilder zählen"),  QStringLiteral("Bilder malen"),
+        QStringLiteral("Zahlfolgen"),      QStringLiteral("Plusrechnen"),    QStringLiteral("Minusrechnen"),
+        QStringLiteral("Zahlenraum ergänzen"), QStringLiteral("Plus-Ergänzen"), QStringLiteral("Minus-Ergänzen"),
+        QStringLiteral("Plus-Umkehren"),   QStringLiteral("Minus-Umkehren"), QStringLiteral("Verm. Rechnen"),
+        QStringLiteral("Verm. Ergänzen"),  QStringLiteral("Verm. Umkehren"),
+    };
+    Liste1->clear();
+    for (int row = 0; row < kinds.size(); ++row)
+        Liste1->addItem(row == 6 ? kinds.at(row) : kinds.at(row) + suffix);
+    Liste1->setListIndex(0);
+    Liste1->show();
+    Liste1->raise();
+}
+
+void StartPage::printSelectedWorksheet()
+{
+    // Worksheet printing is not part of the program yet: the list only shows what will come.
+}
+
+void StartPage::toggleRewardList()
+{
+    if (!Liste2->isHidden()) {
+        Liste2->hide();
+        return;
+    }
+    // The count on the page shows the new rounds only after the next game or reward.
+    shared().rewardRounds = 5;
+    Liste2->clear();
+    Liste2->addItem(QStringLiteral("M e m o r y"));
+    Liste2->addItem(QStringLiteral("Schießbude"));
+    Liste2->addItem(QStringLiteral("Slalomfahrt"));
+    Liste2->setListIndex(-1);
+    Liste2->show();
+    Liste2->raise();
+}
+
+void StartPage::startSelectedRewardGame()
+{
     Liste2->hide();
+    startRewardGame();
+}
+
+void StartPage::showAuthor()
+{
+    seams::dialogs().message(QStringLiteral("Die quarimo-Entwickler") + text::CR + text::CR +
+                                 QStringLiteral("https://quarimo.example.org") + text::CR,
+                             QStringLiteral("Autor"));
+}
+
+void StartPage::openExercise(Form &(*screen)(), int taskKind, void (*setUp)())
+{
+    hide();
+    screen().showWindow();
+    shared().taskKind = taskKind;
+    setUp();
+    newTask();
+}
+
+void StartPage::openCalculation(const QString &mode, int taskKind, void (*setUp)())
+{
+    hide();
+    CalculationScreen &screen = Form6();
+    screen.showWindow();
+    screen.Bezeichnung2->setCaption(QStringLiteral("+"));
+    screen.Bezeichnung7->setCaption(mode);
+    shared().taskKind = taskKind;
+    setUp();
+    newTask();
 }

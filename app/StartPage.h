@@ -4,17 +4,67 @@
 
 class Label;
 class ListBox;
+class Picture;
+class PictureButton;
 class ScrollBar;
+class Shape;
 
-// The start page: login, number range, and the picture buttons that open everything else.
+// The start page: login, number range, and the classroom scene whose pictures open everything
+// else. It is loaded first, lives for the whole run and is the only way out of the program.
 class StartPage : public Form
 {
     Q_OBJECT
 public:
     StartPage();
 
+    Label *Bezeichnung1 = nullptr;   // the door "Ausgang": ends the program
+    Label *Bezeichnung2 = nullptr;   // the title
     Label *Bezeichnung8 = nullptr;   // the number range as text
+    Label *Bezeichnung9 = nullptr;   // "Zahlen bis"
     Label *Bezeichnung11 = nullptr;  // rewardRounds as text
+    Label *Bezeichnung12 = nullptr;  // the child's name; click to log in
     ScrollBar *HBildlauf1 = nullptr; // chooses the number range
+    ListBox *Liste1 = nullptr;       // the worksheets
     ListBox *Liste2 = nullptr;       // the reward games
+    Shape *Figur1 = nullptr;         // the door frame around "Ausgang"
+
+    Picture *Bild1 = nullptr;        // the chalkboard
+    PictureButton *Bild2 = nullptr;  // red book: author
+    PictureButton *Bild3 = nullptr;  // number line strip: Form2
+    PictureButton *Bild4 = nullptr;  // printer: worksheet list
+    PictureButton *Bild5 = nullptr;  // dartboard: reward list
+    PictureButton *Bild6 = nullptr;  // table: number pictures
+    PictureButton *Bild7 = nullptr;  // screwdriver: author
+    PictureButton *Bild8 = nullptr;  // fountain pen: symbol fonts
+    PictureButton *Bild9 = nullptr;  // ABC block: number words
+    PictureButton *Bild10 = nullptr; // notepad: number pictures
+    PictureButton *Bild11 = nullptr; // counting discs: Form3
+    PictureButton *Bild12 = nullptr; // sequence note: Form5
+    PictureButton *Bild13 = nullptr; // "3 + 2 = ?" note: Form6 calculating
+    PictureButton *Bild14 = nullptr; // "1 + ? = 5" note: Form4
+    PictureButton *Bild15 = nullptr; // "? + 2 = 5" note: Form6 reversing
+
+    // Reads the settings file into numberRange and moves the range scroll bar to it.
+    void loadSettings();
+    // Asks whether to end; on Yes writes the settings file and ends the program.
+    void exitProgram();
+    // Prints the worksheet of the selected row of Liste1.
+    void printSelectedWorksheet();
+
+protected:
+    bool previewKey(QKeyEvent *event) override;
+    void closeRequested() override;
+
+private:
+    void buildScene();
+    void connectScene();
+
+    void changeRange(int value);
+    void login();
+    void toggleWorksheetList();
+    void toggleRewardList();
+    void startSelectedRewardGame();
+    void showAuthor();
+    void openExercise(Form &(*screen)(), int taskKind, void (*setUp)());
+    void openCalculation(const QString &mode, int taskKind, void (*setUp)());
 };

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// "QUARIMO.INI": the one file the program keeps, holding the number range on one line.
+namespace settings {
+
+// The bare file name: it lives in the working directory the program was started in.
+QString fileName();
+
+// The lowest and highest number range a child can choose.
+constexpr int lowestRange = 10;
+constexpr int highestRange = 20;
+
+// Reads the number range from the start of the file's text: leading blanks are skipped and the
+// number ends at a blank, a comma or the line end. `wholeFile` says whether `data` is the whole
+// file; only then may the number also end where the data ends. Anything else, and any number
+// outside 10..20, gives no range.
+std::optional<int> parseSettings(const QByteArray &data, bool wholeFile = true);
+
+// Reads the range from the file at `path`; no range when it is missing, unreadable or wrong.
+// Only the start of the file is read, so a huge file cannot stall the start.
+std::optional<int> readSettings(const QString &path);
+
+// The file's text for a range: blank, digits, blank, CR, LF.
+QByteArray settingsBytes(int range);
+
+// Writes the range so that the file is either replaced whole or left as it was; false when
+// the file could not be written.
+bool writeSettings(const QString &path, int range);
+
+} // namespace settings

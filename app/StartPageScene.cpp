@@ -1,0 +1,174 @@
+// The start page's controls: a classroom with a door, notes on the wall, a chalkboard on an
+// easel, a table and things lying on the floor. Widgets made later lie on top of earlier ones,
+// so the scene is built from the back to the front.
+
+#include "app/StartPage.h"
+
+#include "app/Controls.h"
+
+#include <QFontMetrics>
+#include <QProxyStyle>
+
+namespace {
+
+const QColor floorWood(222, 200, 160);
+const QColor skirting(150, 110, 70);
+const QColor doorWood(160, 100, 52);
+const QColor doorFrame(96, 58, 28);
+const QColor titleGreen(0, 128, 0);
+
+// The floor line lies behind the feet of the table and the easel, so they stand on it.
+constexpr int floorTop = 5460;
+
+PictureButton *pictureButton(QWidget *parent, const char *name, const QRect &twips, const char *svg,
+                             const QString &accessibleName)
+{
+    return new PictureButton(parent, QString::fromLatin1(name), twips, QString::fromLatin1(svg), accessibleName);
+}
+
+// The school script has long loops below its baseline, so its line is more than twice as high
+// as the title band; the capitals alone fit. Centre the inked letters instead of the line, and
+// where even they do not fit (a face with taller capitals) make the face just small enough.
+void fitTitle(Label *label)
+{
+    constexpr int spare = 4; // pixels kept free above and below the letters together
+    QFont font = label->font();
+    QRect ink = QFontMetrics(font).tightBoundingRect(label->text());
+    while ((ink.height() > label->height() - spare || ink.width() > label->width() - spare) &&
+           font.pixelSize() > 8) {
+        font.setPixelSize(font.pixelSize() - 1);
+        ink = QFontMetrics(font).tightBoundingRect(label->text());
+    }
+    label->setFont(font);
+    const int baseline = (label->height() - ink.height()) / 2 - ink.top();
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setContentsMargins(0, baseline - QFontMetrics(font).ascent(), 0, 0);
+}
+
+// The range bar is short: with the style's usual minimum the thumb fills the whole groove and
+// never shows where the range stands. A narrower thumb moves visibly from 10 to 20.
+class RangeBarStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ScrollBarSliderMin)
+            return 6;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+void StartPage::buildScene()
+{
+    // Wall and floor, painted below every control.
+    Shape *floor = addShape(QStringLiteral("floor"), QRect(0, floorTop, 9090, 7095 - floorTop));
+    floor->setNoBorder();
+    floor->setFill(floorWood);
+    addLine(QStringLiteral("skirting"), QPoint(0, floorTop), QPoint(9090, floorTop), skirting, 3);
+
+    // Furniture at the back: the chalkboard on its easel, the table with the printer.
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(4080, 120, 4695, 5775), QStringLiteral("chalkboard.svg"),
+                        QStringLiteral("Tafel"));
+    Bild6 = pictureButton(this, "Bild6", QRect(120, 4200, 3255, 1695), "table.svg", QStringLiteral("Zahlenbilder"));
+    // Standing on the right of the table top, within reach of a teacher's mouse.
+    Bild4 = pictureButton(this, "Bild4", QRect(2205, 3600, 1050, 790), "printer.svg", QStringLiteral("Drucker"));
+
+    // The child's name stands like a name plate at the back of the table.
+    Bezeichnung12 = new Label(this, QStringLiteral("Bezeichnung12"), QRect(480, 3840, 1695, 375),
+                              QStringLiteral("Freund"));
+    Bezeichnung12->setFontSpec(QStringLiteral("MS Sans Serif"), 12, true);
+    Bezeichnung12->setBackgroundColour(Qt::white);
+    Bezeichnung12->setSingleBorder(true);
+    Bezeichnung12->setAlignment(Qt::AlignCenter);
+    Bezeichnung12->setCursor(Qt::PointingHandCursor);
+    Bezeichnung12->setToolTip(QStringLiteral("Anmelden"));
+
+    // The door: the exit label in its frame, with a knob.
+    Figur1 = addShape(QStringLiteral("Figur1"), QRect(1245, 645, 1605, 2805));
+    Figur1->setBorder(doorFrame, 5);
+    Bezeichnung1 = new Label(this, QStringLiteral("Bezeichnung1"), QRect(1320, 720, 1455, 2655),
+                             QStringLiteral("Ausgang"));
+    Bezeichnung1->setFontSpec(QStringLiteral("MS Sans Serif"), 10, true);
+    Bezeichnung1->setBackgroundColour(doorWood);
+    Bezeichnung1->setTextColour(Qt::white);
+    Bezeichnung1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Bezeichnung1->setContentsMargins(0, 18, 0, 0);
+    Bezeichnung1->setCursor(Qt::PointingHandCursor);
+    auto *knob = new Label(Bezeichnung1, QStringLiteral("doorKnob"), QRect(1050, 1530, 120, 120));
+    knob->setStyleSheet(QStringLiteral("background: #f2c230; border: 1px solid #5a3a10; border-radius: 4px;"));
+    knob->setAttribute(Qt::WA_TransparentForMouseEvents);
+    knob->setAccessibleName(QString());
+
+    // On the wall: the dartboard, and the notes pinned over it and over the door.
+    Bild5 = pictureButton(this, "Bild5", QRect(3120, 720, 855, 975), "dartboard.svg",
+                          QStringLiteral("Belohnungsspiele"));
+    Bild13 = pictureButton(this, "Bild13", QRect(2520, 1080, 1335, 855), "note_calculate.svg",
+                           QStringLiteral("Rechnen"));
+    Bild14 = pictureButton(this, "Bild14", QRect(840, 2040, 1335, 855), "note_completing.svg",
+                           QStringLiteral("Ergänzen"));
+    Bild15 = pictureButton(this, "Bild15", QRect(2520, 2040, 1335, 855), "note_reverse.svg",
+                           QStringLiteral("Umkehren"));
+
+    // On the chalkboard.
+    Bild12 = pictureButton(this, "Bild12", QRect(4920, 1320, 1335, 855), "note_sequence.svg",
+                           QStringLiteral("Zahlfolgen"));
+    Bild3 = pictureButton(this, "Bild3", QRect(4560, 3240, 3735, 375), "numberline_strip.svg",
+                          QStringLiteral("Zahlenstrahl"));
+
+    // On the floor, in front of the furniture.
+    Bild10 = pictureButton(this, "Bild10", QRect(720, 5640, 1455, 1215), "notepad.svg", QStringLiteral("Zahlenbilder"));
+    Bild11 = pictureButton(this, "Bild11", QRect(2520, 6120, 975, 615), "counting_discs.svg",
+                           QStringLiteral("Zahlenmengen"));
+    Bild9 = pictureButton(this, "Bild9", QRect(3600, 5280, 975, 855), "abc_block.svg", QStringLiteral("Zahlwörter"));
+    Bild2 = pictureButton(this, "Bild2", QRect(5640, 5880, 1215, 855), "red_book.svg", QStringLiteral("Autor"));
+    Bild8 = pictureButton(this, "Bild8", QRect(7200, 6000, 1575, 375), "fountain_pen.svg",
+                          QStringLiteral("Symbolschrift"));
+    Bild7 = pictureButton(this, "Bild7", QRect(7560, 6480, 1095, 375), "screwdriver.svg", QStringLiteral("Autor"));
+
+    // The title banner and the range control.
+    Bezeichnung2 =
+        new Label(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495), QStringLiteral("QUARIMO"));
+    Bezeichnung2->setFontSpec(QStringLiteral("Lateinaus"), 30, true);
+    Bezeichnung2->setBackgroundColour(titleGreen);
+    Bezeichnung2->setTextColour(Qt::white);
+    fitTitle(Bezeichnung2);
+
+    Bezeichnung9 = new Label(this, QStringLiteral("Bezeichnung9"), QRect(120, 1200, 735, 1095),
+                             QStringLiteral("Zahlen bis"));
+    Bezeichnung9->setFontSpec(QStringLiteral("MS Sans Serif"), 8.25, true);
+    Bezeichnung9->setBackgroundColour(Qt::white);
+    Bezeichnung9->setSingleBorder(true);
+    Bezeichnung9->setWordWrap(true);
+    Bezeichnung9->setCentred();
+    Bezeichnung8 = new Label(this, QStringLiteral("Bezeichnung8"), QRect(240, 1680, 495, 255), QStringLiteral("10"));
+    Bezeichnung8->setFontSpec(QStringLiteral("MS Sans Serif"), 10, true);
+    Bezeichnung8->setAlignment(Qt::AlignCenter);
+    HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(120, 2040, 735, 255), 10, 20);
+    HBildlauf1->setValue(10);
+    auto *rangeBarStyle = new RangeBarStyle;
+    rangeBarStyle->setParent(HBildlauf1);
+    HBildlauf1->setStyle(rangeBarStyle);
+    HBildlauf1->setAccessibleName(QStringLiteral("Zahlen bis"));
+
+    // The reward count: a little score slate under the dartboard.
+    Bezeichnung11 = new Label(this, QStringLiteral("Bezeichnung11"), QRect(3240, 1920, 495, 255), QStringLiteral("0"));
+    Bezeichnung11->setFontSpec(QStringLiteral("MS Sans Serif"), 10, true);
+    Bezeichnung11->setBackgroundColour(QColor(43, 43, 58));
+    Bezeichnung11->setTextColour(QColor(255, 210, 63));
+    Bezeichnung11->setAlignment(Qt::AlignCenter);
+
+    // The two lists pop up over everything: the reward games under the dartboard, the
+    // worksheets on the chalkboard.
+    Liste2 = new ListBox(this, QStringLiteral("Liste2"), QRect(2760, 1680, 1335, 750));
+    Liste2->setAccessibleName(QStringLiteral("Belohnungsspiele"));
+    Liste2->hide();
+    Liste1 = new ListBox(this, QStringLiteral("Liste1"), QRect(5160, 1200, 2535, 3390));
+    Liste1->setAccessibleName(QStringLiteral("Arbeitsblätter"));
+    Liste1->hide();
+
+    // The range is what a child changes most; a picture button would otherwise start with the
+    // focus frame drawn around it.
+    HBildlauf1->setFocus();
+}

@@ -1,0 +1,491 @@
+#include "app/Controls.h"
+#include "app/SharedValues.h"
+#include "app/StartPage.h"
+#include "app/Windows.h"
+#include "exercises/CalculationScreen.h"
+#include "exercises/CompletingScreen.h"
+#include "exercises/NumberLineScreen.h"
+#include "exercises/NumberSetScreen.h"
+#include "exercises/SequenceScreen.h"
+#include "games/MemoryGame.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QString settingsName = QStringLiteral("QUARIMO.INI");
+const QString missingFileText = QStringLiteral("Datei 'QUARIMO.INI' fehlt.\r");
+const QString exitQuestion = QStringLiteral("Dieses Programm jetzt beenden?\r");
+const QString writeFailedText = QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.\r"
+                                               "Der Zahlenraum wird beim nächsten Start nicht übernommen.\r");
+
+void writeSettingsFile(const QByteArray &bytes)
+{
+    QFile file(settingsName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray settingsFileBytes()
+{
+    QFile file(settingsName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+Form *windowNamed(const QString &name)
+{
+    if (name == QLatin1String("Form2"))
+        return &Form2();
+    if (name == QLatin1String("Form3"))
+        return &Form3();
+    if (name == QLatin1String("Form4"))
+        return &Form4();
+    if (name == QLatin1String("Form5"))
+        return &Form5();
+    return &Form6();
+}
+
+void click(QWidget *widget)
+{
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+} // namespace
+
+class StartPageTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString previousDir;
+    std::unique_ptr<TestWorld> world;
+
+    ScriptedDialogs &dialogs() { return world->dialogs; }
+
+    // The start page loaded from a settings file for `range`, shown, with the boxes so far forgotten.
+    StartPage &openStartPage(int range = 10)
+    {
+        writeSettingsFile(' ' + QByteArray::number(range) + " \r\n");
+        StartPage &page = form1();
+        page.showWindow();
+        dialogs().clear();
+        return page;
+    }
+
+    PictureButton *picture(const QString &name) { return form1().findChild<PictureButton *>(name); }
+
+private slots:
+    void init()
+    {
+        // Every test runs in a working directory of its own: the settings file lives there.
+        dir = std::make_unique<QTemporaryDir>();
+        previousDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir->path()));
+        world = std::make_unique<TestWorld>();
+    }
+    void cleanup()
+    {
+        world.reset();
+        QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir::setCurrent(previousDir);
+        dir.reset();
+    }
+
+    // ---- start sequence
+
+    void startSequence_data()
+    {
+        QTest::addColumn<QString>("kind"); // "missing", "folder" or "file"
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("range");
+        QTest::addColumn<bool>("complains");
+        QTest::newRow("first run: no file") << QStringLiteral("missing") << QByteArray() << 10 << true;
+        QTest::newRow("as written at exit") << QStringLiteral("file") << QByteArray(" 10 \r\n") << 10 << false;
+        QTest::newRow("only the digits 20") << QStringLiteral("file") << QByteArray("20") << 20 << false;
+        QTest::newRow("15") << QStringLiteral("file") << QByteArray(" 15 \r\n") << 15 << false;
+        QTest::newRow("empty") << QStringLiteral("file") << QByteArray() << 10 << true;
+        QTest::newRow("a word") << QStringLiteral("file") << QByteArray("zwanzig") << 10 << true;
+        QTest::newRow("out of range") << QStringLiteral("file") << QByteArray("21") << 10 << true;
+        QTest::newRow("fraction") << QStringLiteral("file") << QByteArray("12.5") << 10 << true;
+        QTest::newRow("binary") << QStringLiteral("file") << QByteArray("\x7f\x45\x4c\x46\x00", 5) << 10 << true;
+        QTest::newRow("a folder of that name") << QStringLiteral("folder") << QByteArray() << 10 << true;
+    }
+    void startSequence()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, contents);
+        QFETCH(int, range);
+        QFETCH(bool, complains);
+        if (kind == QLatin1String("file"))
+            writeSettingsFile(contents);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(settingsName));
+
+        StartPage &page = form1();
+        QCOMPARE(page.caption(), QStringLiteral("Q U A R I M O :  Startseite"));
+        QCOMPARE(shared().numberRange, range);
+        QCOMPARE(page.HBildlauf1->value(), range);
+        QCOMPARE(page.Bezeichnung8->caption(), QString::number(range));
+        QCOMPARE(dialogs().count(), complains ? 1 : 0);
+        if (complains) {
+            QCOMPARE(dialogs().last().kind, ScriptedDialogs::Kind::Message);
+            QCOMPARE(dialogs().last().title, QStringLiteral("Zahlenraum"));
+            QCOMPARE(dialogs().last().text, missingFileText);
+        }
+    }
+
+    void rangeChoice_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::newRow("10") << 10;
+        QTest::newRow("13") << 13;
+        QTest::newRow("20") << 20;
+    }
+    void rangeChoice()
+    {
+        QFETCH(int, value);
+        StartPage &page = openStartPage(15);
+        page.HBildlauf1->setValue(value);
+        QCOMPARE(shared().numberRange, value);
+        QCOMPARE(page.Bezeichnung8->caption(), QString::number(value));
+    }
+
+    // ---- exit sequence
+
+    void exitSequence_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<bool>("yes");
+        for (const char *trigger : {"door", "Escape", "frame close"}) {
+            QTest::addRow("%s, Yes", trigger) << QString::fromLatin1(trigger) << true;
+            QTest::addRow("%s, No", trigger) << QString::fromLatin1(trigger) << false;
+        }
+    }
+    void exitSequence()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(bool, yes);
+        StartPage &page = openStartPage(12);
+        page.HBildlauf1->setValue(17);
+        yes ? dialogs().answerYes() : dialogs().answerNo();
+
+        if (trigger == QLatin1String("door"))
+            click(page.Bezeichnung1);
+        else if (trigger == QLatin1String("Escape"))
+            QTest::keyClick(page.HBildlauf1, Qt::Key_Escape); // key preview: pressed on any control
+        else
+            page.close();
+
+        QCOMPARE(dialogs().count(), 1);
+        QCOMPARE(dialogs().last().kind, ScriptedDialogs::Kind::Question);
+        QCOMPARE(dialogs().last().title, QStringLiteral("Q U A R I M O"));
+        QCOMPARE(dialogs().last().text, exitQuestion);
+        QCOMPARE(world->endProgramCalls, yes ? 1 : 0);
+        QCOMPARE(settingsFileBytes(), yes ? QByteArray(" 17 \r\n") : QByteArray(" 12 \r\n"));
+        QVERIFY(page.isVisible());
+        QCOMPARE(shared().numberRange, 17);
+    }
+
+    void firstRunCreatesTheFile()
+    {
+        StartPage &page = form1();
+        QCOMPARE(dialogs().count(ScriptedDialogs::Kind::Message), 1);
+        page.showWindow();
+        dialogs().answerYes();
+        QTest::keyClick(&page, Qt::Key_Escape);
+        QCOMPARE(world->endProgramCalls, 1);
+        QCOMPARE(settingsFileBytes(), QByteArray(" 10 \r\n"));
+    }
+
+    void writeFailure_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("read-only folder") << QStringLiteral("read-only");
+        QTest::newRow("a folder holds the name") << QStringLiteral("folder");
+    }
+    void writeFailure()
+    {
+        QFETCH(QString, obstacle);
+        StartPage &page = openStartPage(15);
+        if (obstacle == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(settingsName));
+            QVERIFY(QDir().mkdir(settingsName));
+        } else {
+            QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            QFile probe(QStringLiteral("probe"));
+            if (probe.open(QIODevice::WriteOnly))
+                QSKIP("file modes do not stop this user from writing");
+        }
+        page.HBildlauf1->setValue(19);
+        dialogs().answerYes();
+        bool endedBeforeMessage = true;
+        dialogs().onNextMessage([&] { endedBeforeMessage = world->endProgramCalls > 0; });
+        click(page.Bezeichnung1);
+
+        QCOMPARE(dialogs().count(), 2);
+        QCOMPARE(dialogs().last().kind, ScriptedDialogs::Kind::Message);
+        QCOMPARE(dialogs().last().title, QStringLiteral("Q U A R I M O"));
+        QCOMPARE(dialogs().last().text, writeFailedText);
+        QVERIFY(!endedBeforeMessage);
+        QCOMPARE(world->endProgramCalls, 1);
+        if (obstacle == QLatin1String("read-only"))
+            QCOMPARE(settingsFileBytes(), QByteArray(" 15 \r\n"));
+    }
+
+    // ---- login
+
+    void login_data()
+    {
+        QTest::addColumn<QStringList>("answers"); // one login per answer; "<cancel>" cancels
+        QTest::addColumn<QString>("name");
+        QTest::newRow("proposed name accepted") << QStringList{QStringLiteral("Gast")} << QStringLiteral("Gast");
+        QTest::newRow("own name") << QStringList{QStringLiteral("Lena Maria")} << QStringLiteral("Lena Maria");
+        QTest::newRow("name kept as typed") << QStringList{QStringLiteral(" Ali ")} << QStringLiteral(" Ali ");
+        QTest::newRow("emptied") << QStringList{QString()} << QStringLiteral("Freund");
+        QTest::newRow("cancelled") << QStringList{QStringLiteral("<cancel>")} << QStringLiteral("Freund");
+        QTest::newRow("cancel keeps the last name")
+            << QStringList{QStringLiteral("Tim"), QStringLiteral("<cancel>")} << QStringLiteral("Tim");
+        QTest::newRow("new name replaces the last")
+            << QStringList{QStringLiteral("Tim"), QStringLiteral("Ida")} << QStringLiteral("Ida");
+    }
+    void login()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(QString, name);
+        StartPage &page = openStartPage();
+        QCOMPARE(page.Bezeichnung12->caption(), QStringLiteral("Freund"));
+        for (const QString &answer : answers) {
+            if (answer != QLatin1String("<cancel>"))
+                dialogs().answerInput(answer);
+            click(page.Bezeichnung12);
+            QCOMPARE(dialogs().last().kind, ScriptedDialogs::Kind::Input);
+            QCOMPARE(dialogs().last().text, QStringLiteral("Gib deinen Namen ein:"));
+            QCOMPARE(dialogs().last().title, QStringLiteral("Anmeldung"));
+            QCOMPARE(dialogs().last().proposed, QStringLiteral("Gast"));
+        }
+        QCOMPARE(page.Bezeichnung12->caption(), name);
+        QCOMPARE(dialogs().count(), int(answers.size()));
+    }
+
+    // ---- lists
+
+    void worksheetList_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::newRow("10") << 10;
+        QTest::newRow("15") << 15;
+        QTest::newRow("20") << 20;
+    }
+    void worksheetList()
+    {
+        QFETCH(int, range);
+        StartPage &page = openStartPage();
+        page.HBildlauf1->setValue(range);
+        QVERIFY(page.Liste1->isHidden());
+        click(picture(QStringLiteral("Bild4")));
+        QVERIFY(page.Liste1->isVisible());
+
+        const QString suffix = QStringLiteral(" bis ") + QString::number(range);
+        const QStringList expected = {
+            QStringLiteral("Zahlenstrahl") + suffix,  QStringLiteral("Bilder zählen") + suffix,
+            QStringLiteral("Bilder malen") + suffix,  QStringLiteral("Zahlfolgen") + suffix,
+            QStringLiteral("Plusrechnen") + suffix,   QStringLiteral("Minusrechnen") + suffix,
+            QStringLiteral("Zahlenraum ergänzen"),    QStringLiteral("Plus-Ergänzen") + suffix,
+            QStringLiteral("Minus-Ergänzen") + suffix, QStringLiteral("Plus-Umkehren") + suffix,
+            QStringLiteral("Minus-Umkehren") + suffix, QStringLiteral("Verm. Rechnen") + suffix,
+            QStringLiteral("Verm. Ergänzen") + suffix, QStringLiteral("Verm. Umkehren") + suffix,
+        };
+        QStringList rows;
+        for (int row = 0; row < page.Liste1->count(); ++row)
+            rows << page.Liste1->item(row)->text();
+        QCOMPARE(rows, expected);
+        QCOMPARE(page.Liste1->listIndex(), 0);
+
+        // Nothing to print yet: a double-click leaves everything as it is.
+        QTest::mouseDClick(page.Liste1->viewport(), Qt::LeftButton);
+        QCOMPARE(dialogs().count(), 0);
+        QVERIFY(page.isVisible());
+
+        click(picture(QStringLiteral("Bild4")));
+        QVERIFY(page.Liste1->isHidden());
+    }
+
+    void worksheetRowsFollowTheRange()
+    {
+        StartPage &page = openStartPage();
+        click(picture(QStringLiteral("Bild4")));
+        click(picture(QStringLiteral("Bild4")));
+        page.HBildlauf1->setValue(18);
+        click(picture(QStringLiteral("Bild4")));
+        QCOMPARE(page.Liste1->item(0)->text(), QStringLiteral("Zahlenstrahl bis 18"));
+        QCOMPARE(page.Liste1->count(), 14);
+    }
+
+    void rewardListToggles()
+    {
+        StartPage &page = openStartPage();
+        const QStringList games = {QStringLiteral("M e m o r y"), QStringLiteral("Schießbude"),
+                                   QStringLiteral("Slalomfahrt")};
+        auto rows = [&] {
+            QStringList texts;
+            for (int row = 0; row < page.Liste2->count(); ++row)
+                texts << page.Liste2->item(row)->text();
+            return texts;
+        };
+
+        click(picture(QStringLiteral("Bild5")));
+        QVERIFY(page.Liste2->isVisible());
+        QCOMPARE(rows(), games);
+        QCOMPARE(page.Liste2->listIndex(), -1);
+        QCOMPARE(shared().rewardRounds, 5);
+        QCOMPARE(page.Bezeichnung11->caption(), QStringLiteral("0")); // shown only after the next game
+
+        shared().rewardRounds = 2;
+        click(picture(QStringLiteral("Bild5")));
+        QVERIFY(page.Liste2->isHidden());
+        QCOMPARE(shared().rewardRounds, 2);
+
+        page.Liste2->addItem(QStringLiteral("stale row"));
+        click(picture(QStringLiteral("Bild5")));
+        QVERIFY(page.Liste2->isVisible());
+        QCOMPARE(rows(), games);
+        QCOMPARE(shared().rewardRounds, 5);
+        QCOMPARE(dialogs().count(), 0);
+    }
+
+    void rewardGameStarts()
+    {
+        StartPage &page = openStartPage();
+        click(picture(QStringLiteral("Bild5")));
+        page.Liste2->setListIndex(0);
+        QTest::mouseDClick(page.Liste2->viewport(), Qt::LeftButton,
+                           {}, page.Liste2->visualItemRect(page.Liste2->item(0)).center());
+        QVERIFY(page.Liste2->isHidden());
+        QVERIFY(page.isHidden());
+        QVERIFY(memo().isVisible());
+        QCOMPARE(shared().rewardRounds, 4);
+        QCOMPARE(page.Bezeichnung11->caption(), QStringLiteral("4"));
+    }
+
+    // ---- pictures
+
+    void exerciseButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("taskKind");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("number line strip") << QStringLiteral("Bild3") << QStringLiteral("Form2") << 1
+                                           << QStringLiteral("Z a h l e n s t r a h l   b i s   14");
+        QTest::newRow("counting discs") << QStringLiteral("Bild11") << QStringLiteral("Form3") << 3
+                                        << QStringLiteral("Z a h l e n m e n g e n   b i s   14");
+        QTest::newRow("red note") << QStringLiteral("Bild14") << QStringLiteral("Form4") << 5
+                                  << QStringLiteral("E r g ä n z e n   b i s   14");
+        QTest::newRow("houses note") << QStringLiteral("Bild12") << QStringLiteral("Form5") << 8
+                                     << QStringLiteral("Z a h l f o l g e n   b i s   14");
+        QTest::newRow("yellow note") << QStringLiteral("Bild13") << QStringLiteral("Form6") << 10
+                                     << QStringLiteral("R e c h n e n   b i s   14");
+        QTest::newRow("green note") << QStringLiteral("Bild15") << QStringLiteral("Form6") << 12
+                                    << QStringLiteral("U m k e h r e n   b i s   14");
+    }
+    void exerciseButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        QFETCH(int, taskKind);
+        QFETCH(QString, caption);
+        StartPage &page = openStartPage(14);
+        click(picture(button));
+        Form *window = windowNamed(screen);
+        QVERIFY(page.isHidden());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->objectName(), screen);
+        QCOMPARE(window->caption(), caption);
+        QCOMPARE(shared().taskKind, taskKind);
+        QCOMPARE(dialogs().count(), 0);
+    }
+
+    void calculationModes()
+    {
+        StartPage &page = openStartPage();
+        click(picture(QStringLiteral("Bild13")));
+        QCOMPARE(Form6().Bezeichnung2->caption(), QStringLiteral("+"));
+        QCOMPARE(Form6().Bezeichnung7->caption(), QStringLiteral("r"));
+        QCOMPARE(Form6().caption(), QStringLiteral("R e c h n e n   b i s   10"));
+
+        Form6().hide();
+        page.showWindow();
+        Form6().Bezeichnung2->setCaption(QStringLiteral("-"));
+        click(picture(QStringLiteral("Bild15")));
+        QCOMPARE(Form6().Bezeichnung2->caption(), QStringLiteral("+"));
+        QCOMPARE(Form6().Bezeichnung7->caption(), QStringLiteral("u"));
+        QCOMPARE(Form6().caption(), QStringLiteral("U m k e h r e n   b i s   10"));
+        QCOMPARE(shared().taskKind, 12);
+    }
+
+    void authorBox_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("red book") << QStringLiteral("Bild2");
+        QTest::newRow("screwdriver") << QStringLiteral("Bild7");
+    }
+    void authorBox()
+    {
+        QFETCH(QString, button);
+        openStartPage();
+        click(picture(button));
+        QCOMPARE(dialogs().count(), 1);
+        QCOMPARE(dialogs().last().kind, ScriptedDialogs::Kind::Message);
+        QCOMPARE(dialogs().last().title, QStringLiteral("Autor"));
+        QCOMPARE(dialogs().last().text, QStringLiteral("Die quarimo-Entwickler\r\rhttps://quarimo.example.org\r"));
+    }
+
+    // Pictures whose windows the program does not have yet.
+    void comingLater_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("table") << QStringLiteral("Bild6");
+        QTest::newRow("notepad") << QStringLiteral("Bild10");
+        QTest::newRow("ABC block") << QStringLiteral("Bild9");
+        QTest::newRow("fountain pen") << QStringLiteral("Bild8");
+    }
+    void comingLater()
+    {
+        QFETCH(QString, button);
+        StartPage &page = openStartPage();
+        click(picture(button));
+        QVERIFY(page.isVisible());
+        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(shared().taskKind, 0);
+    }
+
+    // Every control a child or teacher uses lies wholly inside the page, also the printer and
+    // the worksheet list, and has a German name for screen readers.
+    void everythingWithinReach()
+    {
+        StartPage &page = openStartPage();
+        const QRect client(QPoint(0, 0), page.clientTwips());
+        const QList<QWidget *> controls = {page.Bild1,  page.Bild2,  page.Bild3,  page.Bild4,  page.Bild5,
+                                           page.Bild6,  page.Bild7,  page.Bild8,  page.Bild9,  page.Bild10,
+                                           page.Bild11, page.Bild12, page.Bild13, page.Bild14, page.Bild15,
+                                           page.Bezeichnung1, page.Bezeichnung2, page.Bezeichnung8,
+                                           page.Bezeichnung9, page.Bezeichnung11, page.Bezeichnung12,
+                                           page.HBildlauf1, page.Liste1, page.Liste2};
+        for (QWidget *control : controls) {
+            auto *placed = dynamic_cast<TwipsPlaced *>(control);
+            QVERIFY2(placed && client.contains(placed->rectTwips()), qPrintable(control->objectName()));
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        }
+        QCOMPARE(page.Bild4->accessibleName(), QStringLiteral("Drucker"));
+        QCOMPARE(page.Bild13->accessibleName(), QStringLiteral("Rechnen"));
+    }
+};
+
+QTEST_MAIN(StartPageTest)
+#include "test_startpage.moc"
