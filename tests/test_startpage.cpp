@@ -83,11 +83,13 @@ class StartPageTest : public QObject
 private slots:
     void init()
     {
-        // Every test runs in a working directory of its own: the settings file lives there.
-        dir = std::make_unique<QTemporaryDir>();
+        // Every test runs in a working directory of its own: the settings file lives there. The
+        // test world's start page is unloaded, so each test loads it from the file it wrote.
         previousDir = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir->path()));
         world = std::make_unique<TestWorld>();
+        unloadAllWindows();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(dir->path()));
     }
     void cleanup()
     {
