@@ -60,8 +60,11 @@ CompletingScreen::CompletingScreen()
     Bezeichnung5->setTextColour(darkBlue);
     Bezeichnung5->setBackgroundColour(lightYellow);
     Bezeichnung5->setSingleBorder(true);
+    // Centred like the first number, so the child's digit sits in the middle of the gap.
+    Bezeichnung5->setCentred();
     Bezeichnung6 = equationLabel(this, QStringLiteral("Bezeichnung6"), QRect(4320, 2520, 495, 615), QStringLiteral("="));
     Bezeichnung7 = numberBox(this, QStringLiteral("Bezeichnung7"), QRect(4920, 2520, 975, 615));
+    Bezeichnung7->setCentred();
 
     buildCommonControls(QRect(960, 3480, 1095, 375), QRect(2160, 3480, 2655, 375), QRect(4920, 3480, 1095, 375),
                         QRect(6120, 3480, 375, 375), QStringLiteral("Befehl6"));
