@@ -95,6 +95,9 @@ void Label::setSingleBorder(bool on)
     if (on) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
+        // A framed QLabel otherwise indents its text by half an "x", which pushes large digits
+        // out of the bottom of a box; the text belongs right inside the border.
+        setIndent(0);
         QPalette p = palette();
         p.setColor(QPalette::WindowText, p.color(QPalette::WindowText));
         setPalette(p);
