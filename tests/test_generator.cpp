@@ -184,11 +184,9 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QStringList>("labels");
         QTest::newRow("10") << 10 << 800 << QStringList{QStringLiteral("0@300"), QStringLiteral("10@8300")};
-        QTest::newRow("13 draws the scale of 20")
-            << 13 << 400
-            << QStringList{QStringLiteral("0@300"), QStringLiteral("10@4300"), QStringLiteral("20@8300")};
-        QTest::newRow("20") << 20 << 400
-                            << QStringList{QStringLiteral("0@300"), QStringLiteral("10@4300"), QStringLiteral("20@8300")};
+        const QStringList toTwenty{QStringLiteral("0@300"), QStringLiteral("10@4300"), QStringLiteral("20@8300")};
+        QTest::newRow("13 draws the scale of 20") << 13 << 400 << toTwenty;
+        QTest::newRow("20") << 20 << 400 << toTwenty;
     }
     void numberLineScale()
     {
