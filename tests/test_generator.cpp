@@ -1,0 +1,289 @@
+#include "app/Controls.h"
+#include "app/SharedValues.h"
+#include "app/Windows.h"
+#include "engine/Launchers.h"
+#include "engine/Random.h"
+#include "engine/Task.h"
+#include "exercises/CalculationScreen.h"
+#include "exercises/CompletingScreen.h"
+#include "exercises/NumberLineScreen.h"
+#include "exercises/NumberSetScreen.h"
+#include "exercises/SequenceScreen.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QSet>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// The answer table: what the child has to produce for a drawn task.
+int expectedAnswerFor(const Task &task, int range)
+{
+    switch (task.kind) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+        return task.n;
+    case 5:
+        return range - task.a;
+    case 6:
+    case 7:
+        return task.a;
+    case 8:
+        return task.s + 1;
+    case 9:
+        return task.s - 1;
+    case 10:
+        return task.s;
+    case 11:
+        return task.s - task.b;
+    case 12:
+        return task.s - task.b;
+    default:
+        return task.s;
+    }
+}
+
+bool showsPictures(int kind)
+{
+    return (kind >= 3 && kind <= 7) || kind >= 10;
+}
+
+} // namespace
+
+class GeneratorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { world = std::make_unique<TestWorld>(); }
+    void cleanup() { world.reset(); }
+
+    void drawsStayInRangeAndCoverIt_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("range");
+        for (int kind = 1; kind <= 13; ++kind)
+            for (int range = 10; range <= 20; ++range)
+                QTest::addRow("kind %d range %d", kind, range) << kind << range;
+    }
+    void drawsStayInRangeAndCoverIt()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, range);
+        Random random;
+        random.seed(quint32(1000 * kind + range));
+
+        // Every value a kind may draw, as (first, second) pairs where the second depends on the first.
+        QSet<QPair<int, int>> seen;
+        QSet<int> pictures;
+        QSet<int> answers;
+        const int draws = 8000;
+        for (int i = 0; i < draws; ++i) {
+            const Task task = drawTask(kind, range, random);
+            QCOMPARE(task.kind, kind);
+            switch (kind) {
+            case 1:
+                QVERIFY(task.n >= 0 && task.n <= range);
+                seen.insert({task.n, 0});
+                break;
+            case 2:
+            case 3:
+            case 4:
+                QVERIFY(task.n >= 1 && task.n <= range);
+                seen.insert({task.n, 0});
+                break;
+            case 5:
+                QVERIFY(task.a >= 0 && task.a <= (range / 10) * 10);
+                seen.insert({task.a, 0});
+                break;
+            case 6:
+            case 7:
+                QVERIFY(task.t >= 1 && task.t <= range);
+                QVERIFY(task.a >= 0 && task.a <= task.t - 1);
+                seen.insert({task.t, task.a});
+                break;
+            case 8:
+                QVERIFY(task.s >= 0 && task.s <= range - 4);
+                seen.insert({task.s, 0});
+                break;
+            case 9:
+                QVERIFY(task.s >= 4 && task.s <= range);
+                seen.insert({task.s, 0});
+                break;
+            default:
+                QVERIFY(task.s >= 4 && task.s <= range);
+                QVERIFY(task.b >= 0 && task.b <= task.s - 1);
+                seen.insert({task.s, task.b});
+                break;
+            }
+            QCOMPARE(task.answer, expectedAnswerFor(task, range));
+            QVERIFY(task.answer >= 0 && task.answer <= 20);
+            answers.insert(task.answer);
+            if (showsPictures(kind)) {
+                QVERIFY(task.picture.unicode() >= 33 && task.picture.unicode() <= 122);
+                pictures.insert(task.picture.unicode());
+            }
+        }
+
+        // Every possible value (pair) turns up.
+        int possible = 0;
+        switch (kind) {
+        case 1:
+            possible = range + 1;
+            break;
+        case 2:
+        case 3:
+        case 4:
+            possible = range;
+            break;
+        case 5:
+            possible = (range / 10) * 10 + 1;
+            break;
+        case 6:
+        case 7:
+            possible = range * (range + 1) / 2; // t from 1 to range, a from 0 to t - 1
+            break;
+        case 8:
+        case 9:
+            possible = range - 3;
+            break;
+        default:
+            possible = (range * (range + 1) - 12) / 2; // s from 4 to range, b from 0 to s - 1
+            break;
+        }
+        QCOMPARE(seen.size(), possible);
+        if (showsPictures(kind))
+            QCOMPARE(pictures.size(), 90);
+    }
+
+    void unknownKindsMakeNumberLineTasks_data()
+    {
+        QTest::addColumn<int>("taskKind");
+        QTest::addColumn<int>("effective");
+        QTest::newRow("unset") << 0 << 1;
+        QTest::newRow("worksheet kind 14") << 14 << 1;
+        QTest::newRow("negative") << -1 << 1;
+        QTest::newRow("first") << 1 << 1;
+        QTest::newRow("last") << 13 << 13;
+    }
+    void unknownKindsMakeNumberLineTasks()
+    {
+        QFETCH(int, taskKind);
+        QFETCH(int, effective);
+        QCOMPARE(effectiveKind(taskKind), effective);
+        Random random;
+        random.seed(5);
+        QCOMPARE(drawTask(taskKind, 10, random).kind, effective);
+    }
+
+    void numberLineScale_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("10") << 10 << 800 << QStringList{QStringLiteral("0@300"), QStringLiteral("10@8300")};
+        const QStringList toTwenty{QStringLiteral("0@300"), QStringLiteral("10@4300"), QStringLiteral("20@8300")};
+        QTest::newRow("13 draws the scale of 20") << 13 << 400 << toTwenty;
+        QTest::newRow("20") << 20 << 400 << toTwenty;
+    }
+    void numberLineScale()
+    {
+        QFETCH(int, range);
+        QFETCH(int, step);
+        QFETCH(QStringList, labels);
+        shared().numberRange = qint16(range);
+
+        // Twice: the second set-up draws the scale afresh instead of on top of the first.
+        for (int time = 0; time < 2; ++time) {
+            setUpNumberLineScreen();
+            QList<DrawOp> lines;
+            QStringList texts;
+            for (const DrawOp &op : Form2().surface().ops()) {
+                if (op.kind == DrawOp::Kind::Line)
+                    lines.append(op);
+                else
+                    texts.append(QStringLiteral("%1@%2").arg(op.text).arg(op.from.x()));
+            }
+            QCOMPARE(texts, labels);
+            for (const DrawOp &op : Form2().surface().ops()) {
+                if (op.kind == DrawOp::Kind::Text) {
+                    QCOMPARE(op.from.y(), 1900);
+                    QCOMPARE(op.points, 20.0);
+                }
+            }
+
+            QVERIFY(!lines.isEmpty());
+            QCOMPARE(lines.first().from, QPoint(500, 1800));
+            QCOMPARE(lines.first().to, QPoint(9000, 1800));
+            const int ticks = 8000 / step + 1;
+            QCOMPARE(lines.size(), 1 + ticks);
+            for (int i = 0; i < ticks; ++i) {
+                const DrawOp &tick = lines.at(1 + i);
+                const int x = 500 + i * step;
+                QCOMPARE(tick.from, QPoint(x, 1600));
+                QCOMPARE(tick.to, QPoint(x, i % 5 == 0 ? 1950 : 1850));
+            }
+        }
+        QCOMPARE(Form2().HBildlauf1->maximum(), range);
+        QCOMPARE(Form2().HBildlauf1->value(), 0);
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<int>("procedure");
+        QTest::addColumn<int>("range");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("calculating 10") << 0 << 10 << QStringLiteral("R e c h n e n   b i s   10");
+        QTest::newRow("calculating 17") << 0 << 17 << QStringLiteral("R e c h n e n   b i s   17");
+        QTest::newRow("reversing 10") << 1 << 10 << QStringLiteral("U m k e h r e n   b i s   10");
+        QTest::newRow("reversing 20") << 1 << 20 << QStringLiteral("U m k e h r e n   b i s   20");
+        QTest::newRow("number line 13") << 2 << 13 << QStringLiteral("Z a h l e n s t r a h l   b i s   13");
+        QTest::newRow("number sets 12") << 3 << 12 << QStringLiteral("Z a h l e n m e n g e n   b i s   12");
+        QTest::newRow("completing 15") << 4 << 15 << QStringLiteral("E r g ä n z e n   b i s   15");
+        QTest::newRow("sequences 20") << 5 << 20 << QStringLiteral("Z a h l f o l g e n   b i s   20");
+    }
+    void captions()
+    {
+        QFETCH(int, procedure);
+        QFETCH(int, range);
+        QFETCH(QString, caption);
+        shared().numberRange = qint16(range);
+        ExerciseScreen *screen = nullptr;
+        switch (procedure) {
+        case 0:
+            setUpCalculatingScreen();
+            screen = &Form6();
+            break;
+        case 1:
+            setUpReversingScreen();
+            screen = &Form6();
+            break;
+        case 2:
+            setUpNumberLineScreen();
+            screen = &Form2();
+            break;
+        case 3:
+            setUpNumberSetScreen();
+            screen = &Form3();
+            break;
+        case 4:
+            setUpCompletingScreen();
+            screen = &Form4();
+            break;
+        default:
+            setUpSequenceScreen();
+            screen = &Form5();
+            break;
+        }
+        QCOMPARE(screen->caption(), caption);
+        QCOMPARE(screen->HBildlauf1->maximum(), range);
+    }
+
+private:
+    std::unique_ptr<TestWorld> world;
+};
+
+QTEST_MAIN(GeneratorTest)
+#include "test_generator.moc"
