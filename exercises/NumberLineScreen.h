@@ -2,13 +2,31 @@
 
 #include "exercises/ExerciseScreen.h"
 
+class Button;
 class Label;
+class Picture;
+class Shape;
 
+// "Zahlenstrahl": name the number under the red tag, or move the tag to a number's place.
+// Two faces race along the bottom, each pulling a yellow bar behind it.
 class NumberLineScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
     NumberLineScreen();
+
+    Button *Befehl3 = nullptr;      // "Zahlenwert"
+    Button *Befehl4 = nullptr;      // "Zahlposition"
+    Label *Bezeichnung1 = nullptr;  // the red number tag
+    Label *Bezeichnung2 = nullptr;  // the question
+    Shape *Figur1 = nullptr;        // frame about the number line
+    Shape *Figur2 = nullptr;        // the child's bar
+    Shape *Figur3 = nullptr;        // the opponent's bar
+    Shape *Figur4 = nullptr;        // the race track
+    Picture *Bild1 = nullptr;       // leaf at the end of the upper lane
+    Picture *Bild2 = nullptr;       // the child's face
+    Picture *Bild3 = nullptr;       // the opponent's face
+    Picture *Bild4 = nullptr;       // bird at the end of the lower lane
 
     void applyTask(const Task &task) override;
     void showEntry() override;
@@ -18,4 +36,7 @@ public:
 protected:
     void rightAnswerMove() override;
     void wrongAnswerMove() override;
+
+private:
+    void placeTag(int number);
 };
