@@ -6,6 +6,7 @@
 #include "engine/Task.h"
 #include "engine/TextHelpers.h"
 #include "exercises/CalculationScreen.h"
+#include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QtTest>
@@ -40,12 +41,6 @@ CalculationScreen &openKind(int kind)
     if (kind == 11 || kind == 13)
         QTest::mouseClick(screen.Befehl4, Qt::LeftButton);
     return screen;
-}
-
-void answerRight(CalculationScreen &screen)
-{
-    screen.HBildlauf1->setValue(shared().expectedAnswer);
-    QTest::mouseClick(screen.Befehl1, Qt::LeftButton);
 }
 
 void answerWrong(CalculationScreen &screen)

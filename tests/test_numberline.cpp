@@ -5,6 +5,7 @@
 #include "engine/Launchers.h"
 #include "engine/Task.h"
 #include "exercises/NumberLineScreen.h"
+#include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QtTest>
@@ -25,27 +26,10 @@ NumberLineScreen &openNumberLine(int range)
     return Form2();
 }
 
-void answerRight(NumberLineScreen &screen)
-{
-    screen.HBildlauf1->setValue(shared().expectedAnswer);
-    QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
-}
-
 void answerWrong(NumberLineScreen &screen)
 {
     screen.HBildlauf1->setValue(shared().expectedAnswer == 0 ? 1 : 0);
     QTest::mouseClick(screen.Befehl1, Qt::LeftButton);
-}
-
-// New tasks until one asks for `answer`.
-bool taskAskingFor(int answer)
-{
-    for (int i = 0; i < 1000; ++i) {
-        if (shared().expectedAnswer == answer)
-            return true;
-        newTask();
-    }
-    return false;
 }
 
 struct Race

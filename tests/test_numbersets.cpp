@@ -5,6 +5,7 @@
 #include "engine/Launchers.h"
 #include "engine/Task.h"
 #include "exercises/NumberSetScreen.h"
+#include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QtTest>
@@ -26,26 +27,10 @@ NumberSetScreen &openNumberSets(int range)
     return Form3();
 }
 
-void answerRight(NumberSetScreen &screen)
-{
-    screen.HBildlauf1->setValue(shared().expectedAnswer);
-    QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
-}
-
 void answerWrong(NumberSetScreen &screen)
 {
     screen.HBildlauf1->setValue(shared().expectedAnswer == 1 ? 2 : 1);
     QTest::mouseClick(screen.Befehl1, Qt::LeftButton);
-}
-
-bool taskAskingFor(int answer)
-{
-    for (int i = 0; i < 1000; ++i) {
-        if (shared().expectedAnswer == answer)
-            return true;
-        newTask();
-    }
-    return false;
 }
 
 // The rows of a picture block: each row's length, every character the same.

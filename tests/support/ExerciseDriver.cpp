@@ -1,0 +1,24 @@
+#include "support/ExerciseDriver.h"
+
+#include "app/Controls.h"
+#include "app/SharedValues.h"
+#include "engine/Task.h"
+#include "exercises/ExerciseScreen.h"
+
+#include <QtTest>
+
+void answerRight(ExerciseScreen &screen)
+{
+    screen.HBildlauf1->setValue(shared().expectedAnswer);
+    QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
+}
+
+bool taskAskingFor(int answer)
+{
+    for (int i = 0; i < 1000; ++i) {
+        if (shared().expectedAnswer == answer)
+            return true;
+        newTask();
+    }
+    return false;
+}

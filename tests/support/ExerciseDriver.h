@@ -1,0 +1,8 @@
+#pragma once
+
+class ExerciseScreen;
+
+// Sets the scroll bar to the task's answer and confirms it with Enter.
+void answerRight(ExerciseScreen &screen);
+// Makes new tasks of the current kind until one asks for `answer`; false if none did.
+bool taskAskingFor(int answer);
