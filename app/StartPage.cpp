@@ -1,9 +1,9 @@
 #include "app/StartPage.h"
 
-#include "app/Controls.h"
-#include "app/Seams.h"
+#include "ui/Controls.h"
+#include "ui/Seams.h"
 #include "app/SettingsFile.h"
-#include "app/SharedValues.h"
+#include "engine/SharedValues.h"
 #include "app/Windows.h"
 #include "engine/Launchers.h"
 #include "engine/Random.h"
@@ -29,6 +29,12 @@ StartPage::StartPage() : Form(QStringLiteral("form1"), QSize(9090, 7095), QColor
     shared().numberRange = 10;
     reseedFromClock();
     loadSettings();
+    setRewardObserver([this](qint16 rounds) { Bezeichnung11->setCaption(text::plain(rounds)); });
+}
+
+StartPage::~StartPage()
+{
+    setRewardObserver({});
 }
 
 void StartPage::connectScene()

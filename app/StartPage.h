@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form.h"
+#include "ui/Form.h"
 
 class Label;
 class ListBox;
@@ -16,6 +16,7 @@ class StartPage : public Form
     Q_OBJECT
 public:
     StartPage();
+    ~StartPage() override;
 
     Label *Bezeichnung1 = nullptr;   // the door "Ausgang": ends the program
     Label *Bezeichnung2 = nullptr;   // the title

@@ -4,7 +4,7 @@
 
 #include "app/StartPage.h"
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <QFontMetrics>
 #include <QProxyStyle>

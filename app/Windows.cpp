@@ -1,6 +1,9 @@
 #include "app/Windows.h"
 
 #include "app/StartPage.h"
+#include "engine/Rewards.h"
+#include "ui/Controls.h"
+#include "ui/Navigation.h"
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
@@ -26,7 +29,11 @@ struct Registry
 
 Registry &registry()
 {
-    static Registry windows;
+    static Registry windows = [] {
+        // Every window that ends comes back here, whoever opened it.
+        navigation::setStartPageHandler([] { form1().showWindow(); });
+        return Registry();
+    }();
     return windows;
 }
 
@@ -69,4 +76,16 @@ void unloadAllWindows()
     r.numberSet.reset();
     r.numberLine.reset();
     r.startPage.reset();
+}
+
+void startRewardGame()
+{
+    const RewardGame game = rewardGameForRow(form1().Liste2->listIndex() + 1); // 0 when no row is selected
+    // The shooting gallery and the slalom drive are not part of the program yet: their rows
+    // open nothing and cost nothing.
+    if (game != RewardGame::Memory)
+        return;
+    takeRewardRound();
+    form1().hide();
+    memo().showWindow();
 }

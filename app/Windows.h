@@ -19,6 +19,9 @@ SequenceScreen &Form5();
 CalculationScreen &Form6();
 MemoryGame &memo();
 
+// Takes one reward round off the count and opens the game selected in the start page's reward list.
+void startRewardGame();
+
 // Whether a window has been created yet (without creating it).
 bool isStartPageLoaded();
 bool isForm6Loaded();

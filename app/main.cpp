@@ -1,4 +1,4 @@
-#include "app/Controls.h"
+#include "ui/Controls.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 

@@ -3,9 +3,9 @@
 // about two right to one wrong in a fixed random order, offscreen; prints the median and the
 // worst time per answer.
 
-#include "app/Controls.h"
-#include "app/Seams.h"
-#include "app/SharedValues.h"
+#include "ui/Controls.h"
+#include "ui/Seams.h"
+#include "engine/SharedValues.h"
 #include "app/Windows.h"
 #include "engine/Launchers.h"
 #include "engine/Random.h"

@@ -1,7 +1,7 @@
 #include "engine/Launchers.h"
 
-#include "app/Controls.h"
-#include "app/SharedValues.h"
+#include "ui/Controls.h"
+#include "engine/SharedValues.h"
 #include "app/Windows.h"
 #include "engine/TextHelpers.h"
 #include "exercises/CalculationScreen.h"

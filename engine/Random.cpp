@@ -1,6 +1,6 @@
 #include "engine/Random.h"
 
-#include "app/Seams.h"
+#include "ui/Seams.h"
 
 void Random::seed(quint32 value)
 {

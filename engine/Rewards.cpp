@@ -1,51 +1,70 @@
 #include "engine/Rewards.h"
 
-#include "app/Controls.h"
-#include "app/Seams.h"
-#include "app/SharedValues.h"
-#include "app/StartPage.h"
-#include "app/Windows.h"
+#include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
-#include "games/MemoryGame.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
-void showRewardCount()
+std::function<void(qint16)> &observer()
 {
-    form1().Bezeichnung11->setCaption(text::plain(shared().rewardRounds));
+    static std::function<void(qint16)> callback;
+    return callback;
+}
+
+void tellObserver()
+{
+    if (observer())
+        observer()(shared().rewardRounds);
 }
 
 } // namespace
 
-void awardReward()
+QString rewardMessage()
 {
     const QChar cr = text::CR;
-    seams::dialogs().message(QStringLiteral("Prima, zur Belohnung gibt es eine") + cr +
-                                 QStringLiteral("Spielrunde geschenkt!  Du kannst") + cr +
-                                 QStringLiteral("weitermachen oder aber aufhören") + cr +
-                                 QStringLiteral("und dir deine Belohnung abholen!") + cr,
-                             QStringLiteral("Belohnung"));
-    SharedValues &values = shared();
-    // A 16-bit counter: stop at its top instead of overflowing.
-    if (values.rewardRounds < std::numeric_limits<qint16>::max())
-        ++values.rewardRounds;
-    showRewardCount();
+    return QStringLiteral("Prima, zur Belohnung gibt es eine") + cr + QStringLiteral("Spielrunde geschenkt!  Du kannst") +
+           cr + QStringLiteral("weitermachen oder aber aufhören") + cr +
+           QStringLiteral("und dir deine Belohnung abholen!") + cr;
 }
 
-void startRewardGame()
+QString rewardTitle()
 {
-    const int game = form1().Liste2->listIndex() + 1; // 0 when no row is selected
-    // The shooting gallery and the slalom drive are not part of the program yet: their rows
-    // open nothing and cost nothing.
-    if (game == 2 || game == 3)
-        return;
+    return QStringLiteral("Belohnung");
+}
 
-    SharedValues &values = shared();
-    if (values.rewardRounds > std::numeric_limits<qint16>::min())
-        --values.rewardRounds;
-    showRewardCount();
-    form1().hide();
-    memo().showWindow();
+void addRewardRound()
+{
+    // A 16-bit counter: stop at its top instead of overflowing.
+    qint16 &rounds = shared().rewardRounds;
+    if (rounds < std::numeric_limits<qint16>::max())
+        ++rounds;
+    tellObserver();
+}
+
+void takeRewardRound()
+{
+    qint16 &rounds = shared().rewardRounds;
+    if (rounds > std::numeric_limits<qint16>::min())
+        --rounds;
+    tellObserver();
+}
+
+void setRewardObserver(std::function<void(qint16)> callback)
+{
+    observer() = std::move(callback);
+}
+
+RewardGame rewardGameForRow(int row)
+{
+    switch (row) {
+    case 2:
+        return RewardGame::ShootingGallery;
+    case 3:
+        return RewardGame::Slalom;
+    default:
+        return RewardGame::Memory;
+    }
 }

@@ -1,6 +1,25 @@
 #pragma once
 
-// Praises the child for a won race and counts one more reward game round.
-void awardReward();
-// Takes one round off the count and opens the game selected in the start page's reward list.
-void startRewardGame();
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+
+// Reward game rounds: a won race earns one, a started game costs one. The count lives in
+// shared().rewardRounds; whoever shows it registers an observer.
+
+// The praise shown when the child's figure reaches its goal, and its title.
+QString rewardMessage();
+QString rewardTitle();
+
+// rewardRounds + 1 (stopping at the counter's top), then tells the observer.
+void addRewardRound();
+// rewardRounds - 1 (stopping at the counter's bottom), then tells the observer.
+void takeRewardRound();
+
+// Called with the new count after every change made above (not after direct writes).
+void setRewardObserver(std::function<void(qint16)> observer);
+
+// Which reward game a row of the reward list opens: 2 and 3 are the shooting gallery and the
+// slalom drive, every other row (no selection included) Memory.
+enum class RewardGame { Memory, ShootingGallery, Slalom };
+RewardGame rewardGameForRow(int row);

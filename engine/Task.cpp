@@ -1,6 +1,6 @@
 #include "engine/Task.h"
 
-#include "app/SharedValues.h"
+#include "engine/SharedValues.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
 #include "exercises/CalculationScreen.h"
@@ -95,12 +95,18 @@ Task drawTask(int kind, int range, Random &random)
     return task;
 }
 
-void newTask()
+Task nextTask()
 {
     SharedValues &values = shared();
     const Task task = drawTask(values.taskKind, values.numberRange, rng());
+    values.expectedAnswer = task.answer;
+    return task;
+}
+
+void newTask()
+{
     // The screen writes the task in the generator's order; its scroll bar reset may run the
     // screen's entry display, and the writes after it are the ones that stay.
+    const Task task = nextTask();
     screenFor(task.kind).applyTask(task);
-    values.expectedAnswer = task.answer;
 }

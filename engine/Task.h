@@ -27,5 +27,9 @@ int effectiveKind(int taskKind);
 // Draws a task of the kind in the generator's order of draws.
 Task drawTask(int kind, int range, Random &random);
 
+// Draws the next task of taskKind in the current range with the one generator and sets
+// expectedAnswer to its answer.
+Task nextTask();
+
 // Makes a new task of `taskKind` in the current range and writes it into its screen.
 void newTask();

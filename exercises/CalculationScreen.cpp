@@ -1,7 +1,7 @@
 #include "exercises/CalculationScreen.h"
 
-#include "app/Controls.h"
-#include "app/SharedValues.h"
+#include "ui/Controls.h"
+#include "engine/SharedValues.h"
 #include "engine/Task.h"
 #include "engine/TextHelpers.h"
 

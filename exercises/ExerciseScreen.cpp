@@ -1,13 +1,12 @@
 #include "exercises/ExerciseScreen.h"
 
-#include "app/Controls.h"
-#include "app/Seams.h"
-#include "app/SharedValues.h"
-#include "app/StartPage.h"
-#include "app/Windows.h"
+#include "ui/Controls.h"
+#include "ui/Seams.h"
+#include "engine/SharedValues.h"
 #include "engine/Random.h"
-#include "engine/Rewards.h"
 #include "engine/Task.h"
+#include "exercises/RewardAward.h"
+#include "ui/Navigation.h"
 
 #include <QKeyEvent>
 
@@ -75,7 +74,7 @@ void ExerciseScreen::leaveScreen()
 {
     focusAnswer();
     hide();
-    form1().showWindow();
+    navigation::showStartPage();
 }
 
 void ExerciseScreen::winRun()

@@ -1,9 +1,8 @@
 #include "games/MemoryGame.h"
 
-#include "app/Controls.h"
-#include "app/Seams.h"
-#include "app/StartPage.h"
-#include "app/Windows.h"
+#include "ui/Controls.h"
+#include "ui/Seams.h"
+#include "ui/Navigation.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
 
@@ -187,7 +186,7 @@ void MemoryGame::closeRequested()
 void MemoryGame::leaveGame()
 {
     hide();
-    form1().showWindow();
+    navigation::showStartPage();
 }
 
 void MemoryGame::describeCard(int number)

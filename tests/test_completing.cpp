@@ -1,5 +1,5 @@
-#include "app/Controls.h"
-#include "app/SharedValues.h"
+#include "ui/Controls.h"
+#include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/Launchers.h"

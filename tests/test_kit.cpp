@@ -1,5 +1,5 @@
-#include "app/Controls.h"
-#include "app/Form.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
 #include "engine/TextHelpers.h"
 #include "support/ScriptedDialogs.h"
 

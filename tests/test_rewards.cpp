@@ -1,8 +1,9 @@
-#include "app/Controls.h"
-#include "app/SharedValues.h"
+#include "ui/Controls.h"
+#include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/Rewards.h"
+#include "exercises/RewardAward.h"
 #include "games/MemoryGame.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,7 +1,7 @@
 #include "support/ExerciseDriver.h"
 
-#include "app/Controls.h"
-#include "app/SharedValues.h"
+#include "ui/Controls.h"
+#include "engine/SharedValues.h"
 #include "engine/Task.h"
 #include "exercises/ExerciseScreen.h"
 

@@ -1,7 +1,7 @@
 #include "support/ScriptedDialogs.h"
 
-#include "app/Controls.h"
-#include "app/SharedValues.h"
+#include "ui/Controls.h"
+#include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/Random.h"

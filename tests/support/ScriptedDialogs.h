@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Seams.h"
+#include "ui/Seams.h"
 
 #include <QDir>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "app/Form.h"
+#include "ui/Form.h"
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

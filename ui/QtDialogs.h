@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Seams.h"
+#include "ui/Seams.h"
 
 // Message and input boxes as the child sees them: German buttons, CRs shown as line breaks.
 class QtDialogs final : public Dialogs

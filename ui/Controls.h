@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QLabel>

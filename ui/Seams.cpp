@@ -1,6 +1,6 @@
-#include "app/Seams.h"
+#include "ui/Seams.h"
 
-#include "app/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QCoreApplication>
 #include <QTime>

@@ -1,4 +1,4 @@
-#include "app/SharedValues.h"
+#include "engine/SharedValues.h"
 
 SharedValues &shared()
 {

@@ -1,4 +1,4 @@
-#include "app/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>

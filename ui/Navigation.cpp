@@ -1,0 +1,28 @@
+#include "ui/Navigation.h"
+
+#include <utility>
+
+namespace {
+
+std::function<void()> &startPageHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+} // namespace
+
+namespace navigation {
+
+void showStartPage()
+{
+    if (startPageHandler())
+        startPageHandler()();
+}
+
+void setStartPageHandler(std::function<void()> handler)
+{
+    startPageHandler() = std::move(handler);
+}
+
+} // namespace navigation
