@@ -183,9 +183,13 @@ def stroke_path(pts, closed, width):
             a = offset_line(pts, half, True)
             b = offset_line(pts, -half, True)
             outer, inner = (a, b) if abs(signed_area(a)) > abs(signed_area(b)) else (b, a)
-            if is_simple(outer) and is_simple(inner) and abs(signed_area(inner)) > 1:
-                inner = inner if signed_area(inner) > 0 else inner[::-1]
-                return [clockwise(outer), inner]
+            if is_simple(outer):
+                # A ring keeps its hole only while the inner edge runs the same way as the drawn
+                # line; a loop narrower than the stroke turns it inside out and becomes a dot.
+                if (signed_area(inner) > 0) == (signed_area(pts) > 0) and is_simple(inner):
+                    inner = inner if signed_area(inner) > 0 else inner[::-1]
+                    return [clockwise(outer), inner]
+                return [clockwise(outer)]
             corners = [0, n // 2]
         runs = []
         for k, c in enumerate(corners):
