@@ -22,6 +22,7 @@ import xml.etree.ElementTree as ET
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
+from fontTools.ttLib import newTable
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DRAWINGS = os.path.join(ROOT, "assets", "anlaut")
@@ -486,7 +487,12 @@ def build(output):
                 usWinAscent=ASCENT, usWinDescent=DESCENT,
                 sxHeight=500, sCapHeight=700, usDefaultChar=0, usBreakChar=0x20, usMaxContext=1,
                 ulCodePageRange1=1)
-    fb.setupPost(keepGlyphNames=True)
+    fb.setupPost(keepGlyphNames=True, isFixedPitch=1)
+    # Pictures need no grid-fitting: smooth them at every size instead of snapping strokes.
+    gasp = newTable("gasp")
+    gasp.version = 1
+    gasp.gaspRange = {0xFFFF: 0x000A}  # grey scale with symmetric smoothing, no hinting
+    fb.font["gasp"] = gasp
     fb.setupHead(unitsPerEm=UNITS_PER_EM, created=TIMESTAMP, modified=TIMESTAMP,
                  fontRevision=float(VERSION))
     fb.font["head"].created = TIMESTAMP
