@@ -5,7 +5,10 @@ Every character of the font prints as a small black line drawing for colouring i
 a letter shows a thing whose German name starts with it, so a worksheet also
 teaches initial sounds. The drawings are SVG files in a 900 x 1000 box (one advance
 wide, one em high, baseline at y = 800), drawn with strokes only; this script turns
-the strokes into filled TrueType outlines.
+the strokes into filled TrueType outlines (round caps and joins, closed loops become
+rings with their hole kept). It reads the SVG elements path (M L H V C S Q T A Z),
+circle, ellipse, line, polyline, polygon and rect, the attributes stroke, fill,
+stroke-width and transform; a filled shape (fill="#000", stroke="none") makes a dot.
 
 Usage (Debian's python3-fonttools; python3-pil only for --sheet):
     /usr/bin/python3 scripts/make_anlaut_font.py             # writes assets/fonts/ANLAUT.ttf
@@ -409,7 +412,12 @@ def read_drawing(path):
         for child in el:
             walk(child, matrix, style)
 
-    walk(ET.parse(path).getroot(), to_font, {"stroke": "black", "fill": "none", "stroke-width": str(STROKE)})
+    if not os.path.exists(path):
+        sys.exit("missing drawing " + os.path.relpath(path))
+    root = ET.parse(path).getroot()
+    if root.get("viewBox", "").split() != ["0", "0", str(ADVANCE), str(UNITS_PER_EM)]:
+        sys.exit("%s: the viewBox must be 0 0 %d %d" % (os.path.relpath(path), ADVANCE, UNITS_PER_EM))
+    walk(root, to_font, {"stroke": "black", "fill": "none", "stroke-width": str(STROKE)})
     return contours
 
 
