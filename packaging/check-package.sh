@@ -39,17 +39,17 @@ trap 'apt_get purge -y -qq quarimo' EXIT
 
 desktop-file-validate "/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml"
-env -u DISPLAY -u WAYLAND_DISPLAY quarimo --version
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM quarimo --version
 
 # The menu entry's command as a desktop runs it: a desktop entry escapes each backslash once more,
 # past that its quoting is the shell's.
 exec_line="$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop" | sed 's/\\\\/\\/g')"
-eval "command=($exec_line)"
+eval "menu_command=($exec_line)"
 home="$(mktemp -d)"
 trap 'rm -rf "$home"; apt_get purge -y -qq quarimo' EXIT
 start_from_menu() {
   local status=0
-  env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen timeout 4 "${command[@]}" || status=$?
+  env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen timeout 4 "${menu_command[@]}" || status=$?
   [ "$status" -eq 124 ] || fail "started from the menu entry, quarimo ended with status $status"
 }
 # A new user: the folder for the settings file is made, the program shows the missing-file message.
