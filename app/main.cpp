@@ -3,12 +3,57 @@
 #include "app/Windows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+// Installed as a menu entry the program shares this name with its desktop entry and icon,
+// so the desktop can match the running window to them.
+const char *const desktopId = "org.example.quarimo";
+
+const char *const usage =
+    "Aufruf: quarimo [--help | --version]\n"
+    "\n"
+    "Ein Rechentrainer für Kinder im ersten Schuljahr: Zahlenstrahl, Mengen, Ergänzen,\n"
+    "Zahlenfolgen, Plus und Minus, dazu kleine Belohnungsspiele.\n"
+    "Ohne Argumente öffnet quarimo sein Fenster; dazu braucht es eine grafische Anzeige.\n"
+    "\n"
+    "Den gewählten Zahlenraum merkt sich quarimo in der Datei QUARIMO.INI in dem Ordner,\n"
+    "in dem es gestartet wird. Aus dem Anwendungsmenü gestartet ist das der Ordner\n"
+    "$XDG_DATA_HOME/quarimo, meist ~/.local/share/quarimo.\n"
+    "\n"
+    "  --help      diese Hilfe zeigen\n"
+    "  --version   die Version zeigen\n";
+
+// Answers --help and --version before anything needs a display. Returns the exit status,
+// or -1 when there are no arguments and the program starts as usual.
+int answerArguments(int argc, char *argv[])
+{
+    if (argc < 2)
+        return -1;
+    bool help = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            help = true;
+        } else if (std::strcmp(argv[i], "--version") != 0) {
+            std::fprintf(stderr,
+                         "quarimo: unbekanntes Argument „%s“\n"
+                         "Welche es gibt, zeigt: quarimo --help\n",
+                         argv[i]);
+            return 2;
+        }
+    }
+    if (help)
+        std::printf("quarimo %s\n\n%s", QUARIMO_VERSION, usage);
+    else
+        std::printf("quarimo %s\n", QUARIMO_VERSION);
+    return 0;
+}
 
 bool hasDisplay()
 {
@@ -20,6 +65,8 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    if (const int status = answerArguments(argc, argv); status >= 0)
+        return status;
     if (!hasDisplay()) {
         std::fputs("quarimo is a window program and needs a graphical display.\n"
                    "Start it on a desktop, or under a virtual display: xvfb-run -a ./quarimo\n",
@@ -28,6 +75,9 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
+    // Found once the package is installed; from the build folder the window keeps the plain frame.
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(desktopId)));
     kit::installFontSubstitutions();
 
     // Qt's own texts (context menus of the input box and the like) in German, like ours.

@@ -10,6 +10,9 @@ shift || true
 packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n
           fonts-liberation fonts-dejavu-core fonts-ecolier-court)
 
+# The Debian package (scripts/package.sh) reads its library dependencies off the binary.
+packages+=(dpkg-dev file)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
