@@ -58,12 +58,23 @@ void FontViewer::fillFontList()
         Liste1->addItem(family);
     }
     Bezeichnung1->setCaption(sampleText());
+    showFont(Bezeichnung1->font().family());
 }
 
 void FontViewer::showFont(const QString &family)
 {
-    QFont f = Bezeichnung1->font();
+    // 18 pt bold in the chosen face; a face wider than the one the sample was laid out for steps
+    // down until the whole sample fits, so no line of it is cut off.
+    QFont f = kit::font(QStringLiteral("MS Sans Serif"), 18, true);
     f.setFamily(family);
+    const QRect room = Bezeichnung1->contentsRect();
+    while (f.pixelSize() > 8) {
+        const QRect needed = QFontMetrics(f).boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap,
+                                                          Bezeichnung1->text());
+        if (needed.height() <= room.height() && needed.width() <= room.width())
+            break;
+        f.setPixelSize(f.pixelSize() - 1);
+    }
     Bezeichnung1->setFont(f);
 }
 
