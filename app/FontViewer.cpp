@@ -1,9 +1,9 @@
 #include "app/FontViewer.h"
 
+#include "engine/TextHelpers.h"
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
 #include "ui/Seams.h"
-#include "engine/TextHelpers.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -69,8 +69,8 @@ void FontViewer::showFont(const QString &family)
     f.setFamily(family);
     const QRect room = Bezeichnung1->contentsRect();
     while (f.pixelSize() > 8) {
-        const QRect needed = QFontMetrics(f).boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap,
-                                                          Bezeichnung1->text());
+        const QRect needed =
+            QFontMetrics(f).boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, Bezeichnung1->text());
         if (needed.height() <= room.height() && needed.width() <= room.width())
             break;
         f.setPixelSize(f.pixelSize() - 1);

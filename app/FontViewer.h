@@ -14,10 +14,10 @@ class FontViewer : public Form
 public:
     FontViewer();
 
-    Button *Befehl1 = nullptr;      // "E n d e"
-    Button *Befehl2 = nullptr;      // "Sichern": the sample as a picture in the documents folder
-    ListBox *Liste1 = nullptr;      // the font families
-    Label *Bezeichnung1 = nullptr;  // the sample
+    Button *Befehl1 = nullptr;     // "E n d e"
+    Button *Befehl2 = nullptr;     // "Sichern": the sample as a picture in the documents folder
+    ListBox *Liste1 = nullptr;     // the font families
+    Label *Bezeichnung1 = nullptr; // the sample
 
     static QString sampleText();
 

@@ -8,13 +8,12 @@ namespace numberwords {
 const QStringList &wordTable()
 {
     static const QStringList words = {
-        QStringLiteral("null"),     QStringLiteral("eins"),      QStringLiteral("zwei"),
-        QStringLiteral("drei"),     QStringLiteral("vier"),      QStringLiteral("fünf"),
-        QStringLiteral("sechs"),    QStringLiteral("sieben"),    QStringLiteral("acht"),
-        QStringLiteral("neun"),     QStringLiteral("zehn"),      QStringLiteral("elf"),
-        QStringLiteral("zwölf"),    QStringLiteral("dreizehn"),  QStringLiteral("vierzehn"),
-        QStringLiteral("fünfzehn"), QStringLiteral("sechzehn"),  QStringLiteral("siebzehn"),
-        QStringLiteral("achtzehn"), QStringLiteral("neunzehn"),  QStringLiteral("zwanzig"),
+        QStringLiteral("null"),     QStringLiteral("eins"),     QStringLiteral("zwei"),     QStringLiteral("drei"),
+        QStringLiteral("vier"),     QStringLiteral("fünf"),     QStringLiteral("sechs"),    QStringLiteral("sieben"),
+        QStringLiteral("acht"),     QStringLiteral("neun"),     QStringLiteral("zehn"),     QStringLiteral("elf"),
+        QStringLiteral("zwölf"),    QStringLiteral("dreizehn"), QStringLiteral("vierzehn"), QStringLiteral("fünfzehn"),
+        QStringLiteral("sechzehn"), QStringLiteral("siebzehn"), QStringLiteral("achtzehn"), QStringLiteral("neunzehn"),
+        QStringLiteral("zwanzig"),
     };
     return words;
 }
@@ -45,12 +44,9 @@ QString Quiz::helpText() const
     if (mode_ == Mode::Words)
         return QStringLiteral("Oben steht eine Zahl als Wort.") + cr +
                QStringLiteral("Schiebe den Balken, bis in der Mitte") + cr +
-               QStringLiteral("die passende Zahl steht.") + cr +
-               QStringLiteral("Dann klicke auf 'o k a y'.") + cr;
-    return QStringLiteral("Oben steht eine Zahl.") + cr +
-           QStringLiteral("Schiebe den Balken, bis in der Mitte") + cr +
-           QStringLiteral("das passende Wort steht.") + cr +
-           QStringLiteral("Dann klicke auf 'o k a y'.") + cr;
+               QStringLiteral("die passende Zahl steht.") + cr + QStringLiteral("Dann klicke auf 'o k a y'.") + cr;
+    return QStringLiteral("Oben steht eine Zahl.") + cr + QStringLiteral("Schiebe den Balken, bis in der Mitte") + cr +
+           QStringLiteral("das passende Wort steht.") + cr + QStringLiteral("Dann klicke auf 'o k a y'.") + cr;
 }
 
 } // namespace numberwords

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/Twips.h"
 #include "engine/NumberPictures.h"
+#include "ui/Twips.h"
 
 #include <QWidget>
 

@@ -1,15 +1,14 @@
 #include "exercises/NumberPicturesScreen.h"
 
+#include "engine/Rewards.h"
+#include "engine/TextHelpers.h"
 #include "exercises/NumberPicturesCanvas.h"
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
-#include "engine/Rewards.h"
-#include "engine/TextHelpers.h"
 
-NumberPicturesScreen::NumberPicturesScreen()
-    : Form(QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224))
+NumberPicturesScreen::NumberPicturesScreen() : Form(QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224))
 {
     setCaption(QStringLiteral("Q U A R I M O :  Zahlenbilder"));
 
@@ -82,8 +81,7 @@ void NumberPicturesScreen::showHelp()
 {
     seams::dialogs().message(QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + text::CR +
                                  QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") +
-                                 text::CR +
-                                 QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") +
+                                 text::CR + QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") +
                                  text::CR,
                              QStringLiteral("H i l f e"));
 }

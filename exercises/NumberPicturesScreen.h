@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/Form.h"
 #include "engine/NumberPictures.h"
+#include "ui/Form.h"
 
 class Button;
 class NumberPicturesCanvas;

@@ -1,11 +1,11 @@
 #include "exercises/NumberWordsScreen.h"
 
+#include "engine/Random.h"
+#include "engine/SharedValues.h"
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
-#include "engine/Random.h"
-#include "engine/SharedValues.h"
 
 #include <QKeyEvent>
 
@@ -32,8 +32,8 @@ NumberWordsScreen::NumberWordsScreen() : Form(QStringLiteral("Form7"), QSize(930
 
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(1920, 2880, 1095, 375), QStringLiteral("E n d e"));
     Befehl2->setAccessibleName(QStringLiteral("Ende"));
-    HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0,
-                               shared().numberRange);
+    HBildlauf1 =
+        new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0, shared().numberRange);
     HBildlauf1->setAccessibleName(QStringLiteral("Deine Antwort"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(5760, 2880, 1095, 375), QStringLiteral("o k a y"));
     Befehl1->setAccessibleName(QStringLiteral("okay"));

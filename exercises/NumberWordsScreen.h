@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/Form.h"
 #include "engine/NumberWords.h"
+#include "ui/Form.h"
 
 class Button;
 class Label;
@@ -16,13 +16,13 @@ class NumberWordsScreen : public Form
 public:
     NumberWordsScreen();
 
-    Button *Befehl1 = nullptr;      // "o k a y"
-    Button *Befehl2 = nullptr;      // "E n d e"
-    Button *Befehl3 = nullptr;      // "Wörter": words mode
-    Button *Befehl4 = nullptr;      // "Zahlen": numbers mode
-    Button *Befehl5 = nullptr;      // " ?": help
-    Label *Bezeichnung2 = nullptr;  // the task
-    Label *Bezeichnung3 = nullptr;  // the answer the scroll bar picks
+    Button *Befehl1 = nullptr;     // "o k a y"
+    Button *Befehl2 = nullptr;     // "E n d e"
+    Button *Befehl3 = nullptr;     // "Wörter": words mode
+    Button *Befehl4 = nullptr;     // "Zahlen": numbers mode
+    Button *Befehl5 = nullptr;     // " ?": help
+    Label *Bezeichnung2 = nullptr; // the task
+    Label *Bezeichnung3 = nullptr; // the answer the scroll bar picks
     ScrollBar *HBildlauf1 = nullptr;
     Picture *Bild1 = nullptr;
     Picture *Bild2 = nullptr;

@@ -1,8 +1,8 @@
-#include "ui/Controls.h"
 #include "app/FontViewer.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
 
 #include <QFile>
 #include <QSet>
@@ -61,8 +61,7 @@ private slots:
         FontViewer &viewer = open();
         const QFont before = viewer.Bezeichnung1->font();
         QListWidgetItem *item = viewer.Liste1->item(viewer.Liste1->count() - 1);
-        QTest::mouseClick(viewer.Liste1->viewport(), Qt::LeftButton, {},
-                          viewer.Liste1->visualItemRect(item).center());
+        QTest::mouseClick(viewer.Liste1->viewport(), Qt::LeftButton, {}, viewer.Liste1->visualItemRect(item).center());
         QCOMPARE(viewer.Bezeichnung1->font().family(), item->text());
         QVERIFY(viewer.Bezeichnung1->font().pixelSize() > 8);
         QCOMPARE(viewer.Bezeichnung1->font().bold(), before.bold());

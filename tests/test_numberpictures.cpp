@@ -1,4 +1,3 @@
-#include "ui/Controls.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/NumberPictures.h"
@@ -6,6 +5,7 @@
 #include "exercises/NumberPicturesCanvas.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 #include <memory>
@@ -63,8 +63,7 @@ private slots:
         QTest::addColumn<QPoint>("lastTo");
         QTest::newRow("first click is a dot") << Points{{300, 400}} << QPoint(300, 400) << QPoint(300, 400);
         QTest::newRow("second click joins") << Points{{300, 400}, {900, 1200}} << QPoint(300, 400) << QPoint(900, 1200);
-        QTest::newRow("x 0 counts as absent")
-            << Points{{0, 400}, {900, 1200}} << QPoint(900, 400) << QPoint(900, 1200);
+        QTest::newRow("x 0 counts as absent") << Points{{0, 400}, {900, 1200}} << QPoint(900, 400) << QPoint(900, 1200);
         QTest::newRow("y 0 counts as absent")
             << Points{{300, 0}, {900, 1200}} << QPoint(300, 1200) << QPoint(900, 1200);
         QTest::newRow("a 0 click is stored as it is")
@@ -131,7 +130,7 @@ private slots:
         NumberPicturesScreen &screen = open();
         QVERIFY(!form1().isVisible());
         clickTimes(screen, clicks);
-        screen.undo(); // the count survives undo
+        screen.undo();                                     // the count survives undo
         QTest::mouseClick(screen.Befehl6, Qt::LeftButton); // "N e u"
 
         QCOMPARE(int(shared().rewardRounds), points);

@@ -1,4 +1,3 @@
-#include "ui/Controls.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/NumberWords.h"
@@ -6,6 +5,7 @@
 #include "engine/SharedValues.h"
 #include "exercises/NumberWordsScreen.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 #include <memory>
