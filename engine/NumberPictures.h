@@ -32,6 +32,7 @@ struct Stroke
 {
     QPoint from;
     QPoint to;
+    bool operator==(const Stroke &) const = default;
 };
 
 // What the child draws: every click joins the last point to the new one. A 0 in a coordinate of

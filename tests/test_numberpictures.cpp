@@ -17,17 +17,12 @@ namespace {
 
 using Points = QList<QPoint>;
 
-QList<Stroke> strokesAfter(const Points &clicks)
+Drawing drawingOf(const Points &clicks)
 {
     Drawing drawing;
     for (QPoint p : clicks)
         drawing.click(p);
-    return drawing.strokes();
-}
-
-bool sameStroke(const Stroke &a, const Stroke &b)
-{
-    return a.from == b.from && a.to == b.to;
+    return drawing;
 }
 
 const QString pointText = QStringLiteral("Du bekommst einen Punkt dazu!\r");
@@ -74,9 +69,9 @@ private slots:
         QFETCH(Points, clicks);
         QFETCH(QPoint, lastFrom);
         QFETCH(QPoint, lastTo);
-        const QList<Stroke> strokes = strokesAfter(clicks);
+        const QList<Stroke> strokes = drawingOf(clicks).strokes();
         QCOMPARE(strokes.size(), clicks.size());
-        QVERIFY(sameStroke(strokes.last(), {lastFrom, lastTo}));
+        QCOMPARE(strokes.last(), (Stroke{lastFrom, lastTo}));
     }
 
     void undoTakesBackOnlyTheLastLine_data()
@@ -96,23 +91,18 @@ private slots:
         QFETCH(int, undos);
         QFETCH(int, linesLeft);
         QFETCH(QPoint, lastPoint);
-        Drawing drawing;
-        for (QPoint p : clicks)
-            drawing.click(p);
+        Drawing drawing = drawingOf(clicks);
         const QList<Stroke> before = drawing.strokes();
         const QPoint segmentStart = drawing.segmentStart();
         for (int i = 0; i < undos; ++i)
             drawing.undo();
-        QCOMPARE(drawing.strokes().size(), linesLeft);
-        for (int i = 0; i < linesLeft; ++i)
-            QVERIFY(sameStroke(drawing.strokes().at(i), before.at(i)));
+        QCOMPARE(drawing.strokes(), before.first(linesLeft));
         QCOMPARE(drawing.lastPoint(), lastPoint);
         QCOMPARE(drawing.segmentStart(), segmentStart);
         QCOMPARE(drawing.clickCount(), clicks.size());
 
         drawing.click({2000, 2000}); // goes on from where the erased line began
-        QVERIFY(sameStroke(drawing.strokes().last(),
-                           {lastPoint.isNull() ? QPoint(2000, 2000) : lastPoint, QPoint(2000, 2000)}));
+        QCOMPARE(drawing.strokes().last(), (Stroke{lastPoint.isNull() ? QPoint(2000, 2000) : lastPoint, {2000, 2000}}));
     }
 
     void pointCheckOnNew_data()
@@ -121,7 +111,6 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::newRow("25 clicks") << 25 << 0;
         QTest::newRow("26 clicks") << 26 << 1;
-        QTest::newRow("40 clicks") << 40 << 1;
     }
     void pointCheckOnNew()
     {
