@@ -147,6 +147,17 @@ private slots:
         QVERIFY(screen.drawing().strokes().isEmpty());
     }
 
+    void comingBackShowsTemplate1()
+    {
+        NumberPicturesScreen &screen = open();
+        QTest::mouseClick(screen.Befehl2, Qt::LeftButton); // ">>"
+        QCOMPARE(screen.templateShown(), 2);
+        QTest::mouseClick(screen.Befehl3, Qt::LeftButton); // "E n d e"
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(&screen)); // the platform delivers the activation
+        QCOMPARE(screen.templateShown(), 1);
+    }
+
     void helpHasItsThreeLines()
     {
         NumberPicturesScreen &screen = open();
