@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPixmap>
 #include <QSet>
 #include <QStandardPaths>
@@ -83,7 +84,8 @@ QString FontViewer::saveSample()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
-    QString family = Bezeichnung1->font().family();
+    // The face really shown, not the name it was asked for under.
+    QString family = QFontInfo(Bezeichnung1->font()).family();
     // A family name may hold signs a file name cannot.
     family.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
     const QString path = QDir(folder).filePath(QStringLiteral("Schriftprobe %1.png").arg(family));
