@@ -14,6 +14,9 @@
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
 #include "exercises/NumberSetScreen.h"
+#include "app/FontViewer.h"
+#include "exercises/NumberPicturesScreen.h"
+#include "exercises/NumberWordsScreen.h"
 #include "exercises/SequenceScreen.h"
 
 #include <QKeyEvent>
@@ -65,8 +68,11 @@ void StartPage::connectScene()
             [this] { openCalculation(QStringLiteral("r"), 10, setUpCalculatingScreen); });
     connect(Bild15, &PictureButton::clicked, this,
             [this] { openCalculation(QStringLiteral("u"), 12, setUpReversingScreen); });
-    // Bild6 and Bild10 (number pictures), Bild9 (number words) and Bild8 (symbol fonts) open
-    // windows the program does not have yet; until then a click on them does nothing.
+    // Number pictures take the start page's place; number words and the fonts open beside it.
+    connect(Bild6, &PictureButton::clicked, this, [this] { openNumberPictures(); });
+    connect(Bild10, &PictureButton::clicked, this, [this] { openNumberPictures(); });
+    connect(Bild9, &PictureButton::clicked, this, [] { Form7().showWindow(); });
+    connect(Bild8, &PictureButton::clicked, this, [] { Form9().showWindow(); });
 }
 
 void StartPage::loadSettings()
@@ -202,4 +208,10 @@ void StartPage::openCalculation(const QString &mode, int taskKind, void (*setUp)
     shared().taskKind = taskKind;
     setUp();
     newTask();
+}
+
+void StartPage::openNumberPictures()
+{
+    hide();
+    Form8().showWindow();
 }

@@ -68,4 +68,5 @@ private:
     void showAuthor();
     void openExercise(Form &(*screen)(), int taskKind, void (*setUp)());
     void openCalculation(const QString &mode, int taskKind, void (*setUp)());
+    void openNumberPictures();
 };

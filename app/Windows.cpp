@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 
+#include "app/FontViewer.h"
 #include "app/StartPage.h"
 #include "engine/Rewards.h"
 #include "ui/Controls.h"
@@ -7,7 +8,9 @@
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
+#include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberSetScreen.h"
+#include "exercises/NumberWordsScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "games/MemoryGame.h"
 
@@ -25,6 +28,9 @@ struct Registry
     std::unique_ptr<SequenceScreen> sequence;
     std::unique_ptr<CalculationScreen> calculation;
     std::unique_ptr<MemoryGame> memory;
+    std::unique_ptr<NumberWordsScreen> numberWords;
+    std::unique_ptr<NumberPicturesScreen> numberPictures;
+    std::unique_ptr<FontViewer> fontViewer;
 };
 
 Registry &registry()
@@ -55,6 +61,9 @@ CompletingScreen &Form4() { return instance(registry().completing); }
 SequenceScreen &Form5() { return instance(registry().sequence); }
 CalculationScreen &Form6() { return instance(registry().calculation); }
 MemoryGame &memo() { return instance(registry().memory); }
+NumberWordsScreen &Form7() { return instance(registry().numberWords); }
+NumberPicturesScreen &Form8() { return instance(registry().numberPictures); }
+FontViewer &Form9() { return instance(registry().fontViewer); }
 
 bool isStartPageLoaded()
 {
@@ -69,6 +78,9 @@ bool isForm6Loaded()
 void unloadAllWindows()
 {
     Registry &r = registry();
+    r.fontViewer.reset();
+    r.numberPictures.reset();
+    r.numberWords.reset();
     r.memory.reset();
     r.calculation.reset();
     r.sequence.reset();

@@ -10,6 +10,9 @@ class CompletingScreen;
 class SequenceScreen;
 class CalculationScreen;
 class MemoryGame;
+class NumberWordsScreen;
+class NumberPicturesScreen;
+class FontViewer;
 
 StartPage &form1();
 NumberLineScreen &Form2();
@@ -18,6 +21,9 @@ CompletingScreen &Form4();
 SequenceScreen &Form5();
 CalculationScreen &Form6();
 MemoryGame &memo();
+NumberWordsScreen &Form7();
+NumberPicturesScreen &Form8();
+FontViewer &Form9();
 
 // Takes one reward round off the count and opens the game selected in the start page's reward list.
 void startRewardGame();

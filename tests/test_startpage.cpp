@@ -2,6 +2,9 @@
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
+#include "app/FontViewer.h"
+#include "exercises/NumberPicturesScreen.h"
+#include "exercises/NumberWordsScreen.h"
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
@@ -448,21 +451,30 @@ private slots:
         QCOMPARE(dialogs().last().text, QStringLiteral("Die quarimo-Entwickler\r\rhttps://quarimo.example.org\r"));
     }
 
-    // Pictures whose windows the program does not have yet.
-    void comingLater_data()
+    // Pictures of the windows without a task: number pictures take the page's place, number words
+    // and the fonts open beside it; none of them sets a task kind.
+    void otherWindows_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::newRow("table") << QStringLiteral("Bild6");
-        QTest::newRow("notepad") << QStringLiteral("Bild10");
-        QTest::newRow("ABC block") << QStringLiteral("Bild9");
-        QTest::newRow("fountain pen") << QStringLiteral("Bild8");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("pageStays");
+        QTest::newRow("table") << QStringLiteral("Bild6") << QStringLiteral("Form8") << false;
+        QTest::newRow("notepad") << QStringLiteral("Bild10") << QStringLiteral("Form8") << false;
+        QTest::newRow("ABC block") << QStringLiteral("Bild9") << QStringLiteral("Form7") << true;
+        QTest::newRow("fountain pen") << QStringLiteral("Bild8") << QStringLiteral("Form9") << true;
     }
-    void comingLater()
+    void otherWindows()
     {
         QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(bool, pageStays);
         StartPage &page = openStartPage();
         click(picture(button));
-        QVERIFY(page.isVisible());
+        Form *opened = window == QLatin1String("Form7")   ? static_cast<Form *>(&Form7())
+                       : window == QLatin1String("Form8") ? static_cast<Form *>(&Form8())
+                                                          : static_cast<Form *>(&Form9());
+        QVERIFY(opened->isVisible());
+        QCOMPARE(page.isVisible(), pageStays);
         QCOMPARE(dialogs().count(), 0);
         QCOMPARE(shared().taskKind, 0);
     }

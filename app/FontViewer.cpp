@@ -1,0 +1,114 @@
+#include "app/FontViewer.h"
+
+#include "engine/TextHelpers.h"
+#include "ui/ActivationWatch.h"
+#include "ui/Controls.h"
+#include "ui/Seams.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPixmap>
+#include <QSet>
+#include <QStandardPaths>
+
+FontViewer::FontViewer() : Form(QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255))
+{
+    setCaption(QStringLiteral("Q U A R I M O :  Symbolschrift"));
+
+    Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(120, 240, 1095, 375), QStringLiteral("E n d e"));
+    Befehl1->setAccessibleName(QStringLiteral("Ende"));
+    Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(120, 840, 1095, 375), QStringLiteral("Sichern"));
+    Befehl2->setToolTip(QStringLiteral("Speichert die Schriftprobe als Bild im Ordner Dokumente."));
+    Liste1 = new ListBox(this, QStringLiteral("Liste1"), QRect(1440, 240, 3015, 4350));
+    Liste1->setFont(kit::font(QStringLiteral("MS Sans Serif"), 9.75, true));
+    Liste1->setAccessibleName(QStringLiteral("Schriften"));
+    Bezeichnung1 = new Label(this, QStringLiteral("Bezeichnung1"), QRect(4560, 240, 3015, 4335));
+    Bezeichnung1->setFontSpec(QStringLiteral("MS Sans Serif"), 18, true);
+    Bezeichnung1->setWordWrap(true);
+    Bezeichnung1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Bezeichnung1->setAccessibleName(QStringLiteral("Schriftprobe"));
+
+    connect(Befehl1, &QPushButton::clicked, this, [this] { leaveViewer(); });
+    connect(Befehl2, &QPushButton::clicked, this, [this] { saveSample(); });
+    connect(Liste1, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { showFont(item->text()); });
+    // Keys move through the list too, and the sample follows.
+    connect(Liste1, &QListWidget::currentTextChanged, this, [this](const QString &family) {
+        if (!family.isEmpty())
+            showFont(family);
+    });
+    connect(new ActivationWatch(this), &ActivationWatch::activated, this, [this] { fillFontList(); });
+}
+
+QString FontViewer::sampleText()
+{
+    return QStringLiteral("Aa Bb Cc Dd Ee Ff Gg Hh Ii Jj Kk Ll Mm Nn Oo Pp Qq Rr Ss Tt Uu Vv Ww Xx Yy Zz") +
+           QStringLiteral("Ää Öö Üü ß 0 1 2 3 4 5 6 7 8 9 ! § $ % & / ( ) = ? * + # ; , : . - - < >");
+}
+
+void FontViewer::fillFontList()
+{
+    // The list is refilled while the sample keeps its face: picking a row here would change it.
+    const QSignalBlocker quiet(Liste1);
+    Liste1->clear();
+    QSet<QString> seen;
+    for (const QString &family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family) || seen.contains(family))
+            continue;
+        seen.insert(family);
+        Liste1->addItem(family);
+    }
+    Bezeichnung1->setCaption(sampleText());
+    showFont(Bezeichnung1->font().family());
+}
+
+void FontViewer::showFont(const QString &family)
+{
+    // 18 pt bold in the chosen face; a face wider than the one the sample was laid out for steps
+    // down until the whole sample fits, so no line of it is cut off.
+    QFont f = kit::font(QStringLiteral("MS Sans Serif"), 18, true);
+    f.setFamily(family);
+    const QRect room = Bezeichnung1->contentsRect();
+    while (f.pixelSize() > 8) {
+        const QRect needed =
+            QFontMetrics(f).boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, Bezeichnung1->text());
+        if (needed.height() <= room.height() && needed.width() <= room.width())
+            break;
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    Bezeichnung1->setFont(f);
+}
+
+QString FontViewer::saveSample()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    // The face really shown, not the name it was asked for under.
+    QString family = QFontInfo(Bezeichnung1->font()).family();
+    // A family name may hold signs a file name cannot.
+    family.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    const QString path = QDir(folder).filePath(QStringLiteral("Schriftprobe %1.png").arg(family));
+    const QString title = QStringLiteral("Sichern");
+    if (!QDir().mkpath(folder) || !Bezeichnung1->grab().save(path, "PNG")) {
+        seams::dialogs().message(QStringLiteral("Die Schriftprobe konnte nicht gespeichert werden.") + text::CR +
+                                     QStringLiteral("Ordner: ") + QDir::toNativeSeparators(folder) + text::CR,
+                                 title);
+        return QString();
+    }
+    seams::dialogs().message(QStringLiteral("Die Schriftprobe ist als Bild gespeichert:") + text::CR +
+                                 QDir::toNativeSeparators(path) + text::CR,
+                             title);
+    return path;
+}
+
+void FontViewer::leaveViewer()
+{
+    Liste1->clear();
+    hide();
+}
+
+void FontViewer::closeRequested()
+{
+    leaveViewer();
+}

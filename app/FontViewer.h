@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/Form.h"
+
+class Button;
+class Label;
+class ListBox;
+
+// The symbol font viewer: every installed font family once, and a sample of letters, umlauts,
+// digits and signs in the one clicked. It changes nothing outside its own window.
+class FontViewer : public Form
+{
+    Q_OBJECT
+public:
+    FontViewer();
+
+    Button *Befehl1 = nullptr;     // "E n d e"
+    Button *Befehl2 = nullptr;     // "Sichern": the sample as a picture in the documents folder
+    ListBox *Liste1 = nullptr;     // the font families
+    Label *Bezeichnung1 = nullptr; // the sample
+
+    static QString sampleText();
+
+    // Coming to the front: the list is built anew from the fonts installed now.
+    void fillFontList();
+    void showFont(const QString &family);
+    // Saves the sample as a PNG picture and says where; returns the file written ("" on failure).
+    QString saveSample();
+    void leaveViewer();
+
+protected:
+    void closeRequested() override;
+};

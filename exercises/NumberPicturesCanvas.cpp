@@ -1,0 +1,89 @@
+#include "exercises/NumberPicturesCanvas.h"
+
+#include "ui/Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// One bright colour per series, so the child sees which numbers belong together.
+QColor seriesColour(int series)
+{
+    switch (series) {
+    case 1:
+        return QColor(0, 84, 204);
+    case 2:
+        return QColor(204, 32, 32);
+    default:
+        return QColor(0, 136, 56);
+    }
+}
+
+QPoint toPixels(QPoint twipsPoint)
+{
+    return QPoint(twips::toPixels(twipsPoint.x()), twips::toPixels(twipsPoint.y()));
+}
+
+} // namespace
+
+NumberPicturesCanvas::NumberPicturesCanvas(QWidget *parent, const QString &name, const QRect &twips)
+    : QWidget(parent), TwipsPlaced(this)
+{
+    setObjectName(name);
+    setRectTwips(twips);
+    setCursor(Qt::CrossCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void NumberPicturesCanvas::setTemplate(const QList<numberpictures::TemplateNumber> &numbers)
+{
+    numbers_ = numbers;
+    update();
+}
+
+void NumberPicturesCanvas::setStrokes(const QList<numberpictures::Stroke> &strokes)
+{
+    strokes_ = strokes;
+    update();
+}
+
+void NumberPicturesCanvas::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    const double perPixel = twips::perPixel / twips::zoom();
+    emit pressed(QPoint(int(std::lround(at.x() * perPixel)), int(std::lround(at.y() * perPixel))));
+}
+
+void NumberPicturesCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QFont face = kit::font(QStringLiteral("Arial"), 20, true);
+    painter.setFont(face);
+    const int dotRadius = qMax(2, twips::toPixels(45));
+    const int box = twips::toPixels(600);
+    for (const auto &n : numbers_) {
+        const QColor colour = seriesColour(n.series);
+        painter.setPen(QPen(colour.darker(160), 1));
+        painter.setBrush(colour);
+        painter.drawEllipse(toPixels(n.dot), dotRadius, dotRadius);
+        painter.setPen(colour);
+        const QPoint centre = toPixels(n.label);
+        painter.drawText(QRect(centre.x() - box / 2, centre.y() - box / 2, box, box), Qt::AlignCenter,
+                         QString::number(n.number));
+    }
+
+    // The child's lines: thin and black, drawn over the template without touching it.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    for (const auto &s : strokes_) {
+        if (s.from == s.to)
+            painter.drawPoint(toPixels(s.from));
+        else
+            painter.drawLine(toPixels(s.from), toPixels(s.to));
+    }
+}

@@ -1,0 +1,105 @@
+#include "exercises/NumberPicturesScreen.h"
+
+#include "engine/Rewards.h"
+#include "engine/TextHelpers.h"
+#include "exercises/NumberPicturesCanvas.h"
+#include "ui/ActivationWatch.h"
+#include "ui/Controls.h"
+#include "ui/Navigation.h"
+#include "ui/Seams.h"
+
+NumberPicturesScreen::NumberPicturesScreen() : Form(QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224))
+{
+    setCaption(QStringLiteral("Q U A R I M O :  Zahlenbilder"));
+
+    addShape(QStringLiteral("Figur1"), QRect(240, 240, 6615, 7335))->setBorder(QColor(128, 128, 255), 2);
+    Bild1 = new NumberPicturesCanvas(this, QStringLiteral("Bild1"), QRect(380, 400, 6300, 7005));
+    Bild1->setAccessibleName(QStringLiteral("Zahlenbild: klicke die Zahlen der Reihe nach an"));
+
+    Befehl3 = new Button(this, QStringLiteral("Befehl3"), QRect(240, 7680, 1095, 375), QStringLiteral("E n d e"));
+    Befehl3->setAccessibleName(QStringLiteral("Ende"));
+    Befehl4 = new Button(this, QStringLiteral("Befehl4"), QRect(1440, 7680, 855, 375), QStringLiteral("?"));
+    Befehl4->setAccessibleName(QStringLiteral("Hilfe"));
+    Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(2400, 7680, 1095, 375), QStringLiteral("<<"));
+    Befehl1->setAccessibleName(QStringLiteral("Bild 1"));
+    Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(3600, 7680, 1095, 375), QStringLiteral(">>"));
+    Befehl2->setAccessibleName(QStringLiteral("Bild 2"));
+    Befehl6 = new Button(this, QStringLiteral("Befehl6"), QRect(4800, 7680, 855, 375), QStringLiteral("N e u"));
+    Befehl6->setAccessibleName(QStringLiteral("Neu"));
+    Befehl5 = new Button(this, QStringLiteral("Befehl5"), QRect(5760, 7680, 1095, 375), QStringLiteral("UnDo"));
+    Befehl5->setAccessibleName(QStringLiteral("Rückgängig"));
+
+    connect(Bild1, &NumberPicturesCanvas::pressed, this, &NumberPicturesScreen::drawTo);
+    connect(Befehl1, &QPushButton::clicked, this, [this] { showTemplate(1); });
+    connect(Befehl2, &QPushButton::clicked, this, [this] { showTemplate(2); });
+    connect(Befehl3, &QPushButton::clicked, this, [this] { leaveScreen(); });
+    connect(Befehl4, &QPushButton::clicked, this, [this] { showHelp(); });
+    connect(Befehl5, &QPushButton::clicked, this, [this] { undo(); });
+    connect(Befehl6, &QPushButton::clicked, this, [this] { newDrawing(); });
+    connect(new ActivationWatch(this), &ActivationWatch::activated, this, [this] { showTemplate(1); });
+
+    showTemplate(1);
+    centreOnScreen();
+}
+
+void NumberPicturesScreen::showTemplate(int which)
+{
+    // The lines and the count stay: a template switch is no new drawing.
+    template_ = which == 2 ? 2 : 1;
+    Bild1->setTemplate(numberpictures::builtInTemplate(template_));
+}
+
+void NumberPicturesScreen::drawTo(QPoint twips)
+{
+    drawing_.click(twips);
+    refreshLines();
+}
+
+void NumberPicturesScreen::undo()
+{
+    drawing_.undo();
+    refreshLines();
+}
+
+void NumberPicturesScreen::newDrawing()
+{
+    pointCheck();
+    drawing_.clearLines();
+    refreshLines();
+}
+
+void NumberPicturesScreen::pointCheck()
+{
+    if (!drawing_.pointCheck())
+        return;
+    addRewardRound();
+    seams::dialogs().message(QStringLiteral("Du bekommst einen Punkt dazu!") + text::CR,
+                             QStringLiteral("A B C - Bilder"));
+}
+
+void NumberPicturesScreen::showHelp()
+{
+    seams::dialogs().message(QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + text::CR +
+                                 QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") +
+                                 text::CR + QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") +
+                                 text::CR,
+                             QStringLiteral("H i l f e"));
+}
+
+void NumberPicturesScreen::leaveScreen()
+{
+    pointCheck();
+    newDrawing();
+    hide();
+    navigation::showStartPage();
+}
+
+void NumberPicturesScreen::closeRequested()
+{
+    leaveScreen();
+}
+
+void NumberPicturesScreen::refreshLines()
+{
+    Bild1->setStrokes(drawing_.strokes());
+}

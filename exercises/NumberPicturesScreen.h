@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/NumberPictures.h"
+#include "ui/Form.h"
+
+class Button;
+class NumberPicturesCanvas;
+
+// Number pictures: join the numbers of a template in order and a picture appears; a drawing of
+// at least 26 clicks earns a reward round.
+class NumberPicturesScreen : public Form
+{
+    Q_OBJECT
+public:
+    NumberPicturesScreen();
+
+    NumberPicturesCanvas *Bild1 = nullptr; // the drawing area
+    Button *Befehl1 = nullptr;             // "<<": template 1
+    Button *Befehl2 = nullptr;             // ">>": template 2
+    Button *Befehl3 = nullptr;             // "E n d e"
+    Button *Befehl4 = nullptr;             // "?"
+    Button *Befehl5 = nullptr;             // "UnDo"
+    Button *Befehl6 = nullptr;             // "N e u"
+
+    const numberpictures::Drawing &drawing() const { return drawing_; }
+    int templateShown() const { return template_; }
+
+    void showTemplate(int which);
+    void drawTo(QPoint twips);
+    void undo();
+    void newDrawing();
+    void showHelp();
+    void leaveScreen();
+
+protected:
+    void closeRequested() override;
+
+private:
+    void pointCheck();
+    void refreshLines();
+
+    numberpictures::Drawing drawing_;
+    int template_ = 1;
+};

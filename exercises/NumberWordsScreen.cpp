@@ -1,0 +1,129 @@
+#include "exercises/NumberWordsScreen.h"
+
+#include "engine/Random.h"
+#include "engine/SharedValues.h"
+#include "ui/ActivationWatch.h"
+#include "ui/Controls.h"
+#include "ui/Navigation.h"
+#include "ui/Seams.h"
+
+#include <QKeyEvent>
+
+using numberwords::Mode;
+
+NumberWordsScreen::NumberWordsScreen() : Form(QStringLiteral("Form7"), QSize(9300, 4515), QColor(192, 255, 255))
+{
+    setCaption(QStringLiteral("Q U A R I M O :  Zahlwörter"));
+
+    Befehl3 = new Button(this, QStringLiteral("Befehl3"), QRect(120, 360, 2055, 375), QStringLiteral("Wörter"));
+    Befehl3->setAccessibleName(QStringLiteral("Wörter lesen"));
+    Bezeichnung2 = new Label(this, QStringLiteral("Bezeichnung2"), QRect(2280, 360, 4695, 495));
+    Bezeichnung2->setFontSpec(QStringLiteral("Verdana"), 18, true);
+    Bezeichnung2->setTextColour(QColor(192, 0, 0));
+    Bezeichnung2->setCentred();
+    Befehl4 = new Button(this, QStringLiteral("Befehl4"), QRect(7080, 360, 2055, 375), QStringLiteral("Zahlen"));
+    Befehl4->setAccessibleName(QStringLiteral("Zahlen lesen"));
+
+    Shape *frame = addShape(QStringLiteral("Figur1"), QRect(120, 960, 9015, 1455));
+    frame->setBorder(QColor(0, 0, 0), 1);
+    Bezeichnung3 = new Label(this, QStringLiteral("Bezeichnung3"), QRect(2400, 1440, 4455, 615));
+    Bezeichnung3->setFontSpec(QStringLiteral("MS Sans Serif"), 24, true);
+    Bezeichnung3->setCentred();
+
+    Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(1920, 2880, 1095, 375), QStringLiteral("E n d e"));
+    Befehl2->setAccessibleName(QStringLiteral("Ende"));
+    HBildlauf1 =
+        new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0, shared().numberRange);
+    HBildlauf1->setAccessibleName(QStringLiteral("Deine Antwort"));
+    Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(5760, 2880, 1095, 375), QStringLiteral("o k a y"));
+    Befehl1->setAccessibleName(QStringLiteral("okay"));
+    Befehl5 = new Button(this, QStringLiteral("Befehl5"), QRect(6960, 2880, 375, 375), QStringLiteral(" ?"));
+    Befehl5->setAccessibleName(QStringLiteral("Hilfe"));
+
+    Shape *band = addShape(QStringLiteral("Figur2"), QRect(0, 3720, 9615, 975));
+    band->setNoBorder();
+    band->setFill(QColor(0, 160, 176));
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(120, 3840, 495, 495), QStringLiteral("word_bubble.svg"),
+                        QStringLiteral("Sprechblase"));
+    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(8640, 3840, 495, 495), QStringLiteral("number_badge.svg"),
+                        QStringLiteral("Zahlenschild"));
+
+    connect(Befehl3, &QPushButton::clicked, this, [this] { chooseMode(Mode::Words); });
+    connect(Befehl4, &QPushButton::clicked, this, [this] { chooseMode(Mode::Numbers); });
+    connect(Befehl1, &QPushButton::clicked, this, [this] { judge(); });
+    connect(Befehl2, &QPushButton::clicked, this, [this] { leaveScreen(); });
+    connect(Befehl5, &QPushButton::clicked, this, [this] { showHelp(); });
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { showAnswer(); });
+    connect(new ActivationWatch(this), &ActivationWatch::activated, this, [this] { startAfresh(); });
+
+    setKeyPreview(true);
+    centreOnScreen();
+}
+
+void NumberWordsScreen::startAfresh()
+{
+    // The range chosen on the start page counts from the next time the child comes here.
+    quiz_.setRange(shared().numberRange);
+    HBildlauf1->setMaximum(shared().numberRange);
+    quiz_.setMode(Mode::Words);
+    reseedFromClock();
+    newTask();
+}
+
+void NumberWordsScreen::chooseMode(Mode mode)
+{
+    quiz_.setMode(mode);
+    newTask();
+}
+
+void NumberWordsScreen::newTask()
+{
+    quiz_.newTask(rng());
+    Bezeichnung2->setCaption(quiz_.taskText());
+    // Setting 0 when the bar already stands at 0 changes nothing, so the answer is shown here.
+    HBildlauf1->setValue(0);
+    showAnswer();
+    HBildlauf1->setFocus(Qt::OtherFocusReason);
+}
+
+void NumberWordsScreen::showAnswer()
+{
+    Bezeichnung3->setCaption(quiz_.answerText(HBildlauf1->value()));
+}
+
+void NumberWordsScreen::judge()
+{
+    if (quiz_.isRight(HBildlauf1->value())) {
+        seams::dialogs().message(QStringLiteral("Richtig"), QString());
+        newTask();
+    } else {
+        seams::dialogs().message(QStringLiteral("Fehler"), QString());
+        HBildlauf1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void NumberWordsScreen::showHelp()
+{
+    seams::dialogs().message(quiz_.helpText(), QStringLiteral("H i l f e"));
+    HBildlauf1->setFocus(Qt::OtherFocusReason);
+}
+
+void NumberWordsScreen::leaveScreen()
+{
+    hide();
+    navigation::showStartPage();
+}
+
+bool NumberWordsScreen::previewKey(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    // Only this window goes; the start page was never hidden.
+    hide();
+    return true;
+}
+
+void NumberWordsScreen::closeRequested()
+{
+    leaveScreen();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/NumberWords.h"
+#include "ui/Form.h"
+
+class Button;
+class Label;
+class Picture;
+class ScrollBar;
+
+// Number words: match "null" to "zwanzig" with their numbers, each answer judged at once. Opens
+// beside the start page, which stays usable.
+class NumberWordsScreen : public Form
+{
+    Q_OBJECT
+public:
+    NumberWordsScreen();
+
+    Button *Befehl1 = nullptr;     // "o k a y"
+    Button *Befehl2 = nullptr;     // "E n d e"
+    Button *Befehl3 = nullptr;     // "Wörter": words mode
+    Button *Befehl4 = nullptr;     // "Zahlen": numbers mode
+    Button *Befehl5 = nullptr;     // " ?": help
+    Label *Bezeichnung2 = nullptr; // the task
+    Label *Bezeichnung3 = nullptr; // the answer the scroll bar picks
+    ScrollBar *HBildlauf1 = nullptr;
+    Picture *Bild1 = nullptr;
+    Picture *Bild2 = nullptr;
+
+    const numberwords::Quiz &quiz() const { return quiz_; }
+
+    // Coming to the front: the range from the start page, words mode, a fresh seed, a new task.
+    void startAfresh();
+    void chooseMode(numberwords::Mode mode);
+    void newTask();
+    void showAnswer();
+    void judge();
+    void showHelp();
+    void leaveScreen();
+
+protected:
+    bool previewKey(QKeyEvent *event) override;
+    void closeRequested() override;
+
+private:
+    numberwords::Quiz quiz_;
+};
