@@ -10,6 +10,8 @@
 #include "exercises/NumberSetScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "games/MemoryGame.h"
+#include "games/ShootingGallery.h"
+#include "games/SlalomDrive.h"
 
 #include <memory>
 
@@ -25,6 +27,8 @@ struct Registry
     std::unique_ptr<SequenceScreen> sequence;
     std::unique_ptr<CalculationScreen> calculation;
     std::unique_ptr<MemoryGame> memory;
+    std::unique_ptr<ShootingGallery> shootingGallery;
+    std::unique_ptr<SlalomDrive> slalomDrive;
 };
 
 Registry &registry()
@@ -55,6 +59,8 @@ CompletingScreen &Form4() { return instance(registry().completing); }
 SequenceScreen &Form5() { return instance(registry().sequence); }
 CalculationScreen &Form6() { return instance(registry().calculation); }
 MemoryGame &memo() { return instance(registry().memory); }
+ShootingGallery &schiess() { return instance(registry().shootingGallery); }
+SlalomDrive &slalom() { return instance(registry().slalomDrive); }
 
 bool isStartPageLoaded()
 {
@@ -69,6 +75,8 @@ bool isForm6Loaded()
 void unloadAllWindows()
 {
     Registry &r = registry();
+    r.slalomDrive.reset();
+    r.shootingGallery.reset();
     r.memory.reset();
     r.calculation.reset();
     r.sequence.reset();
@@ -81,11 +89,17 @@ void unloadAllWindows()
 void startRewardGame()
 {
     const RewardGame game = rewardGameForRow(form1().Liste2->listIndex() + 1); // 0 when no row is selected
-    // The shooting gallery and the slalom drive are not part of the program yet: their rows
-    // open nothing and cost nothing.
-    if (game != RewardGame::Memory)
-        return;
     takeRewardRound();
     form1().hide();
-    memo().showWindow();
+    switch (game) {
+    case RewardGame::ShootingGallery:
+        schiess().showWindow();
+        break;
+    case RewardGame::Slalom:
+        slalom().open();
+        break;
+    case RewardGame::Memory:
+        memo().showWindow();
+        break;
+    }
 }

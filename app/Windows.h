@@ -10,6 +10,8 @@ class CompletingScreen;
 class SequenceScreen;
 class CalculationScreen;
 class MemoryGame;
+class ShootingGallery;
+class SlalomDrive;
 
 StartPage &form1();
 NumberLineScreen &Form2();
@@ -18,6 +20,8 @@ CompletingScreen &Form4();
 SequenceScreen &Form5();
 CalculationScreen &Form6();
 MemoryGame &memo();
+ShootingGallery &schiess();
+SlalomDrive &slalom();
 
 // Takes one reward round off the count and opens the game selected in the start page's reward list.
 void startRewardGame();
