@@ -1,12 +1,12 @@
 #include "games/ShootingGallery.h"
 
+#include "engine/Random.h"
+#include "engine/TextHelpers.h"
 #include "ui/Controls.h"
 #include "ui/GameTimer.h"
 #include "ui/Navigation.h"
 #include "ui/Pointer.h"
 #include "ui/Seams.h"
-#include "engine/Random.h"
-#include "engine/TextHelpers.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "games/ShootingGalleryRules.h"
 #include "ui/Canvas.h"
 #include "ui/Form.h"
-#include "games/ShootingGalleryRules.h"
 
 class GameTimer;
 class Label;

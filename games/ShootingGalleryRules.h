@@ -49,7 +49,7 @@ public:
 
     struct Tick
     {
-        bool ran = false;       // false: no game runs, nothing happens
+        bool ran = false; // false: no game runs, nothing happens
         int remainingMs = 0;
         QString timeText;       // "Zeit: " and the tenths of a second left
         gallery::Target target; // the square to paint

@@ -1,11 +1,11 @@
 #include "games/SlalomDrive.h"
 
+#include "engine/Random.h"
+#include "engine/TextHelpers.h"
 #include "ui/Controls.h"
 #include "ui/GameTimer.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
-#include "engine/Random.h"
-#include "engine/TextHelpers.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "games/SlalomDriveRules.h"
 #include "ui/Canvas.h"
 #include "ui/Form.h"
-#include "games/SlalomDriveRules.h"
 
 class Button;
 class GameTimer;
@@ -16,16 +16,16 @@ class SlalomDrive : public Form
 public:
     SlalomDrive();
 
-    Button *Befehl1 = nullptr;      // "Ende"
-    Button *Befehl2 = nullptr;      // "links"
-    Button *Befehl3 = nullptr;      // "rechts"
-    Button *Befehl4 = nullptr;      // "hoch"
-    Button *Befehl5 = nullptr;      // "runter"
-    Label *Bezeichnung4 = nullptr;  // status text
-    Label *Bezeichnung5 = nullptr;  // "X": the nail place being shown
-    Picture *Bild1 = nullptr;       // the traveller
-    Picture *Bild6 = nullptr;       // the house
-    GameTimer *Zeit1 = nullptr;     // paces the listing, once a second
+    Button *Befehl1 = nullptr;     // "Ende"
+    Button *Befehl2 = nullptr;     // "links"
+    Button *Befehl3 = nullptr;     // "rechts"
+    Button *Befehl4 = nullptr;     // "hoch"
+    Button *Befehl5 = nullptr;     // "runter"
+    Label *Bezeichnung4 = nullptr; // status text
+    Label *Bezeichnung5 = nullptr; // "X": the nail place being shown
+    Picture *Bild1 = nullptr;      // the traveller
+    Picture *Bild6 = nullptr;      // the house
+    GameTimer *Zeit1 = nullptr;    // paces the listing, once a second
 
     Canvas &canvas() { return canvas_; }
     const SlalomDriveRules &rules() const { return rules_; }

@@ -25,7 +25,8 @@ Breakdown breakdown(int count)
     switch (count) {
     case 1:
         return {Traveller::Car, QStringLiteral("Autopanne"),
-                QStringLiteral("Pech, ein Reifenplatzer! Aber") + cr + QStringLiteral("du hast ja einen Ersatzreifen!")};
+                QStringLiteral("Pech, ein Reifenplatzer! Aber") + cr +
+                    QStringLiteral("du hast ja einen Ersatzreifen!")};
     case 2:
         return {Traveller::Bicycle, QStringLiteral("Autodefekt"),
                 QStringLiteral("Wieder ein Reifenplatzer!") + cr + QStringLiteral("Zum Glück hast du ein") + cr +
@@ -130,8 +131,8 @@ bool SlalomDriveRules::nailNextTo(drive::Place place) const
 {
     const int x = place.column;
     const int y = place.row;
-    for (const drive::Place &neighbour : {drive::Place{x + 1, y}, drive::Place{x - 1, y}, drive::Place{x, y + 1},
-                                           drive::Place{x, y - 1}})
+    for (const drive::Place &neighbour :
+         {drive::Place{x + 1, y}, drive::Place{x - 1, y}, drive::Place{x, y + 1}, drive::Place{x, y - 1}})
         if (nailAt(neighbour))
             return true;
     return false;

@@ -32,8 +32,7 @@ QPoint cellTopLeft(Place place);
 
 // Twenty nail places, column drawn before row; never on the start or the goal: a drawn (1, 1)
 // becomes (1, 2), a drawn (12, 10) becomes (11, 10). Places may repeat.
-template <typename Draw>
-QList<Place> placeNails(Draw &random)
+template <typename Draw> QList<Place> placeNails(Draw &random)
 {
     QList<Place> nails;
     for (int i = 0; i < nailCount; ++i) {
@@ -85,7 +84,7 @@ public:
     struct Move
     {
         bool ignored = false;          // the drive is lost: nothing moves
-        drive::Place cell;            // where the traveller stands
+        drive::Place cell;             // where the traveller stands
         bool goal = false;             // the house: all nails shown, status emptied, praise
         bool warning = false;          // a nail next door: beep
         std::optional<QString> status; // new status text; none after a breakdown
@@ -96,7 +95,7 @@ public:
     {
         bool ran = false;      // false: the listing is over
         bool finished = false; // all places shown: time to say "Los geht's"
-        drive::Place marker;  // the place to mark for one second
+        drive::Place marker;   // the place to mark for one second
     };
 
     // A new drive: new nails, the car on the start cell, the listing from the first place.

@@ -1,13 +1,13 @@
-#include "ui/Canvas.h"
-#include "ui/Controls.h"
-#include "ui/GameTimer.h"
-#include "ui/Pointer.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
 #include "games/ShootingGallery.h"
 #include "games/ShootingGalleryRules.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
+#include "ui/Controls.h"
+#include "ui/GameTimer.h"
+#include "ui/Pointer.h"
 
 #include <QtTest>
 #include <memory>
@@ -19,7 +19,7 @@ const QString instruction = QStringLiteral("   Bei diesem Spiel musst du immer\r
 void launch()
 {
     QTest::mouseClick(form1().Bild5, Qt::LeftButton); // the reward list
-    form1().Liste2->setListIndex(1);                   // "Schießbude"
+    form1().Liste2->setListIndex(1);                  // "Schießbude"
     startRewardGame();
 }
 
@@ -92,8 +92,8 @@ private slots:
                 break;
         }
         QCOMPARE(ticks, 200);
-        QCOMPARE(shown.mid(0, 3), (QStringList{QStringLiteral("Zeit: 398"), QStringLiteral("Zeit: 396"),
-                                               QStringLiteral("Zeit: 394")}));
+        QCOMPARE(shown.mid(0, 3),
+                 (QStringList{QStringLiteral("Zeit: 398"), QStringLiteral("Zeit: 396"), QStringLiteral("Zeit: 394")}));
         QCOMPARE(shown.last(), QStringLiteral("Zeit: 0"));
         QCOMPARE(rules.elapsedMs(), 40000);
         QVERIFY(!rules.tick(random).ran);

@@ -1,11 +1,11 @@
-#include "ui/Controls.h"
-#include "ui/GameTimer.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
 #include "games/SlalomDrive.h"
 #include "games/SlalomDriveRules.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
+#include "ui/GameTimer.h"
 
 #include <QtTest>
 #include <memory>
@@ -41,7 +41,7 @@ QList<Place> nailsWith(const QList<Place> &some)
 
 Direction direction(QChar c)
 {
-    return c == QLatin1Char('L') ? Direction::Left
+    return c == QLatin1Char('L')   ? Direction::Left
            : c == QLatin1Char('R') ? Direction::Right
            : c == QLatin1Char('U') ? Direction::Up
                                    : Direction::Down;
@@ -50,7 +50,7 @@ Direction direction(QChar c)
 void launch()
 {
     QTest::mouseClick(form1().Bild5, Qt::LeftButton); // the reward list
-    form1().Liste2->setListIndex(2);                   // "Slalomfahrt"
+    form1().Liste2->setListIndex(2);                  // "Slalomfahrt"
     startRewardGame();
 }
 
@@ -76,10 +76,12 @@ private slots:
     {
         QTest::addColumn<quint32>("seed");
         QTest::addColumn<QString>("places");
-        QTest::newRow("4711") << quint32(4711)
-                              << QStringLiteral("2,3 4,10 2,3 5,8 3,6 6,5 5,5 3,1 3,3 7,4 2,3 5,8 8,9 2,5 2,7 8,8 12,7 12,1 3,2 5,7");
-        QTest::newRow("1") << quint32(1)
-                           << QStringLiteral("6,8 1,4 2,1 3,4 5,6 6,7 3,9 1,7 6,6 2,2 10,10 4,7 11,9 2,1 3,9 2,5 12,6 9,4 9,9 1,8");
+        QTest::newRow("4711")
+            << quint32(4711)
+            << QStringLiteral("2,3 4,10 2,3 5,8 3,6 6,5 5,5 3,1 3,3 7,4 2,3 5,8 8,9 2,5 2,7 8,8 12,7 12,1 3,2 5,7");
+        QTest::newRow("1")
+            << quint32(1)
+            << QStringLiteral("6,8 1,4 2,1 3,4 5,6 6,7 3,9 1,7 6,6 2,2 10,10 4,7 11,9 2,1 3,9 2,5 12,6 9,4 9,9 1,8");
     }
     void nailPlacesForFixedSeeds()
     {
@@ -136,7 +138,8 @@ private slots:
         QTest::newRow("1") << 1 << int(drive::Traveller::Car) << QStringLiteral("Autopanne")
                            << QStringLiteral("Pech, ein Reifenplatzer! Aber\rdu hast ja einen Ersatzreifen!");
         QTest::newRow("2") << 2 << int(drive::Traveller::Bicycle) << QStringLiteral("Autodefekt")
-                           << QStringLiteral("Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!");
+                           << QStringLiteral(
+                                  "Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!");
         QTest::newRow("3") << 3 << int(drive::Traveller::Pedestrian) << QStringLiteral("Radpanne")
                            << QStringLiteral("Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!");
         QTest::newRow("4") << 4 << int(drive::Traveller::Ambulance) << QStringLiteral("Fußverletzung")
@@ -181,7 +184,8 @@ private slots:
         launch();
         QCOMPARE(world->dialogs.count(ScriptedDialogs::Kind::Message), 1);
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Nagelstellen"));
-        QCOMPARE(world->dialogs.last().text, QStringLiteral("Jetzt werden die Nagelstellen\raufgelistet, merke sie dir gut!"));
+        QCOMPARE(world->dialogs.last().text,
+                 QStringLiteral("Jetzt werden die Nagelstellen\raufgelistet, merke sie dir gut!"));
         QVERIFY(!visibleDuringBox);
         QVERIFY(slalom().isVisible());
         QCOMPARE(travellerAt(), QPoint(120, 960));
