@@ -13,6 +13,8 @@
 #include "exercises/NumberWordsScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "games/MemoryGame.h"
+#include "games/ShootingGallery.h"
+#include "games/SlalomDrive.h"
 
 #include <memory>
 
@@ -31,6 +33,8 @@ struct Registry
     std::unique_ptr<NumberWordsScreen> numberWords;
     std::unique_ptr<NumberPicturesScreen> numberPictures;
     std::unique_ptr<FontViewer> fontViewer;
+    std::unique_ptr<ShootingGallery> shootingGallery;
+    std::unique_ptr<SlalomDrive> slalomDrive;
 };
 
 Registry &registry()
@@ -64,6 +68,8 @@ MemoryGame &memo() { return instance(registry().memory); }
 NumberWordsScreen &Form7() { return instance(registry().numberWords); }
 NumberPicturesScreen &Form8() { return instance(registry().numberPictures); }
 FontViewer &Form9() { return instance(registry().fontViewer); }
+ShootingGallery &schiess() { return instance(registry().shootingGallery); }
+SlalomDrive &slalom() { return instance(registry().slalomDrive); }
 
 bool isStartPageLoaded()
 {
@@ -81,6 +87,8 @@ void unloadAllWindows()
     r.fontViewer.reset();
     r.numberPictures.reset();
     r.numberWords.reset();
+    r.slalomDrive.reset();
+    r.shootingGallery.reset();
     r.memory.reset();
     r.calculation.reset();
     r.sequence.reset();
@@ -93,11 +101,17 @@ void unloadAllWindows()
 void startRewardGame()
 {
     const RewardGame game = rewardGameForRow(form1().Liste2->listIndex() + 1); // 0 when no row is selected
-    // The shooting gallery and the slalom drive are not part of the program yet: their rows
-    // open nothing and cost nothing.
-    if (game != RewardGame::Memory)
-        return;
     takeRewardRound();
     form1().hide();
-    memo().showWindow();
+    switch (game) {
+    case RewardGame::ShootingGallery:
+        schiess().showWindow();
+        break;
+    case RewardGame::Slalom:
+        slalom().open();
+        break;
+    case RewardGame::Memory:
+        memo().showWindow();
+        break;
+    }
 }

@@ -13,6 +13,8 @@ class MemoryGame;
 class NumberWordsScreen;
 class NumberPicturesScreen;
 class FontViewer;
+class ShootingGallery;
+class SlalomDrive;
 
 StartPage &form1();
 NumberLineScreen &Form2();
@@ -24,6 +26,8 @@ MemoryGame &memo();
 NumberWordsScreen &Form7();
 NumberPicturesScreen &Form8();
 FontViewer &Form9();
+ShootingGallery &schiess();
+SlalomDrive &slalom();
 
 // Takes one reward round off the count and opens the game selected in the start page's reward list.
 void startRewardGame();

@@ -5,6 +5,8 @@
 #include "engine/Rewards.h"
 #include "exercises/RewardAward.h"
 #include "games/MemoryGame.h"
+#include "games/ShootingGallery.h"
+#include "games/SlalomDrive.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QtTest>
@@ -63,22 +65,28 @@ private slots:
     void launch_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("opensMemory");
-        QTest::newRow("no row selected") << -1 << true;
-        QTest::newRow("M e m o r y") << 0 << true;
-        QTest::newRow("Schießbude, not built yet") << 1 << false;
-        QTest::newRow("Slalomfahrt, not built yet") << 2 << false;
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("no row selected") << -1 << QStringLiteral("memo") << 0;
+        QTest::newRow("M e m o r y") << 0 << QStringLiteral("memo") << 0;
+        QTest::newRow("Schießbude") << 1 << QStringLiteral("schiess") << 0;
+        QTest::newRow("Slalomfahrt, nail places announced") << 2 << QStringLiteral("slalom") << 1;
     }
     void launch()
     {
         QFETCH(int, row);
-        QFETCH(bool, opensMemory);
+        QFETCH(QString, game);
+        QFETCH(int, messages);
         form1().Liste2->setListIndex(row);
         QCOMPARE(form1().Liste2->listIndex(), row);
         startRewardGame();
-        QCOMPARE(memo().isVisible(), opensMemory);
-        QCOMPARE(form1().isVisible(), !opensMemory);
-        QCOMPARE(world->dialogs.count(), 0);
+        QCOMPARE(shared().rewardRounds, qint16(-1));
+        QCOMPARE(world->dialogs.count(ScriptedDialogs::Kind::Message), messages);
+        // Asking for the other games loads them hidden.
+        QCOMPARE(memo().isVisible(), game == QStringLiteral("memo"));
+        QCOMPARE(schiess().isVisible(), game == QStringLiteral("schiess"));
+        QCOMPARE(slalom().isVisible(), game == QStringLiteral("slalom"));
+        QVERIFY(!form1().isVisible());
     }
 
 private:

@@ -173,6 +173,13 @@ void Picture::setBackgroundColour(const QColor &colour)
     setAutoFillBackground(true);
 }
 
+void Picture::setPicture(const QString &svgFile, const QString &accessibleName)
+{
+    svgFile_ = svgFile;
+    setAccessibleName(accessibleName);
+    render();
+}
+
 void Picture::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);

@@ -73,6 +73,8 @@ public:
 
     void setBackgroundColour(const QColor &colour);
     QString svgFile() const { return svgFile_; }
+    // Shows another picture of the set in the same place.
+    void setPicture(const QString &svgFile, const QString &accessibleName);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -1,0 +1,146 @@
+#include "games/ShootingGallery.h"
+
+#include "engine/Random.h"
+#include "engine/TextHelpers.h"
+#include "ui/Controls.h"
+#include "ui/GameTimer.h"
+#include "ui/Navigation.h"
+#include "ui/Pointer.h"
+#include "ui/Seams.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+const QColor barColour(0, 192, 192);
+const QString title = QStringLiteral("Schießbude");
+
+} // namespace
+
+ShootingGallery::ShootingGallery()
+    : Form(QStringLiteral("schiess"), QSize(7950, 5760), Qt::white), canvas_(this, QSize(7950, 5760), Qt::white)
+{
+    setCaption(QStringLiteral("S c h i e ß b u d e"));
+    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+
+    Bezeichnung1 = addBarLabel(QStringLiteral("Bezeichnung1"), 0, 975, QStringLiteral("E N D E"));
+    Bezeichnung1->setAccessibleName(QStringLiteral("Ende"));
+    connect(Bezeichnung1, &Label::clicked, this, &ShootingGallery::endGame);
+    Bezeichnung2 = addBarLabel(QStringLiteral("Bezeichnung2"), 960, 975, QStringLiteral("S T A R T"));
+    Bezeichnung2->setAccessibleName(QStringLiteral("Start"));
+    connect(Bezeichnung2, &Label::clicked, this, &ShootingGallery::startGame);
+    Bezeichnung3 = addBarLabel(QStringLiteral("Bezeichnung3"), 1920, 1455, QString());
+    Bezeichnung4 = addBarLabel(QStringLiteral("Bezeichnung4"), 3360, 1455, QString());
+    Bezeichnung5 = addBarLabel(QStringLiteral("Bezeichnung5"), 4800, 3135, QString());
+    Bezeichnung5->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (Label *clickable : {Bezeichnung1, Bezeichnung2})
+        clickable->setCursor(Qt::PointingHandCursor);
+
+    Zeit1 = new GameTimer(this, QStringLiteral("Zeit1"), gallery::tickMs);
+    connect(Zeit1, &GameTimer::tick, this, &ShootingGallery::tick);
+
+    centreOnScreen();
+}
+
+ShootingGallery::~ShootingGallery()
+{
+    pointer::set(pointer::Shape::Default);
+}
+
+Label *ShootingGallery::addBarLabel(const QString &name, int left, int width, const QString &caption)
+{
+    auto *label = new Label(this, name, QRect(left, 5520, width, 255), caption);
+    label->setFont(font());
+    label->setBackgroundColour(barColour);
+    label->setTextColour(Qt::black);
+    label->setSingleBorder(true);
+    label->setCentred(true);
+    // A click on the label row is not a shot at the board behind it.
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    return label;
+}
+
+void ShootingGallery::startGame()
+{
+    // The clock runs before the instruction is shown: squares already appear behind the box.
+    Zeit1->setEnabled(true);
+    pointer::set(pointer::Shape::Crosshair);
+    rules_.start();
+    canvas_.clear();
+    seams::dialogs().message(QStringLiteral("   Bei diesem Spiel musst du immer") + text::CR +
+                                 QStringLiteral("die schwarzen Quadrate abschießen!"),
+                             title);
+}
+
+void ShootingGallery::tick()
+{
+    const ShootingGalleryRules::Tick tick = rules_.tick(rng());
+    if (!tick.ran)
+        return;
+    Bezeichnung4->setCaption(tick.timeText);
+    canvas_.filledRectangle(tick.target.square(), tick.target.colour());
+    if (!tick.gameOver)
+        return;
+    stopClock();
+    seams::dialogs().message(rules_.endMessage(), title);
+    canvas_.clear();
+    leaveGame();
+}
+
+void ShootingGallery::shoot(QPoint twips)
+{
+    const QColor under = canvas_.colourAt(twips);
+    const ShootingGalleryRules::Shot shot = rules_.shoot(under);
+    if (!shot.hole)
+        return;
+    canvas_.filledCircle(twips, gallery::holeRadius, Qt::white);
+    seams::dialogs().beep();
+    if (shot.scored)
+        Bezeichnung3->setCaption(rules_.pointsText());
+}
+
+void ShootingGallery::endGame()
+{
+    stopClock();
+    const Dialogs::Answer answer = seams::dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?"), title);
+    // On No the window stays with the clock stopped: START begins a new game.
+    if (answer != Dialogs::Answer::No)
+        leaveGame();
+}
+
+void ShootingGallery::closeRequested()
+{
+    // The frame's close control leaves as "E N D E" with Yes does, without asking.
+    stopClock();
+    leaveGame();
+}
+
+void ShootingGallery::stopClock()
+{
+    Zeit1->setEnabled(false);
+    rules_.stop();
+    pointer::set(pointer::Shape::Default);
+}
+
+void ShootingGallery::leaveGame()
+{
+    hide();
+    navigation::showStartPage();
+}
+
+void ShootingGallery::mousePressEvent(QMouseEvent *event)
+{
+    // Any button shoots.
+    shoot(Canvas::twipsAt(event->position().toPoint()));
+    event->accept();
+}
+
+void ShootingGallery::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        canvas_.paint(painter);
+    }
+    Form::paintEvent(event);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "games/ShootingGalleryRules.h"
+#include "ui/Canvas.h"
+#include "ui/Form.h"
+
+class GameTimer;
+class Label;
+
+// The shooting gallery: for 40 seconds a coloured square appears every 200 ms; shooting the black
+// ones scores. The second reward game.
+class ShootingGallery : public Form
+{
+    Q_OBJECT
+public:
+    ShootingGallery();
+    ~ShootingGallery() override;
+
+    Label *Bezeichnung1 = nullptr; // "E N D E"
+    Label *Bezeichnung2 = nullptr; // "S T A R T"
+    Label *Bezeichnung3 = nullptr; // points
+    Label *Bezeichnung4 = nullptr; // time
+    Label *Bezeichnung5 = nullptr; // plain bar
+    GameTimer *Zeit1 = nullptr;    // 200 ms while a game runs
+
+    Canvas &canvas() { return canvas_; }
+    const ShootingGalleryRules &rules() const { return rules_; }
+
+    void startGame();
+    void endGame(); // "E N D E": asks, and leaves unless the answer is No
+    void tick();
+    void shoot(QPoint twips);
+
+protected:
+    void closeRequested() override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Label *addBarLabel(const QString &name, int left, int width, const QString &caption);
+    void stopClock();
+    void leaveGame();
+
+    Canvas canvas_;
+    ShootingGalleryRules rules_;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "games/SlalomDriveRules.h"
+#include "ui/Canvas.h"
+#include "ui/Form.h"
+
+class Button;
+class GameTimer;
+class Label;
+class Picture;
+
+// The drive home between hidden nails: the third reward game.
+class SlalomDrive : public Form
+{
+    Q_OBJECT
+public:
+    SlalomDrive();
+
+    Button *Befehl1 = nullptr;     // "Ende"
+    Button *Befehl2 = nullptr;     // "links"
+    Button *Befehl3 = nullptr;     // "rechts"
+    Button *Befehl4 = nullptr;     // "hoch"
+    Button *Befehl5 = nullptr;     // "runter"
+    Label *Bezeichnung4 = nullptr; // status text
+    Label *Bezeichnung5 = nullptr; // "X": the nail place being shown
+    Picture *Bild1 = nullptr;      // the traveller
+    Picture *Bild6 = nullptr;      // the house
+    GameTimer *Zeit1 = nullptr;    // paces the listing, once a second
+
+    Canvas &canvas() { return canvas_; }
+    const SlalomDriveRules &rules() const { return rules_; }
+
+    // The launch from the reward list: a finished drive makes way for a new one, a drive under
+    // way goes on where it was left.
+    void open();
+    // New nails, the car on the start cell, then the nail places are listed.
+    void prepareDrive();
+    void prepareDriveWith(const QList<drive::Place> &nails);
+    void move(SlalomDriveRules::Direction direction);
+    void tick();
+    void leaveGame();
+
+protected:
+    bool previewKey(QKeyEvent *event) override;
+    void closeRequested() override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void drawRoad();
+    void showMove(const SlalomDriveRules::Move &move);
+    void showTraveller();
+    void drawNail(drive::Place place);
+    void drawAllNails();
+    void updateListingClock();
+
+    Canvas canvas_;
+    SlalomDriveRules rules_;
+};

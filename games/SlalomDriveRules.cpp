@@ -1,0 +1,139 @@
+#include "games/SlalomDriveRules.h"
+
+#include "engine/Random.h"
+#include "engine/TextHelpers.h"
+
+#include <algorithm>
+
+namespace drive {
+
+QPoint cellTopLeft(Place place)
+{
+    return QPoint(roadLeft + (place.column - 1) * cellTwips, roadTop + (place.row - 1) * cellTwips);
+}
+
+NailDrawing nailDrawing(Place place)
+{
+    const int x = place.column * cellTwips;
+    const int y = (place.row + 1) * cellTwips;
+    return NailDrawing{QPoint(x - 180, y + 400), QPoint(x, y + 420), QPoint(x - 100, y + 300), QPoint(x - 90, y + 400)};
+}
+
+Breakdown breakdown(int count)
+{
+    const QChar cr = text::CR;
+    switch (count) {
+    case 1:
+        return {Traveller::Car, QStringLiteral("Autopanne"),
+                QStringLiteral("Pech, ein Reifenplatzer! Aber") + cr +
+                    QStringLiteral("du hast ja einen Ersatzreifen!")};
+    case 2:
+        return {Traveller::Bicycle, QStringLiteral("Autodefekt"),
+                QStringLiteral("Wieder ein Reifenplatzer!") + cr + QStringLiteral("Zum Glück hast du ein") + cr +
+                    QStringLiteral("Klapprad im Kofferraum!")};
+    case 3:
+        return {Traveller::Pedestrian, QStringLiteral("Radpanne"),
+                QStringLiteral("Vorderreifen ohne Luft!") + cr + QStringLiteral("Du musst zu Fuß gehen!")};
+    default:
+        return {Traveller::Ambulance, QStringLiteral("Fußverletzung"),
+                QStringLiteral("Nagel im Fuß! Pech, du") + cr + QStringLiteral("musst ins Krankenhaus!")};
+    }
+}
+
+} // namespace drive
+
+void SlalomDriveRules::prepare(Random &random)
+{
+    prepareWith(drive::placeNails(random));
+}
+
+void SlalomDriveRules::prepareWith(const QList<drive::Place> &nails)
+{
+    *this = SlalomDriveRules();
+    nails_ = nails;
+}
+
+SlalomDriveRules::Move SlalomDriveRules::move(Direction direction)
+{
+    if (traveller() != drive::Traveller::Ambulance) {
+        switch (direction) {
+        case Direction::Left:
+            cell_.column = std::max(1, cell_.column - 1);
+            break;
+        case Direction::Right:
+            cell_.column = std::min(drive::columns, cell_.column + 1);
+            break;
+        case Direction::Up:
+            cell_.row = std::max(1, cell_.row - 1);
+            break;
+        case Direction::Down:
+            cell_.row = std::min(drive::rows, cell_.row + 1);
+            break;
+        }
+    }
+    return moveTraveller();
+}
+
+SlalomDriveRules::Move SlalomDriveRules::moveTraveller()
+{
+    Move move;
+    if (traveller() == drive::Traveller::Ambulance) {
+        move.ignored = true;
+        return move;
+    }
+    move.cell = cell_;
+    if (cell_ == drive::goalCell) {
+        move.goal = true;
+        move.status = QString();
+        state_ = State::Won;
+        return move;
+    }
+    if (nailAt(cell_)) {
+        ++breakdowns_;
+        move.breakdown = breakdowns_;
+        if (breakdowns_ >= 4)
+            state_ = State::Lost;
+        return move;
+    }
+    move.warning = nailNextTo(cell_);
+    move.status = move.warning ? QStringLiteral("Nagel auf der Fahrbahn!") : QStringLiteral("Die Fahrbahn ist frei!");
+    return move;
+}
+
+SlalomDriveRules::ListingStep SlalomDriveRules::tick()
+{
+    ListingStep step;
+    if (!isListing())
+        return step;
+    step.ran = true;
+    if (listingIndex_ >= nails_.size()) {
+        step.finished = true;
+        listingOver_ = true;
+        if (state_ == State::Listing)
+            state_ = State::Driving;
+        return step;
+    }
+    step.marker = nails_.at(listingIndex_++);
+    return step;
+}
+
+drive::Traveller SlalomDriveRules::traveller() const
+{
+    return breakdowns_ == 0 ? drive::Traveller::Car : drive::breakdown(breakdowns_).becomes;
+}
+
+bool SlalomDriveRules::nailAt(drive::Place place) const
+{
+    return nails_.contains(place);
+}
+
+bool SlalomDriveRules::nailNextTo(drive::Place place) const
+{
+    const int x = place.column;
+    const int y = place.row;
+    for (const drive::Place &neighbour :
+         {drive::Place{x + 1, y}, drive::Place{x - 1, y}, drive::Place{x, y + 1}, drive::Place{x, y - 1}})
+        if (nailAt(neighbour))
+            return true;
+    return false;
+}

@@ -1,0 +1,30 @@
+#include "ui/Pointer.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace {
+pointer::Shape shown = pointer::Shape::Default;
+}
+
+namespace pointer {
+
+void set(Shape shape)
+{
+    if (shape == shown)
+        return;
+    // Only one override of ours is ever on Qt's stack, so restoring it gives back whatever the
+    // widgets show of their own.
+    if (shape == Shape::Default)
+        QGuiApplication::restoreOverrideCursor();
+    else if (shown == Shape::Default)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
+    shown = shape;
+}
+
+Shape current()
+{
+    return shown;
+}
+
+} // namespace pointer

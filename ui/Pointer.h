@@ -1,0 +1,12 @@
+#pragma once
+
+// The screen-wide mouse pointer: the shooting gallery shows a crosshair over everything while a
+// game runs, and every way out of the game puts the ordinary arrow back.
+namespace pointer {
+
+enum class Shape { Default, Crosshair };
+
+void set(Shape shape);
+Shape current();
+
+} // namespace pointer
