@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
+#include "print/FaceMetrics.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -29,6 +30,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     kit::installFontSubstitutions();
+    // The worksheets' picture face, before anything lists or uses fonts.
+    print::registerPictureFace();
 
     // Qt's own texts (context menus of the input box and the like) in German, like ours.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
