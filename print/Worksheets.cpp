@@ -8,6 +8,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -145,6 +148,11 @@ QString showPreview(int kindCode, const QString &title, QWidget *parent)
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Vorschau: ") + title);
+    // Large enough to read the sheet: most of the screen's height, the page's proportions.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(qMin(room.width(), room.height() * 3 / 4), room.height() * 9 / 10);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&sheet](QPrinter *target) {
         PaperDevice device(*target);
         device.printSheets(sheet.sheets);
