@@ -14,10 +14,12 @@ struct PictureFaceState
     QHash<QString, FaceMetrics> metrics; // by file
 };
 
+// Kept for the whole run and never destroyed: a font engine must not be released after the
+// application that owns the font database is gone.
 PictureFaceState &pictureFace()
 {
-    static PictureFaceState state;
-    return state;
+    static auto *state = new PictureFaceState;
+    return *state;
 }
 
 QByteArray fileBytes(const QString &name)
@@ -87,13 +89,13 @@ const FaceMetrics *faceMetrics(const QString &face)
         return found->raw.isValid() ? &*found : nullptr;
     }
 
-    static QHash<QString, FaceMetrics> cache;
+    static auto *cache = new QHash<QString, FaceMetrics>; // never destroyed, as above
     const QString key = face.toUpper();
-    auto found = cache.find(key);
-    if (found == cache.end()) {
+    auto found = cache->find(key);
+    if (found == cache->end()) {
         QFont font(face);
         font.setHintingPreference(QFont::PreferNoHinting);
-        found = cache.insert(key, measured(QRawFont::fromFont(font)));
+        found = cache->insert(key, measured(QRawFont::fromFont(font)));
     }
     return found->raw.isValid() ? &*found : nullptr;
 }
