@@ -37,10 +37,11 @@ void tellPrintOutcome(const print::Outcome &outcome, int copies)
         seams::dialogs().message(QStringLiteral("Der Ausdruck ist abgeschlossen!") + CR, title);
         break;
     case print::Outcome::Kind::SavedAsPdf: {
-        const QString saved = copies == 1 ? QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:")
-                                          : QStringLiteral("Die %1 Blätter wurden als PDF-Datei gespeichert:").arg(copies);
-        seams::dialogs().message(QStringLiteral("Es ist kein Drucker eingerichtet.") + CR + saved + CR + outcome.file + CR,
-                                 title);
+        const QString saved = copies == 1
+                                  ? QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:")
+                                  : QStringLiteral("Die %1 Blätter wurden als PDF-Datei gespeichert:").arg(copies);
+        seams::dialogs().message(
+            QStringLiteral("Es ist kein Drucker eingerichtet.") + CR + saved + CR + outcome.file + CR, title);
         break;
     }
     case print::Outcome::Kind::Failed: {
@@ -113,8 +114,8 @@ void StartPage::saveSelectedWorksheetAsPdf()
         return;
     const QString title = Liste1->item(row - 1)->text();
     const QString dialogTitle = QStringLiteral("Als PDF speichern");
-    QString path = seams::fileDialogs().saveFileName(dialogTitle, print::newPdfPath(title),
-                                                     QStringLiteral("PDF-Dateien (*.pdf)"));
+    QString path =
+        seams::fileDialogs().saveFileName(dialogTitle, print::newPdfPath(title), QStringLiteral("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

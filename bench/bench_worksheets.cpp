@@ -19,9 +19,9 @@
 namespace {
 
 const char *const rowNames[sheets::rowCount] = {
-    "Zahlenstrahl", "Bilder zaehlen", "Bilder malen", "Zahlfolgen", "Plusrechnen", "Minusrechnen",
-    "Zahlenraum ergaenzen", "Plus-Ergaenzen", "Minus-Ergaenzen", "Plus-Umkehren", "Minus-Umkehren",
-    "Verm. Rechnen", "Verm. Ergaenzen", "Verm. Umkehren"};
+    "Zahlenstrahl",   "Bilder zaehlen",       "Bilder malen",    "Zahlfolgen",      "Plusrechnen",
+    "Minusrechnen",   "Zahlenraum ergaenzen", "Plus-Ergaenzen",  "Minus-Ergaenzen", "Plus-Umkehren",
+    "Minus-Umkehren", "Verm. Rechnen",        "Verm. Ergaenzen", "Verm. Umkehren"};
 
 double timedPdf(int kindCode, const QString &path, int copies)
 {
@@ -60,7 +60,8 @@ int main(int argc, char *argv[])
 
     std::printf("%-22s %10s %10s\n", "sheet (range 20)", "ms", "bytes");
     for (int row = 1; row <= sheets::rowCount; ++row) {
-        const QString path = QDir(folder).filePath(QStringLiteral("%1 %2.pdf").arg(row, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(rowNames[row - 1])));
+        const QString path = QDir(folder).filePath(
+            QStringLiteral("%1 %2.pdf").arg(row, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(rowNames[row - 1])));
         const double ms = timedPdf(sheets::kindCodeOfRow(row), path, 1);
         std::printf("%-22s %10.1f %10lld\n", rowNames[row - 1], ms, QFileInfo(path).size());
     }

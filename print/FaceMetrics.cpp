@@ -10,7 +10,7 @@ namespace {
 struct PictureFaceState
 {
     QString file = QStringLiteral(":/fonts/ANLAUT.ttf");
-    QHash<QString, bool> registered; // by file
+    QHash<QString, bool> registered;     // by file
     QHash<QString, FaceMetrics> metrics; // by file
 };
 
@@ -58,8 +58,8 @@ double FaceMetrics::width(const QString &text) const
 
 double classicAverageWidth(const QRawFont &font)
 {
-    static const int weights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6,  35, 20,
-                                    56, 56, 17, 4,  49, 56, 71,  31, 10, 18, 3, 18, 2};
+    static const int weights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                    56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
     QString letters;
     for (int i = 0; i < 26; ++i)
         letters += QChar(u'a' + i);

@@ -7,8 +7,8 @@
 // so a recorded sheet and a printed one put each text at the same place.
 struct FaceMetrics
 {
-    QRawFont raw;          // at a pixel size of one em in font units
-    QString family;        // the installed family that is drawn
+    QRawFont raw;   // at a pixel size of one em in font units
+    QString family; // the installed family that is drawn
     double classicAverage = 0;
     double ascent = 0;
     double descent = 0;

@@ -28,11 +28,7 @@ void printCompletingRows(PrintDevice &device, const std::function<int(int)> &kin
         const Task task = nextTask();
         const taskview::Completing view = taskview::completing(task, shared().numberRange);
         layout::blankLine(device);
-        device.print({{8, view.first},
-                      {12, view.op},
-                      {15, layout::gap},
-                      {19, QStringLiteral("=")},
-                      {22, view.result}},
+        device.print({{8, view.first}, {12, view.op}, {15, layout::gap}, {19, QStringLiteral("=")}, {22, view.result}},
                      PrintDevice::LineEnd::Stay);
         layout::useFont(device, layout::pictures, 18);
         const int whole = text::captionNumber(task.kind == 7 ? view.first : view.result);

@@ -56,7 +56,8 @@ void RecordingDevice::print(const QList<PrintItem> &items, LineEnd end)
     QStringList parts;
     for (const PrintItem &item : items)
         parts << (item.tab > 0 ? QStringLiteral("tab %1 ").arg(item.tab) : QString()) + u'"' + item.text + u'"';
-    operations << QStringLiteral("print ") + parts.join(u' ') + (end == LineEnd::Next ? QStringLiteral(" ;") : QString());
+    operations << QStringLiteral("print ") + parts.join(u' ') +
+                      (end == LineEnd::Next ? QStringLiteral(" ;") : QString());
     SheetDevice::print(items, end);
 }
 

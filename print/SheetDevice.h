@@ -13,7 +13,7 @@ struct TextRun
     double x = 0;
     double y = 0;
     QString text;
-    QString face;  // the program's name of the face ("ARIAL", "ANLAUT")
+    QString face; // the program's name of the face ("ARIAL", "ANLAUT")
     double points = 0;
     double width = 0;
     double height = 0; // line height of the face at that size

@@ -9,12 +9,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QWidget>
 
 namespace {
 
@@ -61,8 +61,8 @@ print::Outcome drawOn(SheetDevice *device, int kindCode, int copies, print::Outc
         print::drawSheets(*device, kindCode, copies);
     if (!device || device->failed() || device->finishedSheets() < copies) {
         outcome.kind = print::Outcome::Kind::Failed;
-        outcome.reason = device && device->failed() ? device->failure()
-                                                    : QStringLiteral("Das Blatt ließ sich nicht anlegen.");
+        outcome.reason =
+            device && device->failed() ? device->failure() : QStringLiteral("Das Blatt ließ sich nicht anlegen.");
     }
     return outcome;
 }

@@ -89,8 +89,10 @@ private slots:
         QTest::addColumn<double>("points");
         QTest::addColumn<bool>("nextLine");
         QTest::newRow("short, then a larger size") << QStringLiteral("1") << QStringLiteral("ARIAL") << 24.0 << false;
-        QTest::newRow("long, then a larger size") << QStringLiteral("1234567890") << QStringLiteral("ARIAL") << 24.0 << true;
-        QTest::newRow("short, then the picture face") << QStringLiteral("____") << QStringLiteral("ANLAUT") << 20.0 << false;
+        QTest::newRow("long, then a larger size")
+            << QStringLiteral("1234567890") << QStringLiteral("ARIAL") << 24.0 << true;
+        QTest::newRow("short, then the picture face")
+            << QStringLiteral("____") << QStringLiteral("ANLAUT") << 20.0 << false;
         QTest::newRow("long, then the picture face") << QString(16, u'_') << QStringLiteral("ANLAUT") << 20.0 << true;
         QTest::newRow("at the column itself") << QString() << QStringLiteral("ARIAL") << 12.0 << false;
     }
@@ -106,7 +108,8 @@ private slots:
         device.setFontName(face);
         device.setFontSize(points);
         device.print({{8, QStringLiteral("A")}}, PrintDevice::LineEnd::Stay);
-        QCOMPARE(device.currentX(), 7 * device.averageCharWidth() + faceMetrics(face)->width(QStringLiteral("A")) * points * 20);
+        QCOMPARE(device.currentX(),
+                 7 * device.averageCharWidth() + faceMetrics(face)->width(QStringLiteral("A")) * points * 20);
         QCOMPARE(device.currentY(), nextLine ? device.lineHeight() : 0.0);
         device.print({}, PrintDevice::LineEnd::Next);
         QCOMPARE(device.currentX(), 0.0);

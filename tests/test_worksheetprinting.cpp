@@ -58,8 +58,8 @@ public:
     std::unique_ptr<SheetDevice> openPrinter(const QString &) override
     {
         ++jobs;
-        waitCursorWhilePrinting = QGuiApplication::overrideCursor() &&
-                                  QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        waitCursorWhilePrinting =
+            QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
         return std::make_unique<ScriptedPrinter>(printed, failAtOpen, failAtEnd);
     }
     std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) override
@@ -174,9 +174,10 @@ private slots:
         doubleClickRow(5);
         const QStringList files = QDir(outputs.folder).entryList({QStringLiteral("*.pdf")});
         QCOMPARE(files.size(), 1);
-        QVERIFY(QRegularExpression(QStringLiteral("^Plusrechnen bis 10 \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf$"))
-                    .match(files.first())
-                    .hasMatch());
+        QVERIFY(
+            QRegularExpression(QStringLiteral("^Plusrechnen bis 10 \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf$"))
+                .match(files.first())
+                .hasMatch());
         const QString path = QDir(outputs.folder).absoluteFilePath(files.first());
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
         QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
@@ -189,10 +190,14 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("printer cannot be opened") << QStringLiteral("open") << 5 << QStringLiteral("Der Drucker „Schule“ lässt sich nicht öffnen.");
-        QTest::newRow("printer reports an error") << QStringLiteral("end") << 5 << QStringLiteral("Der Drucker „Schule“ hat einen Fehler gemeldet.");
+        QTest::newRow("printer cannot be opened")
+            << QStringLiteral("open") << 5 << QStringLiteral("Der Drucker „Schule“ lässt sich nicht öffnen.");
+        QTest::newRow("printer reports an error")
+            << QStringLiteral("end") << 5 << QStringLiteral("Der Drucker „Schule“ hat einen Fehler gemeldet.");
         QTest::newRow("PDF cannot be written") << QStringLiteral("pdf") << 5 << QStringLiteral("Die PDF-Datei „");
-        QTest::newRow("picture face missing") << QStringLiteral("face") << 2 << QStringLiteral("Die Bilderschrift „ANLAUT“ fehlt oder lässt sich nicht laden.");
+        QTest::newRow("picture face missing")
+            << QStringLiteral("face") << 2
+            << QStringLiteral("Die Bilderschrift „ANLAUT“ fehlt oder lässt sich nicht laden.");
     }
     void failuresAreNeverReportedAsPrinted()
     {
@@ -217,7 +222,8 @@ private slots:
 
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
         const QString text = world->dialogs.last().text;
-        QVERIFY2(text.startsWith(QStringLiteral("Das Blatt konnte nicht gedruckt werden.\r") + reason), qPrintable(text));
+        QVERIFY2(text.startsWith(QStringLiteral("Das Blatt konnte nicht gedruckt werden.\r") + reason),
+                 qPrintable(text));
         QVERIFY(text.endsWith(u'\r'));
         QCOMPARE(world->dialogs.count(ScriptedDialogs::Kind::Message), 1);
         QVERIFY(!QGuiApplication::overrideCursor());
@@ -261,8 +267,8 @@ private slots:
         QVERIFY(files.proposed.endsWith(QStringLiteral(".pdf")));
         QVERIFY(QFileInfo(files.proposed).fileName().startsWith(QStringLiteral("Zahlfolgen bis 10 ")));
         QVERIFY(QFileInfo(files.answer + QStringLiteral(".pdf")).size() > 0);
-        QCOMPARE(world->dialogs.last().text,
-                 QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:\r") + files.answer + QStringLiteral(".pdf\r"));
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:\r") +
+                                                 files.answer + QStringLiteral(".pdf\r"));
     }
 
     void contextMenuOfARow()

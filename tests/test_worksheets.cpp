@@ -220,8 +220,8 @@ private slots:
         }
         // The key line is printed, and empty.
         QCOMPARE(device.operations.mid(device.operations.size() - 4),
-                 QStringList({QStringLiteral("print \" \" ;"), QStringLiteral("size 14"), QStringLiteral("print tab 19 \"\" ;"),
-                              QStringLiteral("end")}));
+                 QStringList({QStringLiteral("print \" \" ;"), QStringLiteral("size 14"),
+                              QStringLiteral("print tab 19 \"\" ;"), QStringLiteral("end")}));
     }
 
     void numberLineSheet_data()
