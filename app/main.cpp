@@ -29,9 +29,9 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    kit::installFontSubstitutions();
     // The worksheets' picture face, before anything lists or uses fonts.
     print::registerPictureFace();
+    kit::installFontSubstitutions();
 
     // Qt's own texts (context menus of the input box and the like) in German, like ours.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
