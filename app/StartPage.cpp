@@ -48,6 +48,7 @@ void StartPage::connectScene()
     connect(Bild4, &PictureButton::clicked, this, &StartPage::toggleWorksheetList);
     connect(Bild5, &PictureButton::clicked, this, &StartPage::toggleRewardList);
     connect(Liste1, &ListBox::doubleClicked, this, &StartPage::printSelectedWorksheet);
+    connectWorksheetMenu();
     connect(Liste2, &ListBox::doubleClicked, this, &StartPage::startSelectedRewardGame);
     connect(Bild2, &PictureButton::clicked, this, &StartPage::showAuthor);
     connect(Bild7, &PictureButton::clicked, this, &StartPage::showAuthor);
@@ -152,11 +153,6 @@ void StartPage::toggleWorksheetList()
     Liste1->setListIndex(0);
     Liste1->show();
     Liste1->raise();
-}
-
-void StartPage::printSelectedWorksheet()
-{
-    // Worksheet printing is not part of the program yet: the list only shows what will come.
 }
 
 void StartPage::toggleRewardList()

@@ -51,6 +51,10 @@ public:
     void exitProgram();
     // Prints the worksheet of the selected row of Liste1.
     void printSelectedWorksheet();
+    // The worksheet rows' context menu: a preview, a PDF file, a class set of different sheets.
+    void previewSelectedWorksheet();
+    void saveSelectedWorksheetAsPdf();
+    void printClassSet();
 
 protected:
     bool previewKey(QKeyEvent *event) override;
@@ -63,6 +67,8 @@ private:
     void changeRange(int value);
     void login();
     void toggleWorksheetList();
+    void connectWorksheetMenu();
+    void showWorksheetMenu(const QPoint &position);
     void toggleRewardList();
     void startSelectedRewardGame();
     void showAuthor();

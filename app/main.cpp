@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
+#include "print/FaceMetrics.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -78,6 +79,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // Found once the package is installed; from the build folder the window keeps the plain frame.
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(desktopId)));
+    // The worksheets' picture face, before anything lists or uses fonts.
+    print::registerPictureFace();
     kit::installFontSubstitutions();
 
     // Qt's own texts (context menus of the input box and the like) in German, like ours.

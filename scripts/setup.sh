@@ -8,7 +8,7 @@ build="${1:-$root/build}"
 shift || true
 
 packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n
-          fonts-liberation fonts-dejavu-core fonts-ecolier-court)
+          fonts-liberation fonts-dejavu-core fonts-ecolier-court poppler-utils)
 
 # The Debian package (scripts/package.sh) reads its library dependencies off the binary.
 packages+=(dpkg-dev file)

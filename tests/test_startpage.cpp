@@ -312,11 +312,15 @@ private slots:
         QCOMPARE(rows, expected);
         QCOMPARE(page.Liste1->listIndex(), 0);
 
-        // Nothing to print yet: a double-click leaves everything as it is.
+        // A double-click asks before printing; answered No it prints nothing and the list is gone.
         QTest::mouseDClick(page.Liste1->viewport(), Qt::LeftButton);
-        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(dialogs().count(), 1);
+        QCOMPARE(dialogs().last().kind, ScriptedDialogs::Kind::Question);
         QVERIFY(page.isVisible());
+        QVERIFY(page.Liste1->isHidden());
 
+        click(picture(QStringLiteral("Bild4")));
+        QVERIFY(page.Liste1->isVisible());
         click(picture(QStringLiteral("Bild4")));
         QVERIFY(page.Liste1->isHidden());
     }

@@ -1,0 +1,74 @@
+// How long a worksheet takes to make as a PDF: each of the fourteen rows in range 20, then a
+// class set of 30 calculation sheets as one PDF. Prints the times and the file sizes. Give a
+// folder as the first argument to keep the PDFs; otherwise they go into a temporary one.
+
+#include "engine/Random.h"
+#include "engine/SharedValues.h"
+#include "print/FaceMetrics.h"
+#include "print/SheetTable.h"
+#include "print/Worksheets.h"
+#include "ui/Controls.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+const char *const rowNames[sheets::rowCount] = {
+    "Zahlenstrahl",   "Bilder zaehlen",       "Bilder malen",    "Zahlfolgen",      "Plusrechnen",
+    "Minusrechnen",   "Zahlenraum ergaenzen", "Plus-Ergaenzen",  "Minus-Ergaenzen", "Plus-Umkehren",
+    "Minus-Umkehren", "Verm. Rechnen",        "Verm. Ergaenzen", "Verm. Umkehren"};
+
+double timedPdf(int kindCode, const QString &path, int copies)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const print::Outcome outcome = print::saveSheetsAsPdf(kindCode, QFileInfo(path).baseName(), path, copies);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    if (outcome.kind == print::Outcome::Kind::Failed)
+        std::printf("  failed: %s\n", qPrintable(outcome.reason));
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    kit::installFontSubstitutions();
+    QElapsedTimer registering;
+    registering.start();
+    print::registerPictureFace();
+    std::printf("registering the picture face: %.3f ms\n", registering.nsecsElapsed() / 1e6);
+
+    QTemporaryDir temporary;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
+    QDir().mkpath(folder);
+    shared().numberRange = 20;
+    rng().seed(4711);
+
+    // The first sheet also loads the fonts; it is timed apart.
+    const QString warmUp = QDir(folder).filePath(QStringLiteral("warm-up.pdf"));
+    std::printf("first sheet (loads the fonts): %.1f ms\n", timedPdf(10, warmUp, 1));
+    QFile::remove(warmUp);
+
+    std::printf("%-22s %10s %10s\n", "sheet (range 20)", "ms", "bytes");
+    for (int row = 1; row <= sheets::rowCount; ++row) {
+        const QString path = QDir(folder).filePath(
+            QStringLiteral("%1 %2.pdf").arg(row, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(rowNames[row - 1])));
+        const double ms = timedPdf(sheets::kindCodeOfRow(row), path, 1);
+        std::printf("%-22s %10.1f %10lld\n", rowNames[row - 1], ms, QFileInfo(path).size());
+    }
+
+    const QString classSet = QDir(folder).filePath(QStringLiteral("Klassensatz Plusrechnen.pdf"));
+    const double ms = timedPdf(10, classSet, 30);
+    std::printf("class set, 30 calculation sheets: %.1f ms (%.1f ms a sheet), %lld bytes\n", ms, ms / 30,
+                QFileInfo(classSet).size());
+    return 0;
+}

@@ -1,0 +1,133 @@
+#include "print/FaceMetrics.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QHash>
+
+namespace {
+
+struct PictureFaceState
+{
+    QString file = QStringLiteral(":/fonts/ANLAUT.ttf");
+    QHash<QString, bool> registered;     // by file
+    QHash<QString, FaceMetrics> metrics; // by file
+};
+
+// Kept for the whole run and never destroyed: a font engine must not be released after the
+// application that owns the font database is gone.
+PictureFaceState &pictureFace()
+{
+    static auto *state = new PictureFaceState;
+    return *state;
+}
+
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+FaceMetrics measured(QRawFont raw)
+{
+    FaceMetrics metrics;
+    if (!raw.isValid() || raw.unitsPerEm() <= 0)
+        return metrics;
+    raw.setPixelSize(raw.unitsPerEm());
+    metrics.raw = raw;
+    metrics.family = raw.familyName();
+    metrics.classicAverage = classicAverageWidth(raw);
+    metrics.ascent = raw.ascent() / raw.unitsPerEm();
+    metrics.descent = raw.descent() / raw.unitsPerEm();
+    return metrics;
+}
+
+} // namespace
+
+double FaceMetrics::width(const QString &text) const
+{
+    if (text.isEmpty() || !raw.isValid())
+        return 0;
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    double sum = 0;
+    for (const QPointF &advance : advances)
+        sum += advance.x();
+    return sum / raw.unitsPerEm();
+}
+
+double classicAverageWidth(const QRawFont &font)
+{
+    static const int weights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                    56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
+    QString letters;
+    for (int i = 0; i < 26; ++i)
+        letters += QChar(u'a' + i);
+    letters += QLatin1Char(' ');
+
+    QRawFont raw = font;
+    raw.setPixelSize(raw.unitsPerEm());
+    const QList<quint32> glyphs = raw.glyphIndexesForString(letters);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    if (advances.size() != 27)
+        return 0;
+    double sum = advances.at(26).x() * 166;
+    for (int i = 0; i < 26; ++i)
+        sum += advances.at(i).x() * weights[i];
+    return sum / 1000.0 / raw.unitsPerEm();
+}
+
+const FaceMetrics *faceMetrics(const QString &face)
+{
+    if (face.compare(print::pictureFaceName(), Qt::CaseInsensitive) == 0) {
+        PictureFaceState &state = pictureFace();
+        if (!print::registerPictureFace())
+            return nullptr;
+        auto found = state.metrics.find(state.file);
+        if (found == state.metrics.end())
+            found = state.metrics.insert(state.file, measured(QRawFont(fileBytes(state.file), 1)));
+        return found->raw.isValid() ? &*found : nullptr;
+    }
+
+    static auto *cache = new QHash<QString, FaceMetrics>; // never destroyed, as above
+    const QString key = face.toUpper();
+    auto found = cache->find(key);
+    if (found == cache->end()) {
+        QFont font(face);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        found = cache->insert(key, measured(QRawFont::fromFont(font)));
+    }
+    return found->raw.isValid() ? &*found : nullptr;
+}
+
+namespace print {
+
+QString pictureFaceName()
+{
+    return QStringLiteral("ANLAUT");
+}
+
+QString pictureFaceFile()
+{
+    return pictureFace().file;
+}
+
+void setPictureFaceFile(const QString &file)
+{
+    pictureFace().file = file;
+}
+
+bool registerPictureFace()
+{
+    PictureFaceState &state = pictureFace();
+    auto known = state.registered.constFind(state.file);
+    if (known != state.registered.constEnd())
+        return *known;
+    const QByteArray bytes = fileBytes(state.file);
+    const int id = bytes.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(bytes);
+    const bool usable = id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(pictureFaceName());
+    state.registered.insert(state.file, usable);
+    return usable;
+}
+
+} // namespace print

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QRawFont>
+#include <QString>
+
+// The measures of one face that a sheet needs, in ems; text is placed by them on every device,
+// so a recorded sheet and a printed one put each text at the same place.
+struct FaceMetrics
+{
+    QRawFont raw;   // at a pixel size of one em in font units
+    QString family; // the installed family that is drawn
+    double classicAverage = 0;
+    double ascent = 0;
+    double descent = 0;
+
+    // Width of a text laid out without kerning.
+    double width(const QString &text) const;
+};
+
+// The average character width that font tables before OS/2 version 3 store as xAvgCharWidth:
+// the lowercase letters and the space weighted by their frequency in English text. The
+// worksheets' tab columns were laid out for it.
+double classicAverageWidth(const QRawFont &raw);
+
+// The metrics of a face by the program's name for it ("ARIAL", "ANLAUT"); nullptr when the face
+// cannot be loaded. Kept for the run.
+const FaceMetrics *faceMetrics(const QString &face);
+
+namespace print {
+
+QString pictureFaceName(); // "ANLAUT"
+// Where the picture face is loaded from: the compiled-in font unless a test chose another file.
+QString pictureFaceFile();
+void setPictureFaceFile(const QString &file);
+// Registers the picture face with the application's fonts (once per file), so that printers
+// and font lists see it; false when it cannot be loaded.
+bool registerPictureFace();
+
+} // namespace print

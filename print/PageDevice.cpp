@@ -1,0 +1,168 @@
+#include "print/PageDevice.h"
+
+#include "print/FaceMetrics.h"
+
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+namespace {
+
+const double twipsPerInch = 1440;
+
+QFont drawingFont(const FaceMetrics &metrics, double points)
+{
+    QFont font(metrics.family);
+    font.setPixelSize(qMax(1, qRound(points * 20))); // the painter draws in twips
+    font.setWeight(QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
+    font.setKerning(false); // measured without kerning, so drawn without
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+} // namespace
+
+PageDevice::~PageDevice() = default;
+
+void PageDevice::close()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+bool PageDevice::open(QPagedPaintDevice *target, double dotsPerInch, const QRectF &printableDots)
+{
+    target_ = target;
+    dotsPerInch_ = dotsPerInch > 0 ? dotsPerInch : 600;
+    printable_ = printableDots;
+    return painter_.begin(target);
+}
+
+void PageDevice::printSheets(const QList<Sheet> &sheets)
+{
+    expectSheets(int(sheets.size()));
+    for (int i = 0; i < sheets.size(); ++i)
+        sheetFinished(sheets.at(i), i + 1 == sheets.size());
+}
+
+void PageDevice::sheetFinished(const Sheet &sheet, bool last)
+{
+    if (!painter_.isActive())
+        return;
+    if (pages_++ > 0)
+        target_->newPage();
+
+    const double dotsPerTwip = dotsPerInch_ / twipsPerInch;
+    const QSizeF extent = sheet.extent();
+    const QSizeF room = printable_.size() / dotsPerTwip;
+    double fit = 1;
+    if (extent.width() > room.width())
+        fit = std::min(fit, room.width() / extent.width());
+    if (extent.height() > room.height())
+        fit = std::min(fit, room.height() / extent.height());
+
+    painter_.save();
+    painter_.translate(printable_.topLeft());
+    painter_.scale(dotsPerTwip * fit, dotsPerTwip * fit);
+    painter_.setBrush(Qt::NoBrush);
+
+    auto penOf = [&](int dots) {
+        QPen pen(Qt::black, std::max(1, dots) / dotsPerTwip / fit);
+        pen.setJoinStyle(Qt::MiterJoin);
+        return pen;
+    };
+    for (const Stroke &line : sheet.lines) {
+        painter_.setPen(penOf(line.dots));
+        painter_.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
+    }
+    for (const Frame &box : sheet.boxes) {
+        painter_.setPen(penOf(box.dots));
+        painter_.drawRect(QRectF(box.x, box.y, box.width, box.height));
+    }
+
+    painter_.setPen(Qt::black);
+    QString face;
+    double points = -1;
+    const FaceMetrics *metrics = nullptr;
+    for (const TextRun &run : sheet.texts) {
+        if (run.text.trimmed().isEmpty())
+            continue;
+        if (run.face != face || run.points != points) {
+            face = run.face;
+            points = run.points;
+            metrics = faceMetrics(face);
+            if (metrics)
+                painter_.setFont(drawingFont(*metrics, points));
+        }
+        if (!metrics)
+            continue;
+        painter_.drawText(QPointF(run.x, run.y + metrics->ascent * points * 20), run.text);
+    }
+    painter_.restore();
+
+    if (last) {
+        painter_.end();
+        documentFinished();
+    }
+}
+
+PaperDevice::PaperDevice(const QPrinterInfo &printer, const QString &jobName)
+    : owned_(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)), printer_(owned_.get())
+{
+    printer_->setDocName(jobName);
+    printer_->setCreator(QStringLiteral("quarimo"));
+    start();
+}
+
+PaperDevice::PaperDevice(QPrinter &printer) : printer_(&printer)
+{
+    start();
+}
+
+PaperDevice::~PaperDevice()
+{
+    close();
+}
+
+void PaperDevice::start()
+{
+    const QRectF printable(QPointF(0, 0), printer_->pageRect(QPrinter::DevicePixel).size());
+    if (!open(printer_, printer_->resolution(), printable) || printer_->printerState() == QPrinter::Error)
+        fail(QStringLiteral("Der Drucker „%1“ lässt sich nicht öffnen.").arg(printer_->printerName()));
+}
+
+void PaperDevice::documentFinished()
+{
+    if (printer_->printerState() == QPrinter::Error)
+        fail(QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer_->printerName()));
+    else if (printer_->printerState() == QPrinter::Aborted)
+        fail(QStringLiteral("Der Druckauftrag wurde abgebrochen."));
+}
+
+PdfDevice::PdfDevice(const QString &path, const QString &title)
+    : path_(path), writer_(std::make_unique<QPdfWriter>(path))
+{
+    // True size on A4; the left and top margins stay within what every printer can reach.
+    writer_->setPageSize(QPageSize(QPageSize::A4));
+    writer_->setResolution(600);
+    writer_->setPageMargins(QMarginsF(0.25, 0.3, 0.1, 0.1), QPageLayout::Inch);
+    writer_->setTitle(title);
+    writer_->setCreator(QStringLiteral("quarimo"));
+    const QRectF paint = writer_->pageLayout().paintRectPixels(writer_->resolution());
+    if (!open(writer_.get(), writer_->resolution(), QRectF(QPointF(0, 0), paint.size())))
+        fail(QStringLiteral("Die PDF-Datei „%1“ lässt sich nicht anlegen.").arg(path_));
+}
+
+PdfDevice::~PdfDevice()
+{
+    close();
+}
+
+void PdfDevice::documentFinished()
+{
+    if (QFileInfo(path_).size() <= 0)
+        fail(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.").arg(path_));
+}

@@ -1,0 +1,186 @@
+#include "print/Worksheets.h"
+
+#include "engine/SharedValues.h"
+#include "print/FaceMetrics.h"
+#include "print/PageDevice.h"
+#include "print/RecordingDevice.h"
+#include "print/SheetTable.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+
+class SystemOutputs final : public print::Outputs
+{
+public:
+    bool hasPrinter() override { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+    std::unique_ptr<SheetDevice> openPrinter(const QString &jobName) override
+    {
+        return std::make_unique<PaperDevice>(QPrinterInfo::defaultPrinter(), jobName);
+    }
+
+    std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) override
+    {
+        return std::make_unique<PdfDevice>(path, title);
+    }
+
+    QString pdfFolder() override
+    {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!documents.isEmpty() && QDir().mkpath(documents))
+            return documents;
+        return QDir::currentPath();
+    }
+};
+
+SystemOutputs systemOutputs;
+print::Outputs *currentOutputs = nullptr;
+
+QString pictureFaceMissing()
+{
+    return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(print::pictureFaceName());
+}
+
+bool pictureFaceReady(int kindCode)
+{
+    return !sheets::usesPictureFace(kindCode) || print::registerPictureFace();
+}
+
+print::Outcome drawOn(SheetDevice *device, int kindCode, int copies, print::Outcome outcome)
+{
+    if (device && !device->failed())
+        print::drawSheets(*device, kindCode, copies);
+    if (!device || device->failed() || device->finishedSheets() < copies) {
+        outcome.kind = print::Outcome::Kind::Failed;
+        outcome.reason =
+            device && device->failed() ? device->failure() : QStringLiteral("Das Blatt ließ sich nicht anlegen.");
+    }
+    return outcome;
+}
+
+} // namespace
+
+namespace print {
+
+Outputs &outputs()
+{
+    return currentOutputs ? *currentOutputs : systemOutputs;
+}
+
+void setOutputs(Outputs *replacement)
+{
+    currentOutputs = replacement;
+}
+
+void drawSheets(SheetDevice &device, int kindCode, int copies)
+{
+    device.expectSheets(copies);
+    for (int i = 0; i < copies && !device.failed(); ++i) {
+        // Each sheet starts from the row's kind: the mixed and sequence sheets change it.
+        shared().taskKind = kindCode;
+        sheets::printSheetOfKind(device, kindCode);
+    }
+}
+
+Outcome printSheets(int kindCode, const QString &title, int copies)
+{
+    Outcome outcome;
+    if (!pictureFaceReady(kindCode)) {
+        outcome.reason = pictureFaceMissing();
+        return outcome;
+    }
+    Outputs &out = outputs();
+    std::unique_ptr<SheetDevice> device;
+    if (out.hasPrinter()) {
+        outcome.kind = Outcome::Kind::Printed;
+        device = out.openPrinter(title);
+    } else {
+        outcome.kind = Outcome::Kind::SavedAsPdf;
+        outcome.file = newPdfPath(title);
+        device = out.openPdf(outcome.file, title);
+    }
+    return drawOn(device.get(), kindCode, copies, outcome);
+}
+
+Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path, int copies)
+{
+    Outcome outcome;
+    if (!pictureFaceReady(kindCode)) {
+        outcome.reason = pictureFaceMissing();
+        return outcome;
+    }
+    outcome.kind = Outcome::Kind::SavedAsPdf;
+    outcome.file = path;
+    const std::unique_ptr<SheetDevice> device = outputs().openPdf(path, title);
+    return drawOn(device.get(), kindCode, copies, outcome);
+}
+
+QString showPreview(int kindCode, const QString &title, QWidget *parent)
+{
+    if (!pictureFaceReady(kindCode))
+        return pictureFaceMissing();
+    // The sheet is laid out once: the preview may repaint, and printing from it must print the
+    // very sheet that was shown.
+    RecordingDevice sheet;
+    drawSheets(sheet, kindCode, 1);
+    if (sheet.failed())
+        return sheet.failure();
+
+    const bool paper = outputs().hasPrinter();
+    QPrinter printer(QPrinter::HighResolution); // the default printer, where there is one
+    if (!paper) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(0.25, 0.3, 0.1, 0.1), QPageLayout::Inch);
+        printer.setOutputFileName(newPdfPath(title));
+    }
+    printer.setDocName(title);
+    printer.setCreator(QStringLiteral("quarimo"));
+
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Vorschau: ") + title);
+    // Large enough to read the sheet: most of the screen's height, the page's proportions.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(qMin(room.width(), room.height() * 3 / 4), room.height() * 9 / 10);
+    }
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&sheet](QPrinter *target) {
+        PaperDevice device(*target);
+        device.printSheets(sheet.sheets);
+    });
+    dialog.exec();
+    if (printer.printerState() == QPrinter::Error)
+        return QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer.printerName());
+    return QString();
+}
+
+QString pdfFileName(const QString &title, const QDateTime &when)
+{
+    QString name = title.trimmed();
+    for (QChar &c : name) {
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = u'-';
+    }
+    return name + u' ' + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) + QStringLiteral(".pdf");
+}
+
+QString newPdfPath(const QString &title)
+{
+    const QDir folder(outputs().pdfFolder());
+    const QString name = pdfFileName(title, QDateTime::currentDateTime());
+    QString path = folder.filePath(name);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = folder.filePath(name.chopped(4) + QStringLiteral(" (%1).pdf").arg(n));
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace print

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QDateTime;
+class QWidget;
+class SheetDevice;
+
+// Printing whole worksheets: on the default printer, as a PDF, in a preview, or as a class set
+// of different sheets. The caller asks the questions and shows the outcome.
+namespace print {
+
+// What this computer offers to put sheets on; tests install their own.
+class Outputs
+{
+public:
+    virtual ~Outputs() = default;
+    virtual bool hasPrinter() = 0;
+    virtual std::unique_ptr<SheetDevice> openPrinter(const QString &jobName) = 0;
+    virtual std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) = 0;
+    // Where sheets go as PDFs when there is no printer: the documents folder, created when
+    // missing, else the working directory.
+    virtual QString pdfFolder() = 0;
+};
+
+Outputs &outputs();
+void setOutputs(Outputs *replacement); // not owned; nullptr restores the system's
+
+struct Outcome
+{
+    enum class Kind { Printed, SavedAsPdf, Failed };
+    Kind kind = Kind::Failed;
+    QString file;   // the PDF written
+    QString reason; // why nothing (or not everything) was printed, in plain German
+};
+
+// Lays out `copies` different sheets of the kind code on the device, one page each.
+void drawSheets(SheetDevice &device, int kindCode, int copies);
+
+// Prints `copies` different sheets as one job on the default printer; without a printer they
+// go into one PDF in the PDF folder, named after the title and the time.
+Outcome printSheets(int kindCode, const QString &title, int copies = 1);
+// Writes `copies` different sheets into one PDF at `path`.
+Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path, int copies = 1);
+// Shows a new sheet in a print preview from which it can be printed; returns why it could not
+// be shown, or an empty text.
+QString showPreview(int kindCode, const QString &title, QWidget *parent);
+
+// "Plusrechnen bis 10 2026-12-07 09-30-12.pdf"
+QString pdfFileName(const QString &title, const QDateTime &when);
+// The path for a new PDF of the title in the PDF folder; never one that exists already.
+QString newPdfPath(const QString &title);
+
+} // namespace print

@@ -1,0 +1,294 @@
+// The worksheet list on the start page: the double-click's question, wait cursor and end
+// message, the failures, and the context menu's PDF file and class set.
+
+#include "app/StartPage.h"
+#include "app/Windows.h"
+#include "engine/SharedValues.h"
+#include "print/FaceMetrics.h"
+#include "print/PageDevice.h"
+#include "print/RecordingDevice.h"
+#include "print/Worksheets.h"
+#include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
+#include "ui/FileDialogs.h"
+
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// A printer that keeps the pages it gets, and fails where the test says.
+class ScriptedPrinter final : public RecordingDevice
+{
+public:
+    ScriptedPrinter(QList<Sheet> &printed, const QString &failAtOpen, const QString &failAtEnd)
+        : printed_(printed), failAtEnd_(failAtEnd)
+    {
+        if (!failAtOpen.isEmpty())
+            fail(failAtOpen);
+    }
+
+protected:
+    void sheetFinished(const Sheet &sheet, bool last) override
+    {
+        printed_.append(sheet);
+        if (last && !failAtEnd_.isEmpty())
+            fail(failAtEnd_);
+    }
+
+private:
+    QList<Sheet> &printed_;
+    QString failAtEnd_;
+};
+
+class ScriptedOutputs final : public print::Outputs
+{
+public:
+    bool printer = true;
+    QString failAtOpen;
+    QString failAtEnd;
+    QString folder;
+    QList<Sheet> printed;
+    int jobs = 0;
+    bool waitCursorWhilePrinting = false;
+
+    bool hasPrinter() override { return printer; }
+    std::unique_ptr<SheetDevice> openPrinter(const QString &) override
+    {
+        ++jobs;
+        waitCursorWhilePrinting =
+            QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        return std::make_unique<ScriptedPrinter>(printed, failAtOpen, failAtEnd);
+    }
+    std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) override
+    {
+        ++jobs;
+        return std::make_unique<PdfDevice>(path, title);
+    }
+    QString pdfFolder() override { return folder; }
+};
+
+class ScriptedFileDialogs final : public FileDialogs
+{
+public:
+    QString answer;
+    QString proposed;
+    QString saveFileName(const QString &, const QString &proposedPath, const QString &) override
+    {
+        proposed = proposedPath;
+        return answer;
+    }
+};
+
+const QString printed = QStringLiteral("Der Ausdruck ist abgeschlossen!\r");
+
+} // namespace
+
+class WorksheetPrintingTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestWorld> world;
+    ScriptedOutputs outputs;
+    ScriptedFileDialogs files;
+
+    // The worksheet list shown, with the row (from 1) selected.
+    StartPage &listWithRow(int row)
+    {
+        StartPage &page = form1();
+        page.showWindow();
+        page.Bild4->click();
+        page.Liste1->setListIndex(row - 1);
+        return page;
+    }
+
+    void doubleClickRow(int row)
+    {
+        StartPage &page = listWithRow(row);
+        const QRect rect = page.Liste1->visualItemRect(page.Liste1->item(row - 1));
+        QTest::mouseDClick(page.Liste1->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+private slots:
+    void init()
+    {
+        world = std::make_unique<TestWorld>();
+        outputs = ScriptedOutputs();
+        outputs.folder = world->workingDirectory.path();
+        print::setOutputs(&outputs);
+        seams::setFileDialogs(&files);
+    }
+    void cleanup()
+    {
+        print::setOutputs(nullptr);
+        seams::setFileDialogs(nullptr);
+        world.reset();
+    }
+
+    void answeringNoPrintsNothing_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("kindCode");
+        QTest::newRow("row 5") << 5 << QStringLiteral("Plusrechnen bis 10") << 10;
+        QTest::newRow("row 7, without the range") << 7 << QStringLiteral("Zahlenraum ergänzen") << 5;
+        QTest::newRow("row 13") << 13 << QStringLiteral("Verm. Ergänzen bis 10") << 16;
+    }
+    void answeringNoPrintsNothing()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, title);
+        QFETCH(int, kindCode);
+        world->dialogs.answerNo();
+        doubleClickRow(row);
+        QCOMPARE(world->dialogs.count(), 1);
+        QCOMPARE(world->dialogs.last().kind, ScriptedDialogs::Kind::Question);
+        QCOMPARE(world->dialogs.last().title, title);
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Dieses Blatt jetzt ausdrucken?\r"));
+        QVERIFY(form1().Liste1->isHidden());
+        QCOMPARE(shared().taskKind, kindCode);
+        QCOMPARE(outputs.jobs, 0);
+    }
+
+    void answeringYesPrintsOneSheet()
+    {
+        world->dialogs.answerYes();
+        bool waitCursorAtMessage = true;
+        world->dialogs.onNextMessage([&] { waitCursorAtMessage = QGuiApplication::overrideCursor() != nullptr; });
+        doubleClickRow(13);
+        QCOMPARE(outputs.jobs, 1);
+        QCOMPARE(outputs.printed.size(), 1);
+        QVERIFY(outputs.waitCursorWhilePrinting);
+        QVERIFY(!waitCursorAtMessage);
+        QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
+        QCOMPARE(world->dialogs.last().text, printed);
+        QVERIFY(form1().Liste1->isHidden());
+    }
+
+    void withoutPrinterTheSheetBecomesAPdf()
+    {
+        outputs.printer = false;
+        world->dialogs.answerYes();
+        doubleClickRow(5);
+        const QStringList files = QDir(outputs.folder).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(files.size(), 1);
+        QVERIFY(
+            QRegularExpression(QStringLiteral("^Plusrechnen bis 10 \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf$"))
+                .match(files.first())
+                .hasMatch());
+        const QString path = QDir(outputs.folder).absoluteFilePath(files.first());
+        QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
+                                                            "Das Blatt wurde als PDF-Datei gespeichert:\r") +
+                                                 path + u'\r');
+    }
+
+    void failuresAreNeverReportedAsPrinted_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("printer cannot be opened")
+            << QStringLiteral("open") << 5 << QStringLiteral("Der Drucker „Schule“ lässt sich nicht öffnen.");
+        QTest::newRow("printer reports an error")
+            << QStringLiteral("end") << 5 << QStringLiteral("Der Drucker „Schule“ hat einen Fehler gemeldet.");
+        QTest::newRow("PDF cannot be written") << QStringLiteral("pdf") << 5 << QStringLiteral("Die PDF-Datei „");
+        QTest::newRow("picture face missing")
+            << QStringLiteral("face") << 2
+            << QStringLiteral("Die Bilderschrift „ANLAUT“ fehlt oder lässt sich nicht laden.");
+    }
+    void failuresAreNeverReportedAsPrinted()
+    {
+        QFETCH(QString, failure);
+        QFETCH(int, row);
+        QFETCH(QString, reason);
+        const QString faceFile = print::pictureFaceFile();
+        if (failure == QLatin1String("open"))
+            outputs.failAtOpen = reason;
+        if (failure == QLatin1String("end"))
+            outputs.failAtEnd = reason;
+        if (failure == QLatin1String("pdf")) {
+            outputs.printer = false;
+            outputs.folder = world->workingDirectory.filePath(QStringLiteral("fehlt"));
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        }
+        if (failure == QLatin1String("face"))
+            print::setPictureFaceFile(world->workingDirectory.filePath(QStringLiteral("fehlt.ttf")));
+        world->dialogs.answerYes();
+        doubleClickRow(row);
+        print::setPictureFaceFile(faceFile);
+
+        QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
+        const QString text = world->dialogs.last().text;
+        QVERIFY2(text.startsWith(QStringLiteral("Das Blatt konnte nicht gedruckt werden.\r") + reason),
+                 qPrintable(text));
+        QVERIFY(text.endsWith(u'\r'));
+        QCOMPARE(world->dialogs.count(ScriptedDialogs::Kind::Message), 1);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void classSetOfDifferentSheets()
+    {
+        StartPage &page = listWithRow(12);
+        world->dialogs.answerInput(QStringLiteral("41"));
+        world->dialogs.answerInput(QStringLiteral(" 30 "));
+        page.printClassSet();
+        const QList<ScriptedDialogs::Box> boxes = world->dialogs.boxes();
+        QCOMPARE(boxes.size(), 4);
+        QCOMPARE(boxes[0].title, QStringLiteral("Klassensatz"));
+        QCOMPARE(boxes[0].proposed, QStringLiteral("25"));
+        QCOMPARE(boxes[1].text, QStringLiteral("Bitte eine Zahl von 1 bis 40 eingeben.\r"));
+        QCOMPARE(boxes[3].text, printed);
+        QCOMPARE(outputs.jobs, 1);
+        QCOMPARE(outputs.printed.size(), 30);
+        QSet<QString> sheets;
+        for (const Sheet &sheet : std::as_const(outputs.printed)) {
+            QString all;
+            for (const TextRun &run : sheet.texts)
+                all += run.text;
+            sheets.insert(all);
+        }
+        QCOMPARE(sheets.size(), 30);
+
+        // Cancelling the count prints nothing.
+        world->dialogs.clear();
+        page.printClassSet();
+        QCOMPARE(world->dialogs.count(), 1);
+        QCOMPARE(outputs.jobs, 1);
+    }
+
+    void saveAsPdf()
+    {
+        StartPage &page = listWithRow(4);
+        files.answer = world->workingDirectory.filePath(QStringLiteral("Folgen"));
+        page.saveSelectedWorksheetAsPdf();
+        QVERIFY(files.proposed.endsWith(QStringLiteral(".pdf")));
+        QVERIFY(QFileInfo(files.proposed).fileName().startsWith(QStringLiteral("Zahlfolgen bis 10 ")));
+        QVERIFY(QFileInfo(files.answer + QStringLiteral(".pdf")).size() > 0);
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:\r") +
+                                                 files.answer + QStringLiteral(".pdf\r"));
+    }
+
+    void contextMenuOfARow()
+    {
+        StartPage &page = listWithRow(1);
+        QStringList offered;
+        QTimer::singleShot(0, this, [&] {
+            if (QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (QAction *action : menu->actions())
+                    offered << action->text();
+                menu->close();
+            }
+        });
+        const QRect third = page.Liste1->visualItemRect(page.Liste1->item(2));
+        emit page.Liste1->customContextMenuRequested(third.center());
+        QCOMPARE(page.Liste1->listIndex(), 2);
+        QCOMPARE(offered, QStringList({QStringLiteral("Vorschau …"), QStringLiteral("Als PDF speichern …"),
+                                       QStringLiteral("Klassensatz …")}));
+    }
+};
+
+QTEST_MAIN(WorksheetPrintingTest)
+#include "test_worksheetprinting.moc"

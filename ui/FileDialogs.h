@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The file dialog goes through this seam too, so tests can answer it.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    // Asks where to save; the proposed path is preselected. Empty when cancelled.
+    virtual QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) = 0;
+};
+
+namespace seams {
+
+FileDialogs &fileDialogs();
+void setFileDialogs(FileDialogs *replacement); // not owned; nullptr restores the Qt dialog
+
+} // namespace seams
