@@ -14,10 +14,8 @@ class CompletingScreen : public ExerciseScreen
 public:
     CompletingScreen();
 
-    void applyTask(const Task &task) override;
     void showEntry() override;
     void showHelp() override;
-    void resetGame() override;
 
     Button *Befehl5 = nullptr;       // "Z e h n e r", later "z u m  10 e r": complete to the range
     Button *Befehl3 = nullptr;       // "plus"
@@ -35,11 +33,8 @@ public:
     Picture *Bild2 = nullptr;        // the opposing spider
     Picture *Bild3 = nullptr;        // the finish
 
-    static constexpr int raceStart = 120;
-    static constexpr int raceStep = 200;
-    static constexpr int raceGoal = 6100;
-
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
 };

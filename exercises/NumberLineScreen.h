@@ -28,14 +28,15 @@ public:
     Picture *Bild3 = nullptr;       // the opponent's face
     Picture *Bild4 = nullptr;       // bird at the end of the lower lane
 
-    void applyTask(const Task &task) override;
+    // Besides the caption and the scroll bar, draws the scale the tag stands over.
+    void setUp() override;
     void showEntry() override;
     void showHelp() override;
-    void resetGame() override;
 
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
 
 private:
     void placeTag(int number);

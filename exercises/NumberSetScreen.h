@@ -26,12 +26,11 @@ public:
     Picture *Bild2 = nullptr;       // the opponent's car
     Picture *Bild3 = nullptr;       // STOP sign at the finish
 
-    void applyTask(const Task &task) override;
     void showEntry() override;
     void showHelp() override;
-    void resetGame() override;
 
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
 };

@@ -17,10 +17,8 @@ class SequenceScreen : public ExerciseScreen
 public:
     SequenceScreen();
 
-    void applyTask(const Task &task) override;
     void showEntry() override;
     void showHelp() override;
-    void resetGame() override;
     // Judges the entry in the current box; a right one moves on to the next box.
     void checkAnswer() override;
 
@@ -41,13 +39,10 @@ public:
     Picture *Bild1 = nullptr;        // the walker
     Picture *Bild2 = nullptr;        // the pond
 
-    static constexpr int walkStart = 120;
-    static constexpr int walkStep = 100;
-    static constexpr int walkGoal = 5400;
-
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
 
 private:
     bool backward() const;

@@ -1,7 +1,7 @@
 #include "ui/Controls.h"
 #include "engine/SharedValues.h"
 #include "app/Windows.h"
-#include "engine/Launchers.h"
+#include "app/OpenExercise.h"
 #include "engine/Random.h"
 #include "engine/Task.h"
 #include "exercises/CalculationScreen.h"
@@ -178,58 +178,6 @@ private slots:
         QCOMPARE(drawTask(taskKind, 10, random).kind, effective);
     }
 
-    void numberLineScale_data()
-    {
-        QTest::addColumn<int>("range");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("10") << 10 << 800 << QStringList{QStringLiteral("0@300"), QStringLiteral("10@8300")};
-        const QStringList toTwenty{QStringLiteral("0@300"), QStringLiteral("10@4300"), QStringLiteral("20@8300")};
-        QTest::newRow("13 draws the scale of 20") << 13 << 400 << toTwenty;
-        QTest::newRow("20") << 20 << 400 << toTwenty;
-    }
-    void numberLineScale()
-    {
-        QFETCH(int, range);
-        QFETCH(int, step);
-        QFETCH(QStringList, labels);
-        shared().numberRange = qint16(range);
-
-        // Twice: the second set-up draws the scale afresh instead of on top of the first.
-        for (int time = 0; time < 2; ++time) {
-            setUpNumberLineScreen();
-            QList<DrawOp> lines;
-            QStringList texts;
-            for (const DrawOp &op : Form2().surface().ops()) {
-                if (op.kind == DrawOp::Kind::Line)
-                    lines.append(op);
-                else
-                    texts.append(QStringLiteral("%1@%2").arg(op.text).arg(op.from.x()));
-            }
-            QCOMPARE(texts, labels);
-            for (const DrawOp &op : Form2().surface().ops()) {
-                if (op.kind == DrawOp::Kind::Text) {
-                    QCOMPARE(op.from.y(), 1900);
-                    QCOMPARE(op.points, 20.0);
-                }
-            }
-
-            QVERIFY(!lines.isEmpty());
-            QCOMPARE(lines.first().from, QPoint(500, 1800));
-            QCOMPARE(lines.first().to, QPoint(9000, 1800));
-            const int ticks = 8000 / step + 1;
-            QCOMPARE(lines.size(), 1 + ticks);
-            for (int i = 0; i < ticks; ++i) {
-                const DrawOp &tick = lines.at(1 + i);
-                const int x = 500 + i * step;
-                QCOMPARE(tick.from, QPoint(x, 1600));
-                QCOMPARE(tick.to, QPoint(x, i % 5 == 0 ? 1950 : 1850));
-            }
-        }
-        QCOMPARE(Form2().HBildlauf1->maximum(), range);
-        QCOMPARE(Form2().HBildlauf1->value(), 0);
-    }
-
     void captions_data()
     {
         QTest::addColumn<int>("procedure");
@@ -250,33 +198,11 @@ private slots:
         QFETCH(int, range);
         QFETCH(QString, caption);
         shared().numberRange = qint16(range);
-        ExerciseScreen *screen = nullptr;
-        switch (procedure) {
-        case 0:
-            setUpCalculatingScreen();
-            screen = &Form6();
-            break;
-        case 1:
-            setUpReversingScreen();
-            screen = &Form6();
-            break;
-        case 2:
-            setUpNumberLineScreen();
-            screen = &Form2();
-            break;
-        case 3:
-            setUpNumberSetScreen();
-            screen = &Form3();
-            break;
-        case 4:
-            setUpCompletingScreen();
-            screen = &Form4();
-            break;
-        default:
-            setUpSequenceScreen();
-            screen = &Form5();
-            break;
-        }
+        // In the order of the rows' procedures: calculating, reversing, number line, number sets,
+        // completing, sequences.
+        const Exercise exercises[] = {Exercise::Calculating, Exercise::Reversing,  Exercise::NumberLine,
+                                      Exercise::NumberSets,  Exercise::Completing, Exercise::Sequences};
+        ExerciseScreen *screen = &openExercise(exercises[procedure]);
         QCOMPARE(screen->caption(), caption);
         QCOMPARE(screen->HBildlauf1->maximum(), range);
     }
