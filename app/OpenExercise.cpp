@@ -12,31 +12,15 @@
 
 namespace {
 
-int firstKind(Exercise exercise)
-{
-    switch (exercise) {
-    case Exercise::NumberLine:
-        return 1;
-    case Exercise::NumberSets:
-        return 3;
-    case Exercise::Completing:
-        return 5;
-    case Exercise::Sequences:
-        return 8;
-    case Exercise::Calculating:
-        return 10;
-    case Exercise::Reversing:
-        return 12;
-    }
-    return 1;
-}
+// The kind of each exercise's first mode, in the order of the enum.
+constexpr int firstKinds[] = {1, 3, 5, 8, 10, 12};
 
 } // namespace
 
 ExerciseScreen &openExercise(Exercise exercise)
 {
     form1().hide();
-    const int kind = firstKind(exercise);
+    const int kind = firstKinds[int(exercise)];
     ExerciseScreen &screen = screenForKind(kind);
     screen.showWindow();
     if (exercise == Exercise::Calculating || exercise == Exercise::Reversing) {

@@ -6,66 +6,49 @@
 
 namespace races {
 
+namespace {
+
+QString lines(const QString &first, const QString &second)
+{
+    return first + text::CR + second + text::CR;
+}
+
+} // namespace
+
+using OnWrong = RaceRules::OnWrong;
+
+// start of the child, start of the opponent, goal, step, what a wrong answer does, catch distance,
+// bar width at the start, and the losing box.
 RaceRules numberLine()
 {
-    RaceRules rules;
-    rules.childStart = rules.opponentStart = 240;
-    rules.goal = 8100;
-    rules.step = 300;
-    rules.trailStart = 255;
-    rules.lostTitle = QStringLiteral("Pick!");
-    rules.lostText = QStringLiteral("Pech, du hast verloren und") + text::CR + QStringLiteral("musst von vorn anfangen!") +
-                     text::CR;
-    return rules;
+    return {240, 240, 8100, 300, OnWrong::OpponentRuns, 0, 255, QStringLiteral("Pick!"),
+            lines(QStringLiteral("Pech, du hast verloren und"), QStringLiteral("musst von vorn anfangen!"))};
 }
 
 RaceRules numberSets()
 {
-    RaceRules rules;
-    rules.childStart = rules.opponentStart = 120;
-    rules.goal = 7600;
-    rules.step = 300;
-    rules.lostTitle = QStringLiteral("E N D E");
-    rules.lostText = QStringLiteral("Pech, der falsche Wagen hat gewonnen!") + text::CR +
-                     QStringLiteral("Probier es doch noch einmal! Viel Glück!") + text::CR;
-    return rules;
+    return {120, 120, 7600, 300, OnWrong::OpponentRuns, 0, 0, QStringLiteral("E N D E"),
+            lines(QStringLiteral("Pech, der falsche Wagen hat gewonnen!"),
+                  QStringLiteral("Probier es doch noch einmal! Viel Glück!"))};
 }
 
 RaceRules completing()
 {
-    RaceRules rules;
-    rules.childStart = rules.opponentStart = 120;
-    rules.goal = 6100;
-    rules.step = 200;
-    rules.lostTitle = QStringLiteral("Klack");
-    rules.lostText = QStringLiteral("Pech, die falsche Spinne hat gewonnen!") + text::CR +
-                     QStringLiteral("Probier es bitte noch einmal! Viel Glück!") + text::CR;
-    return rules;
+    return {120, 120, 6100, 200, OnWrong::OpponentRuns, 0, 0, QStringLiteral("Klack"),
+            lines(QStringLiteral("Pech, die falsche Spinne hat gewonnen!"),
+                  QStringLiteral("Probier es bitte noch einmal! Viel Glück!"))};
 }
 
 RaceRules sequences()
 {
-    RaceRules rules;
-    rules.childStart = rules.opponentStart = 120;
-    rules.goal = 5400;
-    rules.step = 100;
-    rules.onWrong = RaceRules::OnWrong::ChildStepsBack;
-    return rules;
+    return {120, 120, 5400, 100, OnWrong::ChildStepsBack, 0, 0, {}, {}};
 }
 
 RaceRules calculation()
 {
-    RaceRules rules;
-    rules.childStart = 600;
-    rules.opponentStart = 120;
-    rules.goal = 5600;
-    rules.step = 200;
-    rules.onWrong = RaceRules::OnWrong::OpponentChases;
-    rules.catchDistance = 300;
-    rules.lostTitle = QStringLiteral("Schmatz");
-    rules.lostText = QStringLiteral("Pech, du bist aufgefressen worden!") + text::CR +
-                     QStringLiteral("Probier es noch einmal, viel Glück!") + text::CR;
-    return rules;
+    return {600, 120, 5600, 200, OnWrong::OpponentChases, 300, 0, QStringLiteral("Schmatz"),
+            lines(QStringLiteral("Pech, du bist aufgefressen worden!"),
+                  QStringLiteral("Probier es noch einmal, viel Glück!"))};
 }
 
 } // namespace races

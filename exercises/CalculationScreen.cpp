@@ -1,6 +1,5 @@
 #include "exercises/CalculationScreen.h"
 
-#include "engine/HelpTexts.h"
 #include "engine/SharedValues.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
@@ -115,10 +114,8 @@ void CalculationScreen::applyTask(const Task &task)
     HBildlauf1->setValue(0);
 }
 
-void CalculationScreen::showEntry()
+void CalculationScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
     const int kind = task().kind;
     if (isCalculating(kind))
         Bezeichnung5->setCaption(text::plain(value));
@@ -129,7 +126,7 @@ void CalculationScreen::showEntry()
 void CalculationScreen::showHelp()
 {
     if (const std::optional<help::HelpText> help = help::calculation(task()))
-        showHelpText(help->text, help->title);
+        showHelpText(*help);
 }
 
 void CalculationScreen::placeFigures()

@@ -25,7 +25,6 @@ public:
     void startExercise(Exercise exercise);
     Exercise exercise() const { return exercise_; }
 
-    void showEntry() override;
     void showHelp() override;
 
     // "p l u s" and "m i n u s": the operator changes, the exercise stays as the marker says.
@@ -52,6 +51,7 @@ protected:
     QString captionPrefix() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
+    void writeEntry(int value) override;
 
 private:
     void chooseOperator(const QString &sign, int calculateKind, int reverseKind);

@@ -1,6 +1,5 @@
 #include "exercises/CompletingScreen.h"
 
-#include "engine/HelpTexts.h"
 #include "engine/SharedValues.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
@@ -105,17 +104,14 @@ void CompletingScreen::applyTask(const Task &task)
     Bezeichnung4->setCaption(view.op);
 }
 
-void CompletingScreen::showEntry()
+void CompletingScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
     Bezeichnung5->setCaption(text::plain(value));
 }
 
 void CompletingScreen::showHelp()
 {
-    const help::HelpText help = help::completing(task(), shared().numberRange);
-    showHelpText(help.text, help.title);
+    showHelpText(help::completing(task(), shared().numberRange));
 }
 
 void CompletingScreen::placeFigures()

@@ -14,7 +14,6 @@ class CompletingScreen : public ExerciseScreen
 public:
     CompletingScreen();
 
-    void showEntry() override;
     void showHelp() override;
 
     Button *Befehl5 = nullptr;       // "Z e h n e r", later "z u m  10 e r": complete to the range
@@ -37,4 +36,5 @@ protected:
     QString captionPrefix() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
+    void writeEntry(int value) override;
 };

@@ -122,9 +122,16 @@ void ExerciseScreen::wrongAnswerMove()
     }
 }
 
-void ExerciseScreen::showHelpText(const QString &text, const QString &title)
+void ExerciseScreen::showEntry()
 {
-    seams::dialogs().message(text, title);
+    const int value = HBildlauf1->value();
+    focusAnswer();
+    writeEntry(value);
+}
+
+void ExerciseScreen::showHelpText(const help::HelpText &help)
+{
+    seams::dialogs().message(help.text, help.title);
     focusAnswer();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/HelpTexts.h"
 #include "engine/Race.h"
 #include "engine/Task.h"
 #include "ui/Form.h"
@@ -37,7 +38,7 @@ public:
     // Back to the start page; the race stays as it is for the next visit.
     void leaveScreen();
     // Shows the scroll bar's value in the task, the screen's own way.
-    virtual void showEntry() = 0;
+    void showEntry();
     // Pictures the current task in a message box.
     virtual void showHelp() = 0;
     // Puts every race figure back to its start.
@@ -55,6 +56,8 @@ protected:
     virtual void applyTask(const Task &task) = 0;
     // Puts the race figures where the race says.
     virtual void placeFigures() = 0;
+    // Writes the child's entry into the task.
+    virtual void writeEntry(int value) = 0;
 
     // Creates "E n d e", the scroll bar, "o k a y" and the help button at their places.
     void buildCommonControls(const QRect &endTwips, const QRect &scrollTwips, const QRect &okayTwips,
@@ -68,7 +71,7 @@ protected:
     // The opponent moves (or the child's figure back); a lost run shows its message, then a new run.
     void wrongAnswerMove();
     // A help text in a message box with OK only, then the focus back on the scroll bar.
-    void showHelpText(const QString &text, const QString &title);
+    void showHelpText(const help::HelpText &help);
 
     bool previewKey(QKeyEvent *event) override;
     void closeRequested() override;

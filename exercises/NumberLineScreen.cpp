@@ -1,6 +1,5 @@
 #include "exercises/NumberLineScreen.h"
 
-#include "engine/HelpTexts.h"
 #include "engine/SharedValues.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
@@ -109,10 +108,8 @@ void NumberLineScreen::applyTask(const Task &task)
     Bezeichnung2->setCaption(view.question);
 }
 
-void NumberLineScreen::showEntry()
+void NumberLineScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
     if (task().kind == 2)
         placeTag(value);
     else
@@ -121,8 +118,7 @@ void NumberLineScreen::showEntry()
 
 void NumberLineScreen::showHelp()
 {
-    const help::HelpText help = help::numberLine(task());
-    showHelpText(help.text, help.title);
+    showHelpText(help::numberLine(task()));
 }
 
 void NumberLineScreen::placeFigures()

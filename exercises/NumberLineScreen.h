@@ -30,13 +30,13 @@ public:
 
     // Besides the caption and the scroll bar, draws the scale the tag stands over.
     void setUp() override;
-    void showEntry() override;
     void showHelp() override;
 
 protected:
     QString captionPrefix() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
+    void writeEntry(int value) override;
 
 private:
     void placeTag(int number);

@@ -1,6 +1,5 @@
 #include "exercises/NumberSetScreen.h"
 
-#include "engine/HelpTexts.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
@@ -70,10 +69,8 @@ void NumberSetScreen::applyTask(const Task &task)
     Bezeichnung3->setCaption(view.number);
 }
 
-void NumberSetScreen::showEntry()
+void NumberSetScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
     if (task().kind == 4)
         Bezeichnung1->setCaption(text::pictureBlock(task().picture, value));
     else
@@ -82,8 +79,7 @@ void NumberSetScreen::showEntry()
 
 void NumberSetScreen::showHelp()
 {
-    const help::HelpText help = help::numberSets(task());
-    showHelpText(help.text, help.title);
+    showHelpText(help::numberSets(task()));
 }
 
 void NumberSetScreen::placeFigures()

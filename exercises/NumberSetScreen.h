@@ -26,11 +26,11 @@ public:
     Picture *Bild2 = nullptr;       // the opponent's car
     Picture *Bild3 = nullptr;       // STOP sign at the finish
 
-    void showEntry() override;
     void showHelp() override;
 
 protected:
     QString captionPrefix() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
+    void writeEntry(int value) override;
 };

@@ -1,6 +1,5 @@
 #include "exercises/SequenceScreen.h"
 
-#include "engine/HelpTexts.h"
 #include "engine/SharedValues.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
@@ -88,10 +87,8 @@ void SequenceScreen::applyTask(const Task &task)
     currentBox_ = view.currentBox;
 }
 
-void SequenceScreen::showEntry()
+void SequenceScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
     // The given end box is never overwritten.
     const bool fillable = backward() ? currentBox_ >= 1 && currentBox_ <= 4 : currentBox_ >= 2 && currentBox_ <= 5;
     if (fillable)
@@ -117,8 +114,7 @@ void SequenceScreen::checkAnswer()
 
 void SequenceScreen::showHelp()
 {
-    const help::HelpText help = help::sequence(task());
-    showHelpText(help.text, help.title);
+    showHelpText(help::sequence(task()));
 }
 
 void SequenceScreen::placeFigures()

@@ -17,7 +17,6 @@ class SequenceScreen : public ExerciseScreen
 public:
     SequenceScreen();
 
-    void showEntry() override;
     void showHelp() override;
     // Judges the entry in the current box; a right one moves on to the next box.
     void checkAnswer() override;
@@ -43,6 +42,7 @@ protected:
     QString captionPrefix() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
+    void writeEntry(int value) override;
 
 private:
     bool backward() const;
