@@ -8,8 +8,7 @@ namespace help {
 
 HelpText numberLine(const Task &task)
 {
-    static const QString scale =
-        QStringLiteral("  0- 1- 2- 3- 4- 5- 6- 7- 8- 9-10-11-12-13-14-15-16-17-18-19-20");
+    static const QString scale = QStringLiteral("  0- 1- 2- 3- 4- 5- 6- 7- 8- 9-10-11-12-13-14-15-16-17-18-19-20");
     return {QStringLiteral("Hilfe: Zahlenstrahl"), scale.left(3 * (task.answer + 1)) + text::CR + text::CR};
 }
 

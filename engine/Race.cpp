@@ -21,20 +21,41 @@ using OnWrong = RaceRules::OnWrong;
 // bar width at the start, and the losing box.
 RaceRules numberLine()
 {
-    return {240, 240, 8100, 300, OnWrong::OpponentRuns, 0, 255, QStringLiteral("Pick!"),
+    return {240,
+            240,
+            8100,
+            300,
+            OnWrong::OpponentRuns,
+            0,
+            255,
+            QStringLiteral("Pick!"),
             lines(QStringLiteral("Pech, du hast verloren und"), QStringLiteral("musst von vorn anfangen!"))};
 }
 
 RaceRules numberSets()
 {
-    return {120, 120, 7600, 300, OnWrong::OpponentRuns, 0, 0, QStringLiteral("E N D E"),
+    return {120,
+            120,
+            7600,
+            300,
+            OnWrong::OpponentRuns,
+            0,
+            0,
+            QStringLiteral("E N D E"),
             lines(QStringLiteral("Pech, der falsche Wagen hat gewonnen!"),
                   QStringLiteral("Probier es doch noch einmal! Viel Glück!"))};
 }
 
 RaceRules completing()
 {
-    return {120, 120, 6100, 200, OnWrong::OpponentRuns, 0, 0, QStringLiteral("Klack"),
+    return {120,
+            120,
+            6100,
+            200,
+            OnWrong::OpponentRuns,
+            0,
+            0,
+            QStringLiteral("Klack"),
             lines(QStringLiteral("Pech, die falsche Spinne hat gewonnen!"),
                   QStringLiteral("Probier es bitte noch einmal! Viel Glück!"))};
 }
@@ -46,7 +67,14 @@ RaceRules sequences()
 
 RaceRules calculation()
 {
-    return {600, 120, 5600, 200, OnWrong::OpponentChases, 300, 0, QStringLiteral("Schmatz"),
+    return {600,
+            120,
+            5600,
+            200,
+            OnWrong::OpponentChases,
+            300,
+            0,
+            QStringLiteral("Schmatz"),
             lines(QStringLiteral("Pech, du bist aufgefressen worden!"),
                   QStringLiteral("Probier es noch einmal, viel Glück!"))};
 }

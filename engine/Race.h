@@ -8,15 +8,15 @@
 struct RaceRules
 {
     enum class OnWrong {
-        OpponentRuns,    // the opponent moves; it wins at the goal
-        OpponentChases,  // the opponent moves; it wins when it comes within catchDistance
-        ChildStepsBack,  // the child's figure walks back, never behind its start; nobody wins
+        OpponentRuns,   // the opponent moves; it wins at the goal
+        OpponentChases, // the opponent moves; it wins when it comes within catchDistance
+        ChildStepsBack, // the child's figure walks back, never behind its start; nobody wins
     };
 
     int childStart = 0;
     int opponentStart = 0;
-    int goal = 0;          // reached at a left edge greater than or equal to it
-    int step = 0;          // how far one answer moves a figure
+    int goal = 0; // reached at a left edge greater than or equal to it
+    int step = 0; // how far one answer moves a figure
     OnWrong onWrong = OnWrong::OpponentRuns;
     int catchDistance = 0; // OpponentChases only
     int trailStart = 0;    // width of the bars the figures pull behind them (0: none)
@@ -26,10 +26,10 @@ struct RaceRules
 
 // The table of each race screen.
 namespace races {
-RaceRules numberLine(); // two faces pulling bars
-RaceRules numberSets(); // two cars
-RaceRules completing(); // two spiders
-RaceRules sequences();  // the walker going to the pond
+RaceRules numberLine();  // two faces pulling bars
+RaceRules numberSets();  // two cars
+RaceRules completing();  // two spiders
+RaceRules sequences();   // the walker going to the pond
 RaceRules calculation(); // the small fish and the predator
 } // namespace races
 

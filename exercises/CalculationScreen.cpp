@@ -7,7 +7,7 @@
 
 namespace {
 
-const QColor darkBlue(0, 0, 128);    // palette colour 1
+const QColor darkBlue(0, 0, 128); // palette colour 1
 const QColor headingBlue(0, 0, 192);
 const QColor water(128, 255, 255);
 
@@ -41,8 +41,8 @@ CalculationScreen::CalculationScreen()
     // Created in the order they lie on the screen, so the Tab key runs top to bottom.
     Befehl3 = new Button(this, QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("p l u s"));
     Befehl3->setAccessibleName(QStringLiteral("plus"));
-    Bezeichnung6 = new Label(this, QStringLiteral("Bezeichnung6"), QRect(1680, 360, 3135, 495),
-                             QStringLiteral("Rechne aus!"));
+    Bezeichnung6 =
+        new Label(this, QStringLiteral("Bezeichnung6"), QRect(1680, 360, 3135, 495), QStringLiteral("Rechne aus!"));
     Bezeichnung6->setFontSpec(QStringLiteral("MS Sans Serif"), 18, true);
     Bezeichnung6->setTextColour(headingBlue);
     Bezeichnung6->setCentred();

@@ -31,21 +31,21 @@ public:
     void choosePlus();
     void chooseMinus();
 
-    Button *Befehl3 = nullptr;      // "p l u s"
-    Button *Befehl4 = nullptr;      // "m i n u s"
-    Button *Befehl5 = nullptr;      // " ?"
-    Label *Bezeichnung1 = nullptr;  // first number (the entry when reversed)
-    Label *Bezeichnung2 = nullptr;  // the operator, "+" or "-"
-    Label *Bezeichnung3 = nullptr;  // second number
-    Label *Bezeichnung4 = nullptr;  // "="
-    Label *Bezeichnung5 = nullptr;  // result (the entry when calculating)
-    Label *Bezeichnung6 = nullptr;  // "Rechne aus!"
-    Label *Bezeichnung8 = nullptr;  // the row of picture characters
-    Shape *Figur1 = nullptr;        // frame about the task
-    Shape *Figur2 = nullptr;        // the water
-    Picture *Bild1 = nullptr;       // the predator fish (chaser)
-    Picture *Bild2 = nullptr;       // the small red fish (the child's figure)
-    Picture *Bild3 = nullptr;       // seaweed, the refuge
+    Button *Befehl3 = nullptr;     // "p l u s"
+    Button *Befehl4 = nullptr;     // "m i n u s"
+    Button *Befehl5 = nullptr;     // " ?"
+    Label *Bezeichnung1 = nullptr; // first number (the entry when reversed)
+    Label *Bezeichnung2 = nullptr; // the operator, "+" or "-"
+    Label *Bezeichnung3 = nullptr; // second number
+    Label *Bezeichnung4 = nullptr; // "="
+    Label *Bezeichnung5 = nullptr; // result (the entry when calculating)
+    Label *Bezeichnung6 = nullptr; // "Rechne aus!"
+    Label *Bezeichnung8 = nullptr; // the row of picture characters
+    Shape *Figur1 = nullptr;       // frame about the task
+    Shape *Figur2 = nullptr;       // the water
+    Picture *Bild1 = nullptr;      // the predator fish (chaser)
+    Picture *Bild2 = nullptr;      // the small red fish (the child's figure)
+    Picture *Bild3 = nullptr;      // seaweed, the refuge
 
 protected:
     QString captionPrefix() const override;

@@ -29,8 +29,7 @@ Label *numberBox(QWidget *parent, const QString &name, const QRect &twips)
 } // namespace
 
 CompletingScreen::CompletingScreen()
-    : ExerciseScreen(QStringLiteral("Form4"), QSize(7470, 5865), Qt::white, Reseed::OnLoad,
-                     races::completing())
+    : ExerciseScreen(QStringLiteral("Form4"), QSize(7470, 5865), Qt::white, Reseed::OnLoad, races::completing())
 {
     Befehl5 = addModeButton(QStringLiteral("Befehl5"), QRect(120, 360, 2055, 495), QStringLiteral("Z e h n e r"), 5);
     Befehl5->setAccessibleName(QStringLiteral("Zehner"));
@@ -55,7 +54,8 @@ CompletingScreen::CompletingScreen()
 
     Bezeichnung3 = numberBox(this, QStringLiteral("Bezeichnung3"), QRect(1560, 2520, 975, 615));
     Bezeichnung3->setCentred();
-    Bezeichnung4 = equationLabel(this, QStringLiteral("Bezeichnung4"), QRect(2640, 2520, 495, 615), QStringLiteral("+"));
+    Bezeichnung4 =
+        equationLabel(this, QStringLiteral("Bezeichnung4"), QRect(2640, 2520, 495, 615), QStringLiteral("+"));
     Bezeichnung4->setCentred();
     Bezeichnung5 = equationLabel(this, QStringLiteral("Bezeichnung5"), QRect(3240, 2520, 975, 615));
     Bezeichnung5->setTextColour(darkBlue);
@@ -63,7 +63,8 @@ CompletingScreen::CompletingScreen()
     Bezeichnung5->setSingleBorder(true);
     // Centred like the first number, so the child's digit sits in the middle of the gap.
     Bezeichnung5->setCentred();
-    Bezeichnung6 = equationLabel(this, QStringLiteral("Bezeichnung6"), QRect(4320, 2520, 495, 615), QStringLiteral("="));
+    Bezeichnung6 =
+        equationLabel(this, QStringLiteral("Bezeichnung6"), QRect(4320, 2520, 495, 615), QStringLiteral("="));
     Bezeichnung7 = numberBox(this, QStringLiteral("Bezeichnung7"), QRect(4920, 2520, 975, 615));
     Bezeichnung7->setCentred();
 

@@ -16,21 +16,21 @@ public:
 
     void showHelp() override;
 
-    Button *Befehl5 = nullptr;       // "Z e h n e r", later "z u m  10 e r": complete to the range
-    Button *Befehl3 = nullptr;       // "plus"
-    Button *Befehl4 = nullptr;       // "minus"
-    Button *Befehl6 = nullptr;       // " ?" (the help button)
-    Label *Bezeichnung1 = nullptr;   // the picture row
-    Label *Bezeichnung2 = nullptr;   // the question
-    Label *Bezeichnung3 = nullptr;   // first number
-    Label *Bezeichnung4 = nullptr;   // operator
-    Label *Bezeichnung5 = nullptr;   // the gap: the child's entry
-    Label *Bezeichnung6 = nullptr;   // "="
-    Label *Bezeichnung7 = nullptr;   // the number after "="
-    Shape *Figur1 = nullptr;         // frame about the task
-    Picture *Bild1 = nullptr;        // the child's spider
-    Picture *Bild2 = nullptr;        // the opposing spider
-    Picture *Bild3 = nullptr;        // the finish
+    Button *Befehl5 = nullptr;     // "Z e h n e r", later "z u m  10 e r": complete to the range
+    Button *Befehl3 = nullptr;     // "plus"
+    Button *Befehl4 = nullptr;     // "minus"
+    Button *Befehl6 = nullptr;     // " ?" (the help button)
+    Label *Bezeichnung1 = nullptr; // the picture row
+    Label *Bezeichnung2 = nullptr; // the question
+    Label *Bezeichnung3 = nullptr; // first number
+    Label *Bezeichnung4 = nullptr; // operator
+    Label *Bezeichnung5 = nullptr; // the gap: the child's entry
+    Label *Bezeichnung6 = nullptr; // "="
+    Label *Bezeichnung7 = nullptr; // the number after "="
+    Shape *Figur1 = nullptr;       // frame about the task
+    Picture *Bild1 = nullptr;      // the child's spider
+    Picture *Bild2 = nullptr;      // the opposing spider
+    Picture *Bild3 = nullptr;      // the finish
 
 protected:
     QString captionPrefix() const override;

@@ -10,8 +10,8 @@
 
 #include <QKeyEvent>
 
-ExerciseScreen::ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background,
-                               Reseed reseed, const RaceRules &race)
+ExerciseScreen::ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background, Reseed reseed,
+                               const RaceRules &race)
     : Form(name, clientTwips, background), reseed_(reseed), race_(race)
 {
     setKeyPreview(true);

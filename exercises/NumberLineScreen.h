@@ -15,18 +15,18 @@ class NumberLineScreen : public ExerciseScreen
 public:
     NumberLineScreen();
 
-    Button *Befehl3 = nullptr;      // "Zahlenwert"
-    Button *Befehl4 = nullptr;      // "Zahlposition"
-    Label *Bezeichnung1 = nullptr;  // the red number tag
-    Label *Bezeichnung2 = nullptr;  // the question
-    Shape *Figur1 = nullptr;        // frame about the number line
-    Shape *Figur2 = nullptr;        // the child's bar
-    Shape *Figur3 = nullptr;        // the opponent's bar
-    Shape *Figur4 = nullptr;        // the race track
-    Picture *Bild1 = nullptr;       // leaf at the end of the upper lane
-    Picture *Bild2 = nullptr;       // the child's face
-    Picture *Bild3 = nullptr;       // the opponent's face
-    Picture *Bild4 = nullptr;       // bird at the end of the lower lane
+    Button *Befehl3 = nullptr;     // "Zahlenwert"
+    Button *Befehl4 = nullptr;     // "Zahlposition"
+    Label *Bezeichnung1 = nullptr; // the red number tag
+    Label *Bezeichnung2 = nullptr; // the question
+    Shape *Figur1 = nullptr;       // frame about the number line
+    Shape *Figur2 = nullptr;       // the child's bar
+    Shape *Figur3 = nullptr;       // the opponent's bar
+    Shape *Figur4 = nullptr;       // the race track
+    Picture *Bild1 = nullptr;      // leaf at the end of the upper lane
+    Picture *Bild2 = nullptr;      // the child's face
+    Picture *Bild3 = nullptr;      // the opponent's face
+    Picture *Bild4 = nullptr;      // bird at the end of the lower lane
 
     // Besides the caption and the scroll bar, draws the scale the tag stands over.
     void setUp() override;

@@ -46,8 +46,8 @@ NumberSetScreen::NumberSetScreen()
     Figur2->setNoBorder();
     Figur2->setFill(QColor(224, 224, 224));
 
-    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(race().child(), 3720, 495, 495), QStringLiteral("car_plus.svg"),
-                        QStringLiteral("blaues Auto mit Plus"));
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(race().child(), 3720, 495, 495),
+                        QStringLiteral("car_plus.svg"), QStringLiteral("blaues Auto mit Plus"));
     Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(race().opponent(), 4080, 495, 495),
                         QStringLiteral("car_minus.svg"), QStringLiteral("rotes Auto mit Minus"));
     Bild3 = new Picture(this, QStringLiteral("Bild3"), QRect(7920, 3480, 495, 1095), QStringLiteral("stop_sign.svg"),

@@ -55,8 +55,8 @@ SequenceScreen::SequenceScreen()
                         QRect(5640, 2880, 375, 375), QStringLiteral("Befehl5"));
     Befehl5 = helpButton;
 
-    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(race().child(), 4200, 495, 495), QStringLiteral("walker.svg"),
-                        QStringLiteral("Wanderer"));
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(race().child(), 4200, 495, 495),
+                        QStringLiteral("walker.svg"), QStringLiteral("Wanderer"));
     Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(5880, 4200, 495, 495), QStringLiteral("pond.svg"),
                         QStringLiteral("Teich"));
 }

@@ -25,18 +25,18 @@ public:
     int currentBox() const { return currentBox_; }
     Label *box(int number) const; // 1 to 5
 
-    Button *Befehl3 = nullptr;       // "vorwärts"
-    Button *Befehl4 = nullptr;       // "rückwärts"
-    Button *Befehl5 = nullptr;       // " ?" (the help button)
-    Label *Bezeichnung1 = nullptr;   // the five boxes, left to right
+    Button *Befehl3 = nullptr;     // "vorwärts"
+    Button *Befehl4 = nullptr;     // "rückwärts"
+    Button *Befehl5 = nullptr;     // " ?" (the help button)
+    Label *Bezeichnung1 = nullptr; // the five boxes, left to right
     Label *Bezeichnung2 = nullptr;
     Label *Bezeichnung3 = nullptr;
     Label *Bezeichnung4 = nullptr;
     Label *Bezeichnung5 = nullptr;
-    Label *Bezeichnung6 = nullptr;   // "Welche Zahl fehlt?"
-    Shape *Figur1 = nullptr;         // frame about the boxes
-    Picture *Bild1 = nullptr;        // the walker
-    Picture *Bild2 = nullptr;        // the pond
+    Label *Bezeichnung6 = nullptr; // "Welche Zahl fehlt?"
+    Shape *Figur1 = nullptr;       // frame about the boxes
+    Picture *Bild1 = nullptr;      // the walker
+    Picture *Bild2 = nullptr;      // the pond
 
 protected:
     QString captionPrefix() const override;

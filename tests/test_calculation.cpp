@@ -1,14 +1,14 @@
-#include "ui/Controls.h"
-#include "engine/SharedValues.h"
+#include "app/OpenExercise.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
-#include "app/OpenExercise.h"
 #include "engine/Random.h"
+#include "engine/SharedValues.h"
 #include "engine/Task.h"
 #include "engine/TextHelpers.h"
 #include "exercises/CalculationScreen.h"
 #include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 #include <memory>
@@ -247,26 +247,27 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         // The child's entry (the "9" below) is never pictured.
-        QTest::newRow("10: 3 + 4") << 7 << 4 << 10 << QStringLiteral("3") << QStringLiteral("4") << QStringLiteral("9") << 7
-                                   << QStringLiteral("o o o x x   x x \r\r") << QStringLiteral("Hilfe: Rechnen");
+        QTest::newRow("10: 3 + 4") << 7 << 4 << 10 << QStringLiteral("3") << QStringLiteral("4") << QStringLiteral("9")
+                                   << 7 << QStringLiteral("o o o x x   x x \r\r") << QStringLiteral("Hilfe: Rechnen");
         QTest::newRow("10: 4 + 0") << 4 << 0 << 10 << QStringLiteral("4") << QStringLiteral("0") << QString() << 4
                                    << QStringLiteral("o o o o \r\r") << QStringLiteral("Hilfe: Rechnen");
-        QTest::newRow("11: 12 - 5") << 12 << 5 << 11 << QStringLiteral("12") << QStringLiteral("5") << QStringLiteral("9") << 7
-                                    << QStringLiteral("o o o o o   x x x x x   x x \r\r")
+        QTest::newRow("11: 12 - 5") << 12 << 5 << 11 << QStringLiteral("12") << QStringLiteral("5")
+                                    << QStringLiteral("9") << 7 << QStringLiteral("o o o o o   x x x x x   x x \r\r")
                                     << QStringLiteral("Hilfe: Rechnen");
-        QTest::newRow("11: 7 - 0") << 7 << 0 << 11 << QStringLiteral("7") << QStringLiteral("0") << QStringLiteral("0") << 7
-                                   << QStringLiteral("x x x x x   x x \r\r") << QStringLiteral("Hilfe: Rechnen");
-        QTest::newRow("12: ? + 4 = 10") << 10 << 4 << 12 << QStringLiteral("9") << QStringLiteral("4") << QStringLiteral("10")
-                                        << 6 << QStringLiteral("o o o o o   o x x x x   \r\r")
+        QTest::newRow("11: 7 - 0") << 7 << 0 << 11 << QStringLiteral("7") << QStringLiteral("0") << QStringLiteral("0")
+                                   << 7 << QStringLiteral("x x x x x   x x \r\r") << QStringLiteral("Hilfe: Rechnen");
+        QTest::newRow("12: ? + 4 = 10") << 10 << 4 << 12 << QStringLiteral("9") << QStringLiteral("4")
+                                        << QStringLiteral("10") << 6 << QStringLiteral("o o o o o   o x x x x   \r\r")
                                         << QStringLiteral("Hilfe: Umkehren");
         QTest::newRow("12: ? + 0 = 5") << 5 << 0 << 12 << QString() << QStringLiteral("0") << QStringLiteral("5") << 5
                                        << QStringLiteral("o o o o o   \r\r") << QStringLiteral("Hilfe: Umkehren");
-        QTest::newRow("13: ? - 2 = 18") << 20 << 2 << 13 << QStringLiteral("9") << QStringLiteral("2") << QStringLiteral("18")
-                                        << 20
+        QTest::newRow("13: ? - 2 = 18") << 20 << 2 << 13 << QStringLiteral("9") << QStringLiteral("2")
+                                        << QStringLiteral("18") << 20
                                         << QStringLiteral("o o x x x   x x x x x   x x x x x   x x x x x   \r\r")
                                         << QStringLiteral("Hilfe: Umkehren");
-        QTest::newRow("13: ? - 0 = 4") << 4 << 0 << 13 << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("4")
-                                       << 4 << QStringLiteral("x x x x \r\r") << QStringLiteral("Hilfe: Umkehren");
+        QTest::newRow("13: ? - 0 = 4") << 4 << 0 << 13 << QStringLiteral("0") << QStringLiteral("0")
+                                       << QStringLiteral("4") << 4 << QStringLiteral("x x x x \r\r")
+                                       << QStringLiteral("Hilfe: Umkehren");
     }
     void help()
     {
