@@ -8,6 +8,7 @@
 #include "exercises/NumberSetScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "games/MemoryGame.h"
+#include "support/FailingSettingsWriter.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -210,15 +213,21 @@ private slots:
         QTest::addColumn<QString>("obstacle");
         QTest::newRow("read-only folder") << QStringLiteral("read-only");
         QTest::newRow("a folder holds the name") << QStringLiteral("folder");
+        QTest::newRow("the disk is full") << QStringLiteral("full");
     }
     void writeFailure()
     {
         QFETCH(QString, obstacle);
         StartPage &page = openStartPage(15);
+        std::unique_ptr<FailingSettingsWriter> fullDisk;
         if (obstacle == QLatin1String("folder")) {
             QVERIFY(QFile::remove(settingsName));
             QVERIFY(QDir().mkdir(settingsName));
+        } else if (obstacle == QLatin1String("full")) {
+            fullDisk = std::make_unique<FailingSettingsWriter>(FailingSettingsWriter::Step::Flush);
         } else {
+            // A writable file in a read-only folder is written in place: this one is read-only too.
+            QFile::setPermissions(settingsName, QFileDevice::ReadOwner);
             QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
             QFile probe(QStringLiteral("probe"));
             if (probe.open(QIODevice::WriteOnly))
@@ -236,8 +245,39 @@ private slots:
         QCOMPARE(dialogs().last().text, writeFailedText);
         QVERIFY(!endedBeforeMessage);
         QCOMPARE(world->endProgramCalls, 1);
-        if (obstacle == QLatin1String("read-only"))
+        if (obstacle != QLatin1String("folder"))
             QCOMPARE(settingsFileBytes(), QByteArray(" 15 \r\n"));
+    }
+
+    // A FIFO named QUARIMO.INI, or a link to one: the start does not wait for it, and the exit
+    // leaves it a FIFO and says that the range was not saved.
+    void fifoSettingsFile_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("FIFO") << false;
+        QTest::newRow("link to a FIFO") << true;
+    }
+    void fifoSettingsFile()
+    {
+        QFETCH(bool, link);
+        const QString fifo = link ? QStringLiteral("pipe") : settingsName;
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        if (link)
+            QVERIFY(QFile::link(fifo, settingsName));
+        StartPage &page = form1();
+        QCOMPARE(dialogs().count(), 1);
+        QCOMPARE(dialogs().last().text, missingFileText);
+
+        page.showWindow();
+        page.HBildlauf1->setValue(17);
+        dialogs().answerYes();
+        click(page.Bezeichnung1);
+        QCOMPARE(dialogs().last().text, writeFailedText);
+        QCOMPARE(world->endProgramCalls, 1);
+        struct stat status = {};
+        QCOMPARE(::stat(QFile::encodeName(settingsName).constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+        QCOMPARE(QFileInfo(settingsName).isSymLink(), link);
     }
 
     // ---- login
