@@ -3,6 +3,7 @@
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "exercises/CalculationScreen.h"
+#include "exercises/ExerciseScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
 #include "exercises/NumberSetScreen.h"
@@ -451,6 +452,56 @@ private slots:
         QCOMPARE(window->caption(), caption);
         QCOMPARE(shared().taskKind, taskKind);
         QCOMPARE(dialogs().count(), 0);
+    }
+
+    // The first visit of each screen: the keys work on the answer at once, as on every later visit.
+    void firstVisitKeysReachTheAnswer_data() { exerciseButtons_data(); }
+    void firstVisitKeysReachTheAnswer()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        openStartPage(14);
+        click(picture(button));
+        auto *window = static_cast<ExerciseScreen *>(windowNamed(screen));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget *focused = QApplication::focusWidget();
+        QCOMPARE(focused, static_cast<QWidget *>(window->HBildlauf1));
+
+        const int before = window->HBildlauf1->value();
+        QTest::keyClick(focused, Qt::Key_Right);
+        QCOMPARE(window->HBildlauf1->value(), before + 1);
+        window->HBildlauf1->setValue(shared().expectedAnswer);
+        const int childBefore = window->race().child();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(window->race().child() > childBefore);
+        QCOMPARE(dialogs().count(), 0);
+    }
+
+    // A window manager's close request to a window that is hidden changes nothing: no question,
+    // no start page beside the open screen.
+    void closeRequestToAHiddenWindow_data()
+    {
+        QTest::addColumn<QString>("hidden");
+        QTest::newRow("start page") << QStringLiteral("form1");
+        QTest::newRow("an exercise left before") << QStringLiteral("Form2");
+    }
+    void closeRequestToAHiddenWindow()
+    {
+        QFETCH(QString, hidden);
+        StartPage &page = openStartPage();
+        click(picture(QStringLiteral("Bild3")));
+        QTest::keyClick(&Form2(), Qt::Key_Escape);
+        click(picture(QStringLiteral("Bild11")));
+        QWidget *target = hidden == QLatin1String("form1") ? static_cast<QWidget *>(&page) : &Form2();
+        QVERIFY(!target->isVisible());
+
+        QCloseEvent close;
+        QApplication::sendEvent(target, &close);
+        QVERIFY(!page.isVisible());
+        QVERIFY(!Form2().isVisible());
+        QVERIFY(Form3().isVisible());
+        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(world->endProgramCalls, 0);
     }
 
     void calculationModes()
