@@ -27,7 +27,8 @@ HelpText completing(const Task &task, int range)
 {
     const taskview::Completing view = taskview::completing(task, range);
     const int missing = task.answer;
-    const int afterEquals = text::captionNumber(view.result);
+    // The number after "=": the range, the whole t, or what is left of it.
+    const int afterEquals = task.kind == 5 ? range : task.kind == 6 ? task.t : task.t - task.a;
     const QString blank = QStringLiteral(" ");
     const QString o = QStringLiteral("o");
     const QString x = QStringLiteral("x");
