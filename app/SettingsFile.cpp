@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace settings {
 
 namespace {
@@ -14,6 +19,42 @@ constexpr qint64 readLimit = 4096;
 bool endsNumber(char c)
 {
     return c == ' ' || c == ',' || c == '\r' || c == '\n';
+}
+
+class SaveFileWriter final : public Writer
+{
+public:
+    bool open(const QString &path) override
+    {
+        file_ = std::make_unique<QSaveFile>(path);
+        // A read-only folder allows no temporary file, but the file itself may be writable.
+        file_->setDirectWriteFallback(true);
+        return file_->open(QIODevice::WriteOnly);
+    }
+    bool write(const QByteArray &bytes) override { return file_->write(bytes) == bytes.size(); }
+    bool flush() override { return file_->flush() && file_->error() == QFileDevice::NoError; }
+    bool commit() override { return file_->commit(); }
+    void cancel() override
+    {
+        file_->cancelWriting();
+        file_->commit(); // removes the temporary file
+        file_.reset();
+    }
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+};
+
+Writer *installedWriter = nullptr;
+
+// A regular file, a link to one, or nothing yet: never a device, a FIFO, a folder or a socket,
+// and never the target of a link that leads nowhere.
+bool mayWrite(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return info.exists() && info.isFile();
+    return !info.exists() || info.isFile();
 }
 
 } // namespace
@@ -50,11 +91,18 @@ std::optional<int> parseSettings(const QByteArray &data, bool wholeFile)
 
 std::optional<int> readSettings(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
+    // Opened without waiting, so that a FIFO of that name cannot stall the start, and read only
+    // when it is a regular file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    struct stat status = {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return std::nullopt;
+    }
     const QByteArray data = file.read(readLimit);
     const bool wholeFile = file.atEnd();
     file.close();
@@ -68,18 +116,30 @@ QByteArray settingsBytes(int range)
 
 bool writeSettings(const QString &path, int range)
 {
+    if (!mayWrite(path))
+        return false;
     // Written beside the old file and renamed over it at the end, so a full disk or a crash
     // half way never leaves a broken settings file behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    Writer &file = installedWriter ? *installedWriter : saveFileWriter();
+    if (!file.open(path))
         return false;
-    const QByteArray bytes = settingsBytes(range);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
+    // The write only fills a buffer; whether the disk took it shows when it is flushed.
+    if (!file.write(settingsBytes(range)) || !file.flush()) {
+        file.cancel();
         return false;
     }
     return file.commit();
+}
+
+Writer &saveFileWriter()
+{
+    static SaveFileWriter writer;
+    return writer;
+}
+
+void setWriter(Writer *replacement)
+{
+    installedWriter = replacement;
 }
 
 } // namespace settings

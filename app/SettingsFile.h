@@ -27,8 +27,32 @@ std::optional<int> readSettings(const QString &path);
 // The file's text for a range: blank, digits, blank, CR, LF.
 QByteArray settingsBytes(int range);
 
-// Writes the range so that the file is either replaced whole or left as it was; false when
-// the file could not be written.
+// Writes the range so that the file is either replaced whole or left as it was (or, where there
+// was none, not created); false when the file could not be written. Only a regular file is
+// written: anything else of that name, or a link to anything else, stays untouched.
 bool writeSettings(const QString &path, int range);
+
+// The steps of writing the file, each of which can fail on a real disk. The program writes
+// through QSaveFile; tests install a writer that makes one step fail.
+class Writer
+{
+public:
+    virtual ~Writer() = default;
+    // Opens a temporary file beside the old one (or, in a folder that allows no new file, the
+    // file itself).
+    virtual bool open(const QString &path) = 0;
+    virtual bool write(const QByteArray &bytes) = 0;
+    // Writes out what the buffer holds: a full disk shows here.
+    virtual bool flush() = 0;
+    // Closes the file and puts it in place of the old one.
+    virtual bool commit() = 0;
+    // Throws away what was written.
+    virtual void cancel() = 0;
+};
+
+// The writer for the next write; nullptr restores the program's own.
+void setWriter(Writer *replacement);
+// The program's own writer.
+Writer &saveFileWriter();
 
 } // namespace settings

@@ -2,22 +2,16 @@
 
 #include "ui/Controls.h"
 #include "ui/Seams.h"
+#include "app/OpenExercise.h"
 #include "app/SettingsFile.h"
 #include "engine/SharedValues.h"
 #include "app/Windows.h"
-#include "engine/Launchers.h"
 #include "engine/Random.h"
 #include "engine/Rewards.h"
-#include "engine/Task.h"
 #include "engine/TextHelpers.h"
-#include "exercises/CalculationScreen.h"
-#include "exercises/CompletingScreen.h"
-#include "exercises/NumberLineScreen.h"
-#include "exercises/NumberSetScreen.h"
 #include "app/FontViewer.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberWordsScreen.h"
-#include "exercises/SequenceScreen.h"
 
 #include <QKeyEvent>
 
@@ -53,22 +47,12 @@ void StartPage::connectScene()
     connect(Bild2, &PictureButton::clicked, this, &StartPage::showAuthor);
     connect(Bild7, &PictureButton::clicked, this, &StartPage::showAuthor);
 
-    connect(Bild3, &PictureButton::clicked, this, [this] {
-        openExercise([]() -> Form & { return Form2(); }, 1, setUpNumberLineScreen);
-    });
-    connect(Bild11, &PictureButton::clicked, this, [this] {
-        openExercise([]() -> Form & { return Form3(); }, 3, setUpNumberSetScreen);
-    });
-    connect(Bild14, &PictureButton::clicked, this, [this] {
-        openExercise([]() -> Form & { return Form4(); }, 5, setUpCompletingScreen);
-    });
-    connect(Bild12, &PictureButton::clicked, this, [this] {
-        openExercise([]() -> Form & { return Form5(); }, 8, setUpSequenceScreen);
-    });
-    connect(Bild13, &PictureButton::clicked, this,
-            [this] { openCalculation(QStringLiteral("r"), 10, setUpCalculatingScreen); });
-    connect(Bild15, &PictureButton::clicked, this,
-            [this] { openCalculation(QStringLiteral("u"), 12, setUpReversingScreen); });
+    connect(Bild3, &PictureButton::clicked, this, [] { openExercise(Exercise::NumberLine); });
+    connect(Bild11, &PictureButton::clicked, this, [] { openExercise(Exercise::NumberSets); });
+    connect(Bild14, &PictureButton::clicked, this, [] { openExercise(Exercise::Completing); });
+    connect(Bild12, &PictureButton::clicked, this, [] { openExercise(Exercise::Sequences); });
+    connect(Bild13, &PictureButton::clicked, this, [] { openExercise(Exercise::Calculating); });
+    connect(Bild15, &PictureButton::clicked, this, [] { openExercise(Exercise::Reversing); });
     // Number pictures take the start page's place; number words and the fonts open beside it.
     connect(Bild6, &PictureButton::clicked, this, [this] { openNumberPictures(); });
     connect(Bild10, &PictureButton::clicked, this, [this] { openNumberPictures(); });
@@ -183,27 +167,6 @@ void StartPage::showAuthor()
     seams::dialogs().message(QStringLiteral("Die quarimo-Entwickler") + text::CR + text::CR +
                                  QStringLiteral("https://quarimo.example.org") + text::CR,
                              QStringLiteral("Autor"));
-}
-
-void StartPage::openExercise(Form &(*screen)(), int taskKind, void (*setUp)())
-{
-    hide();
-    screen().showWindow();
-    shared().taskKind = taskKind;
-    setUp();
-    newTask();
-}
-
-void StartPage::openCalculation(const QString &mode, int taskKind, void (*setUp)())
-{
-    hide();
-    CalculationScreen &screen = Form6();
-    screen.showWindow();
-    screen.Bezeichnung2->setCaption(QStringLiteral("+"));
-    screen.Bezeichnung7->setCaption(mode);
-    shared().taskKind = taskKind;
-    setUp();
-    newTask();
 }
 
 void StartPage::openNumberPictures()

@@ -72,7 +72,5 @@ private:
     void toggleRewardList();
     void startSelectedRewardGame();
     void showAuthor();
-    void openExercise(Form &(*screen)(), int taskKind, void (*setUp)());
-    void openCalculation(const QString &mode, int taskKind, void (*setUp)());
     void openNumberPictures();
 };

@@ -2,9 +2,11 @@
 
 #include "app/FontViewer.h"
 #include "app/StartPage.h"
+#include "engine/Random.h"
 #include "engine/Rewards.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
+#include "ui/Seams.h"
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
@@ -42,6 +44,8 @@ Registry &registry()
     static Registry windows = [] {
         // Every window that ends comes back here, whoever opened it.
         navigation::setStartPageHandler([] { form1().showWindow(); });
+        // The generator is seeded from the platform's clock, which tests can stop.
+        setTimeOfDaySource([] { return seams::clock().secondsSinceMidnight(); });
         return Registry();
     }();
     return windows;

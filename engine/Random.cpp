@@ -1,6 +1,17 @@
 #include "engine/Random.h"
 
-#include "ui/Seams.h"
+#include <QTime>
+#include <utility>
+
+namespace {
+
+std::function<int()> &timeOfDaySource()
+{
+    static std::function<int()> source;
+    return source;
+}
+
+} // namespace
 
 void Random::seed(quint32 value)
 {
@@ -30,5 +41,12 @@ Random &rng()
 
 void reseedFromClock()
 {
-    rng().seed(quint32(seams::clock().secondsSinceMidnight()));
+    const int seconds =
+        timeOfDaySource() ? timeOfDaySource()() : QTime::currentTime().msecsSinceStartOfDay() / 1000;
+    rng().seed(quint32(seconds));
+}
+
+void setTimeOfDaySource(std::function<int()> secondsSinceMidnight)
+{
+    timeOfDaySource() = std::move(secondsSinceMidnight);
 }

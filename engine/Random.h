@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
 #include <random>
 
 // The program's one random generator: uniform in [0, 1).
@@ -19,3 +20,6 @@ private:
 Random &rng();
 // Seeds the one generator from the time of day, as every window that reseeds does.
 void reseedFromClock();
+// Where the time of day comes from, in seconds since midnight. The program hands in its clock
+// seam, so tests that stop the clock also fix the seed; empty restores the system time.
+void setTimeOfDaySource(std::function<int()> secondsSinceMidnight);

@@ -1,42 +1,13 @@
 #include "engine/Task.h"
 
-#include "engine/SharedValues.h"
-#include "app/Windows.h"
 #include "engine/Random.h"
-#include "exercises/CalculationScreen.h"
-#include "exercises/CompletingScreen.h"
-#include "exercises/NumberLineScreen.h"
-#include "exercises/NumberSetScreen.h"
-#include "exercises/SequenceScreen.h"
+#include "engine/SharedValues.h"
 
 namespace {
 
 QChar drawPicture(Random &random)
 {
     return QChar(32 + (random.below(90) + 1));
-}
-
-ExerciseScreen &screenFor(int kind)
-{
-    switch (kind) {
-    case 3:
-    case 4:
-        return Form3();
-    case 5:
-    case 6:
-    case 7:
-        return Form4();
-    case 8:
-    case 9:
-        return Form5();
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-        return Form6();
-    default:
-        return Form2();
-    }
 }
 
 } // namespace
@@ -101,12 +72,4 @@ Task nextTask()
     const Task task = drawTask(values.taskKind, values.numberRange, rng());
     values.expectedAnswer = task.answer;
     return task;
-}
-
-void newTask()
-{
-    // The screen writes the task in the generator's order; its scroll bar reset may run the
-    // screen's entry display, and the writes after it are the ones that stay.
-    const Task task = nextTask();
-    screenFor(task.kind).applyTask(task);
 }

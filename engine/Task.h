@@ -28,8 +28,5 @@ int effectiveKind(int taskKind);
 Task drawTask(int kind, int range, Random &random);
 
 // Draws the next task of taskKind in the current range with the one generator and sets
-// expectedAnswer to its answer.
+// expectedAnswer to its answer. The screens show it; the worksheets print it.
 Task nextTask();
-
-// Makes a new task of `taskKind` in the current range and writes it into its screen.
-void newTask();

@@ -84,3 +84,8 @@ Calculation calculation(const Task &task, int range)
 }
 
 } // namespace taskview
+
+int numberLineStep(int range)
+{
+    return range == 10 ? 800 : 400;
+}

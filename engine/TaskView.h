@@ -62,3 +62,8 @@ struct Calculation
 Calculation calculation(const Task &task, int range);
 
 } // namespace taskview
+
+// Distance in twips between two numbers on the number line: wide for range 10, narrow above, so
+// that both scales end at the same place.
+int numberLineStep(int range);
+

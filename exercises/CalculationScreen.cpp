@@ -1,13 +1,13 @@
 #include "exercises/CalculationScreen.h"
 
-#include "ui/Controls.h"
 #include "engine/SharedValues.h"
-#include "engine/Task.h"
+#include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
+#include "ui/Controls.h"
 
 namespace {
 
-const QColor darkBlue(0, 0, 128);    // palette colour 1
+const QColor darkBlue(0, 0, 128); // palette colour 1
 const QColor headingBlue(0, 0, 192);
 const QColor water(128, 255, 255);
 
@@ -34,28 +34,15 @@ Label *equationLabel(QWidget *parent, const QString &name, int left, const QStri
 
 } // namespace
 
-QString calculationHelpText(int p, int q)
-{
-    const QString symbols = text::repeated(QStringLiteral("o"), p) + text::repeated(QStringLiteral("x"), q);
-    QString help;
-    for (int i = 1; i <= symbols.size(); ++i) {
-        help += symbols.at(i - 1);
-        help += QLatin1Char(' ');
-        // A gap after every five makes the quantity easy to count.
-        if (i % 5 == 0)
-            help += QStringLiteral("  ");
-    }
-    return help + text::CR + text::CR;
-}
-
 CalculationScreen::CalculationScreen()
-    : ExerciseScreen(QStringLiteral("Form6"), QSize(6525, 5115), kit::systemWindowColour(), Reseed::OnLoad)
+    : ExerciseScreen(QStringLiteral("Form6"), QSize(6525, 5115), kit::systemWindowColour(), Reseed::OnLoad,
+                     races::calculation())
 {
     // Created in the order they lie on the screen, so the Tab key runs top to bottom.
     Befehl3 = new Button(this, QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("p l u s"));
     Befehl3->setAccessibleName(QStringLiteral("plus"));
-    Bezeichnung6 = new Label(this, QStringLiteral("Bezeichnung6"), QRect(1680, 360, 3135, 495),
-                             QStringLiteral("Rechne aus!"));
+    Bezeichnung6 =
+        new Label(this, QStringLiteral("Bezeichnung6"), QRect(1680, 360, 3135, 495), QStringLiteral("Rechne aus!"));
     Bezeichnung6->setFontSpec(QStringLiteral("MS Sans Serif"), 18, true);
     Bezeichnung6->setTextColour(headingBlue);
     Bezeichnung6->setCentred();
@@ -81,9 +68,6 @@ CalculationScreen::CalculationScreen()
     Bezeichnung5 = equationLabel(this, QStringLiteral("Bezeichnung5"), 4560, unknown, true);
     Bezeichnung5->setBackgroundColour(Qt::white);
 
-    Bezeichnung7 = new Label(this, QStringLiteral("Bezeichnung7"), QRect(5400, 2760, 375, 255));
-    Bezeichnung7->hide();
-
     buildCommonControls(QRect(480, 3480, 1095, 375), QRect(1680, 3480, 2655, 375), QRect(4440, 3480, 1095, 375),
                         QRect(5640, 3480, 375, 375), QStringLiteral("Befehl5"));
     Befehl5 = helpButton;
@@ -93,11 +77,11 @@ CalculationScreen::CalculationScreen()
     Figur2->setFill(water);
     Bild3 = new Picture(this, QStringLiteral("Bild3"), QRect(5880, 4440, 495, 495), QStringLiteral("seaweed.svg"),
                         QStringLiteral("Seetang"));
-    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(predatorStart, 4440, 495, 495),
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(race().opponent(), 4440, 495, 495),
                         QStringLiteral("fish_predator.svg"), QStringLiteral("Raubfisch"));
     Bild1->setBackgroundColour(water);
     // The small fish swims above the predator when they meet.
-    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(fishStart, 4440, 495, 495),
+    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(race().child(), 4440, 495, 495),
                         QStringLiteral("fish_small.svg"), QStringLiteral("kleiner Fisch"));
     Bild2->setBackgroundColour(water);
 
@@ -105,45 +89,34 @@ CalculationScreen::CalculationScreen()
     connect(Befehl4, &QPushButton::clicked, this, [this] { chooseMinus(); });
 }
 
+void CalculationScreen::startExercise(Exercise exercise)
+{
+    Bezeichnung2->setCaption(QStringLiteral("+"));
+    exercise_ = exercise;
+}
+
+QString CalculationScreen::captionPrefix() const
+{
+    return exercise_ == Exercise::Reversing ? QStringLiteral("U m k e h r e n   b i s  ")
+                                            : QStringLiteral("R e c h n e n   b i s  ");
+}
+
 void CalculationScreen::applyTask(const Task &task)
 {
-    const int s = task.s;
-    const int b = task.b;
-    switch (task.kind) {
-    case 10:
-        Bezeichnung1->setCaption(text::plain(s - b));
-        Bezeichnung3->setCaption(text::plain(b));
-        Bezeichnung5->setCaption(QString());
-        break;
-    case 11:
-        Bezeichnung1->setCaption(text::plain(s));
-        Bezeichnung3->setCaption(text::plain(b));
-        Bezeichnung5->setCaption(QString());
-        break;
-    case 12:
-        Bezeichnung1->setCaption(QString());
-        Bezeichnung3->setCaption(text::plain(b));
-        Bezeichnung5->setCaption(text::plain(s));
-        break;
-    case 13:
-        Bezeichnung1->setCaption(QString());
-        Bezeichnung3->setCaption(text::plain(b));
-        Bezeichnung5->setCaption(text::plain(s - b));
-        break;
-    default:
+    if (!isCalculating(task.kind) && !isReversing(task.kind))
         return;
-    }
-    // A counting aid of as many pictures as the range.
-    Bezeichnung8->setCaption(text::pictureBlock(task.picture, shared().numberRange));
+    const taskview::Calculation view = taskview::calculation(task, shared().numberRange);
+    Bezeichnung1->setCaption(view.first);
+    Bezeichnung3->setCaption(view.second);
+    Bezeichnung5->setCaption(view.result);
+    Bezeichnung8->setCaption(view.pictures);
     // Last: when the value really changes, showEntry puts the 0 into the entry box.
     HBildlauf1->setValue(0);
 }
 
-void CalculationScreen::showEntry()
+void CalculationScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
-    const int kind = shared().taskKind;
+    const int kind = task().kind;
     if (isCalculating(kind))
         Bezeichnung5->setCaption(text::plain(value));
     else if (isReversing(kind))
@@ -152,39 +125,14 @@ void CalculationScreen::showEntry()
 
 void CalculationScreen::showHelp()
 {
-    const int kind = shared().taskKind;
-    const int expected = shared().expectedAnswer;
-    auto number = [](const Label *label) { return text::captionNumber(label->caption()); };
-    int p = 0;
-    int q = 0;
-    switch (kind) {
-    case 10:
-        p = number(Bezeichnung1);
-        q = number(Bezeichnung3);
-        break;
-    case 11:
-        p = number(Bezeichnung3);
-        q = expected;
-        break;
-    case 12:
-        p = expected;
-        q = number(Bezeichnung3);
-        break;
-    case 13:
-        p = number(Bezeichnung3);
-        q = number(Bezeichnung5);
-        break;
-    default:
-        return;
-    }
-    const QString name = isCalculating(kind) ? QStringLiteral("Rechnen") : QStringLiteral("Umkehren");
-    showHelpText(calculationHelpText(p, q), QStringLiteral("Hilfe: ") + name);
+    if (const std::optional<help::HelpText> help = help::calculation(task()))
+        showHelpText(*help);
 }
 
-void CalculationScreen::resetGame()
+void CalculationScreen::placeFigures()
 {
-    Bild1->setLeftTwips(predatorStart);
-    Bild2->setLeftTwips(fishStart);
+    Bild1->setLeftTwips(race().opponent());
+    Bild2->setLeftTwips(race().child());
 }
 
 void CalculationScreen::choosePlus()
@@ -200,28 +148,7 @@ void CalculationScreen::chooseMinus()
 void CalculationScreen::chooseOperator(const QString &sign, int calculateKind, int reverseKind)
 {
     Bezeichnung2->setCaption(sign);
-    const QString marker = Bezeichnung7->caption();
-    if (marker == QLatin1String("r"))
-        shared().taskKind = calculateKind;
-    else if (marker == QLatin1String("u"))
-        shared().taskKind = reverseKind;
+    shared().taskKind = exercise_ == Exercise::Reversing ? reverseKind : calculateKind;
     newTask();
     focusAnswer();
-}
-
-void CalculationScreen::rightAnswerMove()
-{
-    Bild2->setLeftTwips(Bild2->leftTwips() + swimStep);
-    if (Bild2->leftTwips() >= fishGoal)
-        winRun();
-}
-
-void CalculationScreen::wrongAnswerMove()
-{
-    Bild1->setLeftTwips(Bild1->leftTwips() + swimStep);
-    if (Bild1->leftTwips() + catchDistance > Bild2->leftTwips()) {
-        const QChar cr = text::CR;
-        loseRun(QStringLiteral("Schmatz"), QStringLiteral("Pech, du bist aufgefressen worden!") + cr +
-                                               QStringLiteral("Probier es noch einmal, viel Glück!") + cr);
-    }
 }

@@ -9,10 +9,6 @@ class Label;
 class Picture;
 class Shape;
 
-// The help picture of a calculation task: p "o" and q "x", each followed by a blank, two more
-// blanks after every fifth symbol, and two CRs at the end.
-QString calculationHelpText(int p, int q);
-
 // Form6: plus and minus within the range, forward ("Rechnen", 3 + 4 = ?) or reversed
 // ("Umkehren", ? + 4 = 7), with a small fish fleeing from a predator fish.
 class CalculationScreen : public ExerciseScreen
@@ -21,43 +17,44 @@ class CalculationScreen : public ExerciseScreen
 public:
     CalculationScreen();
 
-    void applyTask(const Task &task) override;
-    void showEntry() override;
+    // Which of the two exercises the screen serves: it names the window and decides whether the
+    // operator buttons make calculating or reversing tasks.
+    enum class Exercise { Calculating, Reversing };
+
+    // As the start page opens the screen: the operator back to "+", and the exercise.
+    void startExercise(Exercise exercise);
+    Exercise exercise() const { return exercise_; }
+
     void showHelp() override;
-    void resetGame() override;
 
     // "p l u s" and "m i n u s": the operator changes, the exercise stays as the marker says.
     void choosePlus();
     void chooseMinus();
 
-    Button *Befehl3 = nullptr;      // "p l u s"
-    Button *Befehl4 = nullptr;      // "m i n u s"
-    Button *Befehl5 = nullptr;      // " ?"
-    Label *Bezeichnung1 = nullptr;  // first number (the entry when reversed)
-    Label *Bezeichnung2 = nullptr;  // the operator, "+" or "-"
-    Label *Bezeichnung3 = nullptr;  // second number
-    Label *Bezeichnung4 = nullptr;  // "="
-    Label *Bezeichnung5 = nullptr;  // result (the entry when calculating)
-    Label *Bezeichnung6 = nullptr;  // "Rechne aus!"
-    Label *Bezeichnung7 = nullptr;  // invisible exercise marker: "r" calculate, "u" reverse
-    Label *Bezeichnung8 = nullptr;  // the row of picture characters
-    Shape *Figur1 = nullptr;        // frame about the task
-    Shape *Figur2 = nullptr;        // the water
-    Picture *Bild1 = nullptr;       // the predator fish (chaser)
-    Picture *Bild2 = nullptr;       // the small red fish (the child's figure)
-    Picture *Bild3 = nullptr;       // seaweed, the refuge
-
-    // Start positions of the chase and the small fish's goal, in twips.
-    static constexpr int predatorStart = 120;
-    static constexpr int fishStart = 600;
-    static constexpr int fishGoal = 5600;
-    static constexpr int swimStep = 200;
-    static constexpr int catchDistance = 300;
+    Button *Befehl3 = nullptr;     // "p l u s"
+    Button *Befehl4 = nullptr;     // "m i n u s"
+    Button *Befehl5 = nullptr;     // " ?"
+    Label *Bezeichnung1 = nullptr; // first number (the entry when reversed)
+    Label *Bezeichnung2 = nullptr; // the operator, "+" or "-"
+    Label *Bezeichnung3 = nullptr; // second number
+    Label *Bezeichnung4 = nullptr; // "="
+    Label *Bezeichnung5 = nullptr; // result (the entry when calculating)
+    Label *Bezeichnung6 = nullptr; // "Rechne aus!"
+    Label *Bezeichnung8 = nullptr; // the row of picture characters
+    Shape *Figur1 = nullptr;       // frame about the task
+    Shape *Figur2 = nullptr;       // the water
+    Picture *Bild1 = nullptr;      // the predator fish (chaser)
+    Picture *Bild2 = nullptr;      // the small red fish (the child's figure)
+    Picture *Bild3 = nullptr;      // seaweed, the refuge
 
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
+    void writeEntry(int value) override;
 
 private:
     void chooseOperator(const QString &sign, int calculateKind, int reverseKind);
+
+    Exercise exercise_ = Exercise::Calculating;
 };

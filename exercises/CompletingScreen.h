@@ -14,32 +14,27 @@ class CompletingScreen : public ExerciseScreen
 public:
     CompletingScreen();
 
-    void applyTask(const Task &task) override;
-    void showEntry() override;
     void showHelp() override;
-    void resetGame() override;
 
-    Button *Befehl5 = nullptr;       // "Z e h n e r", later "z u m  10 e r": complete to the range
-    Button *Befehl3 = nullptr;       // "plus"
-    Button *Befehl4 = nullptr;       // "minus"
-    Button *Befehl6 = nullptr;       // " ?" (the help button)
-    Label *Bezeichnung1 = nullptr;   // the picture row
-    Label *Bezeichnung2 = nullptr;   // the question
-    Label *Bezeichnung3 = nullptr;   // first number
-    Label *Bezeichnung4 = nullptr;   // operator
-    Label *Bezeichnung5 = nullptr;   // the gap: the child's entry
-    Label *Bezeichnung6 = nullptr;   // "="
-    Label *Bezeichnung7 = nullptr;   // the number after "="
-    Shape *Figur1 = nullptr;         // frame about the task
-    Picture *Bild1 = nullptr;        // the child's spider
-    Picture *Bild2 = nullptr;        // the opposing spider
-    Picture *Bild3 = nullptr;        // the finish
-
-    static constexpr int raceStart = 120;
-    static constexpr int raceStep = 200;
-    static constexpr int raceGoal = 6100;
+    Button *Befehl5 = nullptr;     // "Z e h n e r", later "z u m  10 e r": complete to the range
+    Button *Befehl3 = nullptr;     // "plus"
+    Button *Befehl4 = nullptr;     // "minus"
+    Button *Befehl6 = nullptr;     // " ?" (the help button)
+    Label *Bezeichnung1 = nullptr; // the picture row
+    Label *Bezeichnung2 = nullptr; // the question
+    Label *Bezeichnung3 = nullptr; // first number
+    Label *Bezeichnung4 = nullptr; // operator
+    Label *Bezeichnung5 = nullptr; // the gap: the child's entry
+    Label *Bezeichnung6 = nullptr; // "="
+    Label *Bezeichnung7 = nullptr; // the number after "="
+    Shape *Figur1 = nullptr;       // frame about the task
+    Picture *Bild1 = nullptr;      // the child's spider
+    Picture *Bild2 = nullptr;      // the opposing spider
+    Picture *Bild3 = nullptr;      // the finish
 
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
+    void writeEntry(int value) override;
 };

@@ -1,23 +1,42 @@
 #include "exercises/ExerciseScreen.h"
 
-#include "ui/Controls.h"
-#include "ui/Seams.h"
-#include "engine/SharedValues.h"
 #include "engine/Random.h"
-#include "engine/Task.h"
+#include "engine/SharedValues.h"
+#include "engine/TextHelpers.h"
 #include "exercises/RewardAward.h"
+#include "ui/Controls.h"
 #include "ui/Navigation.h"
+#include "ui/Seams.h"
 
 #include <QKeyEvent>
 
-ExerciseScreen::ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background,
-                               Reseed reseed)
-    : Form(name, clientTwips, background), reseed_(reseed)
+ExerciseScreen::ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background, Reseed reseed,
+                               const RaceRules &race)
+    : Form(name, clientTwips, background), reseed_(reseed), race_(race)
 {
     setKeyPreview(true);
     centreOnScreen();
     if (reseed_ == Reseed::OnLoad)
         reseedFromClock();
+}
+
+void ExerciseScreen::setUp()
+{
+    const int range = shared().numberRange;
+    setCaption(captionPrefix() + text::signedNumber(range));
+    HBildlauf1->setMaximum(range);
+}
+
+void ExerciseScreen::newTask()
+{
+    showTask(nextTask());
+}
+
+void ExerciseScreen::showTask(const Task &task)
+{
+    // Stored first: the scroll bar reset inside applyTask may run showEntry, which reads it.
+    task_ = task;
+    applyTask(task_);
 }
 
 void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scrollTwips, const QRect &okayTwips,
@@ -77,21 +96,42 @@ void ExerciseScreen::leaveScreen()
     navigation::showStartPage();
 }
 
-void ExerciseScreen::winRun()
+void ExerciseScreen::resetGame()
 {
-    awardReward();
-    resetGame();
+    race_.reset();
+    placeFigures();
 }
 
-void ExerciseScreen::loseRun(const QString &title, const QString &text)
+void ExerciseScreen::rightAnswerMove()
 {
-    seams::dialogs().message(text, title);
-    resetGame();
+    const Race::Outcome outcome = race_.right();
+    placeFigures();
+    if (outcome == Race::Outcome::Won) {
+        awardReward();
+        resetGame();
+    }
 }
 
-void ExerciseScreen::showHelpText(const QString &text, const QString &title)
+void ExerciseScreen::wrongAnswerMove()
 {
-    seams::dialogs().message(text, title);
+    const Race::Outcome outcome = race_.wrong();
+    placeFigures();
+    if (outcome == Race::Outcome::Lost) {
+        seams::dialogs().message(race_.rules().lostText, race_.rules().lostTitle);
+        resetGame();
+    }
+}
+
+void ExerciseScreen::showEntry()
+{
+    const int value = HBildlauf1->value();
+    focusAnswer();
+    writeEntry(value);
+}
+
+void ExerciseScreen::showHelpText(const help::HelpText &help)
+{
+    seams::dialogs().message(help.text, help.title);
     focusAnswer();
 }
 
@@ -122,4 +162,11 @@ void ExerciseScreen::activated()
 {
     if (reseed_ == Reseed::OnActivation)
         reseedFromClock();
+}
+
+void ExerciseScreen::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    // Every visit starts with the arrow keys and Enter on the answer, the first one too.
+    focusAnswer();
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "engine/HelpTexts.h"
+#include "engine/Race.h"
+#include "engine/Task.h"
 #include "ui/Form.h"
 
 class Button;
 class ScrollBar;
-struct Task;
 
 // What the five exercise screens share: the answer scroll bar, "o k a y" with Enter, "E n d e"
 // with Escape, help with Insert, the answer check and the progress game's wins and losses.
-// A screen adds its layout, how it shows the entry and the task, its help text and its race.
+// A screen adds its layout, how it shows the entry and the task, its help text and where its
+// race figures stand.
 class ExerciseScreen : public Form
 {
     Q_OBJECT
@@ -20,24 +23,41 @@ public:
     Button *Befehl2 = nullptr;       // "E n d e"
     Button *helpButton = nullptr;    // " ?"
 
-    // Writes a drawn task into the screen's controls, in the generator's order of writes.
-    virtual void applyTask(const Task &task) = 0;
+    // Before the first task of a visit: the caption names the exercise and the range, and the
+    // scroll bar stops at the range.
+    virtual void setUp();
+    // Draws the next task of taskKind (which sets expectedAnswer) and shows it.
+    void newTask();
+    // Shows a task: it becomes the screen's current task and is written into the labels.
+    void showTask(const Task &task);
+    const Task &task() const { return task_; }
+    const Race &race() const { return race_; }
 
     // Compares the scroll bar with expectedAnswer and moves the race.
     virtual void checkAnswer();
     // Back to the start page; the race stays as it is for the next visit.
     void leaveScreen();
     // Shows the scroll bar's value in the task, the screen's own way.
-    virtual void showEntry() = 0;
+    void showEntry();
     // Pictures the current task in a message box.
     virtual void showHelp() = 0;
     // Puts every race figure back to its start.
-    virtual void resetGame() = 0;
+    void resetGame();
 
     void focusAnswer();
 
 protected:
-    ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background, Reseed reseed);
+    ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background, Reseed reseed,
+                   const RaceRules &race);
+
+    // The window caption before " bis" and the range, e.g. "E r g ä n z e n   b i s  ".
+    virtual QString captionPrefix() const = 0;
+    // Writes the current task into the controls, in the generator's order of writes.
+    virtual void applyTask(const Task &task) = 0;
+    // Puts the race figures where the race says.
+    virtual void placeFigures() = 0;
+    // Writes the child's entry into the task.
+    virtual void writeEntry(int value) = 0;
 
     // Creates "E n d e", the scroll bar, "o k a y" and the help button at their places.
     void buildCommonControls(const QRect &endTwips, const QRect &scrollTwips, const QRect &okayTwips,
@@ -46,19 +66,20 @@ protected:
     Button *addModeButton(const QString &name, const QRect &twips, const QString &caption, int kind);
     void chooseMode(int kind);
 
-    virtual void rightAnswerMove() = 0;
-    virtual void wrongAnswerMove() = 0;
-    // The child's figure reached its goal: the reward first, then a new run.
-    void winRun();
-    // The opponent reached its goal: the losing message, then a new run; the task stays.
-    void loseRun(const QString &title, const QString &text);
+    // The child's figure moves on; at the goal the reward comes first, then a new run.
+    void rightAnswerMove();
+    // The opponent moves (or the child's figure back); a lost run shows its message, then a new run.
+    void wrongAnswerMove();
     // A help text in a message box with OK only, then the focus back on the scroll bar.
-    void showHelpText(const QString &text, const QString &title);
+    void showHelpText(const help::HelpText &help);
 
     bool previewKey(QKeyEvent *event) override;
     void closeRequested() override;
     void activated() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     Reseed reseed_;
+    Race race_;
+    Task task_;
 };

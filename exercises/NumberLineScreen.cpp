@@ -1,18 +1,13 @@
 #include "exercises/NumberLineScreen.h"
 
-#include "ui/Controls.h"
 #include "engine/SharedValues.h"
-#include "engine/Launchers.h"
-#include "engine/Task.h"
+#include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
+#include "ui/Controls.h"
 
 namespace {
 
 constexpr int zeroTagLeft = 250; // the tag centred over the tick of 0
-constexpr int faceStart = 240;
-constexpr int barStart = 255;
-constexpr int raceStep = 300;
-constexpr int raceGoal = 8100;
 
 const QColor darkRed(192, 0, 0);
 const QColor yellow(255, 255, 0);
@@ -20,7 +15,7 @@ const QColor yellow(255, 255, 0);
 } // namespace
 
 NumberLineScreen::NumberLineScreen()
-    : ExerciseScreen(QStringLiteral("Form2"), QSize(9285, 4965), Qt::white, Reseed::OnActivation)
+    : ExerciseScreen(QStringLiteral("Form2"), QSize(9285, 4965), Qt::white, Reseed::OnActivation, races::numberLine())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 2055, 375), QStringLiteral("Zahlenwert"), 1);
 
@@ -50,19 +45,46 @@ NumberLineScreen::NumberLineScreen()
     Figur4 = addShape(QStringLiteral("Figur4"), QRect(0, 3600, 9255, 1335));
     Figur4->setNoBorder();
     Figur4->setFill(QColor(192, 255, 192));
-    Figur2 = addShape(QStringLiteral("Figur2"), QRect(120, 3840, barStart, 255));
+    Figur2 = addShape(QStringLiteral("Figur2"), QRect(120, 3840, race().childTrail(), 255));
     Figur2->setFill(yellow);
-    Figur3 = addShape(QStringLiteral("Figur3"), QRect(120, 4440, barStart, 255));
+    Figur3 = addShape(QStringLiteral("Figur3"), QRect(120, 4440, race().opponentTrail(), 255));
     Figur3->setFill(yellow);
 
-    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(faceStart, 3720, 495, 495),
+    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(race().child(), 3720, 495, 495),
                         QStringLiteral("face_smiling.svg"), QStringLiteral("lachendes Gesicht"));
     Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(8640, 3720, 495, 495), QStringLiteral("leaf.svg"),
                         QStringLiteral("Blatt"));
-    Bild3 = new Picture(this, QStringLiteral("Bild3"), QRect(faceStart, 4320, 495, 495),
+    Bild3 = new Picture(this, QStringLiteral("Bild3"), QRect(race().opponent(), 4320, 495, 495),
                         QStringLiteral("face_neutral.svg"), QStringLiteral("neutrales Gesicht"));
     Bild4 = new Picture(this, QStringLiteral("Bild4"), QRect(8640, 4320, 495, 495), QStringLiteral("bird.svg"),
                         QStringLiteral("Vogel"));
+}
+
+void NumberLineScreen::setUp()
+{
+    const int range = shared().numberRange;
+    setCaption(captionPrefix() + text::signedNumber(range));
+    HBildlauf1->setValue(0);
+    HBildlauf1->setMaximum(range);
+
+    // The scale always reaches 20 above range 10; the scroll bar stops at the range.
+    DrawingSurface &scale = surface();
+    scale.clear();
+    scale.line(QPoint(500, 1800), QPoint(9000, 1800));
+    const int step = numberLineStep(range);
+    for (int x = 500; x <= 8500; x += step) {
+        const bool isLong = (x - 500) / step % 5 == 0;
+        scale.line(QPoint(x, 1600), QPoint(x, isLong ? 1950 : 1850));
+    }
+    scale.print(QPoint(300, 1900), QStringLiteral("0"), 20);
+    scale.print(QPoint(300 + 10 * step, 1900), QStringLiteral("10"), 20);
+    if (range > 10)
+        scale.print(QPoint(300 + 20 * step, 1900), QStringLiteral("20"), 20);
+}
+
+QString NumberLineScreen::captionPrefix() const
+{
+    return QStringLiteral("Z a h l e n s t r a h l   b i s  ");
 }
 
 void NumberLineScreen::placeTag(int number)
@@ -72,24 +94,22 @@ void NumberLineScreen::placeTag(int number)
 
 void NumberLineScreen::applyTask(const Task &task)
 {
+    const taskview::NumberLine view = taskview::numberLine(task);
+    // Each kind in the generator's order of writes.
     if (task.kind == 2) {
         HBildlauf1->setValue(0);
-        placeTag(0);
-        Bezeichnung1->setCaption(text::plain(task.n));
-        Bezeichnung2->setCaption(QStringLiteral("Wo steht diese Zahl?"));
+        placeTag(view.tagAt);
     } else {
-        placeTag(task.n);
+        placeTag(view.tagAt);
         HBildlauf1->setValue(0);
-        Bezeichnung1->setCaption(QString());
-        Bezeichnung2->setCaption(QStringLiteral("Wie heißt diese Zahl?"));
     }
+    Bezeichnung1->setCaption(view.number);
+    Bezeichnung2->setCaption(view.question);
 }
 
-void NumberLineScreen::showEntry()
+void NumberLineScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
-    if (shared().taskKind == 2)
+    if (task().kind == 2)
         placeTag(value);
     else
         Bezeichnung1->setCaption(text::plain(value));
@@ -97,34 +117,13 @@ void NumberLineScreen::showEntry()
 
 void NumberLineScreen::showHelp()
 {
-    static const QString scale =
-        QStringLiteral("  0- 1- 2- 3- 4- 5- 6- 7- 8- 9-10-11-12-13-14-15-16-17-18-19-20");
-    const int n = shared().expectedAnswer;
-    showHelpText(scale.left(3 * (n + 1)) + text::CR + text::CR, QStringLiteral("Hilfe: Zahlenstrahl"));
+    showHelpText(help::numberLine(task()));
 }
 
-void NumberLineScreen::rightAnswerMove()
+void NumberLineScreen::placeFigures()
 {
-    Figur2->setWidthTwips(Figur2->widthTwips() + raceStep);
-    Bild2->setLeftTwips(Bild2->leftTwips() + raceStep);
-    if (Bild2->leftTwips() >= raceGoal)
-        winRun();
-}
-
-void NumberLineScreen::wrongAnswerMove()
-{
-    Figur3->setWidthTwips(Figur3->widthTwips() + raceStep);
-    Bild3->setLeftTwips(Bild3->leftTwips() + raceStep);
-    if (Bild3->leftTwips() >= raceGoal)
-        loseRun(QStringLiteral("Pick!"),
-                QStringLiteral("Pech, du hast verloren und") + text::CR + QStringLiteral("musst von vorn anfangen!") +
-                    text::CR);
-}
-
-void NumberLineScreen::resetGame()
-{
-    Figur2->setWidthTwips(barStart);
-    Bild2->setLeftTwips(faceStart);
-    Figur3->setWidthTwips(barStart);
-    Bild3->setLeftTwips(faceStart);
+    Figur2->setWidthTwips(race().childTrail());
+    Bild2->setLeftTwips(race().child());
+    Figur3->setWidthTwips(race().opponentTrail());
+    Bild3->setLeftTwips(race().opponent());
 }

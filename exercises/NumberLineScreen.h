@@ -15,27 +15,28 @@ class NumberLineScreen : public ExerciseScreen
 public:
     NumberLineScreen();
 
-    Button *Befehl3 = nullptr;      // "Zahlenwert"
-    Button *Befehl4 = nullptr;      // "Zahlposition"
-    Label *Bezeichnung1 = nullptr;  // the red number tag
-    Label *Bezeichnung2 = nullptr;  // the question
-    Shape *Figur1 = nullptr;        // frame about the number line
-    Shape *Figur2 = nullptr;        // the child's bar
-    Shape *Figur3 = nullptr;        // the opponent's bar
-    Shape *Figur4 = nullptr;        // the race track
-    Picture *Bild1 = nullptr;       // leaf at the end of the upper lane
-    Picture *Bild2 = nullptr;       // the child's face
-    Picture *Bild3 = nullptr;       // the opponent's face
-    Picture *Bild4 = nullptr;       // bird at the end of the lower lane
+    Button *Befehl3 = nullptr;     // "Zahlenwert"
+    Button *Befehl4 = nullptr;     // "Zahlposition"
+    Label *Bezeichnung1 = nullptr; // the red number tag
+    Label *Bezeichnung2 = nullptr; // the question
+    Shape *Figur1 = nullptr;       // frame about the number line
+    Shape *Figur2 = nullptr;       // the child's bar
+    Shape *Figur3 = nullptr;       // the opponent's bar
+    Shape *Figur4 = nullptr;       // the race track
+    Picture *Bild1 = nullptr;      // leaf at the end of the upper lane
+    Picture *Bild2 = nullptr;      // the child's face
+    Picture *Bild3 = nullptr;      // the opponent's face
+    Picture *Bild4 = nullptr;      // bird at the end of the lower lane
 
-    void applyTask(const Task &task) override;
-    void showEntry() override;
+    // Besides the caption and the scroll bar, draws the scale the tag stands over.
+    void setUp() override;
     void showHelp() override;
-    void resetGame() override;
 
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
+    void writeEntry(int value) override;
 
 private:
     void placeTag(int number);

@@ -1,22 +1,18 @@
 #include "exercises/NumberSetScreen.h"
 
-#include "ui/Controls.h"
-#include "engine/SharedValues.h"
-#include "engine/Task.h"
+#include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
+#include "ui/Controls.h"
 
 namespace {
-
-constexpr int carStart = 120;
-constexpr int raceStep = 300;
-constexpr int raceGoal = 7600;
 
 const QColor darkRed(192, 0, 0);
 
 } // namespace
 
 NumberSetScreen::NumberSetScreen()
-    : ExerciseScreen(QStringLiteral("Form3"), QSize(8535, 4725), kit::systemWindowColour(), Reseed::OnLoad)
+    : ExerciseScreen(QStringLiteral("Form3"), QSize(8535, 4725), kit::systemWindowColour(), Reseed::OnLoad,
+                     races::numberSets())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1935, 375), QStringLiteral("Zahlen"), 3);
 
@@ -50,75 +46,44 @@ NumberSetScreen::NumberSetScreen()
     Figur2->setNoBorder();
     Figur2->setFill(QColor(224, 224, 224));
 
-    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(carStart, 3720, 495, 495), QStringLiteral("car_plus.svg"),
-                        QStringLiteral("blaues Auto mit Plus"));
-    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(carStart, 4080, 495, 495),
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(race().child(), 3720, 495, 495),
+                        QStringLiteral("car_plus.svg"), QStringLiteral("blaues Auto mit Plus"));
+    Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(race().opponent(), 4080, 495, 495),
                         QStringLiteral("car_minus.svg"), QStringLiteral("rotes Auto mit Minus"));
     Bild3 = new Picture(this, QStringLiteral("Bild3"), QRect(7920, 3480, 495, 1095), QStringLiteral("stop_sign.svg"),
                         QStringLiteral("STOP-Schild"));
 }
 
-void NumberSetScreen::applyTask(const Task &task)
+QString NumberSetScreen::captionPrefix() const
 {
-    if (task.kind == 4) {
-        HBildlauf1->setMinimum(1);
-        HBildlauf1->setValue(1);
-        Bezeichnung1->setCaption(QString(task.picture));
-        Bezeichnung2->setCaption(QStringLiteral("Stelle die Bilder ein!"));
-        Bezeichnung3->setCaption(text::plain(task.n));
-    } else {
-        HBildlauf1->setMinimum(0);
-        HBildlauf1->setValue(0);
-        Bezeichnung1->setCaption(text::pictureBlock(task.picture, task.n));
-        Bezeichnung2->setCaption(QStringLiteral("Wie viele sind das?"));
-        Bezeichnung3->setCaption(QStringLiteral("0"));
-    }
+    return QStringLiteral("Z a h l e n m e n g e n   b i s  ");
 }
 
-void NumberSetScreen::showEntry()
+void NumberSetScreen::applyTask(const Task &task)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
-    if (shared().taskKind == 4) {
-        const QString picture = Bezeichnung1->caption().left(1);
-        if (value > 10)
-            Bezeichnung1->setCaption(text::repeated(picture, 10) + text::CR + text::repeated(picture, value - 10));
-        else
-            Bezeichnung1->setCaption(text::repeated(picture, value));
-    } else {
+    const taskview::NumberSet view = taskview::numberSet(task);
+    HBildlauf1->setMinimum(view.firstValue);
+    HBildlauf1->setValue(view.firstValue);
+    Bezeichnung1->setCaption(view.pictures);
+    Bezeichnung2->setCaption(view.question);
+    Bezeichnung3->setCaption(view.number);
+}
+
+void NumberSetScreen::writeEntry(int value)
+{
+    if (task().kind == 4)
+        Bezeichnung1->setCaption(text::pictureBlock(task().picture, value));
+    else
         Bezeichnung3->setCaption(text::plain(value));
-    }
 }
 
 void NumberSetScreen::showHelp()
 {
-    QString help;
-    for (int i = 1; i <= shared().expectedAnswer; ++i) {
-        help += QLatin1Char('x');
-        if (i % 5 == 0)
-            help += QLatin1Char(' ');
-    }
-    showHelpText(help + text::CR + text::CR, QStringLiteral("Hilfe: Zahlmengen"));
+    showHelpText(help::numberSets(task()));
 }
 
-void NumberSetScreen::rightAnswerMove()
+void NumberSetScreen::placeFigures()
 {
-    Bild1->setLeftTwips(Bild1->leftTwips() + raceStep);
-    if (Bild1->leftTwips() >= raceGoal)
-        winRun();
-}
-
-void NumberSetScreen::wrongAnswerMove()
-{
-    Bild2->setLeftTwips(Bild2->leftTwips() + raceStep);
-    if (Bild2->leftTwips() >= raceGoal)
-        loseRun(QStringLiteral("E N D E"), QStringLiteral("Pech, der falsche Wagen hat gewonnen!") + text::CR +
-                                               QStringLiteral("Probier es doch noch einmal! Viel Glück!") +
-                                               text::CR);
-}
-
-void NumberSetScreen::resetGame()
-{
-    Bild1->setLeftTwips(carStart);
-    Bild2->setLeftTwips(carStart);
+    Bild1->setLeftTwips(race().child());
+    Bild2->setLeftTwips(race().opponent());
 }

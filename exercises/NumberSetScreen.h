@@ -15,23 +15,22 @@ class NumberSetScreen : public ExerciseScreen
 public:
     NumberSetScreen();
 
-    Button *Befehl3 = nullptr;      // "Zahlen"
-    Button *Befehl4 = nullptr;      // "Bilder"
-    Label *Bezeichnung1 = nullptr;  // the picture block
-    Label *Bezeichnung2 = nullptr;  // the question
-    Label *Bezeichnung3 = nullptr;  // the number box
-    Shape *Figur1 = nullptr;        // frame about the number box
-    Shape *Figur2 = nullptr;        // the track
-    Picture *Bild1 = nullptr;       // the child's car
-    Picture *Bild2 = nullptr;       // the opponent's car
-    Picture *Bild3 = nullptr;       // STOP sign at the finish
+    Button *Befehl3 = nullptr;     // "Zahlen"
+    Button *Befehl4 = nullptr;     // "Bilder"
+    Label *Bezeichnung1 = nullptr; // the picture block
+    Label *Bezeichnung2 = nullptr; // the question
+    Label *Bezeichnung3 = nullptr; // the number box
+    Shape *Figur1 = nullptr;       // frame about the number box
+    Shape *Figur2 = nullptr;       // the track
+    Picture *Bild1 = nullptr;      // the child's car
+    Picture *Bild2 = nullptr;      // the opponent's car
+    Picture *Bild3 = nullptr;      // STOP sign at the finish
 
-    void applyTask(const Task &task) override;
-    void showEntry() override;
     void showHelp() override;
-    void resetGame() override;
 
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
+    void writeEntry(int value) override;
 };

@@ -1,9 +1,9 @@
 #include "exercises/SequenceScreen.h"
 
-#include "ui/Controls.h"
 #include "engine/SharedValues.h"
-#include "engine/Task.h"
+#include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
+#include "ui/Controls.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ constexpr int roofWidth = 720;
 } // namespace
 
 SequenceScreen::SequenceScreen()
-    : ExerciseScreen(QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad)
+    : ExerciseScreen(QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad,
+                     races::sequences())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("vorwärts"), 8);
     Bezeichnung6 = new Label(this, QStringLiteral("Bezeichnung6"), QRect(1560, 360, 3375, 495),
@@ -54,8 +55,8 @@ SequenceScreen::SequenceScreen()
                         QRect(5640, 2880, 375, 375), QStringLiteral("Befehl5"));
     Befehl5 = helpButton;
 
-    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(walkStart, 4200, 495, 495), QStringLiteral("walker.svg"),
-                        QStringLiteral("Wanderer"));
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(race().child(), 4200, 495, 495),
+                        QStringLiteral("walker.svg"), QStringLiteral("Wanderer"));
     Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(5880, 4200, 495, 495), QStringLiteral("pond.svg"),
                         QStringLiteral("Teich"));
 }
@@ -67,35 +68,27 @@ Label *SequenceScreen::box(int number) const
 
 bool SequenceScreen::backward() const
 {
-    return shared().taskKind == 9;
+    return task().kind == 9;
+}
+
+QString SequenceScreen::captionPrefix() const
+{
+    return QStringLiteral("Z a h l f o l g e n   b i s  ");
 }
 
 void SequenceScreen::applyTask(const Task &task)
 {
     if (task.kind != 8 && task.kind != 9)
         return;
+    const taskview::Sequence view = taskview::sequence(task);
     HBildlauf1->setValue(0);
-    if (task.kind == 8) {
-        Bezeichnung1->setCaption(text::plain(task.s));
-        Bezeichnung2->setCaption(QStringLiteral("0"));
-        Bezeichnung3->setCaption(QString());
-        Bezeichnung4->setCaption(QString());
-        Bezeichnung5->setCaption(QString());
-        currentBox_ = 2;
-    } else {
-        Bezeichnung1->setCaption(QString());
-        Bezeichnung2->setCaption(QString());
-        Bezeichnung3->setCaption(QString());
-        Bezeichnung4->setCaption(QStringLiteral("0"));
-        Bezeichnung5->setCaption(text::plain(task.s));
-        currentBox_ = 4;
-    }
+    for (int i = 0; i < 5; ++i)
+        boxes_[size_t(i)]->setCaption(view.boxes[size_t(i)]);
+    currentBox_ = view.currentBox;
 }
 
-void SequenceScreen::showEntry()
+void SequenceScreen::writeEntry(int value)
 {
-    const int value = HBildlauf1->value();
-    focusAnswer();
     // The given end box is never overwritten.
     const bool fillable = backward() ? currentBox_ >= 1 && currentBox_ <= 4 : currentBox_ >= 2 && currentBox_ <= 5;
     if (fillable)
@@ -121,32 +114,10 @@ void SequenceScreen::checkAnswer()
 
 void SequenceScreen::showHelp()
 {
-    QString sequence;
-    if (backward()) {
-        const int last = text::captionNumber(Bezeichnung5->caption());
-        for (int i = 0; i < 5; ++i)
-            sequence = text::signedNumber(last - i) + QStringLiteral("  ") + sequence;
-    } else {
-        const int first = text::captionNumber(Bezeichnung1->caption());
-        for (int i = 0; i < 5; ++i)
-            sequence += QLatin1Char(' ') + text::signedNumber(first + i) + QLatin1Char(' ');
-    }
-    showHelpText(sequence + text::CR + text::CR, QStringLiteral("Hilfe: Zahlfolgen"));
+    showHelpText(help::sequence(task()));
 }
 
-void SequenceScreen::resetGame()
+void SequenceScreen::placeFigures()
 {
-    Bild1->setLeftTwips(walkStart);
-}
-
-void SequenceScreen::rightAnswerMove()
-{
-    Bild1->setLeftTwips(Bild1->leftTwips() + walkStep);
-    if (Bild1->leftTwips() >= walkGoal)
-        winRun();
-}
-
-void SequenceScreen::wrongAnswerMove()
-{
-    Bild1->setLeftTwips(qMax(walkStart, Bild1->leftTwips() - walkStep));
+    Bild1->setLeftTwips(race().child());
 }

@@ -17,10 +17,7 @@ class SequenceScreen : public ExerciseScreen
 public:
     SequenceScreen();
 
-    void applyTask(const Task &task) override;
-    void showEntry() override;
     void showHelp() override;
-    void resetGame() override;
     // Judges the entry in the current box; a right one moves on to the next box.
     void checkAnswer() override;
 
@@ -28,26 +25,24 @@ public:
     int currentBox() const { return currentBox_; }
     Label *box(int number) const; // 1 to 5
 
-    Button *Befehl3 = nullptr;       // "vorwärts"
-    Button *Befehl4 = nullptr;       // "rückwärts"
-    Button *Befehl5 = nullptr;       // " ?" (the help button)
-    Label *Bezeichnung1 = nullptr;   // the five boxes, left to right
+    Button *Befehl3 = nullptr;     // "vorwärts"
+    Button *Befehl4 = nullptr;     // "rückwärts"
+    Button *Befehl5 = nullptr;     // " ?" (the help button)
+    Label *Bezeichnung1 = nullptr; // the five boxes, left to right
     Label *Bezeichnung2 = nullptr;
     Label *Bezeichnung3 = nullptr;
     Label *Bezeichnung4 = nullptr;
     Label *Bezeichnung5 = nullptr;
-    Label *Bezeichnung6 = nullptr;   // "Welche Zahl fehlt?"
-    Shape *Figur1 = nullptr;         // frame about the boxes
-    Picture *Bild1 = nullptr;        // the walker
-    Picture *Bild2 = nullptr;        // the pond
-
-    static constexpr int walkStart = 120;
-    static constexpr int walkStep = 100;
-    static constexpr int walkGoal = 5400;
+    Label *Bezeichnung6 = nullptr; // "Welche Zahl fehlt?"
+    Shape *Figur1 = nullptr;       // frame about the boxes
+    Picture *Bild1 = nullptr;      // the walker
+    Picture *Bild2 = nullptr;      // the pond
 
 protected:
-    void rightAnswerMove() override;
-    void wrongAnswerMove() override;
+    QString captionPrefix() const override;
+    void applyTask(const Task &task) override;
+    void placeFigures() override;
+    void writeEntry(int value) override;
 
 private:
     bool backward() const;

@@ -2,8 +2,7 @@
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
-#include "engine/Launchers.h"
-#include "engine/Task.h"
+#include "app/OpenExercise.h"
 #include "exercises/CompletingScreen.h"
 #include "support/ScriptedDialogs.h"
 
@@ -19,10 +18,7 @@ const QString losingText = QStringLiteral("Pech, die falsche Spinne hat gewonnen
 CompletingScreen &openScreen(int range = 10)
 {
     shared().numberRange = qint16(range);
-    shared().taskKind = 5;
-    Form4().showWindow();
-    setUpCompletingScreen();
-    newTask();
+    openExercise(Exercise::Completing);
     return Form4();
 }
 

@@ -2,8 +2,7 @@
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
-#include "engine/Launchers.h"
-#include "engine/Task.h"
+#include "app/OpenExercise.h"
 #include "exercises/NumberLineScreen.h"
 #include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
@@ -19,10 +18,7 @@ const QString losingText = QStringLiteral("Pech, du hast verloren und\rmusst von
 NumberLineScreen &openNumberLine(int range)
 {
     shared().numberRange = qint16(range);
-    shared().taskKind = 1;
-    Form2().showWindow();
-    setUpNumberLineScreen();
-    newTask();
+    openExercise(Exercise::NumberLine);
     return Form2();
 }
 
@@ -32,12 +28,12 @@ void answerWrong(NumberLineScreen &screen)
     QTest::mouseClick(screen.Befehl1, Qt::LeftButton);
 }
 
-struct Race
+struct Lanes
 {
     int face, bar, opponent, opponentBar;
 };
 
-Race race(const NumberLineScreen &screen)
+Lanes race(const NumberLineScreen &screen)
 {
     return {screen.Bild2->leftTwips(), screen.Figur2->widthTwips(), screen.Bild3->leftTwips(),
             screen.Figur3->widthTwips()};
@@ -149,13 +145,13 @@ private slots:
         for (int i = 0; i < rightAfter - 1; ++i)
             answerRight(screen);
         QCOMPARE(world->dialogs.count(), 0);
-        const Race before = race(screen);
+        const Lanes before = race(screen);
         QCOMPARE(before.face, 240 + (rightAfter ? rightAfter - 1 : 0) * 300);
         QCOMPARE(before.bar, 255 + (rightAfter ? rightAfter - 1 : 0) * 300);
 
         const int tagLeft = screen.Bezeichnung1->leftTwips();
         const int answer = shared().expectedAnswer;
-        Race atMessage{};
+        Lanes atMessage{};
         world->dialogs.onNextMessage([&] { atMessage = race(screen); });
         if (rightAfter)
             answerRight(screen);
@@ -168,7 +164,7 @@ private slots:
             QCOMPARE(world->dialogs.last().text, text);
         // The message comes while the winner stands at the goal; then everyone goes back.
         QVERIFY(qMax(atMessage.face, atMessage.opponent) >= 8100);
-        const Race after = race(screen);
+        const Lanes after = race(screen);
         QCOMPARE(after.face, 240);
         QCOMPARE(after.bar, 255);
         QCOMPARE(after.opponent, 240);
@@ -206,7 +202,7 @@ private slots:
         form1().hide();
         openNumberLine(15);
         QVERIFY(screen.isVisible());
-        Race now = race(screen);
+        Lanes now = race(screen);
         QCOMPARE(now.face, 1440);
         QCOMPARE(now.bar, 1455);
         QCOMPARE(now.opponent, 1140);
@@ -311,6 +307,9 @@ private slots:
             }
         }
         QCOMPARE(baseLines, 1);
+        QCOMPARE(ops.first().from, QPoint(500, 1800)); // the base line first, the ticks on it
+        QCOMPARE(ops.first().to, QPoint(9000, 1800));
+        QCOMPARE(screen.HBildlauf1->value(), 0);
         QCOMPARE(tickXs.size(), 8000 / step + 1);
         for (int i = 0; i < tickXs.size(); ++i)
             QCOMPARE(tickXs.at(i), 500 + i * step);

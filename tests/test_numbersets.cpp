@@ -2,8 +2,7 @@
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
-#include "engine/Launchers.h"
-#include "engine/Task.h"
+#include "app/OpenExercise.h"
 #include "exercises/NumberSetScreen.h"
 #include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
@@ -20,10 +19,7 @@ const QString losingText =
 NumberSetScreen &openNumberSets(int range)
 {
     shared().numberRange = qint16(range);
-    shared().taskKind = 3;
-    Form3().showWindow();
-    setUpNumberSetScreen();
-    newTask();
+    openExercise(Exercise::NumberSets);
     return Form3();
 }
 

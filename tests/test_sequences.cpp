@@ -2,8 +2,7 @@
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
-#include "engine/Launchers.h"
-#include "engine/Task.h"
+#include "app/OpenExercise.h"
 #include "exercises/SequenceScreen.h"
 #include "support/ScriptedDialogs.h"
 
@@ -16,10 +15,7 @@ namespace {
 SequenceScreen &openScreen(int range = 10)
 {
     shared().numberRange = qint16(range);
-    shared().taskKind = 8;
-    Form5().showWindow();
-    setUpSequenceScreen();
-    newTask();
+    openExercise(Exercise::Sequences);
     return Form5();
 }
 

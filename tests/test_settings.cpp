@@ -1,9 +1,15 @@
 #include "app/SettingsFile.h"
+#include "support/FailingSettingsWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +36,19 @@ bool refusesWrites(const QString &dir)
     probe.remove();
     return false;
 }
+
+QStringList filesIn(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+bool isFifo(const QString &path)
+{
+    struct stat status = {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+const QByteArray oldBytes(" 15 \r\n");
 
 } // namespace
 
@@ -87,8 +106,8 @@ private slots:
         QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray() << 0;
         QTest::newRow("written by the program") << QStringLiteral("file") << QByteArray(" 18 \r\n") << 18;
         QTest::newRow("megabytes of digits") << QStringLiteral("file") << QByteArray(8 << 20, '7') << 0;
-        QTest::newRow("range then megabytes") << QStringLiteral("file")
-                                              << QByteArray("15\r\n") + QByteArray(8 << 20, 'x') << 15;
+        QTest::newRow("range then megabytes")
+            << QStringLiteral("file") << QByteArray("15\r\n") + QByteArray(8 << 20, 'x') << 15;
         // The number seems to end where reading stops, but the file goes on with more digits.
         QTest::newRow("number running past the read limit")
             << QStringLiteral("file") << QByteArray(4094, ' ') + QByteArray("157") << 0;
@@ -155,7 +174,9 @@ private slots:
         if (obstacle == QLatin1String("folder")) {
             QVERIFY(QDir(dir.path()).mkdir(settings::fileName()));
         } else {
+            // The file itself read-only too: written in place, a writable one would be saved.
             writeFile(path, " 15 \r\n");
+            QFile::setPermissions(path, QFileDevice::ReadOwner);
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
         const bool refused = refusesWrites(dir.path());
@@ -168,6 +189,136 @@ private slots:
             QCOMPARE(readFile(path), QByteArray(" 15 \r\n")); // the old file stays whole
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         }
+    }
+
+    // A step of the write fails: the old file stays exactly as it was, or there is still none,
+    // and no temporary file is left behind.
+    void failedStepKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("oldFile");
+        using Step = FailingSettingsWriter::Step;
+        for (bool oldFile : {true, false}) {
+            const char *suffix = oldFile ? ", old file" : ", no file yet";
+            QTest::addRow("write%s", suffix) << int(Step::Write) << oldFile;
+            QTest::addRow("flush%s", suffix) << int(Step::Flush) << oldFile;
+            QTest::addRow("rename%s", suffix) << int(Step::Commit) << oldFile;
+        }
+    }
+    void failedStepKeepsTheOldFile()
+    {
+        QFETCH(int, step);
+        QFETCH(bool, oldFile);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(settings::fileName());
+        if (oldFile)
+            writeFile(path, oldBytes);
+        FailingSettingsWriter failing{FailingSettingsWriter::Step(step)};
+        QVERIFY(!settings::writeSettings(path, 12));
+        QCOMPARE(filesIn(dir.path()), oldFile ? QStringList{settings::fileName()} : QStringList());
+        if (oldFile)
+            QCOMPARE(readFile(path), oldBytes);
+    }
+
+    // The real thing: a file system with no room left.
+    void fullDisk_data()
+    {
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("old file") << true;
+        QTest::newRow("no file yet") << false;
+    }
+    void fullDisk()
+    {
+        QFETCH(bool, oldFile);
+        QTemporaryDir dir;
+        const QByteArray mountPoint = QFile::encodeName(dir.path());
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=4k") != 0)
+            QSKIP("mounting a tiny tmpfs is not allowed here (needs root or CAP_SYS_ADMIN)");
+        const QString path = dir.filePath(settings::fileName());
+        // One page holds the whole file system: the old file, or a filler where there is none.
+        writeFile(oldFile ? path : dir.filePath(QStringLiteral("filler")), oldFile ? oldBytes : QByteArray(4096, 'x'));
+        const bool written = settings::writeSettings(path, 12);
+        const QStringList files = filesIn(dir.path());
+        const QByteArray bytes = readFile(path);
+        ::umount2(mountPoint.constData(), MNT_DETACH);
+
+        QVERIFY(!written);
+        QCOMPARE(files, QStringList{oldFile ? settings::fileName() : QStringLiteral("filler")});
+        if (oldFile)
+            QCOMPARE(bytes, oldBytes);
+    }
+
+    // Only a regular file is ever read or written; a FIFO, a folder or a link leading to one or
+    // to nothing stays as it is, and reading does not wait for a FIFO's writer.
+    void specialFilesStayUntouched_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << QStringLiteral("fifo");
+        QTest::newRow("link to a FIFO") << QStringLiteral("link to fifo");
+        QTest::newRow("link to a folder") << QStringLiteral("link to folder");
+        QTest::newRow("link to nothing") << QStringLiteral("dangling link");
+    }
+    void specialFilesStayUntouched()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(settings::fileName());
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        const QString target = kind == QLatin1String("link to fifo")     ? fifo
+                               : kind == QLatin1String("link to folder") ? dir.filePath(QStringLiteral("folder"))
+                                                                         : dir.filePath(QStringLiteral("nothing"));
+        if (kind == QLatin1String("fifo"))
+            QVERIFY(QFile::rename(fifo, path));
+        else
+            QVERIFY(QFile::link(target, path));
+        const QStringList before = filesIn(dir.path());
+
+        QVERIFY(!settings::readSettings(path).has_value());
+        QVERIFY(!settings::writeSettings(path, 12));
+        QCOMPARE(filesIn(dir.path()), before);
+        if (kind == QLatin1String("fifo"))
+            QVERIFY(isFifo(path));
+        else
+            QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+        if (kind == QLatin1String("link to fifo"))
+            QVERIFY(isFifo(fifo));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nothing"))));
+    }
+
+    // In a folder that allows no new file, a writable settings file is written in place.
+    void readOnlyFolderWritableFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(settings::fileName());
+        writeFile(path, oldBytes);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
+                                        QFileDevice::WriteOther);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther);
+        bool written = false;
+        if (::geteuid() == 0) {
+            // Root may create files anywhere: the write runs as an ordinary user, in a child that
+            // works in the folder as the program does.
+            const QByteArray folder = QFile::encodeName(dir.path());
+            const pid_t child = ::fork();
+            if (child == 0) {
+                const bool ok = ::chdir(folder.constData()) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+                                refusesWrites(QStringLiteral(".")) && settings::writeSettings(settings::fileName(), 12);
+                ::_exit(ok ? 0 : 1);
+            }
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            written = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        } else {
+            QVERIFY(refusesWrites(dir.path()));
+            written = settings::writeSettings(path, 12);
+        }
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(written);
+        QCOMPARE(readFile(path), QByteArray(" 12 \r\n"));
+        QCOMPARE(filesIn(dir.path()), QStringList{settings::fileName()});
     }
 };
 

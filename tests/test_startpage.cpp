@@ -6,11 +6,13 @@
 #include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberWordsScreen.h"
 #include "exercises/CalculationScreen.h"
+#include "exercises/ExerciseScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
 #include "exercises/NumberSetScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "games/MemoryGame.h"
+#include "support/FailingSettingsWriter.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -18,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -213,15 +217,21 @@ private slots:
         QTest::addColumn<QString>("obstacle");
         QTest::newRow("read-only folder") << QStringLiteral("read-only");
         QTest::newRow("a folder holds the name") << QStringLiteral("folder");
+        QTest::newRow("the disk is full") << QStringLiteral("full");
     }
     void writeFailure()
     {
         QFETCH(QString, obstacle);
         StartPage &page = openStartPage(15);
+        std::unique_ptr<FailingSettingsWriter> fullDisk;
         if (obstacle == QLatin1String("folder")) {
             QVERIFY(QFile::remove(settingsName));
             QVERIFY(QDir().mkdir(settingsName));
+        } else if (obstacle == QLatin1String("full")) {
+            fullDisk = std::make_unique<FailingSettingsWriter>(FailingSettingsWriter::Step::Flush);
         } else {
+            // A writable file in a read-only folder is written in place: this one is read-only too.
+            QFile::setPermissions(settingsName, QFileDevice::ReadOwner);
             QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
             QFile probe(QStringLiteral("probe"));
             if (probe.open(QIODevice::WriteOnly))
@@ -239,8 +249,39 @@ private slots:
         QCOMPARE(dialogs().last().text, writeFailedText);
         QVERIFY(!endedBeforeMessage);
         QCOMPARE(world->endProgramCalls, 1);
-        if (obstacle == QLatin1String("read-only"))
+        if (obstacle != QLatin1String("folder"))
             QCOMPARE(settingsFileBytes(), QByteArray(" 15 \r\n"));
+    }
+
+    // A FIFO named QUARIMO.INI, or a link to one: the start does not wait for it, and the exit
+    // leaves it a FIFO and says that the range was not saved.
+    void fifoSettingsFile_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("FIFO") << false;
+        QTest::newRow("link to a FIFO") << true;
+    }
+    void fifoSettingsFile()
+    {
+        QFETCH(bool, link);
+        const QString fifo = link ? QStringLiteral("pipe") : settingsName;
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        if (link)
+            QVERIFY(QFile::link(fifo, settingsName));
+        StartPage &page = form1();
+        QCOMPARE(dialogs().count(), 1);
+        QCOMPARE(dialogs().last().text, missingFileText);
+
+        page.showWindow();
+        page.HBildlauf1->setValue(17);
+        dialogs().answerYes();
+        click(page.Bezeichnung1);
+        QCOMPARE(dialogs().last().text, writeFailedText);
+        QCOMPARE(world->endProgramCalls, 1);
+        struct stat status = {};
+        QCOMPARE(::stat(QFile::encodeName(settingsName).constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+        QCOMPARE(QFileInfo(settingsName).isSymLink(), link);
     }
 
     // ---- login
@@ -420,12 +461,62 @@ private slots:
         QCOMPARE(dialogs().count(), 0);
     }
 
+    // The first visit of each screen: the keys work on the answer at once, as on every later visit.
+    void firstVisitKeysReachTheAnswer_data() { exerciseButtons_data(); }
+    void firstVisitKeysReachTheAnswer()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        openStartPage(14);
+        click(picture(button));
+        auto *window = static_cast<ExerciseScreen *>(windowNamed(screen));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget *focused = QApplication::focusWidget();
+        QCOMPARE(focused, static_cast<QWidget *>(window->HBildlauf1));
+
+        const int before = window->HBildlauf1->value();
+        QTest::keyClick(focused, Qt::Key_Right);
+        QCOMPARE(window->HBildlauf1->value(), before + 1);
+        window->HBildlauf1->setValue(shared().expectedAnswer);
+        const int childBefore = window->race().child();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(window->race().child() > childBefore);
+        QCOMPARE(dialogs().count(), 0);
+    }
+
+    // A window manager's close request to a window that is hidden changes nothing: no question,
+    // no start page beside the open screen.
+    void closeRequestToAHiddenWindow_data()
+    {
+        QTest::addColumn<QString>("hidden");
+        QTest::newRow("start page") << QStringLiteral("form1");
+        QTest::newRow("an exercise left before") << QStringLiteral("Form2");
+    }
+    void closeRequestToAHiddenWindow()
+    {
+        QFETCH(QString, hidden);
+        StartPage &page = openStartPage();
+        click(picture(QStringLiteral("Bild3")));
+        QTest::keyClick(&Form2(), Qt::Key_Escape);
+        click(picture(QStringLiteral("Bild11")));
+        QWidget *target = hidden == QLatin1String("form1") ? static_cast<QWidget *>(&page) : &Form2();
+        QVERIFY(!target->isVisible());
+
+        QCloseEvent close;
+        QApplication::sendEvent(target, &close);
+        QVERIFY(!page.isVisible());
+        QVERIFY(!Form2().isVisible());
+        QVERIFY(Form3().isVisible());
+        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(world->endProgramCalls, 0);
+    }
+
     void calculationModes()
     {
         StartPage &page = openStartPage();
         click(picture(QStringLiteral("Bild13")));
         QCOMPARE(Form6().Bezeichnung2->caption(), QStringLiteral("+"));
-        QCOMPARE(Form6().Bezeichnung7->caption(), QStringLiteral("r"));
+        QCOMPARE(Form6().exercise(), CalculationScreen::Exercise::Calculating);
         QCOMPARE(Form6().caption(), QStringLiteral("R e c h n e n   b i s   10"));
 
         Form6().hide();
@@ -433,7 +524,7 @@ private slots:
         Form6().Bezeichnung2->setCaption(QStringLiteral("-"));
         click(picture(QStringLiteral("Bild15")));
         QCOMPARE(Form6().Bezeichnung2->caption(), QStringLiteral("+"));
-        QCOMPARE(Form6().Bezeichnung7->caption(), QStringLiteral("u"));
+        QCOMPARE(Form6().exercise(), CalculationScreen::Exercise::Reversing);
         QCOMPARE(Form6().caption(), QStringLiteral("U m k e h r e n   b i s   10"));
         QCOMPARE(shared().taskKind, 12);
     }

@@ -200,7 +200,10 @@ void Form::paintEvent(QPaintEvent *)
 void Form::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    closeRequested();
+    // A window manager may still send a close request to a hidden window; only a window the
+    // child can see acts on it.
+    if (isVisible())
+        closeRequested();
 }
 
 bool Form::event(QEvent *event)

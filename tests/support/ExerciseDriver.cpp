@@ -2,7 +2,7 @@
 
 #include "ui/Controls.h"
 #include "engine/SharedValues.h"
-#include "engine/Task.h"
+#include "app/OpenExercise.h"
 #include "exercises/ExerciseScreen.h"
 
 #include <QtTest>
@@ -11,6 +11,11 @@ void answerRight(ExerciseScreen &screen)
 {
     screen.HBildlauf1->setValue(shared().expectedAnswer);
     QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
+}
+
+void newTask()
+{
+    screenForKind(shared().taskKind).newTask();
 }
 
 bool taskAskingFor(int answer)

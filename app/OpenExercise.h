@@ -1,0 +1,13 @@
+#pragma once
+
+class ExerciseScreen;
+
+// The exercises the start page's pictures open.
+enum class Exercise { NumberLine, NumberSets, Completing, Sequences, Calculating, Reversing };
+
+// Opens an exercise as the start page does: the start page hides, the screen shows, the task
+// kind of its first mode is set, the screen is set up for the range and makes its first task.
+ExerciseScreen &openExercise(Exercise exercise);
+
+// The screen that shows tasks of a kind (anything unknown: the number line).
+ExerciseScreen &screenForKind(int taskKind);

@@ -1,0 +1,97 @@
+#include "engine/HelpTexts.h"
+
+#include "engine/Task.h"
+#include "engine/TaskView.h"
+#include "engine/TextHelpers.h"
+
+namespace help {
+
+HelpText numberLine(const Task &task)
+{
+    static const QString scale = QStringLiteral("  0- 1- 2- 3- 4- 5- 6- 7- 8- 9-10-11-12-13-14-15-16-17-18-19-20");
+    return {QStringLiteral("Hilfe: Zahlenstrahl"), scale.left(3 * (task.answer + 1)) + text::CR + text::CR};
+}
+
+HelpText numberSets(const Task &task)
+{
+    QString symbols;
+    for (int i = 1; i <= task.answer; ++i) {
+        symbols += QLatin1Char('x');
+        if (i % 5 == 0)
+            symbols += QLatin1Char(' ');
+    }
+    return {QStringLiteral("Hilfe: Zahlmengen"), symbols + text::CR + text::CR};
+}
+
+HelpText completing(const Task &task, int range)
+{
+    const taskview::Completing view = taskview::completing(task, range);
+    const int missing = task.answer;
+    // The number after "=": the range, the whole t, or what is left of it.
+    const int afterEquals = task.kind == 5 ? range : task.kind == 6 ? task.t : task.t - task.a;
+    const QString blank = QStringLiteral(" ");
+    const QString o = QStringLiteral("o");
+    const QString x = QStringLiteral("x");
+    QString part;
+    switch (task.kind) {
+    case 5:
+    case 6:
+        part = text::repeated(o, afterEquals - missing) + blank + text::repeated(x, missing);
+        break;
+    case 7:
+        part = text::repeated(o, missing) + blank + text::repeated(x, afterEquals);
+        break;
+    default:
+        break;
+    }
+    const QString line = view.first + blank + view.op + QStringLiteral(" __ = ") + view.result;
+    return {QStringLiteral("Hilfe: Ergänzen"), line + text::CR + text::CR + part + text::CR};
+}
+
+HelpText sequence(const Task &task)
+{
+    QString numbers;
+    if (task.kind == 9) {
+        for (int i = 0; i < 5; ++i)
+            numbers = text::signedNumber(task.s - i) + QStringLiteral("  ") + numbers;
+    } else {
+        for (int i = 0; i < 5; ++i)
+            numbers += QLatin1Char(' ') + text::signedNumber(task.s + i) + QLatin1Char(' ');
+    }
+    return {QStringLiteral("Hilfe: Zahlfolgen"), numbers + text::CR + text::CR};
+}
+
+std::optional<HelpText> calculation(const Task &task)
+{
+    // p + q is always s, the larger number of the task, split into the two parts it shows.
+    const int s = task.s;
+    const int b = task.b;
+    switch (task.kind) {
+    case 10:
+        return HelpText{QStringLiteral("Hilfe: Rechnen"), calculationSymbols(s - b, b)};
+    case 11:
+        return HelpText{QStringLiteral("Hilfe: Rechnen"), calculationSymbols(b, s - b)};
+    case 12:
+        return HelpText{QStringLiteral("Hilfe: Umkehren"), calculationSymbols(s - b, b)};
+    case 13:
+        return HelpText{QStringLiteral("Hilfe: Umkehren"), calculationSymbols(b, s - b)};
+    default:
+        return std::nullopt;
+    }
+}
+
+QString calculationSymbols(int p, int q)
+{
+    const QString symbols = text::repeated(QStringLiteral("o"), p) + text::repeated(QStringLiteral("x"), q);
+    QString help;
+    for (int i = 1; i <= symbols.size(); ++i) {
+        help += symbols.at(i - 1);
+        help += QLatin1Char(' ');
+        // A gap after every five makes the quantity easy to count.
+        if (i % 5 == 0)
+            help += QStringLiteral("  ");
+    }
+    return help + text::CR + text::CR;
+}
+
+} // namespace help
