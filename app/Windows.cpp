@@ -56,6 +56,18 @@ SequenceScreen &Form5() { return instance(registry().sequence); }
 CalculationScreen &Form6() { return instance(registry().calculation); }
 MemoryGame &memo() { return instance(registry().memory); }
 
+QList<Form *> loadedWindows()
+{
+    Registry &r = registry();
+    QList<Form *> windows;
+    for (Form *window : std::initializer_list<Form *>{r.startPage.get(), r.numberLine.get(), r.numberSet.get(),
+                                                       r.completing.get(), r.sequence.get(), r.calculation.get(),
+                                                       r.memory.get()})
+        if (window)
+            windows.append(window);
+    return windows;
+}
+
 bool isStartPageLoaded()
 {
     return registry().startPage != nullptr;
