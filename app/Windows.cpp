@@ -37,6 +37,8 @@ struct Registry
     std::unique_ptr<FontViewer> fontViewer;
     std::unique_ptr<ShootingGallery> shootingGallery;
     std::unique_ptr<SlalomDrive> slalomDrive;
+    // Every window made so far, in the order it was made: how the program is walked as a whole.
+    QList<Form *> loaded;
 };
 
 Registry &registry()
@@ -55,8 +57,10 @@ template <typename Window>
 Window &instance(std::unique_ptr<Window> &slot)
 {
     // The window's constructor is its load code; it may itself ask for other windows.
-    if (!slot)
+    if (!slot) {
         slot = std::make_unique<Window>();
+        registry().loaded.append(slot.get());
+    }
     return *slot;
 }
 
@@ -75,6 +79,15 @@ FontViewer &Form9() { return instance(registry().fontViewer); }
 ShootingGallery &schiess() { return instance(registry().shootingGallery); }
 SlalomDrive &slalom() { return instance(registry().slalomDrive); }
 
+QList<Form *> loadedWindows()
+{
+    QList<Form *> windows = registry().loaded;
+    // The start page first, wherever the run began.
+    if (Form *start = registry().startPage.get(); start && windows.removeOne(start))
+        windows.prepend(start);
+    return windows;
+}
+
 bool isStartPageLoaded()
 {
     return registry().startPage != nullptr;
@@ -88,6 +101,7 @@ bool isForm6Loaded()
 void unloadAllWindows()
 {
     Registry &r = registry();
+    r.loaded.clear();
     r.fontViewer.reset();
     r.numberPictures.reset();
     r.numberWords.reset();

@@ -3,6 +3,9 @@
 // Every window exists once: created (and loaded) the first time it is asked for, afterwards only
 // hidden and shown until the program ends.
 
+#include <QList>
+
+class Form;
 class StartPage;
 class NumberLineScreen;
 class NumberSetScreen;
@@ -31,6 +34,9 @@ SlalomDrive &slalom();
 
 // Takes one reward round off the count and opens the game selected in the start page's reward list.
 void startRewardGame();
+
+// Every window created so far, the start page first.
+QList<Form *> loadedWindows();
 
 // Whether a window has been created yet (without creating it).
 bool isStartPageLoaded();

@@ -1,0 +1,53 @@
+// Linked into a program built for the start-up benchmark: when the first top-level window has
+// been painted, prints the wall-clock time in nanoseconds and the peak resident memory in KB,
+// then ends the process at once.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+#include <time.h>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+class FirstFrameProbe : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!seen_ && event->type() == QEvent::Paint) {
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget && widget->isWindow()) {
+                seen_ = true;
+                // Once this paint has been delivered and flushed to the display.
+                QTimer::singleShot(0, [] {
+                    timespec now{};
+                    clock_gettime(CLOCK_REALTIME, &now);
+                    rusage usage{};
+                    getrusage(RUSAGE_SELF, &usage);
+                    std::printf("%lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                                usage.ru_maxrss);
+                    std::fflush(stdout);
+                    _exit(0);
+                });
+            }
+        }
+        return false;
+    }
+
+private:
+    bool seen_ = false;
+};
+
+void installProbe()
+{
+    QCoreApplication::instance()->installEventFilter(new FirstFrameProbe);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installProbe)

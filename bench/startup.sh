@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Start-up time and memory: the program against an empty Qt window of the same size, under Xvfb,
+# from process start to the first painted frame, over interleaved rounds.
+# Usage: bench/startup.sh [build-directory] [rounds]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$(cd "${1:-$root/build}" && pwd)"
+rounds="${2:-15}"
+program="$build/bench/quarimo_first_frame"
+floor="$build/bench/empty_window_first_frame"
+[ -x "$program" ] && [ -x "$floor" ] || { echo "build the benchmarks first ($build)" >&2; exit 2; }
+
+display=":$((100 + RANDOM % 800))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work="$(mktemp -d)"
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+sleep 1
+printf ' 15 \r\n' >"$work/QUARIMO.INI"
+cd "$work"
+export DISPLAY="$display"
+unset QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR="$work"
+
+measure() { # prints milliseconds and peak KB of one start
+    local start end kb
+    start=$(date +%s%N)
+    read -r end kb < <("$1" 2>/dev/null)
+    echo "$(( (end - start) / 1000 )) $kb"
+}
+
+"$floor" >/dev/null 2>&1; "$program" >/dev/null 2>&1 # warm the caches
+: >"$work/floor.txt"; : >"$work/program.txt"
+for ((i = 0; i < rounds; i++)); do
+    measure "$floor" >>"$work/floor.txt"
+    measure "$program" >>"$work/program.txt"
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+floor_us=$(cut -d' ' -f1 "$work/floor.txt" | median)
+program_us=$(cut -d' ' -f1 "$work/program.txt" | median)
+floor_kb=$(cut -d' ' -f2 "$work/floor.txt" | sort -n | tail -1)
+program_kb=$(cut -d' ' -f2 "$work/program.txt" | sort -n | tail -1)
+awk -v f="$floor_us" -v p="$program_us" -v fk="$floor_kb" -v pk="$program_kb" -v n="$rounds" 'BEGIN {
+    printf "start to first frame, median of %d rounds: empty window %.1f ms, quarimo %.1f ms, ratio %.2f\n", n, f / 1000, p / 1000, p / f
+    printf "peak resident memory: empty window %.1f MB, quarimo %.1f MB, ratio %.2f\n", fk / 1024, pk / 1024, pk / fk
+}'
