@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QProxyStyle>
 
+#include <algorithm>
+
 namespace {
 
 const QColor floorWood(222, 200, 160);
@@ -33,11 +35,34 @@ void fitTitle(Label *label)
 {
     constexpr int spare = 4; // pixels kept free above and below the letters together
     QFont font = label->font();
+    const auto inkAt = [&](int pixels) {
+        QFont sized = font;
+        sized.setPixelSize(pixels);
+        return QFontMetrics(sized).tightBoundingRect(label->text());
+    };
+    const auto fits = [&](const QRect &ink) {
+        return ink.height() <= label->height() - spare && ink.width() <= label->width() - spare;
+    };
+    const int wanted = font.pixelSize();
     QRect ink = QFontMetrics(font).tightBoundingRect(label->text());
-    while ((ink.height() > label->height() - spare || ink.width() > label->width() - spare) &&
-           font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-        ink = QFontMetrics(font).tightBoundingRect(label->text());
+    if (!fits(ink) && wanted > 8) {
+        // The largest size that fits, found near where the ink scaled down would fit: every
+        // size tried loads the face anew, which costs more than the rest of the page.
+        double scale = 1;
+        if (ink.height() > 0)
+            scale = std::min(scale, double(label->height() - spare) / ink.height());
+        if (ink.width() > 0)
+            scale = std::min(scale, double(label->width() - spare) / ink.width());
+        int size = std::clamp(int(wanted * std::max(scale, 0.0)) + 1, 8, wanted - 1);
+        ink = inkAt(size);
+        if (fits(ink)) {
+            for (QRect bigger; size + 1 < wanted && fits(bigger = inkAt(size + 1)); ++size)
+                ink = bigger;
+        } else {
+            while (!fits(ink) && size > 8)
+                ink = inkAt(--size);
+        }
+        font.setPixelSize(size);
     }
     label->setFont(font);
     const int baseline = (label->height() - ink.height()) / 2 - ink.top();

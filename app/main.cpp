@@ -7,9 +7,11 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -56,6 +58,31 @@ int answerArguments(int argc, char *argv[])
     return 0;
 }
 
+// Runs work once a window has painted its first frame: what that frame does not show need not
+// delay it.
+class AfterFirstFrame : public QObject
+{
+public:
+    AfterFirstFrame(QWidget *window, std::function<void()> work) : QObject(window), work_(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that it runs when the painted frame has gone to the screen.
+            QTimer::singleShot(0, parent(), std::move(work_));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+
 bool hasDisplay()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
@@ -77,8 +104,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
-    // Found once the package is installed; from the build folder the window keeps the plain frame.
-    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(desktopId)));
     // The worksheets' picture face, before anything lists or uses fonts.
     print::registerPictureFace();
     kit::installFontSubstitutions();
@@ -89,6 +114,12 @@ int main(int argc, char *argv[])
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
 
+    // Searching the icon theme takes about as long as building the start page, and the icon
+    // is not part of the page's first frame.
+    new AfterFirstFrame(&form1(), [] {
+        // Found once the package is installed; from the build folder the window keeps the plain frame.
+        QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(desktopId)));
+    });
     form1().showWindow();
     const int result = QApplication::exec();
     unloadAllWindows();

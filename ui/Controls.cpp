@@ -183,13 +183,20 @@ void Picture::setPicture(const QString &svgFile, const QString &accessibleName)
 void Picture::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    render();
+    // Shown for the first time, a picture gets the size it was drawn at when it was made.
+    const QPixmap drawn = pixmap();
+    const qreal ratio = devicePixelRatioF();
+    if (drawn.isNull() || drawn.size() != size() * ratio || drawn.devicePixelRatio() != ratio)
+        render();
 }
 
 void Picture::render()
 {
-    if (width() <= 0 || height() <= 0)
+    if (width() <= 0 || height() <= 0) {
+        // Nothing to see; a later size draws the picture of the file that is current then.
+        setPixmap(QPixmap());
         return;
+    }
     QSvgRenderer renderer(picturePath(svgFile_));
     const qreal ratio = devicePixelRatioF();
     QPixmap pixmap(size() * ratio);
