@@ -13,6 +13,11 @@
 #include <cstring>
 #include <functional>
 
+#ifdef QUARIMO_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#include <thread>
+#endif
+
 namespace {
 
 // Installed as a menu entry the program shares this name with its desktop entry and icon,
@@ -101,7 +106,15 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
+#ifdef QUARIMO_FONTCONFIG
+    // Reading the system's font configuration is the longest single step before the first frame
+    // and needs no display: a second core does it while the application connects to one.
+    std::thread fontConfiguration([] { FcInit(); });
+#endif
     QApplication app(argc, argv);
+#ifdef QUARIMO_FONTCONFIG
+    fontConfiguration.join(); // before anything asks for a font
+#endif
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // The worksheets' picture face, before anything lists or uses fonts.
