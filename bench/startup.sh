@@ -10,22 +10,31 @@ program="$build/bench/quarimo_first_frame"
 floor="$build/bench/empty_window_first_frame"
 [ -x "$program" ] && [ -x "$floor" ] || { echo "build the benchmarks first ($build)" >&2; exit 2; }
 
-display=":$((100 + RANDOM % 800))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 work="$(mktemp -d)"
+# Xvfb picks a free display itself and names it once it accepts clients: a display chosen at
+# random may be taken, and a fixed wait may be too short on a busy machine.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
+for ((wait = 0; wait < 100; wait++)); do
+    [ -s "$work/display" ] && break
+    kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start" >&2; exit 2; }
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start within 10 s" >&2; exit 2; }
 printf ' 15 \r\n' >"$work/QUARIMO.INI"
 cd "$work"
-export DISPLAY="$display"
+export DISPLAY=":$(head -1 "$work/display")"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
 
 measure() { # prints milliseconds and peak KB of one start
     local start end kb
     start=$(date +%s%N)
-    read -r end kb < <("$1" 2>/dev/null)
+    if ! read -r end kb < <("$1" 2>/dev/null); then
+        echo "$(basename "$1") ended without painting a frame" >&2
+        exit 1
+    fi
     echo "$(( (end - start) / 1000 )) $kb"
 }
 

@@ -9,6 +9,8 @@ shift || true
 
 packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n
           fonts-liberation fonts-dejavu-core fonts-ecolier-court poppler-utils)
+# Start-up reads the font configuration on a second core when the headers are there.
+packages+=(libfontconfig-dev)
 
 # The Debian package (scripts/package.sh) reads its library dependencies off the binary.
 packages+=(dpkg-dev file)
