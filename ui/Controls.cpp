@@ -44,6 +44,19 @@ const QColor systemWindowColour()
     return QColor(240, 240, 240);
 }
 
+void paintFocusMark(QPainter &painter, const QRect &rect)
+{
+    const int ring = qMax(2, int(std::lround(2 * twips::zoom())));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(20, 40, 140), ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(ring / 2.0, ring / 2.0, -ring / 2.0, -ring / 2.0));
+    painter.setPen(QPen(QColor(255, 200, 0), ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(ring * 1.5, ring * 1.5, -ring * 1.5, -ring * 1.5));
+    painter.restore();
+}
+
 } // namespace kit
 
 // ---- Label
@@ -104,12 +117,35 @@ void Label::setSingleBorder(bool on)
 void Label::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!singleBorder_)
+    if (!singleBorder_ && !hasFocus())
         return;
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (singleBorder_) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus())
+        kit::paintFocusMark(painter, rect());
+}
+
+void Label::setKeyboardClickable()
+{
+    // Tab only: a mouse click leaves no focus mark behind.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    // Enter and Space both click; a held key clicks once.
+    const int key = event->key();
+    if (focusPolicy() != Qt::NoFocus && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void Label::setFontSpec(const QString &family, double points, bool bold)
@@ -220,6 +256,18 @@ PictureButton::PictureButton(QWidget *parent, const QString &name, const QRect &
 
 PictureButton::~PictureButton() = default;
 
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space clicks as on every button (on release); Enter clicks at once.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -228,12 +276,8 @@ void PictureButton::paintEvent(QPaintEvent *)
         renderer_->render(&painter, QRectF(rect()));
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 40));
-    if (hasFocus()) {
-        QPen pen(QColor(0, 90, 200), 2, Qt::DashLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
+    if (hasFocus())
+        kit::paintFocusMark(painter, rect());
 }
 
 // ---- ScrollBar

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+class QPainter;
 class QSvgRenderer;
 
 namespace kit {
@@ -19,6 +20,10 @@ QFont font(const QString &family, double points, bool bold = false);
 void installFontSubstitutions();
 
 const QColor systemWindowColour(); // "the system window colour" of a window's background
+
+// The mark around a control that has the keyboard focus: a dark and a bright ring, so it shows on
+// light and dark pictures alike.
+void paintFocusMark(QPainter &painter, const QRect &rect);
 
 } // namespace kit
 
@@ -39,12 +44,15 @@ public:
     void setFontSpec(const QString &family, double points, bool bold);
     void setCentred(bool centred = true);
     bool hasSingleBorder() const { return singleBorder_; }
+    // Tab reaches the label and Space or Enter clicks it, so it works without a mouse.
+    void setKeyboardClickable();
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -97,6 +105,7 @@ public:
     QString svgFile() const { return svgFile_; }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
