@@ -46,14 +46,19 @@ const QColor systemWindowColour()
 
 void paintFocusMark(QPainter &painter, const QRect &rect)
 {
-    const int ring = qMax(2, int(std::lround(2 * twips::zoom())));
+    // A broad bright blue band with a white line inside: no picture of ours uses that pair, so
+    // the mark stands out on yellow notes, the green board and dark cards alike.
+    const qreal zoom = twips::zoom();
+    const qreal band = qMax(3.0, std::round(3 * zoom));
+    const qreal line = qMax(2.0, std::round(2 * zoom));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(20, 40, 140), ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(rect).adjusted(ring / 2.0, ring / 2.0, -ring / 2.0, -ring / 2.0));
-    painter.setPen(QPen(QColor(255, 200, 0), ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(rect).adjusted(ring * 1.5, ring * 1.5, -ring * 1.5, -ring * 1.5));
+    painter.setPen(QPen(QColor(0, 102, 255), band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(band / 2, band / 2, -band / 2, -band / 2));
+    painter.setPen(QPen(Qt::white, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal inset = band + line / 2;
+    painter.drawRect(QRectF(rect).adjusted(inset, inset, -inset, -inset));
     painter.restore();
 }
 
@@ -266,6 +271,29 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    // A picture partly under another one comes forward while it has the focus, so the child sees
+    // all of it and its mark; it goes back to its place in the scene afterwards.
+    QAbstractButton::focusInEvent(event);
+    const QObjectList &siblings = parentWidget()->children();
+    coveredBy_.clear();
+    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+        if (auto *w = qobject_cast<QWidget *>(siblings.at(i)); w && !w->isWindow()) {
+            coveredBy_ = w;
+            break;
+        }
+    }
+    raise();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    if (coveredBy_)
+        stackUnder(coveredBy_);
 }
 
 void PictureButton::paintEvent(QPaintEvent *)

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -21,8 +22,7 @@ void installFontSubstitutions();
 
 const QColor systemWindowColour(); // "the system window colour" of a window's background
 
-// The mark around a control that has the keyboard focus: a dark and a bright ring, so it shows on
-// light and dark pictures alike.
+// The mark around a control that has the keyboard focus, drawn inside its rectangle.
 void paintFocusMark(QPainter &painter, const QRect &rect);
 
 } // namespace kit
@@ -106,11 +106,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString svgFile_;
     QSvgRenderer *renderer_;
+    QPointer<QWidget> coveredBy_; // what lay on top of it before the focus brought it forward
 };
 
 // The answer picker: a horizontal scroll bar whose Right and Up keys raise the value.
