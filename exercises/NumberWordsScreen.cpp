@@ -120,6 +120,7 @@ bool NumberWordsScreen::previewKey(QKeyEvent *event)
     case Qt::Key_Escape:
         // Only this window goes; the start page was never hidden.
         hide();
+        navigation::giveKeysToStartPage();
         return true;
     // The keys of the other exercise screens, so the arrows, Enter and Insert alone will do.
     case Qt::Key_Return:

@@ -25,6 +25,9 @@ public:
         // A found card keeps only this frame.
         setSingleBorder(true);
         setKeyboardClickable();
+        // The digits keep clear of the focus mark.
+        const int margin = twips::toPixels(75);
+        setContentsMargins(margin, margin, margin, margin);
     }
 
 protected:
