@@ -1,19 +1,13 @@
-#include "app/FontViewer.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/SharedValues.h"
-#include "exercises/NumberPicturesScreen.h"
-#include "exercises/NumberWordsScreen.h"
-#include "games/MemoryGame.h"
-#include "games/ShootingGallery.h"
-#include "games/SlalomDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Controls.h"
 
 #include <QtTest>
 #include <memory>
 
-// The whole program without a mouse: the start page's Tab walk and keys, the lists, the games.
+// The start page without a mouse: the Tab walk, Enter on the pictures, the lists and the slate.
 class KeyboardTest : public QObject
 {
     Q_OBJECT
@@ -148,69 +142,6 @@ private slots:
         QTest::keyClick(page.Liste1, Qt::Key_Enter);
         QCOMPARE(doubleClicks.count(), 1);
         QCOMPARE(page.Liste1->listIndex(), 1);
-    }
-
-    void nameAndDoorTakeTheKeys()
-    {
-        StartPage &page = activePage();
-        world->dialogs.answerInput(QStringLiteral("Mia"));
-        page.Bezeichnung12->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(page.Bezeichnung12, Qt::Key_Space);
-        QCOMPARE(page.Bezeichnung12->caption(), QStringLiteral("Mia"));
-        page.Bezeichnung1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(page.Bezeichnung1, Qt::Key_Return);
-        QCOMPARE(world->dialogs.last().kind, ScriptedDialogs::Kind::Question);
-        QCOMPARE(world->endProgramCalls, 0); // the scripted answer is No
-    }
-
-    void arrowsWalkTheMemoryBoard_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("to");
-        QTest::newRow("right") << 1 << int(Qt::Key_Right) << 2;
-        QTest::newRow("down") << 2 << int(Qt::Key_Down) << 8;
-        QTest::newRow("up") << 14 << int(Qt::Key_Up) << 8;
-        QTest::newRow("left") << 9 << int(Qt::Key_Left) << 8;
-        QTest::newRow("left edge") << 7 << int(Qt::Key_Left) << 7;
-        QTest::newRow("bottom edge") << 18 << int(Qt::Key_Down) << 18;
-    }
-    void arrowsWalkTheMemoryBoard()
-    {
-        QFETCH(int, from);
-        QFETCH(int, key);
-        QFETCH(int, to);
-        memo().showWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&memo()));
-        memo().card(from)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(memo().card(from), Qt::Key(key));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(memo().card(to)));
-        QVERIFY(memo().card(from)->caption().isEmpty()); // walking turns nothing
-    }
-
-    void numberWordsJudgeWithEnterAndHelpWithInsert()
-    {
-        form1().showWindow();
-        NumberWordsScreen &screen = Form7();
-        screen.showWindow();
-        screen.startAfresh();
-        world->dialogs.clear();
-        screen.HBildlauf1->setValue(screen.quiz().solution());
-        QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
-        QCOMPARE(world->dialogs.last().text, QStringLiteral("Richtig"));
-        QTest::keyClick(screen.HBildlauf1, Qt::Key_Insert);
-        QCOMPARE(world->dialogs.last().title, QStringLiteral("H i l f e"));
-        QCOMPARE(world->dialogs.count(), 2);
-    }
-
-    void galleryCanBeLeftWithoutAMouse()
-    {
-        schiess().showWindow();
-        world->dialogs.answerYes();
-        schiess().Bezeichnung1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(schiess().Bezeichnung1, Qt::Key_Return);
-        QVERIFY(!schiess().isVisible());
-        QVERIFY(form1().isVisible());
     }
 };
 
