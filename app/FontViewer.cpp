@@ -3,6 +3,7 @@
 #include "engine/TextHelpers.h"
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
+#include "ui/Navigation.h"
 #include "ui/Seams.h"
 
 #include <QDir>
@@ -106,6 +107,7 @@ void FontViewer::leaveViewer()
 {
     Liste1->clear();
     hide();
+    navigation::giveKeysToStartPage();
 }
 
 void FontViewer::closeRequested()

@@ -41,6 +41,8 @@ void StartPage::connectScene()
     connect(Bezeichnung12, &Label::clicked, this, &StartPage::login);
     connect(Bild4, &PictureButton::clicked, this, &StartPage::toggleWorksheetList);
     connect(Bild5, &PictureButton::clicked, this, &StartPage::toggleRewardList);
+    // The note over the dartboard hides most of it; children click the number they earned.
+    connect(Bezeichnung11, &Label::clicked, this, &StartPage::toggleRewardList);
     connect(Liste1, &ListBox::doubleClicked, this, &StartPage::printSelectedWorksheet);
     connectWorksheetMenu();
     connect(Liste2, &ListBox::doubleClicked, this, &StartPage::startSelectedRewardGame);
@@ -137,6 +139,9 @@ void StartPage::toggleWorksheetList()
     Liste1->setListIndex(0);
     Liste1->show();
     Liste1->raise();
+    // Opened from the keyboard, the arrows and Enter go on in the list.
+    if (Bild4->hasFocus())
+        Liste1->setFocus(Qt::TabFocusReason);
 }
 
 void StartPage::toggleRewardList()
@@ -154,6 +159,8 @@ void StartPage::toggleRewardList()
     Liste2->setListIndex(-1);
     Liste2->show();
     Liste2->raise();
+    if (Bild5->hasFocus())
+        Liste2->setFocus(Qt::TabFocusReason);
 }
 
 void StartPage::startSelectedRewardGame()

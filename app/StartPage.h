@@ -62,6 +62,7 @@ protected:
 
 private:
     void buildScene();
+    void setKeyboardOrder();
     void connectScene();
 
     void changeRange(int value);

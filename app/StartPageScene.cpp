@@ -183,6 +183,8 @@ void StartPage::buildScene()
     Bezeichnung11->setBackgroundColour(QColor(43, 43, 58));
     Bezeichnung11->setTextColour(QColor(255, 210, 63));
     Bezeichnung11->setAlignment(Qt::AlignCenter);
+    Bezeichnung11->setCursor(Qt::PointingHandCursor);
+    Bezeichnung11->setToolTip(QStringLiteral("Belohnungsspiele"));
 
     // The two lists pop up over everything: the reward games under the dartboard, the
     // worksheets on the chalkboard.
@@ -196,4 +198,23 @@ void StartPage::buildScene()
     // The range is what a child changes most; a picture button would otherwise start with the
     // focus frame drawn around it.
     HBildlauf1->setFocus();
+    setKeyboardOrder();
+}
+
+void StartPage::setKeyboardOrder()
+{
+    // The name plate logs in and the door leaves, with Space or Enter as with a click; the score
+    // slate needs no stop of its own, the dartboard beside it opens the same list.
+    Bezeichnung12->setKeyboardClickable();
+    Bezeichnung12->setAccessibleName(QStringLiteral("Anmelden"));
+    Bezeichnung1->setKeyboardClickable();
+
+    // Tab starts at the range, where the focus is, and then walks the scene as a child reads it:
+    // row by row from the top, each row from the left. A list that is shown comes right after the
+    // picture that opened it.
+    const QList<QWidget *> order = {HBildlauf1, Bezeichnung1, Bild13, Bild5, Liste2, Bild12, Bild14,
+                                    Bild15,     Bild6, Bezeichnung12, Bild4, Liste1, Bild3,  Bild10,
+                                    Bild11,     Bild9, Bild2,         Bild8, Bild7};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -46,6 +46,10 @@ Registry &registry()
     static Registry windows = [] {
         // Every window that ends comes back here, whoever opened it.
         navigation::setStartPageHandler([] { form1().showWindow(); });
+        navigation::setGiveKeysHandler([] {
+            if (form1().isVisible())
+                form1().activateWindow();
+        });
         // The generator is seeded from the platform's clock, which tests can stop.
         setTimeOfDaySource([] { return seams::clock().secondsSinceMidnight(); });
         return Registry();

@@ -21,6 +21,27 @@ QColor seriesColour(int series)
     }
 }
 
+// Each series also has a dot of its own shape (round, square, diamond), for children who do not
+// tell the colours apart.
+void drawDot(QPainter &painter, int series, QPoint centre, int radius)
+{
+    switch (series) {
+    case 1:
+        painter.drawEllipse(centre, radius, radius);
+        return;
+    case 2:
+        painter.drawRect(QRect(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
+        return;
+    default: {
+        const int r = radius + radius / 3;
+        const QPoint corners[] = {centre + QPoint(0, -r), centre + QPoint(r, 0), centre + QPoint(0, r),
+                                  centre + QPoint(-r, 0)};
+        painter.drawPolygon(corners, 4);
+        return;
+    }
+    }
+}
+
 QPoint toPixels(QPoint twipsPoint)
 {
     return QPoint(twips::toPixels(twipsPoint.x()), twips::toPixels(twipsPoint.y()));
@@ -64,13 +85,13 @@ void NumberPicturesCanvas::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFont face = kit::font(QStringLiteral("Arial"), 20, true);
     painter.setFont(face);
-    const int dotRadius = qMax(2, twips::toPixels(45));
+    const int dotRadius = qMax(3, twips::toPixels(60));
     const int box = twips::toPixels(600);
     for (const auto &n : numbers_) {
         const QColor colour = seriesColour(n.series);
         painter.setPen(QPen(colour.darker(160), 1));
         painter.setBrush(colour);
-        painter.drawEllipse(toPixels(n.dot), dotRadius, dotRadius);
+        drawDot(painter, n.series, toPixels(n.dot), dotRadius);
         painter.setPen(colour);
         const QPoint centre = toPixels(n.label);
         painter.drawText(QRect(centre.x() - box / 2, centre.y() - box / 2, box, box), Qt::AlignCenter,

@@ -116,11 +116,23 @@ void NumberWordsScreen::leaveScreen()
 
 bool NumberWordsScreen::previewKey(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape)
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        // Only this window goes; the start page was never hidden.
+        hide();
+        navigation::giveKeysToStartPage();
+        return true;
+    // The keys of the other exercise screens, so the arrows, Enter and Insert alone will do.
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        judge();
+        return true;
+    case Qt::Key_Insert:
+        showHelp();
+        return true;
+    default:
         return false;
-    // Only this window goes; the start page was never hidden.
-    hide();
-    return true;
+    }
 }
 
 void NumberWordsScreen::closeRequested()

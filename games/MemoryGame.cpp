@@ -15,43 +15,52 @@ const QColor cardBack(0, 0, 192);
 const QColor cardBackAfterGame(0, 0, 128);
 const QColor foundCard(255, 255, 255);
 
-// A card: clicked with the mouse, or reached with Tab and turned with Space or Enter.
+// A card: clicked with the mouse, or reached with Tab or the arrow keys and turned with Space or Enter.
 class CardLabel : public Label
 {
 public:
-    CardLabel(QWidget *parent, const QString &name, const QRect &twips) : Label(parent, name, twips)
+    CardLabel(QWidget *parent, int number, const QRect &twips)
+        : Label(parent, QStringLiteral("Bezeichnung") + text::plain(number), twips), number_(number)
     {
         // A found card keeps only this frame.
         setSingleBorder(true);
-        // Tab only, so a mouse click never leaves a focus mark on the board.
-        setFocusPolicy(Qt::TabFocus);
+        setKeyboardClickable();
+        // The digits keep clear of the focus mark.
+        const int margin = twips::toPixels(75);
+        setContentsMargins(margin, margin, margin, margin);
     }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
+        // The arrows walk the board as it lies: six cards a row, three rows.
+        int row = (number_ - 1) / 6;
+        int column = (number_ - 1) % 6;
         switch (event->key()) {
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            event->accept();
-            emit clicked();
-            return;
+        case Qt::Key_Left:
+            column = qMax(0, column - 1);
+            break;
+        case Qt::Key_Right:
+            column = qMin(5, column + 1);
+            break;
+        case Qt::Key_Up:
+            row = qMax(0, row - 1);
+            break;
+        case Qt::Key_Down:
+            row = qMin(memory::cardCount / 6 - 1, row + 1);
+            break;
         default:
             Label::keyPressEvent(event);
+            return;
         }
+        event->accept();
+        const QString neighbour = QStringLiteral("Bezeichnung") + text::plain(row * 6 + column + 1);
+        if (auto *card = parentWidget()->findChild<QWidget *>(neighbour, Qt::FindDirectChildrenOnly))
+            card->setFocus(Qt::TabFocusReason);
     }
 
-    void paintEvent(QPaintEvent *event) override
-    {
-        Label::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        painter.setPen(QPen(QColor(255, 170, 0), 2, Qt::DashLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(3, 3, -3, -3));
-    }
+private:
+    int number_;
 };
 
 // Our stand-in for the window font runs wider than the original face: narrow the letters until the
@@ -96,8 +105,7 @@ MemoryGame::MemoryGame() : Form(QStringLiteral("memo"), QSize(5805, 5325), Qt::w
     for (int n = 1; n <= memory::cardCount; ++n) {
         const int row = (n - 1) / 6;
         const int column = (n - 1) % 6;
-        auto *card = new CardLabel(this, QStringLiteral("Bezeichnung") + text::plain(n),
-                                   QRect(480 + 840 * column, 1080 + 1320 * row, 615, 1095));
+        auto *card = new CardLabel(this, n, QRect(480 + 840 * column, 1080 + 1320 * row, 615, 1095));
         card->setFontSpec(QStringLiteral("MS Sans Serif"), 13.5, true);
         card->setBackgroundColour(cardBack);
         card->setTextColour(Qt::white);

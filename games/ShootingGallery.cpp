@@ -34,8 +34,12 @@ ShootingGallery::ShootingGallery()
     Bezeichnung4 = addBarLabel(QStringLiteral("Bezeichnung4"), 3360, 1455, QString());
     Bezeichnung5 = addBarLabel(QStringLiteral("Bezeichnung5"), 4800, 3135, QString());
     Bezeichnung5->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    for (Label *clickable : {Bezeichnung1, Bezeichnung2})
+    // Shooting needs the mouse; the keyboard still starts a game and leaves this window.
+    for (Label *clickable : {Bezeichnung1, Bezeichnung2}) {
         clickable->setCursor(Qt::PointingHandCursor);
+        clickable->setKeyboardClickable();
+    }
+    setAccessibleDescription(QStringLiteral("Ein Spiel für die Maus: klicke auf die schwarzen Quadrate."));
 
     Zeit1 = new GameTimer(this, QStringLiteral("Zeit1"), gallery::tickMs);
     connect(Zeit1, &GameTimer::tick, this, &ShootingGallery::tick);

@@ -44,6 +44,24 @@ const QColor systemWindowColour()
     return QColor(240, 240, 240);
 }
 
+void paintFocusMark(QPainter &painter, const QRect &rect)
+{
+    // A broad bright blue band with a white line inside: no picture of ours uses that pair, so
+    // the mark stands out on yellow notes, the green board and dark cards alike.
+    const qreal zoom = twips::zoom();
+    const qreal band = qMax(3.0, std::round(3 * zoom));
+    const qreal line = qMax(2.0, std::round(2 * zoom));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 102, 255), band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(band / 2, band / 2, -band / 2, -band / 2));
+    painter.setPen(QPen(Qt::white, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal inset = band + line / 2;
+    painter.drawRect(QRectF(rect).adjusted(inset, inset, -inset, -inset));
+    painter.restore();
+}
+
 } // namespace kit
 
 // ---- Label
@@ -104,12 +122,35 @@ void Label::setSingleBorder(bool on)
 void Label::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!singleBorder_)
+    if (!singleBorder_ && !hasFocus())
         return;
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (singleBorder_) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus())
+        kit::paintFocusMark(painter, rect());
+}
+
+void Label::setKeyboardClickable()
+{
+    // Tab only: a mouse click leaves no focus mark behind.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    // Enter and Space both click; a held key clicks once.
+    const int key = event->key();
+    if (focusPolicy() != Qt::NoFocus && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void Label::setFontSpec(const QString &family, double points, bool bold)
@@ -227,6 +268,41 @@ PictureButton::PictureButton(QWidget *parent, const QString &name, const QRect &
 
 PictureButton::~PictureButton() = default;
 
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space clicks as on every button (on release); Enter clicks at once.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    // A picture partly under another one comes forward while it has the focus, so the child sees
+    // all of it and its mark; it goes back to its place in the scene afterwards.
+    QAbstractButton::focusInEvent(event);
+    const QObjectList &siblings = parentWidget()->children();
+    coveredBy_.clear();
+    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+        if (auto *w = qobject_cast<QWidget *>(siblings.at(i)); w && !w->isWindow()) {
+            coveredBy_ = w;
+            break;
+        }
+    }
+    raise();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    if (coveredBy_)
+        stackUnder(coveredBy_);
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -235,12 +311,8 @@ void PictureButton::paintEvent(QPaintEvent *)
         renderer_->render(&painter, QRectF(rect()));
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 40));
-    if (hasFocus()) {
-        QPen pen(QColor(0, 90, 200), 2, Qt::DashLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
+    if (hasFocus())
+        kit::paintFocusMark(painter, rect());
 }
 
 // ---- ScrollBar

@@ -5,9 +5,11 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 
+class QPainter;
 class QSvgRenderer;
 
 namespace kit {
@@ -19,6 +21,9 @@ QFont font(const QString &family, double points, bool bold = false);
 void installFontSubstitutions();
 
 const QColor systemWindowColour(); // "the system window colour" of a window's background
+
+// The mark around a control that has the keyboard focus, drawn inside its rectangle.
+void paintFocusMark(QPainter &painter, const QRect &rect);
 
 } // namespace kit
 
@@ -39,12 +44,15 @@ public:
     void setFontSpec(const QString &family, double points, bool bold);
     void setCentred(bool centred = true);
     bool hasSingleBorder() const { return singleBorder_; }
+    // Tab reaches the label and Space or Enter clicks it, so it works without a mouse.
+    void setKeyboardClickable();
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -97,11 +105,15 @@ public:
     QString svgFile() const { return svgFile_; }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString svgFile_;
     QSvgRenderer *renderer_;
+    QPointer<QWidget> coveredBy_; // what lay on top of it before the focus brought it forward
 };
 
 // The answer picker: a horizontal scroll bar whose Right and Up keys raise the value.

@@ -10,6 +10,12 @@ std::function<void()> &startPageHandler()
     return handler;
 }
 
+std::function<void()> &giveKeysHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
 } // namespace
 
 namespace navigation {
@@ -23,6 +29,17 @@ void showStartPage()
 void setStartPageHandler(std::function<void()> handler)
 {
     startPageHandler() = std::move(handler);
+}
+
+void giveKeysToStartPage()
+{
+    if (giveKeysHandler())
+        giveKeysHandler()();
+}
+
+void setGiveKeysHandler(std::function<void()> handler)
+{
+    giveKeysHandler() = std::move(handler);
 }
 
 } // namespace navigation

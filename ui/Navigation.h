@@ -9,4 +9,9 @@ namespace navigation {
 void showStartPage();
 void setStartPageHandler(std::function<void()> handler); // empty: asking does nothing
 
+// A window that goes away beside the start page hands the keyboard back to it, if it is showing;
+// without this a child with no mouse would be left with no window taking the keys.
+void giveKeysToStartPage();
+void setGiveKeysHandler(std::function<void()> handler);
+
 } // namespace navigation

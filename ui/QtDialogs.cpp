@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -10,6 +11,14 @@ namespace {
 QWidget *dialogParent()
 {
     return QApplication::activeWindow();
+}
+
+// The window behind a box takes the keys again when the box closes, also where no window manager
+// would hand them back.
+void giveKeysBack(const QPointer<QWidget> &parent)
+{
+    if (parent && parent->isVisible())
+        parent->activateWindow();
 }
 
 } // namespace
@@ -31,7 +40,9 @@ void QtDialogs::message(const QString &text, const QString &title)
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    const QPointer<QWidget> parent = box.parentWidget();
     box.exec();
+    giveKeysBack(parent);
 }
 
 Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
@@ -42,7 +53,9 @@ Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
+    const QPointer<QWidget> parent = box.parentWidget();
     box.exec();
+    giveKeysBack(parent);
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
@@ -54,7 +67,10 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
     dialog.setTextValue(proposed);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    if (dialog.exec() != QDialog::Accepted)
+    const QPointer<QWidget> parent = dialog.parentWidget();
+    const int result = dialog.exec();
+    giveKeysBack(parent);
+    if (result != QDialog::Accepted)
         return QString();
     return dialog.textValue();
 }
