@@ -45,6 +45,17 @@ void fitTitle(Label *label)
     label->setContentsMargins(0, baseline - QFontMetrics(font).ascent(), 0, 0);
 }
 
+// The door's caption stands a little below the lintel, and its knob is drawn by a style sheet in
+// pixels: both follow the zoom.
+void dressDoor(Label *door)
+{
+    door->setContentsMargins(0, twips::toPixels(270), 0, 0);
+    if (auto *knob = door->findChild<Label *>(QStringLiteral("doorKnob")))
+        knob->setStyleSheet(QStringLiteral("background: #f2c230; border: %1px solid #5a3a10; border-radius: %2px;")
+                                .arg(twips::lineWidth())
+                                .arg(twips::lineWidth(4)));
+}
+
 // The range bar is short: with the style's usual minimum the thumb fills the whole groove and
 // never shows where the range stands. A narrower thumb moves visibly from 10 to 20.
 class RangeBarStyle : public QProxyStyle
@@ -53,7 +64,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ScrollBarSliderMin)
-            return 6;
+            return twips::lineWidth(6);
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
@@ -94,12 +105,11 @@ void StartPage::buildScene()
     Bezeichnung1->setBackgroundColour(doorWood);
     Bezeichnung1->setTextColour(Qt::white);
     Bezeichnung1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Bezeichnung1->setContentsMargins(0, 18, 0, 0);
     Bezeichnung1->setCursor(Qt::PointingHandCursor);
     auto *knob = new Label(Bezeichnung1, QStringLiteral("doorKnob"), QRect(1050, 1530, 120, 120));
-    knob->setStyleSheet(QStringLiteral("background: #f2c230; border: 1px solid #5a3a10; border-radius: 4px;"));
     knob->setAttribute(Qt::WA_TransparentForMouseEvents);
     knob->setAccessibleName(QString());
+    dressDoor(Bezeichnung1);
 
     // On the wall: the dartboard, and the notes pinned over it and over the door.
     Bild5 = pictureButton(this, "Bild5", QRect(3120, 720, 855, 975), "dartboard.svg",
@@ -171,4 +181,12 @@ void StartPage::buildScene()
     // The range is what a child changes most; a picture button would otherwise start with the
     // focus frame drawn around it.
     HBildlauf1->setFocus();
+}
+
+void StartPage::zoomChanged()
+{
+    // The kit has scaled every face; the title is fitted to its band by hand, so fit it again.
+    Bezeichnung2->setFontSpec(QStringLiteral("Lateinaus"), 30, true);
+    fitTitle(Bezeichnung2);
+    dressDoor(Bezeichnung1);
 }

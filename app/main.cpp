@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
@@ -89,6 +90,9 @@ int main(int argc, char *argv[])
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
 
+    // The start page takes about three quarters of the screen's height; every window follows.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        twips::setStartZoom(twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
     form1().showWindow();
     const int result = QApplication::exec();
     unloadAllWindows();

@@ -96,9 +96,16 @@ void Label::setSingleBorder(bool on)
     // label with white text would lose it.
     singleBorder_ = on;
     setFrameStyle(QFrame::NoFrame);
-    const int margin = on ? 1 : 0;
+    const int margin = on ? twips::lineWidth() : 0;
     setContentsMargins(margin, margin, margin, margin);
     update();
+}
+
+void Label::followZoom(double previous)
+{
+    TwipsPlaced::followZoom(previous);
+    if (singleBorder_)
+        setSingleBorder(true); // the border grows with the zoom
 }
 
 void Label::paintEvent(QPaintEvent *event)
@@ -106,10 +113,14 @@ void Label::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!singleBorder_)
         return;
+    // Whole pixels on the inner side of the edge: sharp at every zoom.
+    const int w = twips::lineWidth();
+    const QRect r = rect();
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), Qt::black);
+    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), Qt::black);
+    painter.fillRect(QRect(r.left(), r.top(), w, r.height()), Qt::black);
+    painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), Qt::black);
 }
 
 void Label::setFontSpec(const QString &family, double points, bool bold)

@@ -46,6 +46,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void followZoom(double previous) override;
 
 private:
     QString caption_;

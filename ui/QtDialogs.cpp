@@ -1,9 +1,13 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/Twips.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <cmath>
 
 namespace {
 
@@ -12,7 +16,27 @@ QWidget *dialogParent()
     return QApplication::activeWindow();
 }
 
+// The question mark grows with the text beside it.
+void zoomIcon(QMessageBox &box, QStyle::StandardPixmap icon)
+{
+    if (twips::zoom() == 1.0)
+        return;
+    const int side = int(std::lround(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) *
+                                     twips::zoom()));
+    box.setIconPixmap(box.style()->standardIcon(icon, nullptr, &box).pixmap(side, side));
+}
+
 } // namespace
+
+QFont QtDialogs::dialogFont()
+{
+    QFont font = QApplication::font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(int(std::lround(font.pixelSize() * twips::zoom())));
+    else
+        font.setPointSizeF(font.pointSizeF() * twips::zoom());
+    return font;
+}
 
 QString QtDialogs::displayText(const QString &text)
 {
@@ -27,6 +51,7 @@ QString QtDialogs::displayText(const QString &text)
 void QtDialogs::message(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, displayText(text), QMessageBox::NoButton, dialogParent());
+    box.setFont(dialogFont());
     box.setTextFormat(Qt::PlainText);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -37,6 +62,8 @@ void QtDialogs::message(const QString &text, const QString &title)
 Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton, dialogParent());
+    box.setFont(dialogFont());
+    zoomIcon(box, QStyle::SP_MessageBoxQuestion);
     box.setTextFormat(Qt::PlainText);
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
@@ -49,6 +76,7 @@ Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &proposed)
 {
     QInputDialog dialog(dialogParent());
+    dialog.setFont(dialogFont());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(proposed);
