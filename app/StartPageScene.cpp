@@ -6,7 +6,8 @@
 
 #include "ui/Controls.h"
 
-#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
 
 namespace {
@@ -27,23 +28,38 @@ PictureButton *pictureButton(QWidget *parent, const char *name, const QRect &twi
 }
 
 // The school script has long loops below its baseline, so its line is more than twice as high
-// as the title band; the capitals alone fit. Centre the inked letters instead of the line, and
-// where even they do not fit (a face with taller capitals) make the face just small enough.
-void fitTitle(Label *label)
+// as the title band; the capitals alone fit. The inked letters, not the line, are centred and fill
+// the band. They are drawn as outlines, filled and traced: the face has no bold cut, and the font
+// engine thickens it only at small sizes, so this keeps the title as bold and crisp at every zoom.
+class TitleLabel : public Label
 {
-    constexpr int spare = 4; // pixels kept free above and below the letters together
-    QFont font = label->font();
-    QRect ink = QFontMetrics(font).tightBoundingRect(label->text());
-    while ((ink.height() > label->height() - spare || ink.width() > label->width() - spare) &&
-           font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-        ink = QFontMetrics(font).tightBoundingRect(label->text());
+public:
+    using Label::Label;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QFont face = font();
+        face.setPixelSize(200);
+        QPainterPath letters;
+        letters.addText(0, 0, face, text());
+        const qreal trace = face.pixelSize() / 20.0;
+        const QRectF ink = letters.boundingRect().adjusted(-trace / 2, -trace / 2, trace / 2, trace / 2);
+        if (ink.isEmpty())
+            return;
+        const qreal spare = twips::lineWidth(4); // kept free above and below the letters together
+        const qreal scale = qMin((height() - spare) / ink.height(), (width() - spare) / ink.width());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(width() / 2.0, height() / 2.0);
+        painter.scale(scale, scale);
+        painter.translate(-ink.center());
+        const QColor colour = palette().color(QPalette::WindowText);
+        painter.setPen(QPen(colour, trace, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(colour);
+        painter.drawPath(letters);
     }
-    label->setFont(font);
-    const int baseline = (label->height() - ink.height()) / 2 - ink.top();
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setContentsMargins(0, baseline - QFontMetrics(font).ascent(), 0, 0);
-}
+};
 
 // The door's caption stands a little below the lintel, and its knob is drawn by a style sheet in
 // pixels: both follow the zoom.
@@ -58,14 +74,14 @@ void dressDoor(Label *door)
 
 // The range bar is short: with the style's usual minimum the thumb fills the whole groove and
 // never shows where the range stands. A narrower thumb moves visibly from 10 to 20.
-class RangeBarStyle : public QProxyStyle
+class RangeBarStyle : public kit::ZoomedStyle
 {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ScrollBarSliderMin)
             return twips::lineWidth(6);
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        return kit::ZoomedStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -138,12 +154,11 @@ void StartPage::buildScene()
     Bild7 = pictureButton(this, "Bild7", QRect(7560, 6480, 1095, 375), "screwdriver.svg", QStringLiteral("Autor"));
 
     // The title banner and the range control.
-    Bezeichnung2 =
-        new Label(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495), QStringLiteral("QUARIMO"));
+    Bezeichnung2 = new TitleLabel(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495),
+                                  QStringLiteral("QUARIMO"));
     Bezeichnung2->setFontSpec(QStringLiteral("Lateinaus"), 30, true);
     Bezeichnung2->setBackgroundColour(titleGreen);
     Bezeichnung2->setTextColour(Qt::white);
-    fitTitle(Bezeichnung2);
 
     Bezeichnung9 = new Label(this, QStringLiteral("Bezeichnung9"), QRect(120, 1200, 735, 1095),
                              QStringLiteral("Zahlen bis"));
@@ -185,8 +200,5 @@ void StartPage::buildScene()
 
 void StartPage::zoomChanged()
 {
-    // The kit has scaled every face; the title is fitted to its band by hand, so fit it again.
-    Bezeichnung2->setFontSpec(QStringLiteral("Lateinaus"), 30, true);
-    fitTitle(Bezeichnung2);
     dressDoor(Bezeichnung1);
 }

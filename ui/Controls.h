@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -19,6 +20,16 @@ QFont font(const QString &family, double points, bool bold = false);
 void installFontSubstitutions();
 
 const QColor systemWindowColour(); // "the system window colour" of a window's background
+
+// The platform's style with the scroll bars' arrows and thumbs grown with the zoom, so they keep
+// their shape in bars that grew.
+class ZoomedStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override;
+};
+// Gives the widget a style of its own that follows the zoom.
+void useZoomedStyle(QWidget *widget);
 
 } // namespace kit
 
