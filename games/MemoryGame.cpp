@@ -48,9 +48,10 @@ protected:
         if (!hasFocus())
             return;
         QPainter painter(this);
-        painter.setPen(QPen(QColor(255, 170, 0), 2, Qt::DashLine));
+        painter.setPen(QPen(QColor(255, 170, 0), twips::lineWidth(2), Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(3, 3, -3, -3));
+        const int inset = twips::lineWidth(3);
+        painter.drawRect(rect().adjusted(inset, inset, -inset, -inset));
     }
 };
 

@@ -130,6 +130,7 @@ private slots:
         QTest::newRow("drawn and read at 2") << 2.0 << 2.0;
         QTest::newRow("drawn at 1, read at 2") << 1.0 << 2.0;
         QTest::newRow("drawn at 2.75, read at 1.25") << 2.75 << 1.25;
+        QTest::newRow("drawn and read at 1.75") << 1.75 << 1.75;
         QTest::newRow("drawn and read at 3") << 3.0 << 3.0;
     }
     void canvasGivesBackWhatWasDrawnAtEveryZoom()
@@ -151,6 +152,10 @@ private slots:
         }
         QCOMPARE(canvas.colourAt(QPoint(4000, 4000)), QColor(Qt::black));
         QCOMPARE(canvas.colourAt(QPoint(4260, 4000)), QColor(Qt::white));
+        // A shot at any pixel reads the colour the child sees there.
+        for (int x = 0; x < canvas.image().width() / 2; ++x)
+            for (int y = 0; y < canvas.image().height() / 4; ++y)
+                QCOMPARE(canvas.colourAt(Canvas::twipsAt(QPoint(x, y))), canvas.image().pixelColor(x, y));
     }
 
     void aShotAtZoom2HitsTheSquareUnderThePointer()

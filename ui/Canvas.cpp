@@ -121,8 +121,10 @@ QColor Canvas::colourAt(QPoint twips) const
 
 QPoint Canvas::twipsAt(QPoint pixel)
 {
+    // The first twip inside the pixel (15 × the pixel at zoom 1), so that the colour read back at
+    // it is the colour of that very pixel at every zoom.
     const double perPixel = twips::perPixel / twips::zoom();
-    return QPoint(int(std::lround(pixel.x() * perPixel)), int(std::lround(pixel.y() * perPixel)));
+    return QPoint(int(std::ceil(pixel.x() * perPixel)), int(std::ceil(pixel.y() * perPixel)));
 }
 
 void Canvas::paint(QPainter &painter) const
