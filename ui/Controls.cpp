@@ -209,7 +209,9 @@ void Picture::setPicture(const QString &svgFile, const QString &accessibleName)
 void Picture::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    render();
+    // Drawn when made; the resize that comes with the first show would only draw it once more.
+    if (pixmap().size() != size() * devicePixelRatioF())
+        render();
 }
 
 void Picture::render()
