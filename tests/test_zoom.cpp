@@ -29,18 +29,18 @@ namespace {
 const QMap<QString, std::function<Form &()>> &windows()
 {
     static const QMap<QString, std::function<Form &()>> all = {
-        {QStringLiteral("form1"), [] () -> Form & { return form1(); }},
-        {QStringLiteral("Form2"), [] () -> Form & { return Form2(); }},
-        {QStringLiteral("Form3"), [] () -> Form & { return Form3(); }},
-        {QStringLiteral("Form4"), [] () -> Form & { return Form4(); }},
-        {QStringLiteral("Form5"), [] () -> Form & { return Form5(); }},
-        {QStringLiteral("Form6"), [] () -> Form & { return Form6(); }},
-        {QStringLiteral("Form7"), [] () -> Form & { return Form7(); }},
-        {QStringLiteral("Form8"), [] () -> Form & { return Form8(); }},
-        {QStringLiteral("Form9"), [] () -> Form & { return Form9(); }},
-        {QStringLiteral("memo"), [] () -> Form & { return memo(); }},
-        {QStringLiteral("schiess"), [] () -> Form & { return schiess(); }},
-        {QStringLiteral("slalom"), [] () -> Form & { return slalom(); }},
+        {QStringLiteral("form1"), []() -> Form & { return form1(); }},
+        {QStringLiteral("Form2"), []() -> Form & { return Form2(); }},
+        {QStringLiteral("Form3"), []() -> Form & { return Form3(); }},
+        {QStringLiteral("Form4"), []() -> Form & { return Form4(); }},
+        {QStringLiteral("Form5"), []() -> Form & { return Form5(); }},
+        {QStringLiteral("Form6"), []() -> Form & { return Form6(); }},
+        {QStringLiteral("Form7"), []() -> Form & { return Form7(); }},
+        {QStringLiteral("Form8"), []() -> Form & { return Form8(); }},
+        {QStringLiteral("Form9"), []() -> Form & { return Form9(); }},
+        {QStringLiteral("memo"), []() -> Form & { return memo(); }},
+        {QStringLiteral("schiess"), []() -> Form & { return schiess(); }},
+        {QStringLiteral("slalom"), []() -> Form & { return slalom(); }},
     };
     return all;
 }
@@ -99,7 +99,8 @@ private slots:
             QCOMPARE(p.widget->geometry(), doubled(p.pixels));
             QCOMPARE(placed->rectTwips(), p.twips); // the logic keeps its numbers
             if (p.fontPixels > 0 && p.widget->testAttribute(Qt::WA_SetFont))
-                QVERIFY2(qAbs(p.widget->font().pixelSize() - 2 * p.fontPixels) <= 1, qPrintable(p.widget->objectName()));
+                QVERIFY2(qAbs(p.widget->font().pixelSize() - 2 * p.fontPixels) <= 1,
+                         qPrintable(p.widget->objectName()));
         }
 
         twips::setZoom(1);
@@ -192,7 +193,9 @@ private slots:
         form1().showWindow();
         const QSize atStart = form1().size();
         for (QChar key : keys) {
-            const Qt::Key k = key == QLatin1Char('+') ? Qt::Key_Plus : key == QLatin1Char('-') ? Qt::Key_Minus : Qt::Key_0;
+            const Qt::Key k = key == QLatin1Char('+')   ? Qt::Key_Plus
+                              : key == QLatin1Char('-') ? Qt::Key_Minus
+                                                        : Qt::Key_0;
             QTest::keyClick(form1().HBildlauf1, k, Qt::ControlModifier);
         }
         QCOMPARE(twips::zoom(), expected);

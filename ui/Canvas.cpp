@@ -98,8 +98,8 @@ void Canvas::draw(const Stroke &stroke)
 
 void Canvas::drawAll()
 {
-    image_ = QImage(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()),
-                    QImage::Format_RGB32);
+    image_ =
+        QImage(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()), QImage::Format_RGB32);
     image_.fill(background_);
     const QList<Stroke> strokes = std::exchange(strokes_, {});
     for (const Stroke &stroke : strokes)

@@ -21,8 +21,8 @@ void zoomIcon(QMessageBox &box, QStyle::StandardPixmap icon)
 {
     if (twips::zoom() == 1.0)
         return;
-    const int side = int(std::lround(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) *
-                                     twips::zoom()));
+    const int side =
+        int(std::lround(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * twips::zoom()));
     box.setIconPixmap(box.style()->standardIcon(icon, nullptr, &box).pixmap(side, side));
 }
 
