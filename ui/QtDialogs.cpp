@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QSvgRenderer>
 #include <cmath>
 
 namespace {
@@ -16,14 +18,24 @@ QWidget *dialogParent()
     return QApplication::activeWindow();
 }
 
-// The question mark grows with the text beside it.
-void zoomIcon(QMessageBox &box, QStyle::StandardPixmap icon)
+// Our own question mark, drawn at the size the zoom gives the box's icon: the platform's has
+// only a small picture and would blur when enlarged.
+void setQuestionIcon(QMessageBox &box)
 {
-    if (twips::zoom() == 1.0)
-        return;
     const int side =
         int(std::lround(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * twips::zoom()));
-    box.setIconPixmap(box.style()->standardIcon(icon, nullptr, &box).pixmap(side, side));
+    QSvgRenderer renderer(QStringLiteral(":/pictures/question_mark.svg"));
+    if (!renderer.isValid())
+        return;
+    const qreal ratio = box.devicePixelRatioF();
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, side, side));
+    painter.end();
+    box.setIconPixmap(pixmap);
 }
 
 } // namespace
@@ -63,7 +75,7 @@ Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton, dialogParent());
     box.setFont(dialogFont());
-    zoomIcon(box, QStyle::SP_MessageBoxQuestion);
+    setQuestionIcon(box);
     box.setTextFormat(Qt::PlainText);
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
