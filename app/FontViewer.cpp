@@ -103,6 +103,12 @@ QString FontViewer::saveSample()
     return path;
 }
 
+void FontViewer::zoomChanged()
+{
+    // The sample steps down until it fits; at another zoom it may fit larger or smaller.
+    showFont(Bezeichnung1->font().family());
+}
+
 void FontViewer::leaveViewer()
 {
     Liste1->clear();

@@ -30,4 +30,5 @@ public:
 
 protected:
     void closeRequested() override;
+    void zoomChanged() override;
 };

@@ -15,7 +15,7 @@
 
 #include <QKeyEvent>
 
-StartPage::StartPage() : Form(QStringLiteral("form1"), QSize(9090, 7095), QColor(224, 224, 224))
+StartPage::StartPage() : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224))
 {
     setCaption(QStringLiteral("Q U A R I M O :  Startseite"));
     buildScene();

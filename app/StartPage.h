@@ -18,6 +18,8 @@ public:
     StartPage();
     ~StartPage() override;
 
+    static constexpr QSize sizeTwips{9090, 7095};
+
     Label *Bezeichnung1 = nullptr;   // the door "Ausgang": ends the program
     Label *Bezeichnung2 = nullptr;   // the title
     Label *Bezeichnung8 = nullptr;   // the number range as text
@@ -59,6 +61,7 @@ public:
 protected:
     bool previewKey(QKeyEvent *event) override;
     void closeRequested() override;
+    void zoomChanged() override;
 
 private:
     void buildScene();

@@ -6,7 +6,8 @@
 
 #include "ui/Controls.h"
 
-#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
 
 #include <algorithm>
@@ -29,57 +30,60 @@ PictureButton *pictureButton(QWidget *parent, const char *name, const QRect &twi
 }
 
 // The school script has long loops below its baseline, so its line is more than twice as high
-// as the title band; the capitals alone fit. Centre the inked letters instead of the line, and
-// where even they do not fit (a face with taller capitals) make the face just small enough.
-void fitTitle(Label *label)
+// as the title band; the capitals alone fit. The inked letters, not the line, are centred and fill
+// the band. They are drawn as outlines, filled and traced: the face has no bold cut, and the font
+// engine thickens it only at small sizes, so this keeps the title as bold and crisp at every zoom.
+class TitleLabel : public Label
 {
-    constexpr int spare = 4; // pixels kept free above and below the letters together
-    QFont font = label->font();
-    const auto inkAt = [&](int pixels) {
-        QFont sized = font;
-        sized.setPixelSize(pixels);
-        return QFontMetrics(sized).tightBoundingRect(label->text());
-    };
-    const auto fits = [&](const QRect &ink) {
-        return ink.height() <= label->height() - spare && ink.width() <= label->width() - spare;
-    };
-    const int wanted = font.pixelSize();
-    QRect ink = QFontMetrics(font).tightBoundingRect(label->text());
-    if (!fits(ink) && wanted > 8) {
-        // The largest size that fits, found near where the ink scaled down would fit: every
-        // size tried loads the face anew, which costs more than the rest of the page.
-        double scale = 1;
-        if (ink.height() > 0)
-            scale = std::min(scale, double(label->height() - spare) / ink.height());
-        if (ink.width() > 0)
-            scale = std::min(scale, double(label->width() - spare) / ink.width());
-        int size = std::clamp(int(wanted * std::max(scale, 0.0)) + 1, 8, wanted - 1);
-        ink = inkAt(size);
-        if (fits(ink)) {
-            for (QRect bigger; size + 1 < wanted && fits(bigger = inkAt(size + 1)); ++size)
-                ink = bigger;
-        } else {
-            while (!fits(ink) && size > 8)
-                ink = inkAt(--size);
-        }
-        font.setPixelSize(size);
+public:
+    using Label::Label;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QFont face = font();
+        face.setPixelSize(200);
+        QPainterPath letters;
+        letters.addText(0, 0, face, text());
+        const qreal trace = face.pixelSize() / 20.0;
+        const QRectF ink = letters.boundingRect().adjusted(-trace / 2, -trace / 2, trace / 2, trace / 2);
+        if (ink.isEmpty())
+            return;
+        const qreal spare = twips::lineWidth(4); // kept free above and below the letters together
+        const qreal scale = qMin((height() - spare) / ink.height(), (width() - spare) / ink.width());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(width() / 2.0, height() / 2.0);
+        painter.scale(scale, scale);
+        painter.translate(-ink.center());
+        const QColor colour = palette().color(QPalette::WindowText);
+        painter.setPen(QPen(colour, trace, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(colour);
+        painter.drawPath(letters);
     }
-    label->setFont(font);
-    const int baseline = (label->height() - ink.height()) / 2 - ink.top();
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setContentsMargins(0, baseline - QFontMetrics(font).ascent(), 0, 0);
+};
+
+// The door's caption stands a little below the lintel, and its knob is drawn by a style sheet in
+// pixels: both follow the zoom.
+void dressDoor(Label *door)
+{
+    door->setContentsMargins(0, twips::toPixels(270), 0, 0);
+    if (auto *knob = door->findChild<Label *>(QStringLiteral("doorKnob")))
+        knob->setStyleSheet(QStringLiteral("background: #f2c230; border: %1px solid #5a3a10; border-radius: %2px;")
+                                .arg(twips::lineWidth())
+                                .arg(twips::lineWidth(4)));
 }
 
 // The range bar is short: with the style's usual minimum the thumb fills the whole groove and
 // never shows where the range stands. A narrower thumb moves visibly from 10 to 20.
-class RangeBarStyle : public QProxyStyle
+class RangeBarStyle : public kit::ZoomedStyle
 {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ScrollBarSliderMin)
-            return 6;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+            return twips::lineWidth(6);
+        return kit::ZoomedStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -119,12 +123,11 @@ void StartPage::buildScene()
     Bezeichnung1->setBackgroundColour(doorWood);
     Bezeichnung1->setTextColour(Qt::white);
     Bezeichnung1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Bezeichnung1->setContentsMargins(0, 18, 0, 0);
     Bezeichnung1->setCursor(Qt::PointingHandCursor);
     auto *knob = new Label(Bezeichnung1, QStringLiteral("doorKnob"), QRect(1050, 1530, 120, 120));
-    knob->setStyleSheet(QStringLiteral("background: #f2c230; border: 1px solid #5a3a10; border-radius: 4px;"));
     knob->setAttribute(Qt::WA_TransparentForMouseEvents);
     knob->setAccessibleName(QString());
+    dressDoor(Bezeichnung1);
 
     // On the wall: the dartboard, and the notes pinned over it and over the door.
     Bild5 = pictureButton(this, "Bild5", QRect(3120, 720, 855, 975), "dartboard.svg",
@@ -153,12 +156,11 @@ void StartPage::buildScene()
     Bild7 = pictureButton(this, "Bild7", QRect(7560, 6480, 1095, 375), "screwdriver.svg", QStringLiteral("Autor"));
 
     // The title banner and the range control.
-    Bezeichnung2 =
-        new Label(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495), QStringLiteral("QUARIMO"));
+    Bezeichnung2 = new TitleLabel(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495),
+                                  QStringLiteral("QUARIMO"));
     Bezeichnung2->setFontSpec(QStringLiteral("Lateinaus"), 30, true);
     Bezeichnung2->setBackgroundColour(titleGreen);
     Bezeichnung2->setTextColour(Qt::white);
-    fitTitle(Bezeichnung2);
 
     Bezeichnung9 = new Label(this, QStringLiteral("Bezeichnung9"), QRect(120, 1200, 735, 1095),
                              QStringLiteral("Zahlen bis"));
@@ -217,4 +219,9 @@ void StartPage::setKeyboardOrder()
                                     Bild11,     Bild9, Bild2,         Bild8, Bild7};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void StartPage::zoomChanged()
+{
+    dressDoor(Bezeichnung1);
 }

@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
+#include <QScreen>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
@@ -127,6 +128,9 @@ int main(int argc, char *argv[])
     if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
 
+    // The start page takes about three quarters of the screen's height; every window follows.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        twips::setStartZoom(twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
     // Searching the icon theme takes about as long as building the start page, and the icon
     // is not part of the page's first frame.
     new AfterFirstFrame(&form1(), [] {

@@ -89,7 +89,7 @@ void NumberPicturesCanvas::paintEvent(QPaintEvent *)
     const int box = twips::toPixels(600);
     for (const auto &n : numbers_) {
         const QColor colour = seriesColour(n.series);
-        painter.setPen(QPen(colour.darker(160), 1));
+        painter.setPen(QPen(colour.darker(160), twips::lineWidth()));
         painter.setBrush(colour);
         drawDot(painter, n.series, toPixels(n.dot), dotRadius);
         painter.setPen(colour);
@@ -100,7 +100,7 @@ void NumberPicturesCanvas::paintEvent(QPaintEvent *)
 
     // The child's lines: thin and black, drawn over the template without touching it.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), twips::lineWidth()));
     for (const auto &s : strokes_) {
         if (s.from == s.to)
             painter.drawPoint(toPixels(s.from));

@@ -1,25 +1,24 @@
 #include "ui/Canvas.h"
 
-#include "ui/Twips.h"
-
 #include <QPainter>
 #include <QWidget>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-// A pen one pixel wide whatever the zoom, with square ends so lines reach their end points.
-QPen thinPen(const QColor &colour)
+// A band of whole pixels from one corner to the other, both included, widened by width - 1 to the
+// right and down: a line as sharp at every zoom as at zoom 1.
+void fillBand(QPainter &painter, QPoint from, QPoint to, int width, const QColor &colour)
 {
-    QPen pen(colour, 0);
-    pen.setCapStyle(Qt::SquareCap);
-    return pen;
+    const QRect band = QRect(from, to).normalized();
+    painter.fillRect(QRect(band.topLeft(), band.bottomRight() + QPoint(width - 1, width - 1)), colour);
 }
 
 } // namespace
 
 Canvas::Canvas(QWidget *owner, const QSize &clientTwips, const QColor &background)
-    : owner_(owner), background_(background),
+    : ZoomFollower(Stage::Controls), owner_(owner), clientTwips_(clientTwips), background_(background),
       image_(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()), QImage::Format_RGB32)
 {
     image_.fill(background_);
@@ -27,48 +26,89 @@ Canvas::Canvas(QWidget *owner, const QSize &clientTwips, const QColor &backgroun
 
 void Canvas::clear()
 {
+    strokes_.clear();
     image_.fill(background_);
     owner_->update();
 }
 
 void Canvas::line(QPoint from, QPoint to, const QColor &colour)
 {
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(thinPen(colour));
-    painter.drawLine(toPixel(from), toPixel(to));
-    owner_->update();
+    draw({Stroke::Kind::Line, from, to, colour});
 }
 
 void Canvas::rectangle(QPoint corner, QPoint oppositeCorner, const QColor &colour)
 {
-    const QRect r = QRect(toPixel(corner), toPixel(oppositeCorner)).normalized();
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(thinPen(colour));
-    painter.setBrush(Qt::NoBrush);
-    // A one-pixel outline of w x h covers w + 1 x h + 1 pixels: both corners included.
-    painter.drawRect(r.x(), r.y(), r.width() - 1, r.height() - 1);
-    owner_->update();
+    draw({Stroke::Kind::Rectangle, corner, oppositeCorner, colour});
 }
 
 void Canvas::filledRectangle(const QRect &twips, const QColor &colour)
 {
-    const QRect pixels(toPixel(twips.topLeft()), toPixel(twips.topLeft() + QPoint(twips.width(), twips.height())));
-    QPainter painter(&image_);
-    painter.fillRect(QRect(pixels.topLeft(), pixels.size() - QSize(1, 1)), colour);
-    owner_->update();
+    draw({Stroke::Kind::FilledRectangle, twips.topLeft(), twips.topLeft() + QPoint(twips.width(), twips.height()),
+          colour});
 }
 
 void Canvas::filledCircle(QPoint centre, int radius, const QColor &colour)
 {
-    const double r = radius * twips::zoom() / twips::perPixel;
+    draw({Stroke::Kind::FilledCircle, centre, QPoint(radius, 0), colour});
+}
+
+void Canvas::draw(const Stroke &stroke)
+{
+    strokes_.append(stroke);
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(QPointF(toPixel(centre)) + QPointF(0.5, 0.5), r, r);
+    const QPoint from = toPixel(stroke.from);
+    const int width = twips::lineWidth();
+    switch (stroke.kind) {
+    case Stroke::Kind::Line: {
+        const QPoint to = toPixel(stroke.to);
+        if (from.x() == to.x() || from.y() == to.y()) {
+            fillBand(painter, from, to, width, stroke.colour);
+        } else {
+            // A pen one pixel wide at zoom 1, with square ends so lines reach their end points.
+            QPen pen(stroke.colour, width == 1 ? 0 : width);
+            pen.setCapStyle(Qt::SquareCap);
+            painter.setPen(pen);
+            painter.drawLine(from, to);
+        }
+        break;
+    }
+    case Stroke::Kind::Rectangle: {
+        const QRect r = QRect(from, toPixel(stroke.to)).normalized();
+        fillBand(painter, r.topLeft(), r.topRight(), width, stroke.colour);
+        fillBand(painter, r.bottomLeft(), r.bottomRight(), width, stroke.colour);
+        fillBand(painter, r.topLeft(), r.bottomLeft(), width, stroke.colour);
+        fillBand(painter, r.topRight(), r.bottomRight(), width, stroke.colour);
+        break;
+    }
+    case Stroke::Kind::FilledRectangle:
+        // The pixels from the first corner up to, not including, the pixel of the far edge.
+        painter.fillRect(QRect(from, toPixel(stroke.to) - QPoint(1, 1)), stroke.colour);
+        break;
+    case Stroke::Kind::FilledCircle: {
+        const double r = stroke.to.x() * twips::zoom() / twips::perPixel;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(stroke.colour);
+        painter.drawEllipse(QPointF(from) + QPointF(0.5, 0.5), r, r);
+        break;
+    }
+    }
     owner_->update();
+}
+
+void Canvas::drawAll()
+{
+    image_ =
+        QImage(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()), QImage::Format_RGB32);
+    image_.fill(background_);
+    const QList<Stroke> strokes = std::exchange(strokes_, {});
+    for (const Stroke &stroke : strokes)
+        draw(stroke);
+}
+
+void Canvas::followZoom(double)
+{
+    drawAll();
 }
 
 QColor Canvas::colourAt(QPoint twips) const
@@ -81,8 +121,10 @@ QColor Canvas::colourAt(QPoint twips) const
 
 QPoint Canvas::twipsAt(QPoint pixel)
 {
+    // The first twip inside the pixel (15 × the pixel at zoom 1), so that the colour read back at
+    // it is the colour of that very pixel at every zoom.
     const double perPixel = twips::perPixel / twips::zoom();
-    return QPoint(int(std::lround(pixel.x() * perPixel)), int(std::lround(pixel.y() * perPixel)));
+    return QPoint(int(std::ceil(pixel.x() * perPixel)), int(std::ceil(pixel.y() * perPixel)));
 }
 
 void Canvas::paint(QPainter &painter) const
@@ -92,7 +134,7 @@ void Canvas::paint(QPainter &painter) const
 
 QPoint Canvas::toPixel(QPoint twips) const
 {
-    // Pixel p covers the twips from p * 15 up to (p + 1) * 15.
+    // Pixel p covers the twips from p * 15 up to (p + 1) * 15 at zoom 1.
     const double scale = twips::zoom() / twips::perPixel;
     return QPoint(int(std::floor(twips.x() * scale)), int(std::floor(twips.y() * scale)));
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ui/Twips.h"
+
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -12,14 +15,15 @@ class QWidget;
 // What a window draws on its own surface (grid, nails, targets, holes), kept in an image so it
 // survives while the window is hidden or covered. Coordinates are twips from the top-left corner
 // of the window's client area. Antialiasing stays off, so the colour read back at a point is
-// exactly the colour drawn there.
-class Canvas
+// exactly the colour drawn there, at every zoom: a new zoom draws everything again.
+class Canvas : public ZoomFollower
 {
 public:
     Canvas(QWidget *owner, const QSize &clientTwips, const QColor &background);
 
     // Everything drawn goes; the surface shows the background colour again.
     void clear();
+    // Lines are one pixel wide at zoom 1 and grow with it in whole pixels, to the right and down.
     void line(QPoint from, QPoint to, const QColor &colour);
     // An outline through both corners, both included.
     void rectangle(QPoint corner, QPoint oppositeCorner, const QColor &colour);
@@ -35,10 +39,27 @@ public:
     // Puts the surface onto the window; call first in the window's paint event.
     void paint(QPainter &painter) const;
 
+protected:
+    void followZoom(double previous) override;
+
 private:
+    struct Stroke
+    {
+        enum class Kind { Line, Rectangle, FilledRectangle, FilledCircle };
+        Kind kind;
+        QPoint from;
+        QPoint to; // the opposite corner, or for a circle x = the radius
+        QColor colour;
+    };
+
+    void draw(const Stroke &stroke);
+    void drawAll();
     QPoint toPixel(QPoint twips) const;
 
     QWidget *owner_;
+    QSize clientTwips_;
     QColor background_;
     QImage image_;
+    // Everything drawn since the last clear, in twips, for drawing again at another zoom.
+    QList<Stroke> strokes_;
 };

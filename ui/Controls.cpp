@@ -62,6 +62,21 @@ void paintFocusMark(QPainter &painter, const QRect &rect)
     painter.restore();
 }
 
+int ZoomedStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    const int plain = QProxyStyle::pixelMetric(metric, option, widget);
+    if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
+        return int(std::lround(plain * twips::zoom()));
+    return plain;
+}
+
+void useZoomedStyle(QWidget *widget)
+{
+    auto *style = new ZoomedStyle;
+    style->setParent(widget);
+    widget->setStyle(style);
+}
+
 } // namespace kit
 
 // ---- Label
@@ -114,9 +129,16 @@ void Label::setSingleBorder(bool on)
     // label with white text would lose it.
     singleBorder_ = on;
     setFrameStyle(QFrame::NoFrame);
-    const int margin = on ? 1 : 0;
+    const int margin = on ? twips::lineWidth() : 0;
     setContentsMargins(margin, margin, margin, margin);
     update();
+}
+
+void Label::followZoom(double previous)
+{
+    TwipsPlaced::followZoom(previous);
+    if (singleBorder_)
+        setSingleBorder(true); // the border grows with the zoom
 }
 
 void Label::paintEvent(QPaintEvent *event)
@@ -124,11 +146,15 @@ void Label::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!singleBorder_ && !hasFocus())
         return;
+    // Whole pixels on the inner side of the edge: sharp at every zoom.
+    const int w = twips::lineWidth();
+    const QRect r = rect();
     QPainter painter(this);
     if (singleBorder_) {
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), w), Qt::black);
+        painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), Qt::black);
+        painter.fillRect(QRect(r.left(), r.top(), w, r.height()), Qt::black);
+        painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), Qt::black);
     }
     if (hasFocus())
         kit::paintFocusMark(painter, rect());
@@ -325,6 +351,7 @@ ScrollBar::ScrollBar(QWidget *parent, const QString &name, const QRect &twips, i
     setSingleStep(1);
     setPageStep(1);
     setFocusPolicy(Qt::StrongFocus);
+    kit::useZoomedStyle(this);
     setRectTwips(twips);
 }
 
@@ -366,6 +393,9 @@ ListBox::ListBox(QWidget *parent, const QString &name, const QRect &twips)
 {
     setObjectName(name);
     setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    for (QWidget *part : {static_cast<QWidget *>(this), static_cast<QWidget *>(verticalScrollBar()),
+                          static_cast<QWidget *>(horizontalScrollBar())})
+        kit::useZoomedStyle(part);
     setRectTwips(twips);
 }
 

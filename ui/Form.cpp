@@ -83,8 +83,34 @@ void DrawingSurface::print(QPoint topLeft, const QString &text, double points, c
 
 // ---- Form
 
+namespace {
+
+// Ctrl with Plus (or the key that carries it, "=" on US keyboards), Minus or 0, on the main block
+// or the number pad: the zoom of every window.
+bool zoomKey(QKeyEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier) || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        twips::zoomIn();
+        return true;
+    case Qt::Key_Minus:
+        twips::zoomOut();
+        return true;
+    case Qt::Key_0:
+        twips::resetZoom();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 Form::Form(const QString &name, const QSize &clientTwips, const QColor &background)
-    : QWidget(nullptr), clientTwips_(clientTwips), surface_(this)
+    : QWidget(nullptr), ZoomFollower(Stage::Windows), clientTwips_(clientTwips), surface_(this)
 {
     setObjectName(name);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -154,6 +180,26 @@ void Form::closeRequested() {}
 
 void Form::activated() {}
 
+void Form::zoomChanged() {}
+
+void Form::followZoom(double previous)
+{
+    const QSize before = size();
+    setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    scaleFont(this, previous);
+    // Grow or shrink about the centre, but keep the title bar on the screen.
+    const QSize grown = size() - before;
+    QPoint topLeft = pos() - QPoint(grown.width() / 2, grown.height() / 2);
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        topLeft.setX(qMax(topLeft.x(), area.left()));
+        topLeft.setY(qMax(topLeft.y(), area.top()));
+    }
+    move(topLeft);
+    zoomChanged();
+    update();
+}
+
 void Form::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -163,7 +209,7 @@ void Form::paintEvent(QPaintEvent *)
 
     for (const DrawOp &op : surface_.ops()) {
         if (op.kind == DrawOp::Kind::Line) {
-            painter.setPen(QPen(op.colour, 1));
+            painter.setPen(QPen(op.colour, twips::lineWidth()));
             painter.drawLine(pt(op.from), pt(op.to));
         } else {
             QFont f(QStringLiteral("MS Sans Serif"));
@@ -181,7 +227,7 @@ void Form::paintEvent(QPaintEvent *)
         if (s->filled())
             painter.fillRect(r, s->fillColour());
         if (s->borderWidth() > 0 && s->borderColour().isValid()) {
-            const int w = s->borderWidth();
+            const int w = twips::lineWidth(s->borderWidth());
             QPen pen(s->borderColour(), w);
             pen.setJoinStyle(Qt::MiterJoin);
             painter.setPen(pen);
@@ -192,7 +238,7 @@ void Form::paintEvent(QPaintEvent *)
         }
     }
     for (const auto &l : lines_) {
-        painter.setPen(QPen(l->colour, l->widthPixels));
+        painter.setPen(QPen(l->colour, twips::lineWidth(l->widthPixels)));
         painter.drawLine(pt(l->from), pt(l->to));
     }
 }
@@ -215,10 +261,15 @@ bool Form::event(QEvent *event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (keyPreview_ && event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto *widget = static_cast<QWidget *>(watched);
-        if (widget->window() == this && isVisible())
-            return previewKey(static_cast<QKeyEvent *>(event));
+        if (widget->window() == this && isVisible()) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (zoomKey(key))
+                return true;
+            if (keyPreview_)
+                return previewKey(key);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Twips.h"
+
 #include <QColor>
 #include <QList>
 #include <QPoint>
@@ -84,7 +86,9 @@ private:
 };
 
 // A window of the program: fixed client size in twips, created once, then only hidden and shown.
-class Form : public QWidget
+// It follows the zoom whether shown or hidden, keeping its centre; Ctrl+Plus, Ctrl+Minus and
+// Ctrl+0 in any window change the zoom of all of them.
+class Form : public QWidget, public ZoomFollower
 {
     Q_OBJECT
 public:
@@ -115,6 +119,10 @@ protected:
     virtual void closeRequested();
     // The window became the active one.
     virtual void activated();
+    // The zoom has changed and every control has its new place and font: fit what the window
+    // sized to its controls itself.
+    virtual void zoomChanged();
+    void followZoom(double previous) override;
 
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

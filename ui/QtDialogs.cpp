@@ -1,10 +1,16 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/Twips.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <cmath>
 
 namespace {
 
@@ -21,7 +27,37 @@ void giveKeysBack(const QPointer<QWidget> &parent)
         parent->activateWindow();
 }
 
+// Our own question mark, drawn at the size the zoom gives the box's icon: the platform's has
+// only a small picture and would blur when enlarged.
+void setQuestionIcon(QMessageBox &box)
+{
+    const int side =
+        int(std::lround(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * twips::zoom()));
+    QSvgRenderer renderer(QStringLiteral(":/pictures/question_mark.svg"));
+    if (!renderer.isValid())
+        return;
+    const qreal ratio = box.devicePixelRatioF();
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, side, side));
+    painter.end();
+    box.setIconPixmap(pixmap);
+}
+
 } // namespace
+
+QFont QtDialogs::dialogFont()
+{
+    QFont font = QApplication::font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(int(std::lround(font.pixelSize() * twips::zoom())));
+    else
+        font.setPointSizeF(font.pointSizeF() * twips::zoom());
+    return font;
+}
 
 QString QtDialogs::displayText(const QString &text)
 {
@@ -36,6 +72,7 @@ QString QtDialogs::displayText(const QString &text)
 void QtDialogs::message(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, displayText(text), QMessageBox::NoButton, dialogParent());
+    box.setFont(dialogFont());
     box.setTextFormat(Qt::PlainText);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -48,6 +85,8 @@ void QtDialogs::message(const QString &text, const QString &title)
 Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton, dialogParent());
+    box.setFont(dialogFont());
+    setQuestionIcon(box);
     box.setTextFormat(Qt::PlainText);
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
@@ -62,6 +101,7 @@ Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &proposed)
 {
     QInputDialog dialog(dialogParent());
+    dialog.setFont(dialogFont());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(proposed);

@@ -2,6 +2,8 @@
 
 #include "ui/Seams.h"
 
+#include <QFont>
+
 // Message and input boxes as the child sees them: German buttons, CRs shown as line breaks.
 class QtDialogs final : public Dialogs
 {
@@ -13,4 +15,6 @@ public:
 
     // The program's texts end lines with CR alone; Qt breaks lines on LF.
     static QString displayText(const QString &text);
+    // The boxes' face, grown with the windows' zoom.
+    static QFont dialogFont();
 };

@@ -8,17 +8,61 @@ namespace twips {
 
 constexpr int perPixel = 15;
 
+constexpr double minimumZoom = 1.0;
+constexpr double maximumZoom = 3.0;
+constexpr double zoomStep = 0.25;
+
 // The one place where twips become pixels; a zoom factor scales every window at once.
 double zoom();
+// Takes the new zoom (kept between 1 and 3) into every window, control and canvas made so far.
 void setZoom(double factor);
 int toPixels(int value);
 QRect toPixels(const QRect &rect);
+// A line that is widthAtZoom1 pixels wide at zoom 1, in whole pixels so it stays sharp.
+int lineWidth(int widthAtZoom1 = 1);
+
+// The zoom at which a window of windowTwips takes about three quarters of the available height
+// and still fits its width: quarter steps, never below 1 nor above 3.
+double zoomToFit(const QSize &windowTwips, const QSize &availablePixels);
+// The zoom chosen for the screen at start; Ctrl+0 comes back to it.
+double startZoom();
+void setStartZoom(double factor);
+// Ctrl+Plus, Ctrl+Minus and Ctrl+0: a quarter up or down, or back to the start zoom.
+void zoomIn();
+void zoomOut();
+void resetZoom();
 
 } // namespace twips
 
+// Something drawn at the zoom: told when the zoom changes, after the controls have moved when it
+// is a window, so a window may fit its texts to the new sizes.
+class ZoomFollower
+{
+public:
+    enum class Stage { Controls, Windows };
+
+    ZoomFollower(const ZoomFollower &) = delete;
+    ZoomFollower &operator=(const ZoomFollower &) = delete;
+
+protected:
+    explicit ZoomFollower(Stage stage);
+    virtual ~ZoomFollower();
+
+    // previous is the zoom everything was drawn at until now; twips::zoom() is the new one.
+    virtual void followZoom(double previous) = 0;
+
+    // Scales a font the program set on the widget; the size at zoom 1 is kept, so going up and
+    // down again ends at the same size.
+    static void scaleFont(QWidget *widget, double previous);
+
+private:
+    friend void twips::setZoom(double factor);
+    Stage stage_;
+};
+
 // A control whose position and size the program keeps in twips; the left edge of a race
 // figure is its score, so the logic reads these numbers, never the pixel geometry.
-class TwipsPlaced
+class TwipsPlaced : public ZoomFollower
 {
 public:
     int leftTwips() const { return rect_.x(); }
@@ -33,8 +77,11 @@ public:
     void setRectTwips(const QRect &rect);
 
 protected:
-    explicit TwipsPlaced(QWidget *self) : self_(self) {}
-    ~TwipsPlaced() = default;
+    explicit TwipsPlaced(QWidget *self) : ZoomFollower(Stage::Controls), self_(self) {}
+    ~TwipsPlaced() override = default;
+
+    // Places the control anew and scales its font; a control with more drawn at the zoom adds to it.
+    void followZoom(double previous) override;
 
 private:
     void apply();

@@ -68,6 +68,8 @@ TestWorld::TestWorld()
         fontsReady = true;
     }
     unloadAllWindows();
+    // Every test sees the windows at their plain size, whatever the test before it zoomed to.
+    twips::setStartZoom(twips::minimumZoom);
     shared() = SharedValues();
     seams::setEndProgram([this] { ++endProgramCalls; });
 

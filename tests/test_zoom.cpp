@@ -1,0 +1,247 @@
+#include "app/FontViewer.h"
+#include "app/OpenExercise.h"
+#include "app/StartPage.h"
+#include "app/Windows.h"
+#include "exercises/CalculationScreen.h"
+#include "exercises/CompletingScreen.h"
+#include "exercises/NumberLineScreen.h"
+#include "exercises/NumberPicturesScreen.h"
+#include "exercises/NumberSetScreen.h"
+#include "exercises/NumberWordsScreen.h"
+#include "exercises/SequenceScreen.h"
+#include "games/MemoryGame.h"
+#include "games/ShootingGallery.h"
+#include "games/ShootingGalleryRules.h"
+#include "games/SlalomDrive.h"
+#include "support/ExerciseDriver.h"
+#include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
+#include "ui/Controls.h"
+#include "ui/QtDialogs.h"
+
+#include <QtTest>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QMap<QString, std::function<Form &()>> &windows()
+{
+    static const QMap<QString, std::function<Form &()>> all = {
+        {QStringLiteral("form1"), []() -> Form & { return form1(); }},
+        {QStringLiteral("Form2"), []() -> Form & { return Form2(); }},
+        {QStringLiteral("Form3"), []() -> Form & { return Form3(); }},
+        {QStringLiteral("Form4"), []() -> Form & { return Form4(); }},
+        {QStringLiteral("Form5"), []() -> Form & { return Form5(); }},
+        {QStringLiteral("Form6"), []() -> Form & { return Form6(); }},
+        {QStringLiteral("Form7"), []() -> Form & { return Form7(); }},
+        {QStringLiteral("Form8"), []() -> Form & { return Form8(); }},
+        {QStringLiteral("Form9"), []() -> Form & { return Form9(); }},
+        {QStringLiteral("memo"), []() -> Form & { return memo(); }},
+        {QStringLiteral("schiess"), []() -> Form & { return schiess(); }},
+        {QStringLiteral("slalom"), []() -> Form & { return slalom(); }},
+    };
+    return all;
+}
+
+struct Placed
+{
+    QWidget *widget;
+    QRect twips;
+    QRect pixels;
+    int fontPixels;
+};
+
+QList<Placed> placedControls(Form &window)
+{
+    QList<Placed> found;
+    for (QWidget *widget : window.findChildren<QWidget *>())
+        if (auto *placed = dynamic_cast<TwipsPlaced *>(widget))
+            found.append({widget, placed->rectTwips(), widget->geometry(), widget->font().pixelSize()});
+    return found;
+}
+
+QRect doubled(const QRect &r)
+{
+    return QRect(2 * r.x(), 2 * r.y(), 2 * r.width(), 2 * r.height());
+}
+
+} // namespace
+
+class ZoomTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+private slots:
+    void init() { world = std::make_unique<TestWorld>(); }
+    void cleanup() { world.reset(); }
+
+    void everyWindowDoublesAtZoom2_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : windows().keys())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyWindowDoublesAtZoom2()
+    {
+        QFETCH(QString, name);
+        Form &window = windows().value(name)();
+        const QSize plain = window.size();
+        const QList<Placed> before = placedControls(window);
+        QVERIFY(!before.isEmpty());
+
+        twips::setZoom(2);
+        QCOMPARE(window.size(), 2 * plain);
+        for (const Placed &p : before) {
+            const auto *placed = dynamic_cast<TwipsPlaced *>(p.widget);
+            QCOMPARE(p.widget->geometry(), doubled(p.pixels));
+            QCOMPARE(placed->rectTwips(), p.twips); // the logic keeps its numbers
+            if (p.fontPixels > 0 && p.widget->testAttribute(Qt::WA_SetFont))
+                QVERIFY2(qAbs(p.widget->font().pixelSize() - 2 * p.fontPixels) <= 1,
+                         qPrintable(p.widget->objectName()));
+        }
+
+        twips::setZoom(1);
+        QCOMPARE(window.size(), plain);
+        for (const Placed &p : before) {
+            QCOMPARE(p.widget->geometry(), p.pixels);
+            if (p.widget->testAttribute(Qt::WA_SetFont))
+                QCOMPARE(p.widget->font().pixelSize(), p.fontPixels);
+        }
+    }
+
+    void aRightAnswerAtZoom2MovesTheFigureByTheSameTwips()
+    {
+        openExercise(Exercise::NumberLine);
+        NumberLineScreen &screen = Form2();
+        const int start = screen.race().child();
+        twips::setZoom(2);
+        answerRight(screen);
+        QVERIFY(screen.race().child() > start);
+        QCOMPARE(screen.Bild2->leftTwips(), screen.race().child());
+        QCOMPARE(screen.Bild2->x(), 2 * int(std::lround(screen.race().child() / 15.0)));
+    }
+
+    void canvasGivesBackWhatWasDrawnAtEveryZoom_data()
+    {
+        QTest::addColumn<double>("drawnAt");
+        QTest::addColumn<double>("readAt");
+        QTest::newRow("drawn and read at 2") << 2.0 << 2.0;
+        QTest::newRow("drawn at 1, read at 2") << 1.0 << 2.0;
+        QTest::newRow("drawn at 2.75, read at 1.25") << 2.75 << 1.25;
+        QTest::newRow("drawn and read at 1.75") << 1.75 << 1.75;
+        QTest::newRow("drawn and read at 3") << 3.0 << 3.0;
+    }
+    void canvasGivesBackWhatWasDrawnAtEveryZoom()
+    {
+        QFETCH(double, drawnAt);
+        QFETCH(double, readAt);
+        twips::setZoom(drawnAt);
+        Canvas &canvas = schiess().canvas();
+        for (int k = 0; k < 5; ++k)
+            canvas.filledRectangle(gallery::Target{k, 2, k}.square(), gallery::targetColour(k));
+        canvas.filledCircle(QPoint(4000, 4000), 200, Qt::black);
+        twips::setZoom(readAt);
+        QCOMPARE(canvas.image().size(), schiess().size());
+        for (int k = 0; k < 5; ++k) {
+            const QRect square = gallery::Target{k, 2, k}.square();
+            for (QPoint p : {square.topLeft(), square.center(), square.bottomRight()})
+                QCOMPARE(canvas.colourAt(p), gallery::targetColour(k));
+            QCOMPARE(canvas.colourAt(square.topLeft() - QPoint(16, 16)), QColor(Qt::white));
+        }
+        QCOMPARE(canvas.colourAt(QPoint(4000, 4000)), QColor(Qt::black));
+        QCOMPARE(canvas.colourAt(QPoint(4260, 4000)), QColor(Qt::white));
+        // A shot at any pixel reads the colour the child sees there.
+        for (int x = 0; x < canvas.image().width() / 2; ++x)
+            for (int y = 0; y < canvas.image().height() / 4; ++y)
+                QCOMPARE(canvas.colourAt(Canvas::twipsAt(QPoint(x, y))), canvas.image().pixelColor(x, y));
+    }
+
+    void aShotAtZoom2HitsTheSquareUnderThePointer()
+    {
+        twips::setZoom(2);
+        QTest::mouseClick(form1().Bild5, Qt::LeftButton);
+        form1().Liste2->setListIndex(1); // "Schießbude"
+        startRewardGame();
+        QTest::mouseClick(schiess().Bezeichnung2, Qt::LeftButton);
+        const QRect black = gallery::Target{20, 5, 0}.square();
+        schiess().canvas().filledRectangle(black, Qt::black);
+        const QPoint centre = black.center() * 2 / twips::perPixel;
+        QTest::mousePress(&schiess(), Qt::LeftButton, {}, centre);
+        QCOMPARE(schiess().Bezeichnung3->caption(), QStringLiteral("Punkte: 1"));
+        QCOMPARE(schiess().canvas().colourAt(black.center()), QColor(Qt::white));
+    }
+
+    void zoomKeys_data()
+    {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<QString>("keys"); // + - 0
+        QTest::addColumn<double>("expected");
+        QTest::newRow("up a quarter") << 1.0 << QStringLiteral("+") << 1.25;
+        QTest::newRow("never above 3") << 1.0 << QStringLiteral("++++++++++") << 3.0;
+        QTest::newRow("never below 1") << 1.0 << QStringLiteral("+--") << 1.0;
+        QTest::newRow("back to the start zoom") << 1.5 << QStringLiteral("++-+0") << 1.5;
+    }
+    void zoomKeys()
+    {
+        QFETCH(double, start);
+        QFETCH(QString, keys);
+        QFETCH(double, expected);
+        twips::setStartZoom(start);
+        form1().showWindow();
+        const QSize atStart = form1().size();
+        for (QChar key : keys) {
+            const Qt::Key k = key == QLatin1Char('+')   ? Qt::Key_Plus
+                              : key == QLatin1Char('-') ? Qt::Key_Minus
+                                                        : Qt::Key_0;
+            QTest::keyClick(form1().HBildlauf1, k, Qt::ControlModifier);
+        }
+        QCOMPARE(twips::zoom(), expected);
+        QCOMPARE(form1().size(), atStart * (expected / start));
+        // A hidden window comes back at the zoom now in force.
+        QCOMPARE(memo().size(), QSize(twips::toPixels(5805), twips::toPixels(5325)));
+    }
+
+    void aWindowKeepsItsCentre()
+    {
+        Form form(QStringLiteral("f"), QSize(3000, 1500), Qt::white);
+        form.move(200, 150);
+        const QPoint centre = form.geometry().center();
+        twips::setZoom(2);
+        QVERIFY((form.geometry().center() - centre).manhattanLength() <= 2);
+    }
+
+    void startZoomFillsThreeQuartersOfTheHeight_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("school monitor") << QSize(1920, 1040) << 1.75;
+        QTest::newRow("old 1280 x 1024") << QSize(1280, 1024) << 1.5;
+        QTest::newRow("laptop") << QSize(1366, 728) << 1.25;
+        QTest::newRow("small screen stays at 1") << QSize(800, 600) << 1.0;
+        QTest::newRow("4K capped at 3") << QSize(3840, 2160) << 3.0;
+        QTest::newRow("narrow and tall: the width decides") << QSize(1000, 1600) << 1.5;
+    }
+    void startZoomFillsThreeQuartersOfTheHeight()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(double, expected);
+        QCOMPARE(twips::zoomToFit(StartPage::sizeTwips, screen), expected);
+    }
+
+    void messageBoxesGrowWithTheZoom()
+    {
+        const QFont plain = QtDialogs::dialogFont();
+        twips::setZoom(2);
+        const QFont zoomed = QtDialogs::dialogFont();
+        if (plain.pixelSize() > 0)
+            QCOMPARE(zoomed.pixelSize(), 2 * plain.pixelSize());
+        else
+            QCOMPARE(zoomed.pointSizeF(), 2 * plain.pointSizeF());
+    }
+};
+
+QTEST_MAIN(ZoomTest)
+#include "test_zoom.moc"
