@@ -80,6 +80,7 @@ TestWorld::TestWorld()
 
     form1();
     dialogs.clear();
+    speech.said.clear();
     rng().seed(4711);
 }
 
