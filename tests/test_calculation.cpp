@@ -299,7 +299,7 @@ private slots:
         for (const ScriptedDialogs::Box &box : world->dialogs.boxes()) {
             QCOMPARE(box.kind, ScriptedDialogs::Kind::Message);
             QCOMPARE(box.title, title);
-            QCOMPARE(box.text, text);
+            QCOMPARE(box.text, text + QStringLiteral("F2 liest die Aufgabe vor.\r"));
         }
         QCOMPARE(screen.focusWidget(), static_cast<QWidget *>(screen.HBildlauf1));
         // Help changes nothing.
