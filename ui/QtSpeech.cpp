@@ -133,7 +133,7 @@ void QtSpeech::shutDown()
     if (!thread_)
         return;
     thread_->quit();
-    if (thread_->wait(QDeadlineTimer(500))) {
+    if (thread_->wait(QDeadlineTimer(250))) {
         delete voice_->inbox;
         delete thread_;
     }
