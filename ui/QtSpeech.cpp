@@ -11,6 +11,7 @@ struct QtSpeech::Voice
 {
     QString engine;
     std::atomic<Status> status{Status::NotStarted};
+    std::atomic<bool> busy{false}; // inside a call to the speech service
 
     QMutex mutex;
     QString pending;    // the newest text not yet said
@@ -22,6 +23,7 @@ struct QtSpeech::Voice
 
     void start();
     void sayPending();
+    void sayNewest();
 };
 
 void QtSpeech::Voice::start()
@@ -51,6 +53,13 @@ void QtSpeech::Voice::start()
 }
 
 void QtSpeech::Voice::sayPending()
+{
+    busy = true;
+    sayNewest();
+    busy = false;
+}
+
+void QtSpeech::Voice::sayNewest()
 {
     QString text;
     {
@@ -133,12 +142,13 @@ void QtSpeech::shutDown()
     if (!thread_)
         return;
     thread_->quit();
-    if (thread_->wait(QDeadlineTimer(250))) {
+    // An idle voice ends at once. One inside a call may be held there by a stuck speech service.
+    if (!voice_->busy && thread_->wait(QDeadlineTimer(250))) {
         delete voice_->inbox;
         delete thread_;
     }
-    // Otherwise the speech service holds the thread in a call that may never return: the thread
-    // is left to the end of the process rather than make the child wait for the window to close.
+    // Otherwise the thread is left to the end of the process rather than make the child wait for
+    // the window to close.
     thread_ = nullptr;
 }
 
