@@ -61,8 +61,7 @@ QString sentence(const Task &task, int range, int expectedAnswer)
         const taskview::Calculation view = taskview::calculation(task, range);
         const QString first = view.first.isEmpty() ? QStringLiteral("Wie viel") : w(view.first.toInt());
         const QString result = view.result.isEmpty() ? gap : w(view.result.toInt());
-        return first + sign(view.op) + w(view.second.toInt()) + QStringLiteral(" gleich ") + result +
-               QLatin1Char('?');
+        return first + sign(view.op) + w(view.second.toInt()) + QStringLiteral(" gleich ") + result + QLatin1Char('?');
     }
     }
 }

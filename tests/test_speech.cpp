@@ -65,10 +65,12 @@ private slots:
         QTest::addColumn<Task>("task");
         QTest::addColumn<int>("expected"); // how far a sequence has come
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("1") << makeTask(1, 7, 0, 0, 0, 0) << 7 << QStringLiteral("Wie heißt die Zahl beim roten Schild?");
+        QTest::newRow("1") << makeTask(1, 7, 0, 0, 0, 0) << 7
+                           << QStringLiteral("Wie heißt die Zahl beim roten Schild?");
         QTest::newRow("2") << makeTask(2, 7, 0, 0, 0, 0) << 7
                            << QStringLiteral("Wo steht die Zahl sieben auf dem Zahlenstrahl?");
-        QTest::newRow("3") << makeTask(3, 5, 0, 0, 0, 0) << 5 << QStringLiteral("Wie viele Bilder sind das? Zähle sie!");
+        QTest::newRow("3") << makeTask(3, 5, 0, 0, 0, 0) << 5
+                           << QStringLiteral("Wie viele Bilder sind das? Zähle sie!");
         QTest::newRow("4: 1") << makeTask(4, 1, 0, 0, 0, 0) << 1 << QStringLiteral("Stelle ein Bild ein!");
         QTest::newRow("4: 12") << makeTask(4, 12, 0, 0, 0, 0) << 12 << QStringLiteral("Stelle zwölf Bilder ein!");
         QTest::newRow("5") << makeTask(5, 0, 3, 0, 0, 0) << 12 << QStringLiteral("drei plus wie viel gleich fünfzehn?");
@@ -179,8 +181,8 @@ private slots:
         QTest::mouseClick(game.card(1), Qt::LeftButton);
         QTest::mouseClick(game.card(2), Qt::LeftButton);
         const QString deal = game.board().deal();
-        QCOMPARE(said(), (QStringList{numberwords::word(deal.at(0).digitValue()),
-                                      numberwords::word(deal.at(1).digitValue())}));
+        QCOMPARE(said(),
+                 (QStringList{numberwords::word(deal.at(0).digitValue()), numberwords::word(deal.at(1).digitValue())}));
     }
 
     void germanLocaleIsChosen_data()

@@ -14,7 +14,7 @@ struct QtSpeech::Voice
     std::atomic<bool> busy{false}; // inside a call to the speech service
 
     QMutex mutex;
-    QString pending;    // the newest text not yet said
+    QString pending;     // the newest text not yet said
     bool posted = false; // a call to sayPending is on its way
 
     // Touched only on the voice's thread.
@@ -133,7 +133,8 @@ void QtSpeech::speak(const QString &text)
         return;
     voice_->posted = true;
     std::shared_ptr<Voice> voice = voice_;
-    QMetaObject::invokeMethod(voice_->inbox, [voice] { voice->sayPending(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        voice_->inbox, [voice] { voice->sayPending(); }, Qt::QueuedConnection);
 }
 
 void QtSpeech::shutDown()
