@@ -2,11 +2,13 @@
 
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
+#include "engine/TaskSentence.h"
 #include "engine/TextHelpers.h"
 #include "exercises/RewardAward.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
+#include "ui/Speech.h"
 
 #include <QKeyEvent>
 
@@ -129,9 +131,21 @@ void ExerciseScreen::showEntry()
     writeEntry(value);
 }
 
+QString ExerciseScreen::readAloudHint()
+{
+    return QStringLiteral("F2 liest die Aufgabe vor.") + text::CR;
+}
+
 void ExerciseScreen::showHelpText(const help::HelpText &help)
 {
-    seams::dialogs().message(help.text, help.title);
+    // The picture of the task first, as ever; the key for reading aloud below it.
+    seams::dialogs().message(help.text + readAloudHint(), help.title);
+    focusAnswer();
+}
+
+void ExerciseScreen::readTaskAloud()
+{
+    seams::speech().speak(tasksentence::sentence(task_, shared().numberRange, shared().expectedAnswer));
     focusAnswer();
 }
 
@@ -147,6 +161,9 @@ bool ExerciseScreen::previewKey(QKeyEvent *event)
         return true;
     case Qt::Key_Insert:
         showHelp();
+        return true;
+    case Qt::Key_F2:
+        readTaskAloud();
         return true;
     default:
         return false;

@@ -9,7 +9,7 @@ class Button;
 class ScrollBar;
 
 // What the five exercise screens share: the answer scroll bar, "o k a y" with Enter, "E n d e"
-// with Escape, help with Insert, the answer check and the progress game's wins and losses.
+// with Escape, help with Insert, the task read aloud with F2, the answer check and the progress game's wins and losses.
 // A screen adds its layout, how it shows the entry and the task, its help text and where its
 // race figures stand.
 class ExerciseScreen : public Form
@@ -41,6 +41,10 @@ public:
     void showEntry();
     // Pictures the current task in a message box.
     virtual void showHelp() = 0;
+    // F2: says the current task as a sentence, for children who cannot read it yet.
+    void readTaskAloud();
+    // The line under every help picture that tells about F2.
+    static QString readAloudHint();
     // Puts every race figure back to its start.
     void resetGame();
 

@@ -6,6 +6,7 @@
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Seams.h"
+#include "ui/Speech.h"
 
 #include <QKeyEvent>
 
@@ -54,6 +55,12 @@ NumberWordsScreen::NumberWordsScreen() : Form(QStringLiteral("Form7"), QSize(930
     connect(Befehl2, &QPushButton::clicked, this, [this] { leaveScreen(); });
     connect(Befehl5, &QPushButton::clicked, this, [this] { showHelp(); });
     connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { showAnswer(); });
+    // A step by key, click or wheel is said at once; a drag only where the thumb is let go.
+    connect(HBildlauf1, &QScrollBar::actionTriggered, this, [this] {
+        if (!HBildlauf1->isSliderDown())
+            sayAnswer(HBildlauf1->sliderPosition());
+    });
+    connect(HBildlauf1, &QScrollBar::sliderReleased, this, [this] { sayAnswer(HBildlauf1->value()); });
     connect(new ActivationWatch(this), &ActivationWatch::activated, this, [this] { startAfresh(); });
 
     setKeyPreview(true);
@@ -80,6 +87,9 @@ void NumberWordsScreen::newTask()
 {
     quiz_.newTask(rng());
     Bezeichnung2->setCaption(quiz_.taskText());
+    // A child who cannot read the word yet hears it.
+    if (quiz_.mode() == Mode::Words)
+        seams::speech().speak(quiz_.taskText());
     // Setting 0 when the bar already stands at 0 changes nothing, so the answer is shown here.
     HBildlauf1->setValue(0);
     showAnswer();
@@ -89,6 +99,13 @@ void NumberWordsScreen::newTask()
 void NumberWordsScreen::showAnswer()
 {
     Bezeichnung3->setCaption(quiz_.answerText(HBildlauf1->value()));
+}
+
+void NumberWordsScreen::sayAnswer(int value)
+{
+    // In numbers mode the child hears the word the bar stopped on; in words mode it is a digit.
+    if (quiz_.mode() == Mode::Numbers)
+        seams::speech().speak(quiz_.answerText(value));
 }
 
 void NumberWordsScreen::judge()

@@ -34,6 +34,8 @@ public:
     void chooseMode(numberwords::Mode mode);
     void newTask();
     void showAnswer();
+    // Says the word of a scroll bar value where the bar has come to rest.
+    void sayAnswer(int value);
     void judge();
     void showHelp();
     void leaveScreen();

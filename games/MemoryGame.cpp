@@ -2,7 +2,9 @@
 
 #include "ui/Controls.h"
 #include "ui/Seams.h"
+#include "ui/Speech.h"
 #include "ui/Navigation.h"
+#include "engine/NumberWords.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
 
@@ -134,8 +136,10 @@ void MemoryGame::revealCard(int number)
         return;
     if (turn.hiddenFirst > 0)
         hideOpenPair(turn.hiddenFirst, turn.hiddenSecond);
-    card(turn.shown)->setCaption(memory::faceCaption(board_.digitOn(turn.shown)));
+    const QChar digit = board_.digitOn(turn.shown);
+    card(turn.shown)->setCaption(memory::faceCaption(digit));
     describeCard(turn.shown);
+    seams::speech().speak(numberwords::word(digit.digitValue()));
     if (turn.foundFirst > 0)
         markPairFound(turn.foundFirst, turn.foundSecond);
     if (turn.gameOver)

@@ -12,6 +12,10 @@ packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n
 # Start-up reads the font configuration on a second core when the headers are there.
 packages+=(libfontconfig-dev)
 
+# Reading aloud, offline: Qt's speech module with its speech-dispatcher plugin and the espeak-ng
+# voices. Debian 12's qt6-speech-dev needs QmlIntegration's CMake files without depending on them.
+packages+=(qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
+
 # The Debian package (scripts/package.sh) reads its library dependencies off the binary.
 packages+=(dpkg-dev file)
 

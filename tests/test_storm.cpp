@@ -12,6 +12,7 @@
 #include "exercises/ExerciseScreen.h"
 #include "print/RecordingDevice.h"
 #include "print/Worksheets.h"
+#include "support/RecordingSpeech.h"
 #include "ui/Controls.h"
 #include "ui/GameTimer.h"
 #include "ui/Seams.h"
@@ -349,6 +350,7 @@ private:
     RandomDialogs dialogs_;
     RecordedOutputs outputs_;
     StillClock clock_;
+    RecordingSpeech speech_; // installs itself: the storm never starts the speech service
     QTemporaryDir directory_;
     bool ended_ = false;
     bool listWasOpen_ = false;

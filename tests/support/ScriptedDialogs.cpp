@@ -82,6 +82,7 @@ TestWorld::TestWorld()
 
     form1();
     dialogs.clear();
+    speech.said.clear();
     rng().seed(4711);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/RecordingSpeech.h"
 #include "ui/Seams.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ public:
     int secondsSinceMidnight() const override { return seconds; }
 };
 
-// Everything a window test needs: scripted dialogs, a fixed clock, a recorded program end, a
+// Everything a window test needs: scripted dialogs, a recording voice, a fixed clock, a recorded program end, a
 // fresh set of windows and shared values, and a working directory of its own holding a settings
 // file for range 10. The start page is loaded (as it is in the program before any other window)
 // and the box list is empty. Create one per test function (in init()).
@@ -70,6 +71,7 @@ public:
     ~TestWorld();
 
     ScriptedDialogs dialogs;
+    RecordingSpeech speech;
     FixedClock clock;
     int endProgramCalls = 0;
     QTemporaryDir workingDirectory;

@@ -1,0 +1,69 @@
+#include "engine/TaskSentence.h"
+
+#include "engine/NumberWords.h"
+#include "engine/Task.h"
+#include "engine/TaskView.h"
+
+namespace {
+
+QString w(int value)
+{
+    return numberwords::word(value);
+}
+
+QString sign(const QString &op)
+{
+    return op == QStringLiteral("-") ? QStringLiteral(" minus ") : QStringLiteral(" plus ");
+}
+
+// The numbers of a sequence so far, in the order the child counts them.
+QString countedSoFar(const Task &task, int expectedAnswer)
+{
+    const int step = task.kind == 9 ? -1 : 1;
+    QString said;
+    // Five boxes at most, however the answer stands.
+    for (int i = 0, value = task.s; i < 5 && value != expectedAnswer; ++i, value += step)
+        said += w(value) + QStringLiteral(", ");
+    return said;
+}
+
+} // namespace
+
+namespace tasksentence {
+
+QString sentence(const Task &task, int range, int expectedAnswer)
+{
+    const QString gap = QStringLiteral("wie viel");
+    switch (task.kind) {
+    case 1:
+        return QStringLiteral("Wie heißt die Zahl beim roten Schild?");
+    case 2:
+        return QStringLiteral("Wo steht die Zahl ") + w(task.n) + QStringLiteral(" auf dem Zahlenstrahl?");
+    case 3:
+        return QStringLiteral("Wie viele Bilder sind das? Zähle sie!");
+    case 4:
+        return task.n == 1 ? QStringLiteral("Stelle ein Bild ein!")
+                           : QStringLiteral("Stelle ") + w(task.n) + QStringLiteral(" Bilder ein!");
+    case 5:
+    case 6:
+    case 7: {
+        const taskview::Completing view = taskview::completing(task, range);
+        return w(view.first.toInt()) + sign(view.op) + gap + QStringLiteral(" gleich ") + w(view.result.toInt()) +
+               QLatin1Char('?');
+    }
+    case 8:
+        return QStringLiteral("Zähle vorwärts: ") + countedSoFar(task, expectedAnswer) +
+               QStringLiteral("welche Zahl kommt dann?");
+    case 9:
+        return QStringLiteral("Zähle rückwärts: ") + countedSoFar(task, expectedAnswer) +
+               QStringLiteral("welche Zahl kommt dann?");
+    default: {
+        const taskview::Calculation view = taskview::calculation(task, range);
+        const QString first = view.first.isEmpty() ? QStringLiteral("Wie viel") : w(view.first.toInt());
+        const QString result = view.result.isEmpty() ? gap : w(view.result.toInt());
+        return first + sign(view.op) + w(view.second.toInt()) + QStringLiteral(" gleich ") + result + QLatin1Char('?');
+    }
+    }
+}
+
+} // namespace tasksentence

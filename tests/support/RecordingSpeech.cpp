@@ -1,0 +1,11 @@
+#include "support/RecordingSpeech.h"
+
+RecordingSpeech::RecordingSpeech()
+{
+    seams::setSpeech(this);
+}
+
+RecordingSpeech::~RecordingSpeech()
+{
+    seams::setSpeech(nullptr);
+}

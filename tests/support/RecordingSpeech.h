@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/Speech.h"
+
+#include <QStringList>
+
+// Keeps every text the program asks to have said, in order, and says nothing.
+class RecordingSpeech final : public Speech
+{
+public:
+    RecordingSpeech();
+    ~RecordingSpeech() override;
+
+    void speak(const QString &text) override { said.append(text); }
+
+    QStringList said;
+};

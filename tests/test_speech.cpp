@@ -1,0 +1,238 @@
+#include "app/Windows.h"
+#include "engine/NumberWords.h"
+#include "engine/SharedValues.h"
+#include "engine/Task.h"
+#include "engine/TaskSentence.h"
+#include "exercises/CalculationScreen.h"
+#include "exercises/CompletingScreen.h"
+#include "exercises/NumberLineScreen.h"
+#include "exercises/NumberSetScreen.h"
+#include "exercises/NumberWordsScreen.h"
+#include "exercises/SequenceScreen.h"
+#include "games/MemoryGame.h"
+#include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
+#include "ui/QtSpeech.h"
+
+#include <QtTest>
+#include <memory>
+
+Q_DECLARE_METATYPE(Task)
+
+namespace {
+
+Task makeTask(int kind, int n, int a, int t, int s, int b)
+{
+    Task task;
+    task.kind = kind;
+    task.n = n;
+    task.a = a;
+    task.t = t;
+    task.s = s;
+    task.b = b;
+    task.picture = QLatin1Char('A');
+    return task;
+}
+
+ExerciseScreen &raceScreen(int kind)
+{
+    if (kind <= 2)
+        return Form2();
+    if (kind <= 4)
+        return Form3();
+    if (kind <= 7)
+        return Form4();
+    if (kind <= 9)
+        return Form5();
+    return Form6();
+}
+
+} // namespace
+
+class SpeechTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+    const QStringList &said() const { return world->speech.said; }
+
+private slots:
+    void init() { world = std::make_unique<TestWorld>(); }
+    void cleanup() { world.reset(); }
+
+    void taskSentences_data()
+    {
+        QTest::addColumn<Task>("task");
+        QTest::addColumn<int>("expected"); // how far a sequence has come
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("1") << makeTask(1, 7, 0, 0, 0, 0) << 7
+                           << QStringLiteral("Wie heißt die Zahl beim roten Schild?");
+        QTest::newRow("2") << makeTask(2, 7, 0, 0, 0, 0) << 7
+                           << QStringLiteral("Wo steht die Zahl sieben auf dem Zahlenstrahl?");
+        QTest::newRow("3") << makeTask(3, 5, 0, 0, 0, 0) << 5
+                           << QStringLiteral("Wie viele Bilder sind das? Zähle sie!");
+        QTest::newRow("4: 1") << makeTask(4, 1, 0, 0, 0, 0) << 1 << QStringLiteral("Stelle ein Bild ein!");
+        QTest::newRow("4: 12") << makeTask(4, 12, 0, 0, 0, 0) << 12 << QStringLiteral("Stelle zwölf Bilder ein!");
+        QTest::newRow("5") << makeTask(5, 0, 3, 0, 0, 0) << 12 << QStringLiteral("drei plus wie viel gleich fünfzehn?");
+        QTest::newRow("6") << makeTask(6, 0, 4, 9, 0, 0) << 4 << QStringLiteral("fünf plus wie viel gleich neun?");
+        QTest::newRow("7") << makeTask(7, 0, 4, 9, 0, 0) << 4 << QStringLiteral("neun minus wie viel gleich fünf?");
+        QTest::newRow("8: start") << makeTask(8, 0, 0, 0, 3, 0) << 4
+                                  << QStringLiteral("Zähle vorwärts: drei, welche Zahl kommt dann?");
+        QTest::newRow("8: two done") << makeTask(8, 0, 0, 0, 3, 0) << 6
+                                     << QStringLiteral("Zähle vorwärts: drei, vier, fünf, welche Zahl kommt dann?");
+        QTest::newRow("9: one done") << makeTask(9, 0, 0, 0, 10, 0) << 8
+                                     << QStringLiteral("Zähle rückwärts: zehn, neun, welche Zahl kommt dann?");
+        QTest::newRow("10") << makeTask(10, 0, 0, 0, 7, 4) << 7 << QStringLiteral("drei plus vier gleich wie viel?");
+        QTest::newRow("11") << makeTask(11, 0, 0, 0, 12, 5) << 7 << QStringLiteral("zwölf minus fünf gleich wie viel?");
+        QTest::newRow("12") << makeTask(12, 0, 0, 0, 10, 4) << 6 << QStringLiteral("Wie viel plus vier gleich zehn?");
+        QTest::newRow("13") << makeTask(13, 0, 0, 0, 20, 2) << 20
+                            << QStringLiteral("Wie viel minus zwei gleich achtzehn?");
+        QTest::newRow("13: zero") << makeTask(13, 0, 0, 0, 4, 0) << 4
+                                  << QStringLiteral("Wie viel minus null gleich vier?");
+    }
+    void taskSentences()
+    {
+        QFETCH(Task, task);
+        QFETCH(int, expected);
+        QFETCH(QString, sentence);
+        QCOMPARE(tasksentence::sentence(task, 15, expected), sentence);
+
+        // F2 on the task's screen says it, and nothing else happens.
+        shared().numberRange = 15;
+        shared().taskKind = task.kind;
+        shared().expectedAnswer = expected;
+        ExerciseScreen &screen = raceScreen(task.kind);
+        screen.setUp();
+        screen.showTask(task);
+        shared().expectedAnswer = expected;
+        screen.show();
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_F2);
+        QCOMPARE(said(), QStringList{sentence});
+        QCOMPARE(world->dialogs.count(), 0);
+        QCOMPARE(screen.race().child(), screen.race().rules().childStart);
+    }
+
+    void sequenceSentenceFollowsTheChild()
+    {
+        shared().numberRange = 10;
+        shared().taskKind = 8;
+        SequenceScreen &screen = Form5();
+        screen.setUp();
+        screen.showTask(makeTask(8, 0, 0, 0, 2, 0));
+        shared().expectedAnswer = 3;
+        screen.show();
+        screen.HBildlauf1->setValue(3);
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_F2);
+        QCOMPARE(said(), QStringList{QStringLiteral("Zähle vorwärts: zwei, drei, welche Zahl kommt dann?")});
+    }
+
+    void numberWordsSayTheTaskWordInWordsMode()
+    {
+        shared().numberRange = 10;
+        NumberWordsScreen &screen = Form7();
+        screen.show();
+        screen.startAfresh();
+        QCOMPARE(said(), QStringList{numberwords::word(screen.quiz().solution())});
+
+        // The child's moves in words mode show digits: nothing is said.
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Right);
+        QCOMPARE(said().size(), 1);
+
+        // A right answer brings the next word, and it is said.
+        screen.HBildlauf1->setValue(screen.quiz().solution());
+        QTest::mouseClick(screen.Befehl1, Qt::LeftButton);
+        QCOMPARE(said().size(), 2);
+        QCOMPARE(said().last(), numberwords::word(screen.quiz().solution()));
+    }
+
+    void numberWordsSayTheAnswerWhereTheBarStops()
+    {
+        shared().numberRange = 10;
+        NumberWordsScreen &screen = Form7();
+        screen.show();
+        screen.startAfresh();
+        QTest::mouseClick(screen.Befehl4, Qt::LeftButton);
+        world->speech.said.clear();
+        world->dialogs.clear();
+
+        // Numbers mode: a new task shows a digit and says nothing; each key step says the word.
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Right);
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Right);
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Left);
+        QCOMPARE(said(), (QStringList{QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("eins")}));
+
+        // A drag says only the word where the thumb is let go.
+        world->speech.said.clear();
+        screen.HBildlauf1->setSliderDown(true);
+        screen.HBildlauf1->triggerAction(QAbstractSlider::SliderMove);
+        screen.HBildlauf1->setSliderPosition(4);
+        screen.HBildlauf1->setSliderPosition(7);
+        screen.HBildlauf1->setSliderDown(false);
+        QCOMPARE(said(), QStringList{QStringLiteral("sieben")});
+        QCOMPARE(screen.Bezeichnung3->caption(), QStringLiteral("sieben"));
+        QCOMPARE(world->dialogs.count(), 0);
+    }
+
+    void memorySaysEachCardTurned()
+    {
+        MemoryGame &game = memo();
+        game.show();
+        QTest::mouseClick(game.card(1), Qt::LeftButton);
+        QTest::mouseClick(game.card(2), Qt::LeftButton);
+        const QString deal = game.board().deal();
+        QCOMPARE(said(),
+                 (QStringList{numberwords::word(deal.at(0).digitValue()), numberwords::word(deal.at(1).digitValue())}));
+    }
+
+    void germanLocaleIsChosen_data()
+    {
+        QTest::addColumn<QList<QLocale>>("offered");
+        QTest::addColumn<QString>("chosen"); // empty: none
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QLocale austrian(QLocale::German, QLocale::Austria);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("Germany first") << QList<QLocale>{english, austrian, german} << QStringLiteral("de_DE");
+        QTest::newRow("any German") << QList<QLocale>{english, austrian} << QStringLiteral("de_AT");
+        QTest::newRow("no German") << QList<QLocale>{english} << QString();
+        QTest::newRow("no voice at all") << QList<QLocale>{} << QString();
+    }
+    void germanLocaleIsChosen()
+    {
+        QFETCH(QList<QLocale>, offered);
+        QFETCH(QString, chosen);
+        const std::optional<QLocale> locale = QtSpeech::germanLocale(offered);
+        QCOMPARE(locale ? locale->name() : QString(), chosen);
+    }
+
+    void withoutAnEngineNothingChanges()
+    {
+        // The machine's voice, but with an engine that is not there: the windows work as ever.
+        QtSpeech silent(QStringLiteral("kein-Sprachmodul"));
+        seams::setSpeech(&silent);
+        shared().numberRange = 10;
+        NumberWordsScreen &words = Form7();
+        words.show();
+        words.startAfresh();
+        QTest::mouseClick(words.Befehl4, Qt::LeftButton);
+        QTest::keyClick(words.HBildlauf1, Qt::Key_Right);
+        QCOMPARE(words.Bezeichnung3->caption(), QStringLiteral("eins"));
+
+        shared().taskKind = 10;
+        CalculationScreen &calculation = Form6();
+        calculation.setUp();
+        calculation.newTask();
+        calculation.show();
+        QTest::keyClick(calculation.HBildlauf1, Qt::Key_F2);
+        QCOMPARE(world->dialogs.count(), 0);
+
+        QTRY_COMPARE(silent.status(), QtSpeech::Status::Silent);
+        silent.speak(QStringLiteral("drei")); // after the voice gave up: nothing, at once
+        silent.shutDown();
+        seams::setSpeech(&world->speech);
+        QVERIFY(world->speech.said.isEmpty());
+    }
+};
+
+QTEST_MAIN(SpeechTest)
+#include "test_speech.moc"

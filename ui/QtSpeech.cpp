@@ -1,0 +1,168 @@
+#include "ui/QtSpeech.h"
+
+#include <QCoreApplication>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QTextToSpeech>
+#include <QThread>
+#include <atomic>
+
+struct QtSpeech::Voice
+{
+    QString engine;
+    std::atomic<Status> status{Status::NotStarted};
+    std::atomic<bool> busy{false}; // inside a call to the speech service
+
+    QMutex mutex;
+    QString pending;     // the newest text not yet said
+    bool posted = false; // a call to sayPending is on its way
+
+    // Touched only on the voice's thread.
+    QObject *inbox = nullptr;
+    QTextToSpeech *tts = nullptr;
+
+    void start();
+    void sayPending();
+    void sayNewest();
+};
+
+void QtSpeech::Voice::start()
+{
+    const QStringList engines = QTextToSpeech::availableEngines();
+    QString name = engine;
+    if (name.isEmpty())
+        name = engines.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd") : engines.value(0);
+    if (name.isEmpty() || !engines.contains(name)) {
+        status = Status::Silent;
+        return;
+    }
+    tts = new QTextToSpeech(name);
+    const std::optional<QLocale> german =
+        tts->state() == QTextToSpeech::Error ? std::nullopt : germanLocale(tts->availableLocales());
+    if (!german) {
+        // Another language's voice would read our German words wrongly: better none.
+        delete tts;
+        tts = nullptr;
+        status = Status::Silent;
+        return;
+    }
+    tts->setLocale(*german);
+    // A little slower than grown-ups talk.
+    tts->setRate(-0.15);
+    status = Status::Ready;
+}
+
+void QtSpeech::Voice::sayPending()
+{
+    busy = true;
+    sayNewest();
+    busy = false;
+}
+
+void QtSpeech::Voice::sayNewest()
+{
+    QString text;
+    {
+        QMutexLocker lock(&mutex);
+        text = pending;
+        pending.clear();
+        posted = false;
+    }
+    if (status == Status::Starting)
+        start();
+    if (!tts || text.isEmpty())
+        return;
+    if (tts->state() == QTextToSpeech::Speaking)
+        tts->stop(QTextToSpeech::BoundaryHint::Immediate);
+    tts->say(text);
+}
+
+namespace {
+
+// The voice's thread: an event loop for the texts, and the engine put away on the same thread.
+class VoiceThread final : public QThread
+{
+public:
+    explicit VoiceThread(std::shared_ptr<QtSpeech::Voice> voice) : voice_(std::move(voice)) {}
+
+protected:
+    void run() override
+    {
+        exec();
+        delete voice_->tts;
+        voice_->tts = nullptr;
+    }
+
+private:
+    std::shared_ptr<QtSpeech::Voice> voice_;
+};
+
+} // namespace
+
+QtSpeech::QtSpeech(const QString &engine) : engine_(engine) {}
+
+QtSpeech::~QtSpeech()
+{
+    shutDown();
+}
+
+QtSpeech::Status QtSpeech::status() const
+{
+    return voice_ ? voice_->status.load() : Status::NotStarted;
+}
+
+void QtSpeech::speak(const QString &text)
+{
+    if (shutDown_ || !QCoreApplication::instance())
+        return;
+    if (!voice_) {
+        voice_ = std::make_shared<Voice>();
+        voice_->engine = engine_;
+        voice_->status = Status::Starting;
+        thread_ = new VoiceThread(voice_);
+        thread_->setObjectName(QStringLiteral("Stimme"));
+        voice_->inbox = new QObject;
+        voice_->inbox->moveToThread(thread_);
+        thread_->start(QThread::LowPriority);
+    }
+    if (voice_->status == Status::Silent)
+        return;
+    QMutexLocker lock(&voice_->mutex);
+    voice_->pending = text;
+    if (voice_->posted)
+        return;
+    voice_->posted = true;
+    std::shared_ptr<Voice> voice = voice_;
+    QMetaObject::invokeMethod(
+        voice_->inbox, [voice] { voice->sayPending(); }, Qt::QueuedConnection);
+}
+
+void QtSpeech::shutDown()
+{
+    shutDown_ = true;
+    if (!thread_)
+        return;
+    thread_->quit();
+    // An idle voice ends at once. One inside a call may be held there by a stuck speech service.
+    if (!voice_->busy && thread_->wait(QDeadlineTimer(250))) {
+        delete voice_->inbox;
+        delete thread_;
+    }
+    // Otherwise the thread is left to the end of the process rather than make the child wait for
+    // the window to close.
+    thread_ = nullptr;
+}
+
+std::optional<QLocale> QtSpeech::germanLocale(const QList<QLocale> &offered)
+{
+    std::optional<QLocale> found;
+    for (const QLocale &locale : offered) {
+        if (locale.language() != QLocale::German)
+            continue;
+        if (locale.territory() == QLocale::Germany)
+            return locale;
+        if (!found)
+            found = locale;
+    }
+    return found;
+}
