@@ -1,6 +1,7 @@
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/SharedValues.h"
+#include "exercises/ExerciseScreen.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Controls.h"
 
@@ -33,6 +34,46 @@ class KeyboardTest : public QObject
 private slots:
     void init() { world = std::make_unique<TestWorld>(); }
     void cleanup() { world.reset(); }
+
+    // A child without a mouse: Tab to the picture, Enter, then only arrow keys and Enter until the
+    // figure reaches its goal and the reward comes; Escape back to the start page.
+    void raceScreensArePlayedToTheRewardWithKeysAlone_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("number line") << QStringLiteral("Bild3");
+        QTest::newRow("number sets") << QStringLiteral("Bild11");
+        QTest::newRow("completing") << QStringLiteral("Bild14");
+        QTest::newRow("sequences") << QStringLiteral("Bild12");
+        QTest::newRow("calculating") << QStringLiteral("Bild13");
+        QTest::newRow("reversing") << QStringLiteral("Bild15");
+    }
+    void raceScreensArePlayedToTheRewardWithKeysAlone()
+    {
+        QFETCH(QString, button);
+        StartPage &page = activePage();
+        for (int tabs = 0; tabs < 20 && QApplication::focusWidget()->objectName() != button; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!page.isVisible());
+        ExerciseScreen *screen = nullptr;
+        for (Form *window : loadedWindows())
+            if (window->isVisible() && qobject_cast<ExerciseScreen *>(window))
+                screen = qobject_cast<ExerciseScreen *>(window);
+        QVERIFY(screen);
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+
+        for (int answers = 0; answers < 200 && shared().rewardRounds == 0; ++answers) {
+            QWidget *keys = QApplication::focusWidget();
+            QCOMPARE(keys, static_cast<QWidget *>(screen->HBildlauf1));
+            for (int moves = 0; moves < 25 && screen->HBildlauf1->value() != shared().expectedAnswer; ++moves)
+                QTest::keyClick(keys, screen->HBildlauf1->value() < shared().expectedAnswer ? Qt::Key_Right : Qt::Key_Left);
+            QTest::keyClick(keys, Qt::Key_Return);
+        }
+        QCOMPARE(shared().rewardRounds, qint16(1));
+        QCOMPARE(world->dialogs.last().title, QStringLiteral("Belohnung"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(page.isVisible());
+    }
 
     void tabWalksTheSceneInReadingOrder()
     {
