@@ -1,6 +1,6 @@
 // Linked into a program built for the start-up benchmark: when the first top-level window has
-// been painted, prints the wall-clock time in nanoseconds and the peak resident memory in KB,
-// then ends the process at once.
+// been painted, prints the wall-clock time in nanoseconds, the peak resident memory in KB and
+// the window's width and height in pixels, then ends the process at once.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -23,14 +23,15 @@ public:
             auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && widget->isWindow()) {
                 seen_ = true;
+                const QSize size = widget->size();
                 // Once this paint has been delivered and flushed to the display.
-                QTimer::singleShot(0, [] {
+                QTimer::singleShot(0, [size] {
                     timespec now{};
                     clock_gettime(CLOCK_REALTIME, &now);
                     rusage usage{};
                     getrusage(RUSAGE_SELF, &usage);
-                    std::printf("%lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                                usage.ru_maxrss);
+                    std::printf("%lld %ld %d %d\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                                usage.ru_maxrss, size.width(), size.height());
                     std::fflush(stdout);
                     _exit(0);
                 });

@@ -28,13 +28,13 @@ export DISPLAY=":$(head -1 "$work/display")"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
 
-measure() { # prints microseconds and peak KB of one start
+measure() { # prints microseconds and peak KB of one start of the command given
     local start end kb attempt
     # On a shared machine a start now and then cannot reach the display; it is no sample, so it
     # is tried again, but not for ever.
     for ((attempt = 1; attempt <= 3; attempt++)); do
         start=$(date +%s%N)
-        if read -r end kb < <("$1" 2>"$work/stderr.txt"); then
+        if read -r end kb _ < <("$@" 2>"$work/stderr.txt"); then
             echo "$(( (end - start) / 1000 )) $kb"
             return
         fi
@@ -44,10 +44,14 @@ measure() { # prints microseconds and peak KB of one start
     exit 1
 }
 
-"$floor" >/dev/null 2>&1; "$program" >/dev/null 2>&1 # warm the caches
+# Warms the caches, and tells the size of the start page as painted on this screen (it follows
+# the screen's zoom): the empty window is given the same size.
+read -r _ _ width height < <("$program" 2>/dev/null) || { echo "quarimo painted no frame" >&2; exit 1; }
+floor=("$floor" "$width" "$height")
+"${floor[@]}" >/dev/null 2>&1
 : >"$work/floor.txt"; : >"$work/program.txt"
 for ((i = 0; i < rounds; i++)); do
-    measure "$floor" >>"$work/floor.txt"
+    measure "${floor[@]}" >>"$work/floor.txt"
     measure "$program" >>"$work/program.txt"
 done
 
@@ -56,7 +60,8 @@ floor_us=$(cut -d' ' -f1 "$work/floor.txt" | median)
 program_us=$(cut -d' ' -f1 "$work/program.txt" | median)
 floor_kb=$(cut -d' ' -f2 "$work/floor.txt" | sort -n | tail -1)
 program_kb=$(cut -d' ' -f2 "$work/program.txt" | sort -n | tail -1)
-awk -v f="$floor_us" -v p="$program_us" -v fk="$floor_kb" -v pk="$program_kb" -v n="$rounds" 'BEGIN {
+awk -v f="$floor_us" -v p="$program_us" -v fk="$floor_kb" -v pk="$program_kb" -v n="$rounds" -v size="${width}x$height" 'BEGIN {
+    printf "window size %s\n", size
     printf "start to first frame, median of %d rounds: empty window %.1f ms, quarimo %.1f ms, ratio %.2f\n", n, f / 1000, p / 1000, p / f
     printf "peak resident memory: empty window %.1f MB, quarimo %.1f MB, ratio %.2f\n", fk / 1024, pk / 1024, pk / fk
 }'

@@ -212,24 +212,61 @@ Button::Button(QWidget *parent, const QString &name, const QRect &twips, const Q
 
 // ---- Picture
 
-namespace {
+namespace kit {
 
-QString picturePath(const QString &svgFile)
+void DrawnPicture::setFile(const QString &svgFile, const QWidget *control)
 {
-    return QStringLiteral(":/pictures/") + svgFile;
+    file_ = svgFile;
+    draw(control);
 }
 
-} // namespace
+void DrawnPicture::fit(const QWidget *control)
+{
+    const qreal ratio = control->devicePixelRatioF();
+    if (!image_.isStarted() || pixels_ != control->size() * ratio || ratio_ != ratio)
+        draw(control);
+}
+
+void DrawnPicture::draw(const QWidget *control)
+{
+    ratio_ = control->devicePixelRatioF();
+    pixels_ = control->size() * ratio_;
+    if (pixels_.isEmpty()) {
+        // Nothing to see; a later size draws the picture of the file that is current then.
+        image_.clear();
+        return;
+    }
+    image_.start([path = QStringLiteral(":/pictures/") + file_, pixels = pixels_, ratio = ratio_] {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QSvgRenderer renderer(path);
+        if (renderer.isValid()) {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        }
+        image.setDevicePixelRatio(ratio);
+        return image;
+    });
+}
+
+void DrawnPicture::paint(QPainter &painter, const QRect &rect)
+{
+    const QImage image = image_.image();
+    if (!image.isNull())
+        painter.drawImage(rect.topLeft(), image);
+}
+
+} // namespace kit
 
 Picture::Picture(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
                  const QString &accessibleName)
-    : QLabel(parent), TwipsPlaced(this), svgFile_(svgFile)
+    : QLabel(parent), TwipsPlaced(this), picture_(svgFile)
 {
     setObjectName(name);
     setAccessibleName(accessibleName);
-    setAlignment(Qt::AlignCenter);
     setRectTwips(twips);
-    render();
+    picture_.fit(this);
 }
 
 void Picture::setBackgroundColour(const QColor &colour)
@@ -242,47 +279,29 @@ void Picture::setBackgroundColour(const QColor &colour)
 
 void Picture::setPicture(const QString &svgFile, const QString &accessibleName)
 {
-    svgFile_ = svgFile;
     setAccessibleName(accessibleName);
-    render();
+    picture_.setFile(svgFile, this);
+    update();
 }
 
 void Picture::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    // Shown for the first time, a picture gets the size it was drawn at when it was made.
-    const QPixmap drawn = pixmap();
-    const qreal ratio = devicePixelRatioF();
-    if (drawn.isNull() || drawn.size() != size() * ratio || drawn.devicePixelRatio() != ratio)
-        render();
+    picture_.fit(this);
 }
 
-void Picture::render()
+void Picture::paintEvent(QPaintEvent *event)
 {
-    if (width() <= 0 || height() <= 0) {
-        // Nothing to see; a later size draws the picture of the file that is current then.
-        setPixmap(QPixmap());
-        return;
-    }
-    QSvgRenderer renderer(picturePath(svgFile_));
-    const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap(size() * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
-    }
-    setPixmap(pixmap);
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    picture_.paint(painter, rect());
 }
 
 // ---- PictureButton
 
 PictureButton::PictureButton(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
                              const QString &accessibleName)
-    : QAbstractButton(parent), TwipsPlaced(this), svgFile_(svgFile),
-      renderer_(new QSvgRenderer(picturePath(svgFile), this))
+    : QAbstractButton(parent), TwipsPlaced(this), picture_(svgFile)
 {
     setObjectName(name);
     setAccessibleName(accessibleName);
@@ -290,6 +309,7 @@ PictureButton::PictureButton(QWidget *parent, const QString &name, const QRect &
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setRectTwips(twips);
+    picture_.fit(this);
 }
 
 PictureButton::~PictureButton() = default;
@@ -329,12 +349,17 @@ void PictureButton::focusOutEvent(QFocusEvent *event)
         stackUnder(coveredBy_);
 }
 
+void PictureButton::resizeEvent(QResizeEvent *event)
+{
+    QAbstractButton::resizeEvent(event);
+    picture_.fit(this);
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    picture_.paint(painter, rect());
     painter.setRenderHint(QPainter::Antialiasing);
-    if (renderer_->isValid())
-        renderer_->render(&painter, QRectF(rect()));
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 40));
     if (hasFocus())

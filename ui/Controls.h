@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Prerender.h"
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
@@ -11,7 +12,6 @@
 #include <QScrollBar>
 
 class QPainter;
-class QSvgRenderer;
 
 namespace kit {
 
@@ -82,7 +82,34 @@ public:
     void setCaption(const QString &caption) { setText(caption); }
 };
 
-// A small fixed picture from the program's own SVG set (":/pictures/<file>").
+namespace kit {
+
+// A picture of the program's own SVG set (":/pictures/<file>") drawn at a control's size, drawn
+// again when that size changes. The drawing starts as soon as the size is known, on a second
+// core, so a window being built does not wait for its pictures.
+class DrawnPicture
+{
+public:
+    explicit DrawnPicture(const QString &svgFile) : file_(svgFile) {}
+
+    QString file() const { return file_; }
+    void setFile(const QString &svgFile, const QWidget *control);
+    // Starts a drawing for the control's size unless there is one for it already.
+    void fit(const QWidget *control);
+    void paint(QPainter &painter, const QRect &rect);
+
+private:
+    void draw(const QWidget *control);
+
+    QString file_;
+    PendingImage image_;
+    QSize pixels_;
+    qreal ratio_ = 0;
+};
+
+} // namespace kit
+
+// A small fixed picture from the program's own SVG set.
 class Picture : public QLabel, public TwipsPlaced
 {
     Q_OBJECT
@@ -91,17 +118,16 @@ public:
             const QString &accessibleName);
 
     void setBackgroundColour(const QColor &colour);
-    QString svgFile() const { return svgFile_; }
+    QString svgFile() const { return picture_.file(); }
     // Shows another picture of the set in the same place.
     void setPicture(const QString &svgFile, const QString &accessibleName);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void render();
-
-    QString svgFile_;
+    kit::DrawnPicture picture_;
 };
 
 // A picture that reacts to a click: a real button, so keyboards and screen readers reach it.
@@ -113,17 +139,17 @@ public:
                   const QString &accessibleName);
     ~PictureButton() override;
 
-    QString svgFile() const { return svgFile_; }
+    QString svgFile() const { return picture_.file(); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString svgFile_;
-    QSvgRenderer *renderer_;
+    kit::DrawnPicture picture_;
     QPointer<QWidget> coveredBy_; // what lay on top of it before the focus brought it forward
 };
 
