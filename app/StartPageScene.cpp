@@ -40,7 +40,7 @@ public:
 
     // Tracing the script's thin strokes is the costliest drawing of the page, so it is done on
     // the second core as soon as the banner's size, text, face and colour are set, and kept until
-    // one of them changes. The outlines come from the face here: fonts stay on this thread.
+    // one of them changes.
     void prepare()
     {
         const qreal ratio = devicePixelRatioF();
@@ -52,24 +52,29 @@ public:
         if (key == drawnFor_ && letters_.isStarted())
             return;
         drawnFor_ = key;
-        QFont face = font();
-        face.setPixelSize(200);
-        QPainterPath letters;
-        letters.addText(0, 0, face, text());
-        const qreal trace = face.pixelSize() / 20.0;
-        const QRectF ink = letters.boundingRect().adjusted(-trace / 2, -trace / 2, trace / 2, trace / 2);
-        const QSizeF band = QSizeF(size()) * ratio;
-        const qreal spare = twips::lineWidth(4) * ratio; // kept free above and below the letters together
-        if (ink.isEmpty() || band.isEmpty()) {
+        const QSize band = size() * ratio;
+        if (band.isEmpty()) {
             letters_.clear();
             return;
         }
-        const qreal scale = qMin((band.height() - spare) / ink.height(), (band.width() - spare) / ink.width());
-        letters_.start([letters, ink, band, scale, trace, colour, ratio] {
+        const qreal spare = twips::lineWidth(4) * ratio; // kept free above and below the letters together
+        letters_.start([text = text(), family = font().family(), bold = font().bold(), colour, band, spare, ratio] {
+            QFont face(family);
+            face.setBold(bold);
+            face.setPixelSize(200);
+            QPainterPath letters;
+            letters.addText(0, 0, face, text);
+            const qreal trace = face.pixelSize() / 20.0;
+            const QRectF ink = letters.boundingRect().adjusted(-trace / 2, -trace / 2, trace / 2, trace / 2);
+            QImage image(band, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            if (ink.isEmpty())
+                return image;
+            const qreal scale = qMin((band.height() - spare) / ink.height(), (band.width() - spare) / ink.width());
             // Traced without smoothing at three times the size and then shrunk: the same soft
             // edges as a smoothed tracing, in less than half the time.
             constexpr int fine = 3;
-            QImage large(band.toSize() * fine, QImage::Format_ARGB32_Premultiplied);
+            QImage large(band * fine, QImage::Format_ARGB32_Premultiplied);
             large.fill(Qt::transparent);
             QPainter painter(&large);
             painter.scale(fine, fine);
@@ -80,7 +85,7 @@ public:
             painter.setBrush(colour);
             painter.drawPath(letters);
             painter.end();
-            QImage image = large.scaled(band.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            image = large.scaled(band, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             image.setDevicePixelRatio(ratio);
             return image;
         });

@@ -122,20 +122,21 @@ int main(int argc, char *argv[])
     print::registerPictureFace();
     kit::installFontSubstitutions();
 
-    // Qt's own texts (context menus of the input box and the like) in German, like ours.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QTranslator qtGerman;
-    if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
 
     // The start page takes about three quarters of the screen's height; every window follows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         twips::setStartZoom(twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
-    // Searching the icon theme takes about as long as building the start page, and the icon
-    // is not part of the page's first frame.
-    new AfterFirstFrame(&form1(), [] {
+    // Searching the icon theme takes about as long as building the start page; neither the icon
+    // nor Qt's own texts are part of the page's first frame.
+    QTranslator qtGerman;
+    new AfterFirstFrame(&form1(), [&qtGerman] {
         // Found once the package is installed; from the build folder the window keeps the plain frame.
         QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(desktopId)));
+        // Qt's own texts (context menus of the input box, the login's buttons) in German, like
+        // ours. None is on the first frame, and our own message boxes carry their own texts.
+        if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtGerman);
     });
     form1().showWindow();
     const int result = QApplication::exec();

@@ -37,6 +37,17 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Arial"), arial);
     QFont::insertSubstitution(QStringLiteral("ARIAL"), arial);
     QFont::insertSubstitution(QStringLiteral("Lateinaus"), school);
+
+    // Which faces stand in for characters a face lacks is worked out once per face, and for the
+    // labels' faces that takes longer than building the start page: the second core finds out
+    // while the page is built. Size, weight and script do not matter for it.
+    doAside([families = QStringList{QStringLiteral("MS Sans Serif"), QGuiApplication::font().family()}] {
+        for (const QString &family : families) {
+            QFont face(family);
+            face.setPixelSize(16);
+            QFontMetrics(face).height();
+        }
+    });
 }
 
 const QColor systemWindowColour()

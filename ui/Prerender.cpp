@@ -20,13 +20,14 @@ namespace {
 
 using Job = PendingImage::Job;
 
-// One drawing thread. It runs while there is something to draw and ends when the queue is empty,
+// One drawing thread. It runs while there is something to do and ends when the queues are empty,
 // so it never outlives the application that the drawings belong to by more than one drawing.
 struct Drawer
 {
     std::mutex mutex;
     std::condition_variable done;
     std::deque<std::shared_ptr<Job>> queue;
+    std::deque<std::function<void()>> first; // side work, before any image
     std::thread thread;
     bool running = false;
 
@@ -39,7 +40,17 @@ struct Drawer
     void run()
     {
         std::unique_lock lock(mutex);
-        while (!queue.empty()) {
+        for (;;) {
+            if (!first.empty()) {
+                const std::function<void()> work = std::move(first.front());
+                first.pop_front();
+                lock.unlock();
+                work();
+                lock.lock();
+                continue;
+            }
+            if (queue.empty())
+                break;
             // The newest first: a window paints from the back to the front, so the controls
             // made last are the ones its painting thread reaches last.
             std::shared_ptr<Job> job = std::move(queue.back());
@@ -60,6 +71,18 @@ struct Drawer
         job.draw = nullptr;
         job.state = Job::State::Done;
         done.notify_all();
+    }
+
+    // Called with the mutex held.
+    void wake()
+    {
+        if (running)
+            return;
+        // A thread that found the queues empty has let go of the mutex for good.
+        if (thread.joinable())
+            thread.join();
+        running = true;
+        thread = std::thread([this] { run(); });
     }
 };
 
@@ -103,13 +126,15 @@ void PendingImage::start(std::function<QImage()> draw)
     Drawer &d = drawer();
     std::lock_guard lock(d.mutex);
     d.queue.push_back(job_);
-    if (!d.running) {
-        // A thread that found the queue empty has let go of the mutex for good.
-        if (d.thread.joinable())
-            d.thread.join();
-        d.running = true;
-        d.thread = std::thread([&d] { d.run(); });
-    }
+    d.wake();
+}
+
+void doAside(std::function<void()> work)
+{
+    Drawer &d = drawer();
+    std::lock_guard lock(d.mutex);
+    d.first.push_back(std::move(work));
+    d.wake();
 }
 
 QImage PendingImage::image()

@@ -10,7 +10,8 @@ namespace kit {
 // An image a control will paint, drawn on a second core while the window is still being built
 // and laid out. Whoever asks for it first draws it: the drawing thread, or the painting thread
 // when it gets there before the drawing thread has begun. The drawing must touch nothing but the
-// image and what it captured: no widget, and no font (fonts belong to the painting thread).
+// image and what it captured by value: no widget, and no QFont of a widget (a font made in the
+// drawing is its own, and may be used there).
 class PendingImage
 {
 public:
@@ -33,5 +34,9 @@ private:
 
     std::shared_ptr<Job> job_;
 };
+
+// Work the painting thread will be glad to find done, such as looking up fonts it is about to
+// use: done on the drawing thread before any image, and never waited for.
+void doAside(std::function<void()> work);
 
 } // namespace kit
