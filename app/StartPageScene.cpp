@@ -62,6 +62,9 @@ public:
             QFont face(family);
             face.setBold(bold);
             face.setPixelSize(200);
+            // The title's letters are all in the school face: no other face need be looked up
+            // to stand in, which would hold up the labels' fonts on the other thread.
+            face.setStyleStrategy(QFont::NoFontMerging);
             QPainterPath letters;
             letters.addText(0, 0, face, text);
             const qreal trace = face.pixelSize() / 20.0;
