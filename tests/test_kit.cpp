@@ -3,7 +3,13 @@
 #include "engine/TextHelpers.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <vector>
 
 class KitTest : public QObject
 {
@@ -78,6 +84,60 @@ private slots:
         QCOMPARE(text::pictureBlock(c, 20), QStringLiteral("**********\r**********"));
         QCOMPARE(text::signedNumber(10), QStringLiteral(" 10"));
         QCOMPARE(text::signedNumber(-1), QStringLiteral("-1"));
+    }
+
+    // Each image is drawn once, by whichever thread gets to it first, and a replaced or cleared
+    // drawing that had not begun is never drawn.
+    void pendingImagesAreDrawnOnce()
+    {
+        constexpr int count = 60;
+        std::vector<std::atomic<int>> draws(count);
+        std::atomic<int> dropped{0};
+        std::vector<std::unique_ptr<kit::PendingImage>> images;
+        for (int i = 0; i < count; ++i) {
+            images.push_back(std::make_unique<kit::PendingImage>());
+            images.back()->start([&dropped] { ++dropped; return QImage(); });
+            images.back()->start([i, &draws] {
+                ++draws[i];
+                QImage image(1, 1, QImage::Format_ARGB32);
+                image.fill(QColor(i, 0, 0));
+                return image;
+            });
+        }
+        kit::PendingImage cleared;
+        cleared.start([&dropped] { ++dropped; return QImage(); });
+        cleared.clear();
+        QVERIFY(cleared.image().isNull());
+        for (int i = count - 1; i >= 0; --i) {
+            QCOMPARE(qRed(images[i]->image().pixel(0, 0)), i);
+            QCOMPARE(qRed(images[i]->image().pixel(0, 0)), i); // kept, not drawn again
+        }
+        for (const auto &n : draws)
+            QCOMPARE(n.load(), 1);
+        QVERIFY(dropped.load() <= count + 1); // only drawings already under way may have run
+    }
+
+    // A picture is drawn for the size it has, also after the zoom has changed it.
+    void pictureDrawnAtItsSize()
+    {
+        Form form(QStringLiteral("f"), QSize(3000, 3000), Qt::white);
+        auto *picture = new Picture(&form, QStringLiteral("Bild1"), QRect(0, 0, 1500, 1500),
+                                    QStringLiteral("dartboard.svg"), QStringLiteral("Zielscheibe"));
+        picture->resize(150, 120);
+        QImage drawn(picture->size(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter painter(&drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer(QStringLiteral(":/pictures/dartboard.svg")).render(&painter, QRectF(drawn.rect()));
+        }
+        QImage expected(picture->size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(0, 0, drawn);
+        QImage shown(picture->size(), QImage::Format_ARGB32_Premultiplied);
+        shown.fill(Qt::white);
+        picture->render(&shown);
+        QCOMPARE(shown, expected);
     }
 };
 
