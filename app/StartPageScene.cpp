@@ -74,21 +74,33 @@ public:
             if (ink.isEmpty())
                 return image;
             const qreal scale = qMin((band.height() - spare) / ink.height(), (band.width() - spare) / ink.width());
-            // Traced without smoothing at three times the size and then shrunk: the same soft
-            // edges as a smoothed tracing, in less than half the time.
+            // Traced without smoothing at three times the size, then each block of three by three
+            // averaged: the soft edges of a smoothed tracing, in less than half the time.
             constexpr int fine = 3;
-            QImage large(band * fine, QImage::Format_ARGB32_Premultiplied);
-            large.fill(Qt::transparent);
-            QPainter painter(&large);
+            QImage coverage(band * fine, QImage::Format_Alpha8);
+            coverage.fill(0);
+            QPainter painter(&coverage);
             painter.scale(fine, fine);
             painter.translate(band.width() / 2.0, band.height() / 2.0);
             painter.scale(scale, scale);
             painter.translate(-ink.center());
-            painter.setPen(QPen(colour, trace, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.setBrush(colour);
+            painter.setPen(QPen(Qt::black, trace, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setBrush(Qt::black);
             painter.drawPath(letters);
             painter.end();
-            image = large.scaled(band, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            for (int y = 0; y < band.height(); ++y) {
+                auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+                for (int x = 0; x < band.width(); ++x) {
+                    int covered = 0;
+                    for (int dy = 0; dy < fine; ++dy) {
+                        const uchar *fineRow = coverage.constScanLine(y * fine + dy) + x * fine;
+                        for (int dx = 0; dx < fine; ++dx)
+                            covered += fineRow[dx];
+                    }
+                    const int alpha = colour.alpha() * covered / (255 * fine * fine);
+                    row[x] = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
+                }
+            }
             image.setDevicePixelRatio(ratio);
             return image;
         });
