@@ -1,5 +1,7 @@
 #include "ui/Prerender.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
@@ -20,8 +22,8 @@ namespace {
 
 using Job = PendingImage::Job;
 
-// One drawing thread. It runs while there is something to do and ends when the queues are empty,
-// so it never outlives the application that the drawings belong to by more than one drawing.
+// One drawing thread. It runs while there is something to do and ends when the queues are empty;
+// an application that ends waits for it first, since drawings may use its fonts.
 struct Drawer
 {
     std::mutex mutex;
@@ -62,6 +64,7 @@ struct Drawer
             finish(*job, std::move(image));
         }
         running = false;
+        done.notify_all();
     }
 
     // Called with the mutex held.
@@ -83,13 +86,35 @@ struct Drawer
             thread.join();
         running = true;
         thread = std::thread([this] { run(); });
+        if (QCoreApplication *application = QCoreApplication::instance(); application && application != waitsForUs) {
+            waitsForUs = application;
+            qAddPostRoutine(finishBeforeQuit);
+        }
     }
+
+    QCoreApplication *waitsForUs = nullptr;
+
+    static void finishBeforeQuit();
 };
 
 Drawer &drawer()
 {
     static Drawer instance;
     return instance;
+}
+
+void Drawer::finishBeforeQuit()
+{
+    Drawer &d = drawer();
+    std::thread finished;
+    {
+        std::unique_lock lock(d.mutex);
+        d.done.wait(lock, [&d] { return !d.running; });
+        finished = std::move(d.thread);
+        d.waitsForUs = nullptr;
+    }
+    if (finished.joinable())
+        finished.join();
 }
 
 } // namespace
