@@ -12,7 +12,6 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
-#include <malloc.h>
 #include <functional>
 
 #ifdef QUARIMO_FONTCONFIG
@@ -108,9 +107,6 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
-    // One heap for all threads: the helper threads of the start live briefly, and memory they freed
-    // in heaps of their own would stay with them.
-    mallopt(M_ARENA_MAX, 1);
 #ifdef QUARIMO_FONTCONFIG
     // Reading the system's font configuration is the longest single step before the first frame
     // and needs no display: a second core does it while the application connects to one.
