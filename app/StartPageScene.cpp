@@ -5,6 +5,7 @@
 #include "app/StartPage.h"
 
 #include "ui/Controls.h"
+#include "ui/DrawingCache.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -45,64 +46,33 @@ public:
     {
         const qreal ratio = devicePixelRatioF();
         const QColor colour = palette().color(QPalette::WindowText);
-        const QString key = QStringLiteral("%1 %2 %3 %4 %5")
-                                .arg(text(), font().key(), colour.name(QColor::HexArgb))
-                                .arg(width() * ratio)
-                                .arg(height() * ratio);
-        if (key == drawnFor_ && letters_.isStarted())
+        const QString current = QStringLiteral("%1 %2 %3 %4 %5")
+                                    .arg(text(), font().key(), colour.name(QColor::HexArgb))
+                                    .arg(width() * ratio)
+                                    .arg(height() * ratio);
+        if (current == drawnFor_ && letters_.isStarted())
             return;
-        drawnFor_ = key;
+        drawnFor_ = current;
         const QSize band = size() * ratio;
         if (band.isEmpty()) {
             letters_.clear();
             return;
         }
         const qreal spare = twips::lineWidth(4) * ratio; // kept free above and below the letters together
-        letters_.start([text = text(), family = font().family(), bold = font().bold(), colour, band, spare, ratio] {
-            QFont face(family);
-            face.setBold(bold);
-            face.setPixelSize(200);
-            // The title's letters are all in the school face: no other face need be looked up
-            // to stand in, which would hold up the labels' fonts on the other thread.
-            face.setStyleStrategy(QFont::NoFontMerging);
-            QPainterPath letters;
-            letters.addText(0, 0, face, text);
-            const qreal trace = face.pixelSize() / 20.0;
-            const QRectF ink = letters.boundingRect().adjusted(-trace / 2, -trace / 2, trace / 2, trace / 2);
-            QImage image(band, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            if (ink.isEmpty())
-                return image;
-            const qreal scale = qMin((band.height() - spare) / ink.height(), (band.width() - spare) / ink.width());
-            // Traced without smoothing at three times the size, then each block of three by three
-            // averaged: the soft edges of a smoothed tracing, in less than half the time.
-            constexpr int fine = 3;
-            QImage coverage(band * fine, QImage::Format_Alpha8);
-            coverage.fill(0);
-            QPainter painter(&coverage);
-            painter.scale(fine, fine);
-            painter.translate(band.width() / 2.0, band.height() / 2.0);
-            painter.scale(scale, scale);
-            painter.translate(-ink.center());
-            painter.setPen(QPen(Qt::black, trace, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.setBrush(Qt::black);
-            painter.drawPath(letters);
-            painter.end();
-            for (int y = 0; y < band.height(); ++y) {
-                auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-                for (int x = 0; x < band.width(); ++x) {
-                    int covered = 0;
-                    for (int dy = 0; dy < fine; ++dy) {
-                        const uchar *fineRow = coverage.constScanLine(y * fine + dy) + x * fine;
-                        for (int dx = 0; dx < fine; ++dx)
-                            covered += fineRow[dx];
-                    }
-                    const int alpha = colour.alpha() * covered / (255 * fine * fine);
-                    row[x] = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
-                }
-            }
-            image.setDevicePixelRatio(ratio);
-            return image;
+        // The face the family stands for is part of what is drawn, so it is part of the key.
+        const QByteArray key = QStringLiteral("title %1|%2|%3|%4|%5x%6|%7|%8")
+                                   .arg(text(), font().family(), QFont::substitute(font().family()))
+                                   .arg(font().bold())
+                                   .arg(band.width())
+                                   .arg(band.height())
+                                   .arg(spare)
+                                   .arg(ratio)
+                                   .toUtf8() +
+                               '|' + colour.name(QColor::HexArgb).toLatin1();
+        letters_.start([text = text(), family = font().family(), bold = font().bold(), colour, band, spare, ratio,
+                        key, cache = kit::drawingCacheFolder()] {
+            return kit::cachedDrawing(cache, key,
+                                      [&] { return drawLetters(text, family, bold, colour, band, spare, ratio); });
         });
     }
 
@@ -116,6 +86,55 @@ protected:
     }
 
 private:
+    static QImage drawLetters(const QString &text, const QString &family, bool bold, const QColor &colour,
+                              const QSize &band, qreal spare, qreal ratio)
+    {
+        QFont face(family);
+        face.setBold(bold);
+        face.setPixelSize(200);
+        // The title's letters are all in the school face: no other face need be looked up
+        // to stand in, which would hold up the labels' fonts on the other thread.
+        face.setStyleStrategy(QFont::NoFontMerging);
+        QPainterPath letters;
+        letters.addText(0, 0, face, text);
+        const qreal trace = face.pixelSize() / 20.0;
+        const QRectF ink = letters.boundingRect().adjusted(-trace / 2, -trace / 2, trace / 2, trace / 2);
+        QImage image(band, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        if (ink.isEmpty())
+            return image;
+        const qreal scale = qMin((band.height() - spare) / ink.height(), (band.width() - spare) / ink.width());
+        // Traced without smoothing at three times the size, then each block of three by three
+        // averaged: the soft edges of a smoothed tracing, in less than half the time.
+        constexpr int fine = 3;
+        QImage coverage(band * fine, QImage::Format_Alpha8);
+        coverage.fill(0);
+        QPainter painter(&coverage);
+        painter.scale(fine, fine);
+        painter.translate(band.width() / 2.0, band.height() / 2.0);
+        painter.scale(scale, scale);
+        painter.translate(-ink.center());
+        painter.setPen(QPen(Qt::black, trace, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::black);
+        painter.drawPath(letters);
+        painter.end();
+        for (int y = 0; y < band.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < band.width(); ++x) {
+                int covered = 0;
+                for (int dy = 0; dy < fine; ++dy) {
+                    const uchar *fineRow = coverage.constScanLine(y * fine + dy) + x * fine;
+                    for (int dx = 0; dx < fine; ++dx)
+                        covered += fineRow[dx];
+                }
+                const int alpha = colour.alpha() * covered / (255 * fine * fine);
+                row[x] = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
+            }
+        }
+        image.setDevicePixelRatio(ratio);
+        return image;
+    }
+
     QString drawnFor_;
     kit::PendingImage letters_;
 };
