@@ -1,5 +1,6 @@
 #include "ui/DrawingCache.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,9 @@ void prune(const QString &folder)
     if (dir.entryList(pattern, QDir::Files, QDir::Unsorted).size() <= keptFiles)
         return;
     const QFileInfoList files = dir.entryInfoList(pattern, QDir::Files, QDir::Time); // newest first
+    // Parts left by a start that ended while writing go too.
+    for (const QString &part : dir.entryList({QStringLiteral("*.part*")}, QDir::Files))
+        dir.remove(part);
     for (qsizetype i = prunedTo; i < files.size(); ++i)
         QFile::remove(files.at(i).filePath());
 }
@@ -85,7 +89,8 @@ void write(const QString &folder, const QString &path, const QImage &image)
     header.ratio = image.devicePixelRatio();
     // Written beside its place and then renamed over it, so a reader never sees half a file. Not
     // synced to the disk: a drawing lost in a crash is only drawn again.
-    const QString partial = path + QStringLiteral(".part");
+    // Two starts at once (a double click) each write their own.
+    const QString partial = path + QStringLiteral(".part") + QString::number(QCoreApplication::applicationPid());
     QFile file(partial);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
