@@ -27,7 +27,12 @@ public:
         // A found card keeps only this frame.
         setSingleBorder(true);
         setKeyboardClickable();
-        // The digits keep clear of the focus mark.
+        keepClearOfFocusMark();
+    }
+
+    // The digits keep clear of the focus mark, at every zoom.
+    void keepClearOfFocusMark()
+    {
         const int margin = twips::toPixels(75);
         setContentsMargins(margin, margin, margin, margin);
     }
@@ -127,6 +132,13 @@ Label *MemoryGame::card(int number) const
     if (number < 1 || number > memory::cardCount)
         return nullptr;
     return cards_[number - 1];
+}
+
+void MemoryGame::zoomChanged()
+{
+    for (Label *card : cards_)
+        if (auto *turnable = dynamic_cast<CardLabel *>(card))
+            turnable->keepClearOfFocusMark();
 }
 
 void MemoryGame::revealCard(int number)

@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeRequested() override;
+    void zoomChanged() override;
 
 private:
     void hideOpenPair(int first, int second);

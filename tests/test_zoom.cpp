@@ -51,6 +51,7 @@ struct Placed
     QRect twips;
     QRect pixels;
     int fontPixels;
+    QMargins margins;
 };
 
 QList<Placed> placedControls(Form &window)
@@ -58,7 +59,8 @@ QList<Placed> placedControls(Form &window)
     QList<Placed> found;
     for (QWidget *widget : window.findChildren<QWidget *>())
         if (auto *placed = dynamic_cast<TwipsPlaced *>(widget))
-            found.append({widget, placed->rectTwips(), widget->geometry(), widget->font().pixelSize()});
+            found.append({widget, placed->rectTwips(), widget->geometry(), widget->font().pixelSize(),
+                          widget->contentsMargins()});
     return found;
 }
 
@@ -101,6 +103,9 @@ private slots:
             if (p.fontPixels > 0 && p.widget->testAttribute(Qt::WA_SetFont))
                 QVERIFY2(qAbs(p.widget->font().pixelSize() - 2 * p.fontPixels) <= 1,
                          qPrintable(p.widget->objectName()));
+            const QMargins margins = p.widget->contentsMargins();
+            QVERIFY2(qAbs(margins.left() - 2 * p.margins.left()) <= 1 && qAbs(margins.top() - 2 * p.margins.top()) <= 1,
+                     qPrintable(p.widget->objectName()));
         }
 
         twips::setZoom(1);
