@@ -46,20 +46,10 @@ public:
     {
         const qreal ratio = devicePixelRatioF();
         const QColor colour = palette().color(QPalette::WindowText);
-        const QString current = QStringLiteral("%1 %2 %3 %4 %5")
-                                    .arg(text(), font().key(), colour.name(QColor::HexArgb))
-                                    .arg(width() * ratio)
-                                    .arg(height() * ratio);
-        if (current == drawnFor_ && letters_.isStarted())
-            return;
-        drawnFor_ = current;
         const QSize band = size() * ratio;
-        if (band.isEmpty()) {
-            letters_.clear();
-            return;
-        }
         const qreal spare = twips::lineWidth(4) * ratio; // kept free above and below the letters together
-        // The face the family stands for is part of what is drawn, so it is part of the key.
+        // Everything the letters depend on, the face the family stands for included: it decides
+        // when they are drawn again, and names them among the drawings kept between starts.
         const QByteArray key = QStringLiteral("title %1|%2|%3|%4|%5x%6|%7|%8")
                                    .arg(text(), font().family(), QFont::substitute(font().family()))
                                    .arg(font().bold())
@@ -69,6 +59,13 @@ public:
                                    .arg(ratio)
                                    .toUtf8() +
                                '|' + colour.name(QColor::HexArgb).toLatin1();
+        if (key == drawnFor_ && (letters_.isStarted() || band.isEmpty()))
+            return;
+        drawnFor_ = key;
+        if (band.isEmpty()) {
+            letters_.clear();
+            return;
+        }
         letters_.start([text = text(), family = font().family(), bold = font().bold(), colour, band, spare, ratio,
                         key, cache = kit::drawingCacheFolder()] {
             return kit::cachedDrawing(cache, key,
@@ -135,7 +132,7 @@ private:
         return image;
     }
 
-    QString drawnFor_;
+    QByteArray drawnFor_;
     kit::PendingImage letters_;
 };
 
