@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start page's controls: a classroom with a door, notes on the wall, a chalkboard on an
 // easel, a table and things lying on the floor. Widgets made later lie on top of earlier ones,
 // so the scene is built from the back to the front.

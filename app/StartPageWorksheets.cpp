@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start page's worksheet rows: the double-click prints, the context menu offers a preview,
 // a PDF file and a class set. The page asks and answers; print/ makes the sheets.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Every window exists once: created (and loaded) the first time it is asked for, afterwards only

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long each race screen takes to answer: "o k a y" judges the entry, moves the race figures
 // (sometimes to a win or a loss), makes the next task, and the window repaints. 10,000 answers
 // per screen, about two right to one wrong in a fixed random order, offscreen; prints the median,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a worksheet takes to make as a PDF: each of the fourteen rows in range 20, then a
 // class set of 30 calculation sheets as one PDF. Prints the times and the file sizes. Give a
 // folder as the first argument to keep the PDFs; otherwise they go into a temporary one.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the start-up benchmark: an empty Qt Widgets window of the size given on the
 // command line (the start page's, as the benchmark script measured it), else of the start
 // page's size at zoom 1.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into a program built for the start-up benchmark: when the first top-level window has
 // been painted, prints the wall-clock time in nanoseconds, the peak resident memory in KB and
 // the window's width and height in pixels, then ends the process at once.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and memory: the program against an empty Qt window of the same size, under Xvfb,
 # from process start to the first painted frame, over interleaved rounds.
 # Usage: bench/startup.sh [build-directory] [rounds]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "exercises/NumberSetScreen.h"
 
 #include "engine/TaskView.h"

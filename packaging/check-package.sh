@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built Debian package on this machine as a user would, checks what it installed,
 # starts the program from its menu entry's command, and removes the package again.
 # Usage: packaging/check-package.sh [build-directory]   (default: build-package)

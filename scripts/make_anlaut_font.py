@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the picture font ANLAUT from the line drawings in assets/anlaut/.
 
 Every character of the font prints as a small black line drawing for colouring in;

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing and builds the Debian package build-package/quarimo_*.deb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds and starts quarimo in the current directory,
 # which is where it reads and writes QUARIMO.INI.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages quarimo needs (only the missing ones) and builds it.
 # Usage: scripts/setup.sh [build-directory] [extra cmake arguments...]
 set -euo pipefail

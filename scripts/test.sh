@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds and runs the whole test suite headless.
 # Usage: scripts/test.sh [build-directory] [extra cmake arguments...]
 set -euo pipefail

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs quarimo with the arguments it knows and with ones it does not, without any display:
 # cmake -DQUARIMO=<program> -DVERSION=<version> -P command_line.cmake
 unset(ENV{DISPLAY})

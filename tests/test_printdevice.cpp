@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print layer: the classic column width, the tab rule, and real PDFs read back with
 // poppler's pdftotext (true size, fitting the page, class sets).
 

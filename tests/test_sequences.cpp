@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/Controls.h"
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds the settings reader with mutated files, deterministically from a seed. Every input must
 // give a range from 10 to 20 or no range at all, agree with an independent reading of the rule,
 // and be judged by its first 4 KB only.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the whole program at random, as a child who presses everything would: clicks, keys,
 // scroll bar values, list double-clicks and frame closes on whatever window is in front, every
 // box answered at random. After each step it checks what must always hold. The same seed plays

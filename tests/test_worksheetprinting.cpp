@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The worksheet list on the start page: the double-click's question, wait cursor and end
 // message, the failures, and the context menu's PDF file and class set.
 
