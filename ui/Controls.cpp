@@ -4,7 +4,6 @@
 
 #include "ui/Controls.h"
 
-
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
