@@ -9,7 +9,6 @@
 #include "app/StartPage.h"
 
 #include "ui/Controls.h"
-#include "ui/DrawingCache.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -53,7 +52,7 @@ public:
         const QSize band = size() * ratio;
         const qreal spare = twips::lineWidth(4) * ratio; // kept free above and below the letters together
         // Everything the letters depend on, the face the family stands for included: it decides
-        // when they are drawn again, and names them among the drawings kept between starts.
+        // when they are drawn again.
         const QByteArray key = QStringLiteral("title %1|%2|%3|%4|%5x%6|%7|%8")
                                    .arg(text(), font().family(), QFont::substitute(font().family()))
                                    .arg(font().bold())
@@ -70,10 +69,8 @@ public:
             letters_.clear();
             return;
         }
-        letters_.start([text = text(), family = font().family(), bold = font().bold(), colour, band, spare, ratio,
-                        key, cache = kit::drawingCacheFolder()] {
-            return kit::cachedDrawing(cache, key,
-                                      [&] { return drawLetters(text, family, bold, colour, band, spare, ratio); });
+        letters_.start([text = text(), family = font().family(), bold = font().bold(), colour, band, spare, ratio] {
+            return drawLetters(text, family, bold, colour, band, spare, ratio);
         });
     }
 

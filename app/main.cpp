@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/Controls.h"
-#include "ui/DrawingCache.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "print/FaceMetrics.h"
@@ -14,7 +13,6 @@
 #include <QLocale>
 #include <QTimer>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
@@ -129,10 +127,6 @@ int main(int argc, char *argv[])
     kit::installFontSubstitutions();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-
-    // Pictures drawn at an earlier start are read back instead of drawn again.
-    if (const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation); !cache.isEmpty())
-        kit::setDrawingCacheFolder(cache + QStringLiteral("/quarimo/drawings"));
 
     // The start page takes about three quarters of the screen's height; every window follows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

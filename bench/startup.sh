@@ -32,8 +32,6 @@ cd "$work"
 export DISPLAY=":$(head -1 "$work/display")"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
-# The program keeps its drawings between starts; here they are kept apart from the user's own.
-export XDG_CACHE_HOME="$work/cache"
 
 measure() { # prints microseconds and peak KB of one start of the command given
     local start end kb attempt
@@ -51,30 +49,24 @@ measure() { # prints microseconds and peak KB of one start of the command given
     exit 1
 }
 
-# Warms the caches (the drawings kept between starts among them), and tells the size of the start page as painted on this screen (it follows
+# Warms the caches, and tells the size of the start page as painted on this screen (it follows
 # the screen's zoom): the empty window is given the same size.
 read -r _ _ width height < <("$program" 2>/dev/null) || { echo "quarimo painted no frame" >&2; exit 1; }
 floor=("$floor" "$width" "$height")
 "${floor[@]}" >/dev/null 2>&1
-: >"$work/floor.txt"; : >"$work/program.txt"; : >"$work/first.txt"
+: >"$work/floor.txt"; : >"$work/program.txt"
 for ((i = 0; i < rounds; i++)); do
     measure "${floor[@]}" >>"$work/floor.txt"
     measure "$program" >>"$work/program.txt"
-    # A first start, as after installing: no drawings kept yet.
-    rm -rf "$XDG_CACHE_HOME/quarimo"
-    measure "$program" >>"$work/first.txt"
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 floor_us=$(cut -d' ' -f1 "$work/floor.txt" | median)
 program_us=$(cut -d' ' -f1 "$work/program.txt" | median)
-first_us=$(cut -d' ' -f1 "$work/first.txt" | median)
 floor_kb=$(cut -d' ' -f2 "$work/floor.txt" | sort -n | tail -1)
 program_kb=$(cut -d' ' -f2 "$work/program.txt" | sort -n | tail -1)
-first_kb=$(cut -d' ' -f2 "$work/first.txt" | sort -n | tail -1)
-awk -v f="$floor_us" -v p="$program_us" -v c="$first_us" -v fk="$floor_kb" -v pk="$program_kb" -v ck="$first_kb" -v n="$rounds" -v size="${width}x$height" 'BEGIN {
+awk -v f="$floor_us" -v p="$program_us" -v fk="$floor_kb" -v pk="$program_kb" -v n="$rounds" -v size="${width}x$height" 'BEGIN {
     printf "window size %s\n", size
     printf "start to first frame, median of %d rounds: empty window %.1f ms, quarimo %.1f ms, ratio %.2f\n", n, f / 1000, p / 1000, p / f
-    printf "the same for a first start, no drawings kept yet: quarimo %.1f ms, ratio %.2f\n", c / 1000, c / f
-    printf "peak resident memory: empty window %.1f MB, quarimo %.1f MB, ratio %.2f (first start %.1f MB, %.2f)\n", fk / 1024, pk / 1024, pk / fk, ck / 1024, ck / fk
+    printf "peak resident memory: empty window %.1f MB, quarimo %.1f MB, ratio %.2f\n", fk / 1024, pk / 1024, pk / fk
 }'

@@ -3,14 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/Controls.h"
-#include "ui/DrawingCache.h"
 #include "ui/Form.h"
 #include "engine/TextHelpers.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
@@ -144,52 +142,6 @@ private slots:
         shown.fill(Qt::white);
         picture->render(&shown);
         QCOMPARE(shown, expected);
-    }
-
-    // A drawing is kept on disk and read back instead of drawn again; a kept file that does not
-    // match exactly is drawn anew, and a folder that cannot be written only costs the keeping.
-    void drawingsKeptBetweenStarts()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("drawings"));
-        int draws = 0;
-        auto draw = [&draws] {
-            ++draws;
-            QImage image(3, 2, QImage::Format_ARGB32_Premultiplied);
-            image.fill(QColor(10, 20, 30, 40));
-            image.setDevicePixelRatio(1.5);
-            return image;
-        };
-        const QImage first = kit::cachedDrawing(folder, "a", draw);
-        const QImage again = kit::cachedDrawing(folder, "a", draw);
-        QCOMPARE(draws, 1);
-        QCOMPARE(again, first);
-        QCOMPARE(again.devicePixelRatio(), 1.5);
-        kit::cachedDrawing(folder, "b", draw);
-        QCOMPARE(draws, 2);
-
-        const QFileInfoList kept = QDir(folder).entryInfoList(QDir::Files);
-        QCOMPARE(kept.size(), 2);
-        for (const QFileInfo &file : kept) {
-            QFile spoilt(file.filePath());
-            QVERIFY(spoilt.open(QIODevice::ReadWrite));
-            spoilt.resize(file.size() - 1);
-        }
-        QCOMPARE(kit::cachedDrawing(folder, "a", draw), first);
-        QCOMPARE(draws, 3);
-        QCOMPARE(kit::cachedDrawing(folder, "a", draw), first); // kept again after the repair
-        QCOMPARE(draws, 3);
-
-        QFile notAFolder(dir.filePath(QStringLiteral("file")));
-        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
-        notAFolder.close();
-        QCOMPARE(kit::cachedDrawing(notAFolder.fileName(), "a", draw), first);
-        QCOMPARE(kit::cachedDrawing(QString(), "a", draw), first);
-        QCOMPARE(draws, 5);
-
-        for (int i = 0; i < 300; ++i)
-            kit::cachedDrawing(folder, QByteArray::number(i), draw);
-        QVERIFY(QDir(folder).entryInfoList(QDir::Files).size() <= 256);
     }
 };
 

@@ -4,10 +4,7 @@
 
 #include "ui/Controls.h"
 
-#include "ui/DrawingCache.h"
-
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -254,24 +251,17 @@ void DrawnPicture::draw(const QWidget *control)
         image_.clear();
         return;
     }
-    image_.start([path = QStringLiteral(":/pictures/") + file_, pixels = pixels_, ratio = ratio_,
-                  cache = drawingCacheFolder()] {
-        QFile file(path);
-        const QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        const QByteArray key = "picture " + QByteArray::number(pixels.width()) + 'x' +
-                               QByteArray::number(pixels.height()) + '@' + QByteArray::number(ratio) + '\n' + svg;
-        return cachedDrawing(cache, key, [&] {
-            QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QSvgRenderer renderer(svg);
-            if (renderer.isValid()) {
-                QPainter painter(&image);
-                painter.setRenderHint(QPainter::Antialiasing);
-                renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
-            }
-            image.setDevicePixelRatio(ratio);
-            return image;
-        });
+    image_.start([path = QStringLiteral(":/pictures/") + file_, pixels = pixels_, ratio = ratio_] {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QSvgRenderer renderer(path);
+        if (renderer.isValid()) {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        }
+        image.setDevicePixelRatio(ratio);
+        return image;
     });
 }
 
