@@ -6,15 +6,21 @@
 
 #include "print/SheetTable.h"
 #include "ui/QtDialogs.h"
+#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cmath>
 
 using print::ClassSet;
 using print::ClassSetGroup;
@@ -22,6 +28,19 @@ using print::ClassSetGroup;
 namespace {
 
 enum Column { NameColumn, RowColumn, RangeColumn, SheetsColumn, RemoveColumn };
+
+// The check box's square grows with the zoom like its text.
+class ZoomedIndicator final : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int plain = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight)
+            return int(std::lround(plain * twips::zoom()));
+        return plain;
+    }
+};
 
 } // namespace
 
@@ -36,17 +55,29 @@ ClassSetDialog::ClassSetDialog(int row, int range, QWidget *parent) : QDialog(pa
                                  .arg(ClassSet::maxSheets),
                              this);
 
-    grid_ = new QGridLayout;
+    // The groups scroll when eight of them at a large zoom are more than the screen holds.
+    auto *panel = new QWidget;
+    grid_ = new QGridLayout(panel);
+    grid_->setContentsMargins(0, 0, 0, 0);
     grid_->setColumnStretch(RowColumn, 1);
-    grid_->addWidget(new QLabel(QStringLiteral("Blatt"), this), 0, RowColumn);
-    grid_->addWidget(new QLabel(QStringLiteral("Zahlen bis"), this), 0, RangeColumn);
-    grid_->addWidget(new QLabel(QStringLiteral("Anzahl"), this), 0, SheetsColumn);
+    grid_->setHorizontalSpacing(fontMetrics().height() / 2);
+    grid_->addWidget(new QLabel(QStringLiteral("Blatt"), panel), 0, RowColumn);
+    grid_->addWidget(new QLabel(QStringLiteral("Zahlen bis"), panel), 0, RangeColumn);
+    grid_->addWidget(new QLabel(QStringLiteral("Anzahl"), panel), 0, SheetsColumn);
+    groupsArea_ = new QScrollArea(this);
+    groupsArea_->setFrameShape(QFrame::NoFrame);
+    groupsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    groupsArea_->setWidgetResizable(true);
+    groupsArea_->setWidget(panel);
 
     addButton = new QPushButton(QStringLiteral("Gruppe hinzufügen"), this);
     addButton->setAutoDefault(false);
     connect(addButton, &QPushButton::clicked, this, &ClassSetDialog::addGroup);
 
     keysApart = new QCheckBox(QStringLiteral("Lösungen getrennt drucken"), this);
+    auto *indicator = new ZoomedIndicator;
+    indicator->setParent(keysApart);
+    keysApart->setStyle(indicator);
     keysApart->setToolTip(QStringLiteral("Die Lösungen kommen auf eigene Seiten am Ende, nicht unten auf die Blätter."));
 
     total = new QLabel(this);
@@ -71,7 +102,7 @@ ClassSetDialog::ClassSetDialog(int row, int range, QWidget *parent) : QDialog(pa
     auto *page = new QVBoxLayout(this);
     page->setSizeConstraint(QLayout::SetFixedSize); // grows and shrinks with the groups
     page->addWidget(intro);
-    page->addLayout(grid_);
+    page->addWidget(groupsArea_);
     page->addLayout(addRow);
     page->addSpacing(fontMetrics().height() / 2);
     page->addWidget(keysApart);
@@ -81,6 +112,7 @@ ClassSetDialog::ClassSetDialog(int row, int range, QWidget *parent) : QDialog(pa
 
     appendGroup({row, range, 25});
     placeGroups();
+    groups_.front().row->setFocus(Qt::OtherFocusReason);
 }
 
 ClassSetDialog::~ClassSetDialog() = default;
@@ -96,13 +128,19 @@ ClassSet ClassSetDialog::classSet() const
 
 void ClassSetDialog::appendGroup(const ClassSetGroup &group)
 {
-    GroupControls controls{new QLabel(this), new QComboBox(this), new QSpinBox(this), new QSpinBox(this),
-                           new QPushButton(QStringLiteral("Entfernen"), this)};
+    QWidget *panel = groupsArea_->widget();
+    GroupControls controls{new QLabel(panel), new QComboBox(panel), new QSpinBox(panel), new QSpinBox(panel),
+                           new QPushButton(QStringLiteral("Entfernen"), panel)};
     for (int row = 1; row <= sheets::rowCount; ++row)
         controls.row->addItem(sheets::rowName(row));
     controls.range->setRange(10, 20);
     controls.sheets->setRange(1, ClassSet::maxSheets);
     controls.remove->setAutoDefault(false);
+    // Shown at once, so the dialog measures the new group before it grows for it.
+    for (QWidget *widget : {static_cast<QWidget *>(controls.name), static_cast<QWidget *>(controls.row),
+                            static_cast<QWidget *>(controls.range), static_cast<QWidget *>(controls.sheets),
+                            static_cast<QWidget *>(controls.remove)})
+        widget->show();
     connect(controls.sheets, &QSpinBox::valueChanged, this, &ClassSetDialog::updateTotal);
     QPushButton *remove = controls.remove;
     connect(remove, &QPushButton::clicked, this, [this, remove] {
@@ -138,6 +176,7 @@ void ClassSetDialog::addGroup()
     appendGroup(next);
     placeGroups();
     groups_.back().row->setFocus(Qt::TabFocusReason);
+    groupsArea_->ensureWidgetVisible(groups_.back().row);
 }
 
 void ClassSetDialog::removeGroup(int index)
@@ -189,6 +228,30 @@ void ClassSetDialog::placeGroups()
     }
     addButton->setEnabled(groupCount() < ClassSet::maxGroups);
     updateTotal();
+    fitToScreen();
+}
+
+// All groups in view where the screen has room for them, else as many as fit, with a scroll bar;
+// and the whole dialog on the screen.
+void ClassSetDialog::fitToScreen()
+{
+    QWidget *panel = groupsArea_->widget();
+    const QSize content = panel->sizeHint();
+    groupsArea_->setFixedHeight(content.height());
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int frame = isVisible() ? frameGeometry().height() - height() : fontMetrics().height() * 2;
+    const int excess = layout()->sizeHint().height() + frame - room.height();
+    const int scrollBar = excess > 0 ? groupsArea_->verticalScrollBar()->sizeHint().width() : 0;
+    if (excess > 0)
+        groupsArea_->setFixedHeight(qMax(content.height() - excess, grid_->cellRect(1, RowColumn).bottom() + 1));
+    groupsArea_->setFixedWidth(content.width() + scrollBar);
+    if (!isVisible())
+        return;
+    layout()->activate();
+    QRect placed = frameGeometry();
+    placed.moveBottom(qMin(placed.bottom(), room.bottom()));
+    placed.moveTop(qMax(placed.top(), room.top()));
+    move(placed.topLeft());
 }
 
 void ClassSetDialog::updateTotal()

@@ -14,6 +14,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 
 // "Klassensatz": the teacher puts together up to eight groups, each with its own worksheet row,
@@ -52,7 +53,9 @@ private:
     void appendGroup(const print::ClassSetGroup &group);
     void placeGroups();
     void updateTotal();
+    void fitToScreen();
 
+    QScrollArea *groupsArea_ = nullptr;
     QGridLayout *grid_ = nullptr;
     std::vector<GroupControls> groups_;
 };
