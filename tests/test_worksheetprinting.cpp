@@ -21,8 +21,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 #include <memory>
 
@@ -293,6 +296,37 @@ private slots:
                     .hasMatch());
         QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                                             "Die 3 Blätter wurden als PDF-Datei gespeichert:\r") +
+                                                 QDir(outputs.folder).absoluteFilePath(files.first()) + u'\r');
+    }
+
+    // Printing from the preview ends with the double-click's message; the preview is wide enough
+    // for its whole toolbar, the print button last.
+    void previewPrintsAndSaysWhere()
+    {
+        outputs.printer = false;
+        StartPage &page = listWithRow(5);
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            const QToolBar *tools = preview->findChild<QToolBar *>();
+            width = preview->width();
+            needed = tools->sizeHint().width();
+            QTimer::singleShot(0, this, [] {
+                if (auto *choice = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget()))
+                    choice->accept();
+            });
+            tools->actions().constLast()->trigger();
+        });
+        page.previewSelectedWorksheet();
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+        const QStringList files = QDir(outputs.folder).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(world->dialogs.count(), 1);
+        QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
+                                                            "Das Blatt wurde als PDF-Datei gespeichert:\r") +
                                                  QDir(outputs.folder).absoluteFilePath(files.first()) + u'\r');
     }
 
