@@ -78,7 +78,8 @@ ClassSetDialog::ClassSetDialog(int row, int range, QWidget *parent) : QDialog(pa
     auto *indicator = new ZoomedIndicator;
     indicator->setParent(keysApart);
     keysApart->setStyle(indicator);
-    keysApart->setToolTip(QStringLiteral("Die Lösungen kommen auf eigene Seiten am Ende, nicht unten auf die Blätter."));
+    keysApart->setToolTip(
+        QStringLiteral("Die Lösungen kommen auf eigene Seiten am Ende, nicht unten auf die Blätter."));
 
     total = new QLabel(this);
     total->setObjectName(QStringLiteral("total"));
@@ -185,9 +186,9 @@ void ClassSetDialog::removeGroup(int index)
         return;
     const GroupControls gone = groups_[size_t(index)];
     groups_.erase(groups_.begin() + index);
-    for (QWidget *widget : {static_cast<QWidget *>(gone.name), static_cast<QWidget *>(gone.row),
-                            static_cast<QWidget *>(gone.range), static_cast<QWidget *>(gone.sheets),
-                            static_cast<QWidget *>(gone.remove)}) {
+    for (QWidget *widget :
+         {static_cast<QWidget *>(gone.name), static_cast<QWidget *>(gone.row), static_cast<QWidget *>(gone.range),
+          static_cast<QWidget *>(gone.sheets), static_cast<QWidget *>(gone.remove)}) {
         grid_->removeWidget(widget);
         widget->deleteLater();
     }
@@ -259,7 +260,8 @@ void ClassSetDialog::updateTotal()
     if (!total)
         return;
     const int sheets = classSet().totalSheets();
-    QString text = sheets == 1 ? QStringLiteral("Zusammen: 1 Blatt") : QStringLiteral("Zusammen: %1 Blätter").arg(sheets);
+    QString text =
+        sheets == 1 ? QStringLiteral("Zusammen: 1 Blatt") : QStringLiteral("Zusammen: %1 Blätter").arg(sheets);
     if (sheets > ClassSet::maxSheets)
         text += QStringLiteral(" – höchstens %1 sind möglich.").arg(ClassSet::maxSheets);
     total->setText(text);

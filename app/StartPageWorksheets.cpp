@@ -89,9 +89,9 @@ void StartPage::previewSelectedWorksheet()
         return;
     const print::PreviewOutcome preview = print::showPreview(kindCode, Liste1->item(row - 1)->text(), this);
     if (!preview.notShown.isEmpty()) {
-        seams::dialogs().message(
-            QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + preview.notShown + CR,
-            QStringLiteral("Vorschau"));
+        seams::dialogs().message(QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + preview.notShown +
+                                     CR,
+                                 QStringLiteral("Vorschau"));
         return;
     }
     if (!preview.printed)

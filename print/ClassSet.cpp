@@ -32,8 +32,14 @@ public:
         inKey_ = false;
     }
 
-    void setCurrentX(double twips) override { passOn([&] { target_.setCurrentX(twips); }); }
-    void setCurrentY(double twips) override { passOn([&] { target_.setCurrentY(twips); }); }
+    void setCurrentX(double twips) override
+    {
+        passOn([&] { target_.setCurrentX(twips); });
+    }
+    void setCurrentY(double twips) override
+    {
+        passOn([&] { target_.setCurrentY(twips); });
+    }
     void setFontName(const QString &face) override
     {
         face_ = face;
@@ -44,7 +50,10 @@ public:
         points_ = points;
         passOn([&] { target_.setFontSize(points); });
     }
-    void setLineWidth(int dots) override { passOn([&] { target_.setLineWidth(dots); }); }
+    void setLineWidth(int dots) override
+    {
+        passOn([&] { target_.setLineWidth(dots); });
+    }
     void drawLine(double x1, double y1, double x2, double y2) override
     {
         passOn([&] { target_.drawLine(x1, y1, x2, y2); });
@@ -76,8 +85,7 @@ public:
 
 private:
     // Within a key that goes apart only the print state matters, and only for the key's lines.
-    template<typename Call>
-    void passOn(Call call)
+    template <typename Call> void passOn(Call call)
     {
         if (!inKey_)
             call();

@@ -18,9 +18,9 @@ int kindCodeOfRow(int row)
 QString rowName(int row)
 {
     static const char16_t *const names[rowCount] = {
-        u"Zahlenstrahl",   u"Bilder zählen",  u"Bilder malen",   u"Zahlfolgen",         u"Plusrechnen",
-        u"Minusrechnen",   u"Zahlenraum ergänzen", u"Plus-Ergänzen", u"Minus-Ergänzen", u"Plus-Umkehren",
-        u"Minus-Umkehren", u"Verm. Rechnen",  u"Verm. Ergänzen", u"Verm. Umkehren"};
+        u"Zahlenstrahl",   u"Bilder zählen",       u"Bilder malen",   u"Zahlfolgen",     u"Plusrechnen",
+        u"Minusrechnen",   u"Zahlenraum ergänzen", u"Plus-Ergänzen",  u"Minus-Ergänzen", u"Plus-Umkehren",
+        u"Minus-Umkehren", u"Verm. Rechnen",       u"Verm. Ergänzen", u"Verm. Umkehren"};
     return row >= 1 && row <= rowCount ? QString::fromUtf16(names[row - 1]) : QString();
 }
 

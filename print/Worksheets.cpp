@@ -133,7 +133,8 @@ Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path,
     outcome.kind = Outcome::Kind::SavedAsPdf;
     outcome.file = path;
     const std::unique_ptr<SheetDevice> device = outputs().openPdf(path, title);
-    return drawOn(device.get(), [&](SheetDevice &on) { drawSheets(on, kindCode, copies); }, copies, outcome);
+    const PageMaker make = [&](SheetDevice &on) { drawSheets(on, kindCode, copies); };
+    return drawOn(device.get(), make, copies, outcome);
 }
 
 PreviewOutcome showPreview(int kindCode, const QString &title, QWidget *parent)

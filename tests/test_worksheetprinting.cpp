@@ -9,8 +9,8 @@
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/SharedValues.h"
-#include "print/FaceMetrics.h"
 #include "print/ClassSet.h"
+#include "print/FaceMetrics.h"
 #include "print/PageDevice.h"
 #include "print/RecordingDevice.h"
 #include "print/Worksheets.h"
@@ -291,7 +291,8 @@ private slots:
         form1().printClassSet(set);
         const QStringList files = QDir(outputs.folder).entryList({QStringLiteral("*.pdf")});
         QCOMPARE(files.size(), 1);
-        QVERIFY(QRegularExpression(QStringLiteral("^Klassensatz 3 Blätter \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf$"))
+        QVERIFY(QRegularExpression(
+                    QStringLiteral("^Klassensatz 3 Blätter \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf$"))
                     .match(files.first())
                     .hasMatch());
         QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
