@@ -12,6 +12,9 @@ class Picture;
 class PictureButton;
 class ScrollBar;
 class Shape;
+namespace print {
+struct ClassSet;
+}
 
 // The start page: login, number range, and the classroom scene whose pictures open everything
 // else. It is loaded first, lives for the whole run and is the only way out of the program.
@@ -60,7 +63,9 @@ public:
     // The worksheet rows' context menu: a preview, a PDF file, a class set of different sheets.
     void previewSelectedWorksheet();
     void saveSelectedWorksheetAsPdf();
+    // Asks for the class set's groups in a dialog, then prints it.
     void printClassSet();
+    void printClassSet(const print::ClassSet &set);
 
 protected:
     bool previewKey(QKeyEvent *event) override;

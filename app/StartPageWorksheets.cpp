@@ -7,8 +7,10 @@
 
 #include "app/StartPage.h"
 
+#include "app/ClassSetDialog.h"
 #include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
+#include "print/ClassSet.h"
 #include "print/SheetTable.h"
 #include "print/Worksheets.h"
 #include "ui/Controls.h"
@@ -57,24 +59,6 @@ void tellPrintOutcome(const print::Outcome &outcome, int copies)
     }
 }
 
-// How many sheets a class set should have: 1 to 40, or 0 when the teacher cancels.
-int askClassSetSize()
-{
-    const QString title = QStringLiteral("Klassensatz");
-    for (;;) {
-        const QString answer = seams::dialogs().inputBox(
-            QStringLiteral("Wie viele verschiedene Blätter sollen gedruckt werden? (1 bis 40)") + CR, title,
-            QStringLiteral("25"));
-        if (answer.isEmpty())
-            return 0;
-        bool number = false;
-        const int count = answer.trimmed().toInt(&number);
-        if (number && count >= 1 && count <= 40)
-            return count;
-        seams::dialogs().message(QStringLiteral("Bitte eine Zahl von 1 bis 40 eingeben.") + CR, title);
-    }
-}
-
 } // namespace
 
 void StartPage::printSelectedWorksheet()
@@ -103,11 +87,23 @@ void StartPage::previewSelectedWorksheet()
     const int kindCode = sheets::kindCodeOfRow(row);
     if (kindCode == 0)
         return;
-    const QString failure = print::showPreview(kindCode, Liste1->item(row - 1)->text(), this);
-    if (!failure.isEmpty()) {
-        seams::dialogs().message(QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + failure + CR,
+    const print::PreviewOutcome preview = print::showPreview(kindCode, Liste1->item(row - 1)->text(), this);
+    if (!preview.notShown.isEmpty()) {
+        seams::dialogs().message(QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + preview.notShown +
+                                     CR,
                                  QStringLiteral("Vorschau"));
+        return;
     }
+    if (!preview.printed)
+        return; // closed without printing
+    // Printed to a file although a printer is there: the teacher chose it in the print dialog.
+    if (preview.printed->kind == print::Outcome::Kind::SavedAsPdf && print::outputs().hasPrinter()) {
+        seams::dialogs().message(QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:") + CR +
+                                     preview.printed->file + CR,
+                                 QStringLiteral("Blatt drucken"));
+        return;
+    }
+    tellPrintOutcome(*preview.printed, 1);
 }
 
 void StartPage::saveSelectedWorksheetAsPdf()
@@ -141,18 +137,24 @@ void StartPage::saveSelectedWorksheetAsPdf()
 void StartPage::printClassSet()
 {
     const int row = Liste1->listIndex() + 1;
-    const int kindCode = sheets::kindCodeOfRow(row);
-    if (kindCode == 0)
+    if (sheets::kindCodeOfRow(row) == 0)
         return;
-    const int copies = askClassSetSize();
-    if (copies == 0)
-        return;
+    ClassSetDialog dialog(row, shared().numberRange, this);
+    const int answer = dialog.exec();
+    if (isVisible())
+        activateWindow(); // the keys come back to the list, also without a window manager
+    if (answer == QDialog::Accepted)
+        printClassSet(dialog.classSet());
+}
+
+void StartPage::printClassSet(const print::ClassSet &set)
+{
     print::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::printSheets(kindCode, Liste1->item(row - 1)->text(), copies);
+        outcome = print::printClassSet(set);
     }
-    tellPrintOutcome(outcome, copies);
+    tellPrintOutcome(outcome, set.totalSheets());
 }
 
 void StartPage::connectWorksheetMenu()
@@ -176,6 +178,6 @@ void StartPage::showWorksheetMenu(const QPoint &position)
     menu.setObjectName(QStringLiteral("worksheetMenu"));
     menu.addAction(QStringLiteral("Vorschau …"), this, &StartPage::previewSelectedWorksheet);
     menu.addAction(QStringLiteral("Als PDF speichern …"), this, &StartPage::saveSelectedWorksheetAsPdf);
-    menu.addAction(QStringLiteral("Klassensatz …"), this, &StartPage::printClassSet);
+    menu.addAction(QStringLiteral("Klassensatz …"), this, qOverload<>(&StartPage::printClassSet));
     menu.exec(Liste1->viewport()->mapToGlobal(at));
 }

@@ -54,6 +54,7 @@ void printCalculationRows(PrintDevice &device, const std::function<int(int)> &ki
         }
     }
 
+    device.beginAnswerKey();
     layout::blankLine(device);
     device.setFontSize(12);
     device.print({{10, QString(75, u'_')}}, PrintDevice::LineEnd::Next);

@@ -45,13 +45,6 @@ bool PageDevice::open(QPagedPaintDevice *target, double dotsPerInch, const QRect
     return painter_.begin(target);
 }
 
-void PageDevice::printSheets(const QList<Sheet> &sheets)
-{
-    expectSheets(int(sheets.size()));
-    for (int i = 0; i < sheets.size(); ++i)
-        sheetFinished(sheets.at(i), i + 1 == sheets.size());
-}
-
 void PageDevice::sheetFinished(const Sheet &sheet, bool last)
 {
     if (!painter_.isActive())

@@ -23,9 +23,6 @@ class PageDevice : public SheetDevice
 public:
     ~PageDevice() override;
 
-    // Puts sheets laid out before (by a recording device) on the pages, one page each.
-    void printSheets(const QList<Sheet> &sheets);
-
 protected:
     PageDevice() = default;
     // Starts painting on `target`; false when it cannot be opened.

@@ -40,6 +40,7 @@ void printCompletingRows(PrintDevice &device, const std::function<int(int)> &kin
         layout::useFont(device, layout::arial, 16);
         key = text::signedNumber(shared().expectedAnswer) + u' ' + key;
     }
+    device.beginAnswerKey();
     layout::blankLine(device);
     layout::blankLine(device);
     device.setFontSize(12);
@@ -61,6 +62,7 @@ void printCountingSheet(PrintDevice &device)
         layout::useFont(device, layout::arial, 16);
         key = text::signedNumber(count) + u' ' + key;
     }
+    device.beginAnswerKey();
     layout::blankLine(device);
     device.setFontSize(14);
     device.print({{19, key}}, PrintDevice::LineEnd::Next);
@@ -82,6 +84,7 @@ void printDrawingSheet(PrintDevice &device)
         device.print({{18, QString(50, u'_')}}, PrintDevice::LineEnd::Next);
     }
     // The key line stays empty: the child's drawings are the answers.
+    device.beginAnswerKey();
     layout::blankLine(device);
     device.setFontSize(14);
     device.print({{19, QString()}}, PrintDevice::LineEnd::Next);

@@ -33,6 +33,9 @@ public:
     // Prints the items on the current line; Next then moves to x = 0 one line height lower.
     virtual void print(const QList<PrintItem> &items, LineEnd end) = 0;
     virtual void endDocument() = 0;
+    // What the layout prints from here to the end of the page is its answer key. A sheet prints
+    // it where it stands; a class set may move it onto key pages of its own.
+    virtual void beginAnswerKey() {}
 
     // The current font's column width for tab stops and its line height, in twips.
     virtual double averageCharWidth() const = 0;

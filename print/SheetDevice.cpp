@@ -111,6 +111,22 @@ double SheetDevice::lineHeight() const
     return metrics_ ? (metrics_->ascent + metrics_->descent) * points_ * twipsPerPoint : 0;
 }
 
+double SheetDevice::textWidth(const QString &text) const
+{
+    return metrics_ ? metrics_->width(text) * points_ * twipsPerPoint : 0;
+}
+
+void SheetDevice::printSheets(const QList<Sheet> &sheets)
+{
+    expectSheets(int(sheets.size()));
+    for (const Sheet &sheet : sheets) {
+        if (failed())
+            break;
+        ++finished_;
+        sheetFinished(sheet, finished_ >= expected_);
+    }
+}
+
 void SheetDevice::print(const QList<PrintItem> &items, LineEnd end)
 {
     for (const PrintItem &item : items) {
@@ -122,7 +138,7 @@ void SheetDevice::print(const QList<PrintItem> &items, LineEnd end)
                 y_ += lineHeight();
             x_ = column;
         }
-        const double width = metrics_ ? metrics_->width(item.text) * points_ * twipsPerPoint : 0;
+        const double width = textWidth(item.text);
         if (!item.text.isEmpty())
             sheet_.texts.append({x_, y_, item.text, face_, points_, width, lineHeight()});
         x_ += width;

@@ -68,6 +68,12 @@ public:
 
     double currentX() const { return x_; }
     double currentY() const { return y_; }
+    // How wide the text stands in the current font, in twips.
+    double textWidth(const QString &text) const;
+
+    // Puts sheets laid out before (by a recording device) on this device, one page each, as
+    // the document's only pages.
+    void printSheets(const QList<Sheet> &sheets);
 
     // How many sheets make the document (a class set has many); each layout ends one.
     void expectSheets(int count) { expected_ = qMax(1, count); }

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <QString>
+
 class PrintDevice;
 
 // The fourteen rows of the worksheet list and what each prints.
@@ -13,6 +15,10 @@ inline constexpr int rowCount = 14;
 
 // The kind code a row puts into taskKind (rows counted from 1); 0 for no such row.
 int kindCodeOfRow(int row);
+// The row's name without the range ("Plusrechnen"); empty for no such row.
+QString rowName(int row);
+// The row as the list shows it at that range: "Plusrechnen bis 15", "Zahlenraum ergänzen".
+QString rowTitle(int row, int range);
 // Whether the sheet of that kind code draws pictures in the picture face.
 bool usesPictureFace(int kindCode);
 // Runs the layout of the kind code; it prints one page and ends it.

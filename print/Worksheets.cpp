@@ -13,11 +13,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QToolBar>
 #include <QWidget>
 
 namespace {
@@ -49,21 +51,11 @@ public:
 SystemOutputs systemOutputs;
 print::Outputs *currentOutputs = nullptr;
 
-QString pictureFaceMissing()
-{
-    return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(print::pictureFaceName());
-}
-
-bool pictureFaceReady(int kindCode)
-{
-    return !sheets::usesPictureFace(kindCode) || print::registerPictureFace();
-}
-
-print::Outcome drawOn(SheetDevice *device, int kindCode, int copies, print::Outcome outcome)
+print::Outcome drawOn(SheetDevice *device, const print::PageMaker &make, int pages, print::Outcome outcome)
 {
     if (device && !device->failed())
-        print::drawSheets(*device, kindCode, copies);
-    if (!device || device->failed() || device->finishedSheets() < copies) {
+        make(*device);
+    if (!device || device->failed() || device->finishedSheets() < pages) {
         outcome.kind = print::Outcome::Kind::Failed;
         outcome.reason =
             device && device->failed() ? device->failure() : QStringLiteral("Das Blatt ließ sich nicht anlegen.");
@@ -85,6 +77,16 @@ void setOutputs(Outputs *replacement)
     currentOutputs = replacement;
 }
 
+QString pictureFaceMissing()
+{
+    return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(print::pictureFaceName());
+}
+
+bool pictureFaceReady(int kindCode)
+{
+    return !sheets::usesPictureFace(kindCode) || print::registerPictureFace();
+}
+
 void drawSheets(SheetDevice &device, int kindCode, int copies)
 {
     device.expectSheets(copies);
@@ -97,11 +99,17 @@ void drawSheets(SheetDevice &device, int kindCode, int copies)
 
 Outcome printSheets(int kindCode, const QString &title, int copies)
 {
-    Outcome outcome;
     if (!pictureFaceReady(kindCode)) {
+        Outcome outcome;
         outcome.reason = pictureFaceMissing();
         return outcome;
     }
+    return printPages(title, copies, [&](SheetDevice &device) { drawSheets(device, kindCode, copies); });
+}
+
+Outcome printPages(const QString &title, int pages, const PageMaker &make)
+{
+    Outcome outcome;
     Outputs &out = outputs();
     std::unique_ptr<SheetDevice> device;
     if (out.hasPrinter()) {
@@ -112,7 +120,7 @@ Outcome printSheets(int kindCode, const QString &title, int copies)
         outcome.file = newPdfPath(title);
         device = out.openPdf(outcome.file, title);
     }
-    return drawOn(device.get(), kindCode, copies, outcome);
+    return drawOn(device.get(), make, pages, outcome);
 }
 
 Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path, int copies)
@@ -125,19 +133,25 @@ Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path,
     outcome.kind = Outcome::Kind::SavedAsPdf;
     outcome.file = path;
     const std::unique_ptr<SheetDevice> device = outputs().openPdf(path, title);
-    return drawOn(device.get(), kindCode, copies, outcome);
+    const PageMaker make = [&](SheetDevice &on) { drawSheets(on, kindCode, copies); };
+    return drawOn(device.get(), make, copies, outcome);
 }
 
-QString showPreview(int kindCode, const QString &title, QWidget *parent)
+PreviewOutcome showPreview(int kindCode, const QString &title, QWidget *parent)
 {
-    if (!pictureFaceReady(kindCode))
-        return pictureFaceMissing();
+    PreviewOutcome result;
+    if (!pictureFaceReady(kindCode)) {
+        result.notShown = pictureFaceMissing();
+        return result;
+    }
     // The sheet is laid out once: the preview may repaint, and printing from it must print the
     // very sheet that was shown.
     RecordingDevice sheet;
     drawSheets(sheet, kindCode, 1);
-    if (sheet.failed())
-        return sheet.failure();
+    if (sheet.failed()) {
+        result.notShown = sheet.failure();
+        return result;
+    }
 
     const bool paper = outputs().hasPrinter();
     QPrinter printer(QPrinter::HighResolution); // the default printer, where there is one
@@ -152,19 +166,41 @@ QString showPreview(int kindCode, const QString &title, QWidget *parent)
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Vorschau: ") + title);
-    // Large enough to read the sheet: most of the screen's height, the page's proportions.
+    // Large enough to read the sheet: most of the screen's height, the page's proportions; and
+    // wide enough for the whole toolbar, whose last button prints.
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
-        dialog.resize(qMin(room.width(), room.height() * 3 / 4), room.height() * 9 / 10);
+        int width = room.height() * 3 / 4;
+        if (const QToolBar *tools = dialog.findChild<QToolBar *>()) {
+            const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+            width = qMax(width, tools->sizeHint().width() + margins.left() + margins.right());
+        }
+        dialog.resize(qMin(room.width(), width), room.height() * 9 / 10);
     }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&sheet](QPrinter *target) {
         PaperDevice device(*target);
         device.printSheets(sheet.sheets);
     });
-    dialog.exec();
-    if (printer.printerState() == QPrinter::Error)
-        return QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer.printerName());
-    return QString();
+    // The preview closes as accepted only when its sheet was printed.
+    if (dialog.exec() != QDialog::Accepted)
+        return result;
+
+    Outcome printed;
+    if (printer.printerState() == QPrinter::Error) {
+        printed.reason = QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer.printerName());
+    } else if (printer.printerState() == QPrinter::Aborted) {
+        printed.reason = QStringLiteral("Der Druckauftrag wurde abgebrochen.");
+    } else if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printed.file = QDir::toNativeSeparators(QFileInfo(printer.outputFileName()).absoluteFilePath());
+        if (QFileInfo(printed.file).size() > 0)
+            printed.kind = Outcome::Kind::SavedAsPdf;
+        else
+            printed.reason = QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.").arg(printed.file);
+    } else {
+        printed.kind = Outcome::Kind::Printed;
+    }
+    result.printed = printed;
+    return result;
 }
 
 QString pdfFileName(const QString &title, const QDateTime &when)

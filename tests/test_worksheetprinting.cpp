@@ -5,9 +5,11 @@
 // The worksheet list on the start page: the double-click's question, wait cursor and end
 // message, the failures, and the context menu's PDF file and class set.
 
+#include "app/ClassSetDialog.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/SharedValues.h"
+#include "print/ClassSet.h"
 #include "print/FaceMetrics.h"
 #include "print/PageDevice.h"
 #include "print/RecordingDevice.h"
@@ -16,8 +18,14 @@
 #include "ui/Controls.h"
 #include "ui/FileDialogs.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 #include <memory>
 
@@ -233,34 +241,94 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    void classSetOfDifferentSheets()
+    void classSetOfGroups()
     {
         StartPage &page = listWithRow(12);
-        world->dialogs.answerInput(QStringLiteral("41"));
-        world->dialogs.answerInput(QStringLiteral(" 30 "));
+        QString proposed;
+        QString tooMany;
+        bool printable = true;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<ClassSetDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            proposed = dialog->total->text();
+            QCOMPARE(dialog->classSet().groups, (QList<print::ClassSetGroup>{{12, 10, 25}}));
+            QVERIFY(!dialog->keysApart->isChecked());
+            dialog->addGroup();
+            dialog->setGroup(1, {4, 15, 16});
+            tooMany = dialog->total->text();
+            printable = dialog->printButton->isEnabled();
+            dialog->setGroup(1, {4, 15, 5});
+            dialog->keysApart->setFocus();
+            QTest::keyClick(dialog->keysApart, Qt::Key_Space);
+            QVERIFY(dialog->keysApart->isChecked());
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
         page.printClassSet();
-        const QList<ScriptedDialogs::Box> boxes = world->dialogs.boxes();
-        QCOMPARE(boxes.size(), 4);
-        QCOMPARE(boxes[0].title, QStringLiteral("Klassensatz"));
-        QCOMPARE(boxes[0].proposed, QStringLiteral("25"));
-        QCOMPARE(boxes[1].text, QStringLiteral("Bitte eine Zahl von 1 bis 40 eingeben.\r"));
-        QCOMPARE(boxes[3].text, printed);
-        QCOMPARE(outputs.jobs, 1);
-        QCOMPARE(outputs.printed.size(), 30);
-        QSet<QString> sheets;
-        for (const Sheet &sheet : std::as_const(outputs.printed)) {
-            QString all;
-            for (const TextRun &run : sheet.texts)
-                all += run.text;
-            sheets.insert(all);
-        }
-        QCOMPARE(sheets.size(), 30);
-
-        // Cancelling the count prints nothing.
-        world->dialogs.clear();
-        page.printClassSet();
+        QCOMPARE(proposed, QStringLiteral("Zusammen: 25 Blätter"));
+        QCOMPARE(tooMany, QStringLiteral("Zusammen: 41 Blätter – höchstens 40 sind möglich."));
+        QVERIFY(!printable);
         QCOMPARE(world->dialogs.count(), 1);
+        QCOMPARE(world->dialogs.last().text, printed);
         QCOMPARE(outputs.jobs, 1);
+        QCOMPARE(outputs.printed.size(), 30 + 3); // the sheets, then three key pages
+        QCOMPARE(outputs.printed[29].texts.last().text, QStringLiteral("Blatt 30 von 30"));
+        QCOMPARE(shared().numberRange, 10);
+
+        // Escape prints nothing.
+        world->dialogs.clear();
+        QTimer::singleShot(0, this, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        page.printClassSet();
+        QCOMPARE(world->dialogs.count(), 0);
+        QCOMPARE(outputs.jobs, 1);
+    }
+
+    void classSetAsPdfWithoutPrinter()
+    {
+        outputs.printer = false;
+        listWithRow(5);
+        print::ClassSet set;
+        set.groups = {{5, 10, 2}, {7, 20, 1}};
+        form1().printClassSet(set);
+        const QStringList files = QDir(outputs.folder).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(files.size(), 1);
+        QVERIFY(QRegularExpression(
+                    QStringLiteral("^Klassensatz 3 Blätter \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf$"))
+                    .match(files.first())
+                    .hasMatch());
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
+                                                            "Die 3 Blätter wurden als PDF-Datei gespeichert:\r") +
+                                                 QDir(outputs.folder).absoluteFilePath(files.first()) + u'\r');
+    }
+
+    // Printing from the preview ends with the double-click's message; the preview is wide enough
+    // for its whole toolbar, the print button last.
+    void previewPrintsAndSaysWhere()
+    {
+        outputs.printer = false;
+        StartPage &page = listWithRow(5);
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            const QToolBar *tools = preview->findChild<QToolBar *>();
+            width = preview->width();
+            needed = tools->sizeHint().width();
+            QTimer::singleShot(0, this, [] {
+                if (auto *choice = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget()))
+                    choice->accept();
+            });
+            tools->actions().constLast()->trigger();
+        });
+        page.previewSelectedWorksheet();
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+        const QStringList files = QDir(outputs.folder).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(world->dialogs.count(), 1);
+        QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
+                                                            "Das Blatt wurde als PDF-Datei gespeichert:\r") +
+                                                 QDir(outputs.folder).absoluteFilePath(files.first()) + u'\r');
     }
 
     void saveAsPdf()
