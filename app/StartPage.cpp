@@ -126,7 +126,7 @@ void StartPage::login()
 void StartPage::toggleWorksheetList()
 {
     if (!Liste1->isHidden()) {
-        Liste1->hide();
+        closeList(Liste1, Bild4);
         return;
     }
     const QString suffix = QStringLiteral(" bis") + text::signedNumber(shared().numberRange);
@@ -151,7 +151,7 @@ void StartPage::toggleWorksheetList()
 void StartPage::toggleRewardList()
 {
     if (!Liste2->isHidden()) {
-        Liste2->hide();
+        closeList(Liste2, Bild5);
         return;
     }
     // The count on the page shows the new rounds only after the next game or reward.
@@ -167,9 +167,18 @@ void StartPage::toggleRewardList()
         Liste2->setFocus(Qt::TabFocusReason);
 }
 
+void StartPage::closeList(ListBox *list, PictureButton *opener)
+{
+    // Qt would pass the focus of a hidden list on to the next control in the chain (the number
+    // line strip after the worksheets), which would then come forward over the next open list.
+    if (list->isAncestorOf(focusWidget()) || list->hasFocus())
+        opener->setFocus(Qt::OtherFocusReason);
+    list->hide();
+}
+
 void StartPage::startSelectedRewardGame()
 {
-    Liste2->hide();
+    closeList(Liste2, Bild5);
     startRewardGame();
 }
 

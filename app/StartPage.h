@@ -75,6 +75,9 @@ private:
     void changeRange(int value);
     void login();
     void toggleWorksheetList();
+    // Hides a list; the keyboard it held goes back to the picture that opened it, not to the
+    // next control in the chain, which the child never chose.
+    void closeList(ListBox *list, PictureButton *opener);
     void connectWorksheetMenu();
     void showWorksheetMenu(const QPoint &position);
     void toggleRewardList();
