@@ -101,6 +101,33 @@ void StartPage::exitProgram()
     seams::endProgram();
 }
 
+bool StartPage::event(QEvent *event)
+{
+    // The platform may activate the page late, after it has already been hidden for an exercise;
+    // finding its focused control hidden, it passes the keyboard to the next one in the chain: a
+    // picture the child never chose, which would come forward over the next open list. So the
+    // page keeps the control that had the keyboard while it was on screen and gives it back.
+    switch (event->type()) {
+    case QEvent::Hide:
+        keysHeldBy_ = focusWidget();
+        break;
+    case QEvent::WindowDeactivate:
+        if (isVisible())
+            keysHeldBy_ = focusWidget();
+        break;
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+        if (event->type() == QEvent::WindowActivate && !isVisible())
+            break; // the late activation of a hidden page: what it did to the focus is undone on showing
+        if (keysHeldBy_ && keysHeldBy_->isVisibleTo(this) && keysHeldBy_->isEnabled() && focusWidget() != keysHeldBy_)
+            keysHeldBy_->setFocus(Qt::ActiveWindowFocusReason);
+        break;
+    default:
+        break;
+    }
+    return Form::event(event);
+}
+
 bool StartPage::previewKey(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape)

@@ -6,6 +6,8 @@
 
 #include "ui/Form.h"
 
+#include <QPointer>
+
 class Label;
 class ListBox;
 class Picture;
@@ -63,11 +65,14 @@ public:
     void printClassSet();
 
 protected:
+    bool event(QEvent *event) override;
     bool previewKey(QKeyEvent *event) override;
     void closeRequested() override;
     void zoomChanged() override;
 
 private:
+    QPointer<QWidget> keysHeldBy_; // the control that had the keyboard when the page last lost it
+
     void buildScene();
     void setKeyboardOrder();
     void connectScene();

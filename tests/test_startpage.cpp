@@ -473,6 +473,21 @@ private slots:
         }
     }
 
+    // The platform may activate the page late, when an exercise has already hidden it, and pass
+    // its keyboard on to the next picture; the child finds the control it had when it comes back.
+    void keysComeBackToTheChosenControl()
+    {
+        StartPage &page = openStartPage();
+        page.Bezeichnung1->setFocus(Qt::TabFocusReason);
+        QCOMPARE(page.focusWidget(), static_cast<QWidget *>(page.Bezeichnung1));
+        click(picture(QStringLiteral("Bild10")));
+        QVERIFY(page.isHidden());
+        page.Bild13->setFocus(Qt::ActiveWindowFocusReason); // what the late activation does
+        click(Form8().Befehl3); // "E n d e"
+        QVERIFY(page.isVisible());
+        QCOMPARE(page.focusWidget(), static_cast<QWidget *>(page.Bezeichnung1));
+    }
+
     // Leaving the number words or the fonts while the number pictures have hidden the start page
     // leaves the child with the number pictures: the start page does not come back beside them.
     // With the start page open, leaving brings it to the front as ever.
