@@ -117,7 +117,7 @@ void FontViewer::leaveViewer()
 {
     Liste1->clear();
     hide();
-    navigation::giveKeysToStartPage();
+    navigation::giveKeysBack();
 }
 
 void FontViewer::closeRequested()

@@ -101,6 +101,33 @@ void StartPage::exitProgram()
     seams::endProgram();
 }
 
+bool StartPage::event(QEvent *event)
+{
+    // The platform may activate the page late, after it has already been hidden for an exercise;
+    // finding its focused control hidden, it passes the keyboard to the next one in the chain: a
+    // picture the child never chose, which would come forward over the next open list. So the
+    // page keeps the control that had the keyboard while it was on screen and gives it back.
+    switch (event->type()) {
+    case QEvent::Hide:
+        keysHeldBy_ = focusWidget();
+        break;
+    case QEvent::WindowDeactivate:
+        if (isVisible())
+            keysHeldBy_ = focusWidget();
+        break;
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+        if (event->type() == QEvent::WindowActivate && !isVisible())
+            break; // the late activation of a hidden page: what it did to the focus is undone on showing
+        if (keysHeldBy_ && keysHeldBy_->isVisibleTo(this) && keysHeldBy_->isEnabled() && focusWidget() != keysHeldBy_)
+            keysHeldBy_->setFocus(Qt::ActiveWindowFocusReason);
+        break;
+    default:
+        break;
+    }
+    return Form::event(event);
+}
+
 bool StartPage::previewKey(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape)
@@ -126,7 +153,7 @@ void StartPage::login()
 void StartPage::toggleWorksheetList()
 {
     if (!Liste1->isHidden()) {
-        Liste1->hide();
+        closeList(Liste1, Bild4);
         return;
     }
     const QString suffix = QStringLiteral(" bis") + text::signedNumber(shared().numberRange);
@@ -151,7 +178,7 @@ void StartPage::toggleWorksheetList()
 void StartPage::toggleRewardList()
 {
     if (!Liste2->isHidden()) {
-        Liste2->hide();
+        closeList(Liste2, Bild5);
         return;
     }
     // The count on the page shows the new rounds only after the next game or reward.
@@ -167,9 +194,18 @@ void StartPage::toggleRewardList()
         Liste2->setFocus(Qt::TabFocusReason);
 }
 
+void StartPage::closeList(ListBox *list, PictureButton *opener)
+{
+    // Qt would pass the focus of a hidden list on to the next control in the chain (the number
+    // line strip after the worksheets), which would then come forward over the next open list.
+    if (list->isAncestorOf(focusWidget()) || list->hasFocus())
+        opener->setFocus(Qt::OtherFocusReason);
+    list->hide();
+}
+
 void StartPage::startSelectedRewardGame()
 {
-    Liste2->hide();
+    closeList(Liste2, Bild5);
     startRewardGame();
 }
 

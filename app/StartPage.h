@@ -6,6 +6,8 @@
 
 #include "ui/Form.h"
 
+#include <QPointer>
+
 class Label;
 class ListBox;
 class Picture;
@@ -68,11 +70,14 @@ public:
     void printClassSet(const print::ClassSet &set);
 
 protected:
+    bool event(QEvent *event) override;
     bool previewKey(QKeyEvent *event) override;
     void closeRequested() override;
     void zoomChanged() override;
 
 private:
+    QPointer<QWidget> keysHeldBy_; // the control that had the keyboard when the page last lost it
+
     void buildScene();
     void setKeyboardOrder();
     void connectScene();
@@ -80,6 +85,9 @@ private:
     void changeRange(int value);
     void login();
     void toggleWorksheetList();
+    // Hides a list; the keyboard it held goes back to the picture that opened it, not to the
+    // next control in the chain, which the child never chose.
+    void closeList(ListBox *list, PictureButton *opener);
     void connectWorksheetMenu();
     void showWorksheetMenu(const QPoint &position);
     void toggleRewardList();

@@ -65,7 +65,7 @@ void StartPage::printSelectedWorksheet()
 {
     shared().taskKind = 0;
     const int row = Liste1->listIndex() + 1;
-    Liste1->hide();
+    closeList(Liste1, Bild4);
     const int kindCode = sheets::kindCodeOfRow(row);
     if (kindCode == 0)
         return; // no row chosen

@@ -45,15 +45,48 @@ struct Registry
     QList<Form *> loaded;
 };
 
+Registry &registry();
+
+// The window that has taken the start page's place, if one is showing: an exercise, the number
+// pictures or a reward game. Windows not made yet are not made by asking.
+Form *windowInPlaceOfStartPage()
+{
+    Registry &r = registry();
+    Form *const candidates[] = {r.numberLine.get(), r.numberSet.get(),       r.completing.get(),
+                                r.sequence.get(),   r.calculation.get(),     r.numberPictures.get(),
+                                r.memory.get(),     r.shootingGallery.get(), r.slalomDrive.get()};
+    for (Form *window : candidates)
+        if (window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void backToStartPage()
+{
+    // The number words and the fonts stay open when an exercise or a game hides the start page.
+    // Leaving them then must not put a second hub beside that window, where the child's next
+    // click would land on the start page: the window in its place keeps the child.
+    if (Form *inPlace = windowInPlaceOfStartPage()) {
+        inPlace->activateWindow();
+        return;
+    }
+    form1().showWindow();
+}
+
+void giveKeysBack()
+{
+    if (StartPage *start = registry().startPage.get(); start && start->isVisible())
+        start->activateWindow();
+    else if (Form *inPlace = windowInPlaceOfStartPage())
+        inPlace->activateWindow();
+}
+
 Registry &registry()
 {
     static Registry windows = [] {
         // Every window that ends comes back here, whoever opened it.
-        navigation::setStartPageHandler([] { form1().showWindow(); });
-        navigation::setGiveKeysHandler([] {
-            if (form1().isVisible())
-                form1().activateWindow();
-        });
+        navigation::setStartPageHandler(backToStartPage);
+        navigation::setGiveKeysHandler(giveKeysBack);
         // The generator is seeded from the platform's clock, which tests can stop.
         setTimeOfDaySource([] { return seams::clock().secondsSinceMidnight(); });
         return Registry();

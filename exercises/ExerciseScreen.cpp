@@ -56,6 +56,9 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
     Befehl1->setAccessibleName(QStringLiteral("okay"));
     helpButton = new Button(this, helpName, helpTwips, QStringLiteral(" ?"));
     helpButton->setAccessibleName(QStringLiteral("Hilfe"));
+    // The help box keeps its picture of the task alone; reading aloud is told where it changes no text.
+    helpButton->setToolTip(helpButtonHint());
+    helpButton->setAccessibleDescription(helpButtonHint());
 
     connect(Befehl1, &QPushButton::clicked, this, [this] { checkAnswer(); });
     connect(Befehl2, &QPushButton::clicked, this, [this] { leaveScreen(); });
@@ -135,15 +138,14 @@ void ExerciseScreen::showEntry()
     writeEntry(value);
 }
 
-QString ExerciseScreen::readAloudHint()
+QString ExerciseScreen::helpButtonHint()
 {
-    return QStringLiteral("F2 liest die Aufgabe vor.") + text::CR;
+    return QStringLiteral("Zeigt ein Bild der Aufgabe (Einfg). F2 liest die Aufgabe vor.");
 }
 
 void ExerciseScreen::showHelpText(const help::HelpText &help)
 {
-    // The picture of the task first, as ever; the key for reading aloud below it.
-    seams::dialogs().message(help.text + readAloudHint(), help.title);
+    seams::dialogs().message(help.text, help.title);
     focusAnswer();
 }
 

@@ -47,8 +47,8 @@ public:
     virtual void showHelp() = 0;
     // F2: says the current task as a sentence, for children who cannot read it yet.
     void readTaskAloud();
-    // The line under every help picture that tells about F2.
-    static QString readAloudHint();
+    // The help button's tooltip and description: what it shows, and that F2 reads the task aloud.
+    static QString helpButtonHint();
     // Puts every race figure back to its start.
     void resetGame();
 

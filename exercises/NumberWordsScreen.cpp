@@ -131,6 +131,7 @@ void NumberWordsScreen::showHelp()
 
 void NumberWordsScreen::leaveScreen()
 {
+    // Back to the start page, unless an exercise or a game has taken its place meanwhile.
     hide();
     navigation::showStartPage();
 }
@@ -139,9 +140,9 @@ bool NumberWordsScreen::previewKey(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        // Only this window goes; the start page was never hidden.
+        // Only this window goes; the keys go back to the start page or the window in its place.
         hide();
-        navigation::giveKeysToStartPage();
+        navigation::giveKeysBack();
         return true;
     // The keys of the other exercise screens, so the arrows, Enter and Insert alone will do.
     case Qt::Key_Return:

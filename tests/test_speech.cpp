@@ -114,6 +114,9 @@ private slots:
         QCOMPARE(said(), QStringList{sentence});
         QCOMPARE(world->dialogs.count(), 0);
         QCOMPARE(screen.race().child(), screen.race().rules().childStart);
+        // The key is told on the help button, never inside the help box's exact text.
+        QVERIFY(screen.helpButton->toolTip().contains(QStringLiteral("F2")));
+        QVERIFY(screen.helpButton->accessibleDescription().contains(QStringLiteral("F2")));
     }
 
     void sequenceSentenceFollowsTheChild()

@@ -427,6 +427,112 @@ private slots:
         QCOMPARE(page.Bezeichnung11->caption(), QStringLiteral("4"));
     }
 
+    // A closed list leaves the keyboard with the picture that opened it, and an open list stays
+    // above every picture, whichever of them has the focus: a double-click on a row reaches it.
+    void openListStaysOnTop_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("worksheets") << QStringLiteral("Liste1");
+        QTest::newRow("reward games") << QStringLiteral("Liste2");
+    }
+    void openListStaysOnTop()
+    {
+        QFETCH(QString, list);
+        StartPage &page = openStartPage();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        const bool worksheets = list == QLatin1String("Liste1");
+        ListBox *shown = worksheets ? page.Liste1 : page.Liste2;
+        PictureButton *opener = worksheets ? page.Bild4 : page.Bild5;
+
+        click(opener);
+        shown->setFocus(Qt::MouseFocusReason); // a row clicked
+        if (worksheets) {
+            dialogs().answerNo();
+            shown->setListIndex(9);
+            QTest::mouseDClick(shown->viewport(), Qt::LeftButton, {},
+                               shown->visualItemRect(shown->item(9)).center());
+            QCOMPARE(dialogs().count(), 1);
+        } else {
+            click(opener);
+        }
+        QVERIFY(shown->isHidden());
+        QCOMPARE(page.focusWidget(), static_cast<QWidget *>(opener));
+
+        click(opener);
+        QVERIFY(shown->isVisible());
+        const QList<PictureButton *> pictures = page.findChildren<PictureButton *>();
+        for (PictureButton *picture : pictures) {
+            picture->setFocus(Qt::TabFocusReason);
+            QVERIFY(picture->hasFocus());
+            for (int row = 0; row < shown->count(); ++row) {
+                const QPoint centre = shown->viewport()->mapTo(&page, shown->visualItemRect(shown->item(row)).center());
+                QWidget *hit = page.childAt(centre);
+                QVERIFY2(hit && (hit == shown || shown->isAncestorOf(hit)),
+                         qPrintable(picture->objectName() + QStringLiteral(" over row ") + QString::number(row + 1)));
+            }
+        }
+    }
+
+    // The platform may activate the page late, when an exercise has already hidden it, and pass
+    // its keyboard on to the next picture; the child finds the control it had when it comes back.
+    void keysComeBackToTheChosenControl()
+    {
+        StartPage &page = openStartPage();
+        page.Bezeichnung1->setFocus(Qt::TabFocusReason);
+        QCOMPARE(page.focusWidget(), static_cast<QWidget *>(page.Bezeichnung1));
+        click(picture(QStringLiteral("Bild10")));
+        QVERIFY(page.isHidden());
+        page.Bild13->setFocus(Qt::ActiveWindowFocusReason); // what the late activation does
+        click(Form8().Befehl3); // "E n d e"
+        QVERIFY(page.isVisible());
+        QCOMPARE(page.focusWidget(), static_cast<QWidget *>(page.Bezeichnung1));
+    }
+
+    // Leaving the number words or the fonts while the number pictures have hidden the start page
+    // leaves the child with the number pictures: the start page does not come back beside them.
+    // With the start page open, leaving brings it to the front as ever.
+    void leavingAWindowBesideTheStartPage_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("numberPictures");
+        QTest::newRow("number words, Ende, pictures") << QStringLiteral("Form7") << QStringLiteral("Ende") << true;
+        QTest::newRow("number words, close, pictures") << QStringLiteral("Form7") << QStringLiteral("close") << true;
+        QTest::newRow("number words, Escape, pictures") << QStringLiteral("Form7") << QStringLiteral("Escape") << true;
+        QTest::newRow("fonts, close, pictures") << QStringLiteral("Form9") << QStringLiteral("close") << true;
+        QTest::newRow("number words, Ende, start page") << QStringLiteral("Form7") << QStringLiteral("Ende") << false;
+        QTest::newRow("number words, close, start page") << QStringLiteral("Form7") << QStringLiteral("close") << false;
+    }
+    void leavingAWindowBesideTheStartPage()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, way);
+        QFETCH(bool, numberPictures);
+        StartPage &page = openStartPage();
+        const bool words = window == QLatin1String("Form7");
+        click(picture(words ? QStringLiteral("Bild9") : QStringLiteral("Bild8")));
+        Form *beside = words ? static_cast<Form *>(&Form7()) : static_cast<Form *>(&Form9());
+        QVERIFY(beside->isVisible());
+        if (numberPictures)
+            click(picture(QStringLiteral("Bild10")));
+        QCOMPARE(page.isVisible(), !numberPictures);
+
+        if (way == QLatin1String("Ende")) {
+            click(Form7().Befehl2);
+        } else if (way == QLatin1String("Escape")) {
+            QTest::keyClick(Form7().HBildlauf1, Qt::Key_Escape);
+        } else {
+            QCloseEvent close;
+            QApplication::sendEvent(beside, &close);
+        }
+        QVERIFY(!beside->isVisible());
+        QCOMPARE(page.isVisible(), !numberPictures);
+        Form *holder = numberPictures ? static_cast<Form *>(&Form8()) : static_cast<Form *>(&page);
+        QVERIFY(holder->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(holder));
+        QCOMPARE(dialogs().count(), 0);
+    }
+
     // ---- pictures
 
     void exerciseButtons_data()

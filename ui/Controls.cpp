@@ -344,7 +344,8 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
 void PictureButton::focusInEvent(QFocusEvent *event)
 {
     // A picture partly under another one comes forward while it has the focus, so the child sees
-    // all of it and its mark; it goes back to its place in the scene afterwards.
+    // all of it and its mark; it goes back to its place in the scene afterwards. A list standing
+    // open stays above it: the child is choosing a row there, and a click on a row must reach it.
     QAbstractButton::focusInEvent(event);
     const QObjectList &siblings = parentWidget()->children();
     coveredBy_.clear();
@@ -354,7 +355,17 @@ void PictureButton::focusInEvent(QFocusEvent *event)
             break;
         }
     }
-    raise();
+    QWidget *openList = nullptr;
+    for (QObject *sibling : siblings) {
+        if (auto *list = qobject_cast<ListBox *>(sibling); list && !list->isHidden()) {
+            openList = list; // the lowest one: the picture goes under every open list
+            break;
+        }
+    }
+    if (openList)
+        stackUnder(openList);
+    else
+        raise();
 }
 
 void PictureButton::focusOutEvent(QFocusEvent *event)

@@ -35,7 +35,7 @@ void setStartPageHandler(std::function<void()> handler)
     startPageHandler() = std::move(handler);
 }
 
-void giveKeysToStartPage()
+void giveKeysBack()
 {
     if (giveKeysHandler())
         giveKeysHandler()();
