@@ -9,6 +9,7 @@
 #include "print/PageDevice.h"
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
+#include "ui/NewFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -67,6 +68,9 @@ print::Outcome drawOn(SheetDevice *device, int kindCode, int copies, print::Outc
         outcome.kind = print::Outcome::Kind::Failed;
         outcome.reason =
             device && device->failed() ? device->failure() : QStringLiteral("Das Blatt ließ sich nicht anlegen.");
+    } else if (outcome.kind == print::Outcome::Kind::SavedAsPdf && !device->savedFile().isEmpty()) {
+        // The name asked for may have been taken in the meantime.
+        outcome.file = QDir::toNativeSeparators(device->savedFile());
     }
     return outcome;
 }
@@ -181,9 +185,9 @@ QString newPdfPath(const QString &title)
 {
     const QDir folder(outputs().pdfFolder());
     const QString name = pdfFileName(title, QDateTime::currentDateTime());
-    QString path = folder.filePath(name);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder.filePath(name.chopped(4) + QStringLiteral(" (%1).pdf").arg(n));
+    // Anything at the name takes it, a link leading nowhere too: the sheet is never written
+    // through it.
+    const QString path = kit::firstFreeName(folder.filePath(name));
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 

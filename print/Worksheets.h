@@ -53,7 +53,7 @@ QString showPreview(int kindCode, const QString &title, QWidget *parent);
 
 // "Plusrechnen bis 10 2026-12-07 09-30-12.pdf"
 QString pdfFileName(const QString &title, const QDateTime &when);
-// The path for a new PDF of the title in the PDF folder; never one that exists already.
+// The path for a new PDF of the title in the PDF folder; never one that anything holds already.
 QString newPdfPath(const QString &title);
 
 } // namespace print

@@ -25,14 +25,53 @@ QFont font(const QString &family, double points, bool bold)
     return f;
 }
 
-void installFontSubstitutions()
+namespace {
+
+QStringList textFamilies(const QString &pictureFace)
 {
-    const QStringList families = QFontDatabase::families();
+    QStringList families;
+    for (const QString &family : QFontDatabase::families()) {
+        if (family.compare(pictureFace, Qt::CaseInsensitive) != 0 && !QFontDatabase::isPrivateFamily(family))
+            families.append(family);
+    }
+    return families;
+}
+
+} // namespace
+
+bool installFontSubstitutions(const QString &pictureFace)
+{
+    QStringList families = textFamilies(pictureFace);
+    if (families.isEmpty()) {
+        // The font configuration offers no face at all (it is empty or broken): the faces the
+        // program depends on are read from where their packages put them.
+        for (const char *file : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                                 "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                                 "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
+                                 "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        families = textFamilies(pictureFace);
+    }
+    if (families.isEmpty())
+        return false;
+
+    // Where Qt finds none of the faces asked for, it takes the application's font, and where
+    // that is missing too, any face at all: with few faces installed that may be the picture
+    // face, which would turn every label into little pictures.
+    const QString standard = QFontInfo(QGuiApplication::font()).family();
+    if (!families.contains(standard, Qt::CaseInsensitive)) {
+        QFont text = QGuiApplication::font();
+        text.setFamilies({families.contains(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans")
+                                                                           : families.first()});
+        QGuiApplication::setFont(text);
+    }
+    const QString fallback = QFontInfo(QGuiApplication::font()).family();
+
     auto firstInstalled = [&](const QStringList &wanted) {
         for (const QString &name : wanted)
             if (families.contains(name, Qt::CaseInsensitive))
                 return name;
-        return wanted.last();
+        return fallback;
     };
     const QString sans = firstInstalled({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     const QString arial = firstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
@@ -55,6 +94,7 @@ void installFontSubstitutions()
             QFontMetrics(face).height();
         }
     });
+    return true;
 }
 
 const QColor systemWindowColour()

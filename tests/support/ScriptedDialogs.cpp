@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "print/FaceMetrics.h"
 #include "support/ScriptedDialogs.h"
 
 #include "ui/Controls.h"
@@ -68,7 +69,7 @@ TestWorld::TestWorld()
 {
     static bool fontsReady = false;
     if (!fontsReady) {
-        kit::installFontSubstitutions();
+        kit::installFontSubstitutions(print::pictureFaceName());
         fontsReady = true;
     }
     unloadAllWindows();
