@@ -182,9 +182,10 @@ int main(int argc, char *argv[])
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
-    // The worksheets' picture face, before anything lists or uses fonts.
-    print::registerPictureFace();
+    // The faces for text first: without one the picture face must not come in at all. Then the
+    // worksheets' picture face, before any window lists or uses fonts.
     const bool textFace = kit::installFontSubstitutions(print::pictureFaceName());
+    print::registerPictureFace();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 

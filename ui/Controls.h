@@ -26,6 +26,9 @@ QFont font(const QString &family, double points, bool bold = false);
 // `pictureFace` is never used for text, not even as the last resort for a face that is missing.
 // False when no face for text can be found at all.
 bool installFontSubstitutions(const QString &pictureFace);
+// True once installFontSubstitutions found no face for text: then no picture face may be
+// registered either, or Qt would draw every text with it.
+bool textFaceMissing();
 
 const QColor systemWindowColour(); // "the system window colour" of a window's background
 
