@@ -10,6 +10,7 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/NewFile.h"
 
+#include <QFontDatabase>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -44,6 +45,22 @@ class KitTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // No text is ever drawn in the picture face, not even where the font configuration offers
+    // no face at all (CTest runs this once more with an empty one).
+    void textIsNeverDrawnInThePictureFace()
+    {
+        const QString picture = QStringLiteral("ANLAUT");
+        QVERIFY(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ANLAUT.ttf")) >= 0);
+        QVERIFY(kit::installFontSubstitutions(picture));
+        QLabel plain;
+        for (const QFont &font : {QGuiApplication::font(), plain.font(), QFont(QStringLiteral("Sans Serif")),
+                                  kit::font(QStringLiteral("MS Sans Serif"), 10), kit::font(QStringLiteral("Arial"), 10),
+                                  kit::font(QStringLiteral("Lateinaus"), 30, true)}) {
+            const QString drawn = QFontInfo(font).family();
+            QVERIFY2(!drawn.isEmpty() && drawn != picture, qPrintable(font.family() + u' ' + drawn));
+        }
+    }
+
     // A new file never takes a name anything holds and never writes where a link points.
     void newFileTakesAFreeName_data()
     {

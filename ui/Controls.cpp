@@ -79,6 +79,10 @@ bool installFontSubstitutions(const QString &pictureFace)
         QFont font = QGuiApplication::font();
         font.setFamilies({text});
         QGuiApplication::setFont(font);
+        // Qt's generic names lead there too, not to whatever face comes first.
+        for (const QString &generic : {QStringLiteral("Sans Serif"), QStringLiteral("Serif"),
+                                       QStringLiteral("Monospace")})
+            QFont::insertSubstitution(generic, text);
     }
 
     const QStringList families = QFontDatabase::families();
