@@ -103,10 +103,15 @@ void StartPage::previewSelectedWorksheet()
     const int kindCode = sheets::kindCodeOfRow(row);
     if (kindCode == 0)
         return;
-    const QString failure = print::showPreview(kindCode, Liste1->item(row - 1)->text(), this);
-    if (!failure.isEmpty()) {
-        seams::dialogs().message(QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + failure + CR,
-                                 QStringLiteral("Vorschau"));
+    const print::Outcome outcome = print::showPreview(kindCode, Liste1->item(row - 1)->text(), this);
+    const QString title = QStringLiteral("Vorschau");
+    if (outcome.kind == print::Outcome::Kind::SavedAsPdf) {
+        seams::dialogs().message(QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:") + CR + outcome.file + CR,
+                                 title);
+    } else if (outcome.kind == print::Outcome::Kind::Failed) {
+        const QString failed = outcome.file.isEmpty() ? QStringLiteral("Die Vorschau konnte nicht gezeigt werden.")
+                                                      : QStringLiteral("Das Blatt konnte nicht gespeichert werden.");
+        seams::dialogs().message(failed + CR + outcome.reason + CR, title);
     }
 }
 

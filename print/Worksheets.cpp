@@ -14,12 +14,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
+#include <optional>
 
 namespace {
 
@@ -132,16 +134,46 @@ Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path,
     return drawOn(device.get(), kindCode, copies, outcome);
 }
 
-QString showPreview(int kindCode, const QString &title, QWidget *parent)
+Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title)
 {
-    if (!pictureFaceReady(kindCode))
-        return pictureFaceMissing();
+    Outcome outcome;
+    const QPaintEngine *engine = target.paintEngine();
+    if (target.outputFormat() == QPrinter::PdfFormat && engine && engine->type() == QPaintEngine::Pdf) {
+        // The preview's own export would write straight into the file, through a link, over
+        // another file, and never tell a full disk.
+        outcome.file = QDir::toNativeSeparators(target.outputFileName());
+        PdfDevice device(target.outputFileName(), title);
+        device.printSheets(sheets);
+        if (device.failed()) {
+            outcome.reason = device.failure();
+        } else {
+            outcome.kind = Outcome::Kind::SavedAsPdf;
+            outcome.file = QDir::toNativeSeparators(device.savedFile());
+        }
+        return outcome;
+    }
+    PaperDevice device(target);
+    device.printSheets(sheets);
+    outcome.kind = device.failed() ? Outcome::Kind::Failed : Outcome::Kind::Printed;
+    outcome.reason = device.failure();
+    return outcome;
+}
+
+Outcome showPreview(int kindCode, const QString &title, QWidget *parent)
+{
+    Outcome outcome;
+    if (!pictureFaceReady(kindCode)) {
+        outcome.reason = pictureFaceMissing();
+        return outcome;
+    }
     // The sheet is laid out once: the preview may repaint, and printing from it must print the
     // very sheet that was shown.
     RecordingDevice sheet;
     drawSheets(sheet, kindCode, 1);
-    if (sheet.failed())
-        return sheet.failure();
+    if (sheet.failed()) {
+        outcome.reason = sheet.failure();
+        return outcome;
+    }
 
     const bool paper = outputs().hasPrinter();
     QPrinter printer(QPrinter::HighResolution); // the default printer, where there is one
@@ -161,14 +193,21 @@ QString showPreview(int kindCode, const QString &title, QWidget *parent)
         const QRect room = screen->availableGeometry();
         dialog.resize(qMin(room.width(), room.height() * 3 / 4), room.height() * 9 / 10);
     }
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&sheet](QPrinter *target) {
-        PaperDevice device(*target);
-        device.printSheets(sheet.sheets);
+    std::optional<Outcome> exported;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
+        const Outcome put = putPreviewedSheets(*target, sheet.sheets, title);
+        if (!put.file.isEmpty())
+            exported = put;
     });
     dialog.exec();
-    if (printer.printerState() == QPrinter::Error)
-        return QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer.printerName());
-    return QString();
+    if (exported)
+        return *exported;
+    if (printer.printerState() == QPrinter::Error) {
+        outcome.reason = QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer.printerName());
+        return outcome;
+    }
+    outcome.kind = Outcome::Kind::Printed;
+    return outcome;
 }
 
 QString pdfFileName(const QString &title, const QDateTime &when)

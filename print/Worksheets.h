@@ -4,12 +4,15 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <memory>
 
 class QDateTime;
+class QPrinter;
 class QWidget;
 class SheetDevice;
+struct Sheet;
 
 // Printing whole worksheets: on the default printer, as a PDF, in a preview, or as a class set
 // of different sheets. The caller asks the questions and shows the outcome.
@@ -47,9 +50,13 @@ void drawSheets(SheetDevice &device, int kindCode, int copies);
 Outcome printSheets(int kindCode, const QString &title, int copies = 1);
 // Writes `copies` different sheets into one PDF at `path`.
 Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path, int copies = 1);
-// Shows a new sheet in a print preview from which it can be printed; returns why it could not
-// be shown, or an empty text.
-QString showPreview(int kindCode, const QString &title, QWidget *parent);
+// Shows a new sheet in a print preview from which it can be printed. Printed when it was shown
+// (whether or not it was printed then), SavedAsPdf when it was exported as a PDF, Failed with a
+// reason, and with the file when that was the export.
+Outcome showPreview(int kindCode, const QString &title, QWidget *parent);
+// Puts sheets laid out before on what a preview hands over: its pages, or, when it exports a
+// PDF, a PDF written as carefully as any other at the name chosen there or a free one beside it.
+Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title);
 
 // "Plusrechnen bis 10 2026-12-07 09-30-12.pdf"
 QString pdfFileName(const QString &title, const QDateTime &when);

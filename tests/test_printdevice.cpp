@@ -16,6 +16,8 @@
 #include "support/FileSizeLimit.h"
 #include "ui/Controls.h"
 
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -246,6 +248,36 @@ private slots:
         QCOMPARE(outcome.file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
         QVERIFY(!pdfText({outcome.file}).trimmed().isEmpty());
         QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("Ziel.pdf"))));
+    }
+
+    // The preview shows the sheet and writes nothing; its PDF export goes beside a link at the
+    // name chosen there, never through it.
+    void previewExportNeverWritesThroughALink()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString chosen = folder.filePath(QStringLiteral("Blatt.pdf"));
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), chosen));
+        prepare(10, 5);
+        RecordingDevice recorded;
+        print::drawSheets(recorded, 10, 1);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(chosen);
+        QPrintPreviewWidget preview(&printer);
+        QList<print::Outcome> outcomes;
+        connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter *target) {
+            outcomes.append(print::putPreviewedSheets(*target, recorded.sheets, QStringLiteral("Plusrechnen bis 10")));
+        });
+        preview.updatePreview();
+        QCOMPARE(preview.pageCount(), 1);
+        preview.print();
+        QCOMPARE(outcomes.size(), 2);
+        QCOMPARE(outcomes[0].kind, print::Outcome::Kind::Printed);
+        QCOMPARE(outcomes[1].kind, print::Outcome::Kind::SavedAsPdf);
+        QCOMPARE(outcomes[1].file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
+        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("Ziel.pdf"))));
+        QVERIFY(!pdfText({outcomes[1].file}).trimmed().isEmpty());
     }
 };
 
