@@ -126,8 +126,8 @@ private slots:
         } else {
             second = viewer.saveSample();
         }
-        const QStringList files = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                         QDir::NoDotAndDotDot);
+        const QStringList files =
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         qputenv("HOME", oldHome);
 
         const QString text = world->dialogs.last().text;

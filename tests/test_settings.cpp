@@ -318,8 +318,8 @@ private slots:
             const QByteArray folder = QFile::encodeName(dir.path());
             const pid_t child = ::fork();
             if (child == 0) {
-                const bool ready = ::chdir(folder.constData()) == 0 && ::setgid(65534) == 0 &&
-                                   ::setuid(65534) == 0 && refusesWrites(QStringLiteral("."));
+                const bool ready = ::chdir(folder.constData()) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+                                   refusesWrites(QStringLiteral("."));
                 ::_exit(!ready ? 2 : settings::writeSettings(settings::fileName(), 12) ? 0 : 1);
             }
             int status = 0;

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/FaceMetrics.h"
 #include "support/ScriptedDialogs.h"
 
 #include "ui/Controls.h"
+#include "print/FaceMetrics.h"
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
