@@ -8,11 +8,13 @@
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
+#include "ui/NewFile.h"
 #include "ui/Seams.h"
 
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImageWriter>
 #include <QPixmap>
 #include <QSet>
 #include <QStandardPaths>
@@ -93,11 +95,23 @@ QString FontViewer::saveSample()
     QString family = QFontInfo(Bezeichnung1->font()).family();
     // A family name may hold signs a file name cannot.
     family.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
-    const QString path = QDir(folder).filePath(QStringLiteral("Schriftprobe %1.png").arg(family));
+    const QString wanted = QDir(folder).filePath(QStringLiteral("Schriftprobe %1.png").arg(family));
     const QString title = QStringLiteral("Sichern");
-    if (!QDir().mkpath(folder) || !Bezeichnung1->grab().save(path, "PNG")) {
+    QString path;
+    QString reason;
+    if (QDir().mkpath(folder)) {
+        // A sample saved before keeps its file: this one gets a free name beside it, and only
+        // once the whole picture is on the disk.
+        kit::NewFile file(wanted);
+        QImageWriter png(&file, "png");
+        if (file.isOpen() && png.write(Bezeichnung1->grab().toImage()))
+            path = file.commit();
+        reason = file.failureReason();
+    }
+    if (path.isEmpty()) {
         seams::dialogs().message(QStringLiteral("Die Schriftprobe konnte nicht gespeichert werden.") + text::CR +
-                                     QStringLiteral("Ordner: ") + QDir::toNativeSeparators(folder) + text::CR,
+                                     (reason.isEmpty() ? QString() : reason + text::CR) + QStringLiteral("Ordner: ") +
+                                     QDir::toNativeSeparators(folder) + text::CR,
                                  title);
         return QString();
     }

@@ -28,7 +28,8 @@ public:
     // Coming to the front: the list is built anew from the fonts installed now.
     void fillFontList();
     void showFont(const QString &family);
-    // Saves the sample as a PNG picture and says where; returns the file written ("" on failure).
+    // Saves the sample as a PNG picture under a free name and says where; returns the file
+    // written ("" on failure, and then nothing is left behind).
     QString saveSample();
     void leaveViewer();
 

@@ -2,10 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "engine/TextHelpers.h"
 #include "ui/Controls.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "print/FaceMetrics.h"
+#include "ui/Seams.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +17,7 @@
 #include <QScreen>
 #include <QTranslator>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 
@@ -99,32 +102,88 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+[[noreturn]] void noScreen()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty())
+        std::fputs("quarimo: Es konnte kein Bildschirm erreicht werden.\n", stderr);
+    else
+        std::fprintf(stderr, "quarimo: Der Bildschirm „%s“ ist nicht erreichbar.\n", display.constData());
+    std::fputs("quarimo ist ein Fensterprogramm und braucht eine grafische Anzeige. Bitte auf dem Desktop\n"
+               "starten oder unter einer virtuellen Anzeige: xvfb-run -a quarimo\n",
+               stderr);
+    std::fflush(stderr);
+    // Not abort(): nothing is broken that a core dump could show.
+    std::_Exit(1);
+}
+
+// While the application connects to the screen, Qt's own messages are held back. When no screen
+// can be reached Qt ends with an English fatal message that suggests reinstalling, and a core
+// dump; the program says what is wrong in German instead. After a good start the messages held
+// go out as usual.
+class HeldStartMessages
+{
+public:
+    HeldStartMessages() { previous_ = qInstallMessageHandler(&hold); }
+    ~HeldStartMessages() { release(); }
+
+    void release()
+    {
+        if (!previous_)
+            return;
+        qInstallMessageHandler(previous_);
+        for (const Held &message : std::as_const(held_)) {
+            const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+            previous_(message.type, context, message.text);
+        }
+        held_.clear();
+        previous_ = nullptr;
+    }
+
+private:
+    struct Held
+    {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type == QtFatalMsg)
+            noScreen();
+        held_.append({type, QByteArray(context.category ? context.category : "default"), text});
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline QList<Held> held_;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (const int status = answerArguments(argc, argv); status >= 0)
         return status;
-    if (!hasDisplay()) {
-        std::fputs("quarimo is a window program and needs a graphical display.\n"
-                   "Start it on a desktop, or under a virtual display: xvfb-run -a ./quarimo\n",
-                   stderr);
-        return 2;
-    }
+    if (!hasDisplay())
+        noScreen();
 #ifdef QUARIMO_FONTCONFIG
     // Reading the system's font configuration is the longest single step before the first frame
     // and needs no display: a second core does it while the application connects to one.
     std::thread fontConfiguration([] { FcInit(); });
 #endif
+    HeldStartMessages startMessages;
     QApplication app(argc, argv);
+    startMessages.release();
 #ifdef QUARIMO_FONTCONFIG
     fontConfiguration.join(); // before anything asks for a font
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
-    // The worksheets' picture face, before anything lists or uses fonts.
+    // The faces for text first: without one the picture face must not come in at all. Then the
+    // worksheets' picture face, before any window lists or uses fonts.
+    const bool textFace = kit::installFontSubstitutions(print::pictureFaceName());
     print::registerPictureFace();
-    kit::installFontSubstitutions();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
@@ -143,6 +202,16 @@ int main(int argc, char *argv[])
             QApplication::installTranslator(&qtGerman);
     });
     form1().showWindow();
+    if (!textFace) {
+        // The box itself may be unreadable then: the words go to the terminal too.
+        const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + text::CR +
+                             QStringLiteral("Die Beschriftungen lassen sich so nicht lesen. Bitte eine Schrift "
+                                            "installieren, zum Beispiel das Paket „fonts-dejavu-core“.") +
+                             text::CR;
+        std::fputs((QStringLiteral("quarimo: ") + QString(warning).replace(u'\r', u'\n')).toLocal8Bit().constData(),
+                   stderr);
+        seams::dialogs().message(warning, QStringLiteral("Q U A R I M O"));
+    }
     const int result = QApplication::exec();
     unloadAllWindows();
     return result;

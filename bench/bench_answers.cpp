@@ -18,6 +18,7 @@
 #include "exercises/NumberLineScreen.h"
 #include "exercises/NumberSetScreen.h"
 #include "exercises/SequenceScreen.h"
+#include "print/FaceMetrics.h"
 #include "ui/Controls.h"
 #include "ui/Seams.h"
 
@@ -115,7 +116,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    kit::installFontSubstitutions();
+    kit::installFontSubstitutions(print::pictureFaceName());
     ClosingDialogs dialogs;
     seams::setDialogs(&dialogs);
     const int answers = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;

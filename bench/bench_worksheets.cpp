@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    kit::installFontSubstitutions();
+    kit::installFontSubstitutions(print::pictureFaceName());
     QElapsedTimer registering;
     registering.start();
     print::registerPictureFace();

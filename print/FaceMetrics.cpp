@@ -4,6 +4,8 @@
 
 #include "print/FaceMetrics.h"
 
+#include "ui/Controls.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -123,6 +125,9 @@ void setPictureFaceFile(const QString &file)
 
 bool registerPictureFace()
 {
+    // The only face there is becomes Qt's last resort for every text.
+    if (kit::textFaceMissing())
+        return false;
     PictureFaceState &state = pictureFace();
     auto known = state.registered.constFind(state.file);
     if (known != state.registered.constEnd())

@@ -37,7 +37,7 @@ QString pictureFaceName(); // "ANLAUT"
 QString pictureFaceFile();
 void setPictureFaceFile(const QString &file);
 // Registers the picture face with the application's fonts (once per file), so that printers
-// and font lists see it; false when it cannot be loaded.
+// and font lists see it; false when it cannot be loaded, or when no face for text is installed.
 bool registerPictureFace();
 
 } // namespace print

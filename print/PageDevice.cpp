@@ -5,8 +5,8 @@
 #include "print/PageDevice.h"
 
 #include "print/FaceMetrics.h"
+#include "ui/NewFile.h"
 
-#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -139,9 +139,24 @@ void PaperDevice::documentFinished()
         fail(QStringLiteral("Der Druckauftrag wurde abgebrochen."));
 }
 
-PdfDevice::PdfDevice(const QString &path, const QString &title)
-    : path_(path), writer_(std::make_unique<QPdfWriter>(path))
+namespace {
+
+QString withReason(const QString &failure, const QString &reason)
 {
+    return reason.isEmpty() ? failure : failure + u'\r' + reason;
+}
+
+} // namespace
+
+PdfDevice::PdfDevice(const QString &path, const QString &title)
+    : path_(path), file_(std::make_unique<kit::NewFile>(path))
+{
+    if (!file_->isOpen()) {
+        fail(withReason(QStringLiteral("Die PDF-Datei „%1“ lässt sich nicht anlegen.").arg(path_),
+                        file_->failureReason()));
+        return;
+    }
+    writer_ = std::make_unique<QPdfWriter>(file_.get());
     // True size on A4; the left and top margins stay within what every printer can reach.
     writer_->setPageSize(QPageSize(QPageSize::A4));
     writer_->setResolution(600);
@@ -160,6 +175,12 @@ PdfDevice::~PdfDevice()
 
 void PdfDevice::documentFinished()
 {
-    if (QFileInfo(path_).size() <= 0)
-        fail(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.").arg(path_));
+    // Every byte reached the disk and the document's end mark is among them: only then does the
+    // file get its name.
+    if (file_->intact() && file_->tail().contains("%%EOF"))
+        saved_ = file_->commit();
+    if (saved_.isEmpty()) {
+        fail(withReason(QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.").arg(path_),
+                        file_->failureReason()));
+    }
 }

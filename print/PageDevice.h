@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <memory>
 
+namespace kit {
+class NewFile;
+}
 class QPagedPaintDevice;
 class QPdfWriter;
 class QPrinter;
@@ -59,17 +62,22 @@ private:
     QPrinter *printer_ = nullptr;
 };
 
-// A PDF file on A4 with the sheet at its true size.
+// A PDF file on A4 with the sheet at its true size. It appears only when complete, at `path` or,
+// when that name is taken, at the first free "(2)", "(3)" … beside it.
 class PdfDevice : public PageDevice
 {
 public:
     PdfDevice(const QString &path, const QString &title);
     ~PdfDevice() override;
 
+    QString savedFile() const override { return saved_; }
+
 protected:
     void documentFinished() override;
 
 private:
     QString path_;
+    std::unique_ptr<kit::NewFile> file_; // outlives the writer that writes into it
     std::unique_ptr<QPdfWriter> writer_;
+    QString saved_;
 };

@@ -82,6 +82,9 @@ public:
     bool failed() const { return !failure_.isEmpty(); }
     // Why the device could not do its work, in plain German; empty while all is well.
     QString failure() const { return failure_; }
+    // The file the finished document went into under its final name; empty for paper, and
+    // while the file is not complete.
+    virtual QString savedFile() const { return QString(); }
 
 protected:
     // A sheet is complete; `last` when it ends the document.

@@ -9,11 +9,13 @@
 #include "print/PageDevice.h"
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
+#include "ui/NewFile.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -21,6 +23,7 @@
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QWidget>
+#include <optional>
 
 namespace {
 
@@ -59,6 +62,9 @@ print::Outcome drawOn(SheetDevice *device, const print::PageMaker &make, int pag
         outcome.kind = print::Outcome::Kind::Failed;
         outcome.reason =
             device && device->failed() ? device->failure() : QStringLiteral("Das Blatt ließ sich nicht anlegen.");
+    } else if (outcome.kind == print::Outcome::Kind::SavedAsPdf && !device->savedFile().isEmpty()) {
+        // The name asked for may have been taken in the meantime.
+        outcome.file = QDir::toNativeSeparators(device->savedFile());
     }
     return outcome;
 }
@@ -137,6 +143,31 @@ Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path,
     return drawOn(device.get(), make, copies, outcome);
 }
 
+Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title)
+{
+    Outcome outcome;
+    const QPaintEngine *engine = target.paintEngine();
+    if (target.outputFormat() == QPrinter::PdfFormat && engine && engine->type() == QPaintEngine::Pdf) {
+        // The preview's own export would write straight into the file, through a link, over
+        // another file, and never tell a full disk.
+        outcome.file = QDir::toNativeSeparators(target.outputFileName());
+        PdfDevice device(target.outputFileName(), title);
+        device.printSheets(sheets);
+        if (device.failed()) {
+            outcome.reason = device.failure();
+        } else {
+            outcome.kind = Outcome::Kind::SavedAsPdf;
+            outcome.file = QDir::toNativeSeparators(device.savedFile());
+        }
+        return outcome;
+    }
+    PaperDevice device(target);
+    device.printSheets(sheets);
+    outcome.kind = device.failed() ? Outcome::Kind::Failed : Outcome::Kind::Printed;
+    outcome.reason = device.failure();
+    return outcome;
+}
+
 PreviewOutcome showPreview(int kindCode, const QString &title, QWidget *parent)
 {
     PreviewOutcome result;
@@ -177,12 +208,19 @@ PreviewOutcome showPreview(int kindCode, const QString &title, QWidget *parent)
         }
         dialog.resize(qMin(room.width(), width), room.height() * 9 / 10);
     }
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&sheet](QPrinter *target) {
-        PaperDevice device(*target);
-        device.printSheets(sheet.sheets);
+    std::optional<Outcome> exported;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
+        const Outcome put = putPreviewedSheets(*target, sheet.sheets, title);
+        if (!put.file.isEmpty())
+            exported = put;
     });
     // The preview closes as accepted only when its sheet was printed.
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (exported) {
+        result.printed = *exported;
+        return result;
+    }
+    if (!accepted)
         return result;
 
     Outcome printed;
@@ -190,12 +228,6 @@ PreviewOutcome showPreview(int kindCode, const QString &title, QWidget *parent)
         printed.reason = QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer.printerName());
     } else if (printer.printerState() == QPrinter::Aborted) {
         printed.reason = QStringLiteral("Der Druckauftrag wurde abgebrochen.");
-    } else if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printed.file = QDir::toNativeSeparators(QFileInfo(printer.outputFileName()).absoluteFilePath());
-        if (QFileInfo(printed.file).size() > 0)
-            printed.kind = Outcome::Kind::SavedAsPdf;
-        else
-            printed.reason = QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.").arg(printed.file);
     } else {
         printed.kind = Outcome::Kind::Printed;
     }
@@ -217,9 +249,9 @@ QString newPdfPath(const QString &title)
 {
     const QDir folder(outputs().pdfFolder());
     const QString name = pdfFileName(title, QDateTime::currentDateTime());
-    QString path = folder.filePath(name);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder.filePath(name.chopped(4) + QStringLiteral(" (%1).pdf").arg(n));
+    // Anything at the name takes it, a link leading nowhere too: the sheet is never written
+    // through it.
+    const QString path = kit::firstFreeName(folder.filePath(name));
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 

@@ -4,14 +4,17 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class QDateTime;
+class QPrinter;
 class QWidget;
 class SheetDevice;
+struct Sheet;
 
 // Printing whole worksheets: on the default printer, as a PDF, in a preview, or as a class set
 // of different sheets. The caller asks the questions and shows the outcome.
@@ -64,10 +67,13 @@ struct PreviewOutcome
 };
 // Shows a new sheet in a print preview from which it can be printed.
 PreviewOutcome showPreview(int kindCode, const QString &title, QWidget *parent);
+// Puts sheets laid out before on what a preview hands over: its pages, or, when it exports a
+// PDF, a PDF written as carefully as any other at the name chosen there or a free one beside it.
+Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title);
 
 // "Plusrechnen bis 10 2026-12-07 09-30-12.pdf"
 QString pdfFileName(const QString &title, const QDateTime &when);
-// The path for a new PDF of the title in the PDF folder; never one that exists already.
+// The path for a new PDF of the title in the PDF folder; never one that anything holds already.
 QString newPdfPath(const QString &title);
 
 } // namespace print

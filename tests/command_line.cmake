@@ -2,7 +2,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs quarimo with the arguments it knows and with ones it does not, without any display:
+# Runs quarimo with the arguments it knows and with ones it does not, without any display and
+# with a screen that cannot be reached:
 # cmake -DQUARIMO=<program> -DVERSION=<version> -P command_line.cmake
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
@@ -20,3 +21,12 @@ expect(0 "^quarimo ${VERSION}\n\nAufruf: quarimo .*QUARIMO.INI" --help)
 expect(0 "Aufruf: quarimo" --version --help)
 expect(2 "^quarimo: unbekanntes Argument „--farbe“\n" --farbe)
 expect(2 "unbekanntes Argument „-platform“" --help -platform offscreen)
+
+# No screen: said in German, nothing else printed, status 1 and no core dump.
+set(no_screen "\nquarimo ist ein Fensterprogramm und braucht eine grafische Anzeige[^\n]*\n[^\n]*xvfb-run[^\n]*\n$")
+expect(1 "^quarimo: Es konnte kein Bildschirm erreicht werden\\.${no_screen}")
+set(ENV{DISPLAY} ":97")
+expect(1 "^quarimo: Der Bildschirm „:97“ ist nicht erreichbar\\.${no_screen}")
+expect(0 "^quarimo ${VERSION}\n$" --version)
+set(ENV{DISPLAY} "Müll")
+expect(1 "^quarimo: Der Bildschirm „Müll“ ist nicht erreichbar\\.${no_screen}")

@@ -5,8 +5,11 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "engine/TextHelpers.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/NewFile.h"
 
+#include <QFontDatabase>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtTest>
@@ -15,10 +18,129 @@
 #include <memory>
 #include <vector>
 
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
 class KitTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // No text is ever drawn in the picture face, not even where the font configuration offers
+    // no face at all (CTest runs this once more with an empty one).
+    void textIsNeverDrawnInThePictureFace()
+    {
+        const QString picture = QStringLiteral("ANLAUT");
+        QVERIFY(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ANLAUT.ttf")) >= 0);
+        QVERIFY(kit::installFontSubstitutions(picture));
+        QLabel plain;
+        for (const QFont &font : {QGuiApplication::font(), plain.font(), QFont(QStringLiteral("Sans Serif")),
+                                  kit::font(QStringLiteral("MS Sans Serif"), 10), kit::font(QStringLiteral("Arial"), 10),
+                                  kit::font(QStringLiteral("Lateinaus"), 30, true)}) {
+            const QString drawn = QFontInfo(font).family();
+            QVERIFY2(!drawn.isEmpty() && drawn != picture, qPrintable(font.family() + u' ' + drawn));
+        }
+    }
+
+    // A new file never takes a name anything holds and never writes where a link points.
+    void newFileTakesAFreeName_data()
+    {
+        QTest::addColumn<QString>("occupant");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing") << QString() << QStringLiteral("Probe.png");
+        QTest::newRow("a file") << QStringLiteral("file") << QStringLiteral("Probe (2).png");
+        QTest::newRow("a file and its (2)") << QStringLiteral("file and (2)") << QStringLiteral("Probe (3).png");
+        QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("Probe (2).png");
+        QTest::newRow("a link to a file") << QStringLiteral("link") << QStringLiteral("Probe (2).png");
+        QTest::newRow("a link to nothing") << QStringLiteral("dangling") << QStringLiteral("Probe (2).png");
+    }
+    void newFileTakesAFreeName()
+    {
+        QFETCH(QString, occupant);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString wanted = folder.filePath(QStringLiteral("Probe.png"));
+        const QString victim = folder.filePath(QStringLiteral("victim.txt"));
+        const QString nowhere = folder.filePath(QStringLiteral("nirgends.txt"));
+        putFile(victim, "alt");
+        if (occupant.startsWith(QLatin1String("file")))
+            putFile(wanted, "alt");
+        if (occupant.endsWith(QLatin1String("(2)")))
+            putFile(folder.filePath(QStringLiteral("Probe (2).png")), "alt");
+        if (occupant == QLatin1String("folder"))
+            QVERIFY(folder.mkdir(QStringLiteral("Probe.png")));
+        if (occupant == QLatin1String("link"))
+            QVERIFY(QFile::link(victim, wanted));
+        if (occupant == QLatin1String("dangling"))
+            QVERIFY(QFile::link(nowhere, wanted));
+        const QStringList before = entries(dir.path());
+
+        QCOMPARE(kit::firstFreeName(wanted), folder.filePath(expected));
+        kit::NewFile file(wanted);
+        QVERIFY(file.isOpen());
+        QCOMPARE(file.write("neu"), qint64(3));
+        QCOMPARE(file.commit(), folder.filePath(expected));
+        QCOMPARE(contents(folder.filePath(expected)), QByteArray("neu"));
+        QCOMPARE(contents(victim), QByteArray("alt"));
+        if (occupant.startsWith(QLatin1String("file")))
+            QCOMPARE(contents(wanted), QByteArray("alt"));
+        QVERIFY(!kit::nameTaken(nowhere));
+        // One entry more, and no temporary file left.
+        QStringList after = before + QStringList{expected};
+        after.sort();
+        QStringList now = entries(dir.path());
+        now.sort();
+        QCOMPARE(now, after);
+    }
+
+    // The disk fills up half way: no file appears, an earlier one stays whole, and the reason
+    // is told, whether it shows while writing or only at the end.
+    void newFileOnAFullDisk_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("fails while writing") << 200000;
+        QTest::newRow("fails at the end") << 6000;
+    }
+    void newFileOnAFullDisk()
+    {
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QString wanted = QDir(dir.path()).filePath(QStringLiteral("Probe.png"));
+        putFile(wanted, "alt");
+        QString saved;
+        QString reason;
+        {
+            const FileSizeLimit nearlyFull(4096);
+            kit::NewFile file(wanted);
+            QVERIFY(file.isOpen());
+            file.write(QByteArray(size, 'x'));
+            saved = file.commit();
+            reason = file.failureReason();
+        }
+        QVERIFY(saved.isEmpty());
+        QCOMPARE(reason, QStringLiteral("Auf dem Datenträger ist nicht genug Platz frei."));
+        QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Probe.png")});
+        QCOMPARE(contents(wanted), QByteArray("alt"));
+    }
+
     void scrollBarKeys_data()
     {
         QTest::addColumn<int>("key");

@@ -13,8 +13,11 @@
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
 #include "print/Worksheets.h"
+#include "support/FileSizeLimit.h"
 #include "ui/Controls.h"
 
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -62,7 +65,7 @@ class PrintDeviceTest : public QObject
 private slots:
     void initTestCase()
     {
-        kit::installFontSubstitutions();
+        kit::installFontSubstitutions(print::pictureFaceName());
         QVERIFY(print::registerPictureFace());
     }
 
@@ -200,10 +203,81 @@ private slots:
 
     void pdfThatCannotBeWritten()
     {
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         PdfDevice device(folder.filePath(QStringLiteral("fehlt/Blatt.pdf")), QStringLiteral("Blatt"));
         QVERIFY(device.failed());
         QVERIFY(device.failure().startsWith(QStringLiteral("Die PDF-Datei „")));
+        QVERIFY(device.failure().endsWith(QStringLiteral("\rDen Ordner gibt es nicht.")));
+    }
+
+    // The disk fills up while a class set is written: it is not reported as saved, nothing is
+    // left under its name or beside it, and a file of that name from before stays whole.
+    void fullDiskLeavesNoPdf()
+    {
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath(QStringLiteral("Klassensatz.pdf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+        old.close();
+        prepare(10, 5);
+        print::Outcome outcome;
+        {
+            const FileSizeLimit nearlyFull(4096);
+            outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+        }
+        QCOMPARE(outcome.kind, print::Outcome::Kind::Failed);
+        QCOMPARE(outcome.reason, QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.\r"
+                                                "Auf dem Datenträger ist nicht genug Platz frei.")
+                                     .arg(path));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Klassensatz.pdf")});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("alt"));
+    }
+
+    // A link at the chosen name, even one leading nowhere, takes the name: the sheet goes
+    // beside it and nothing is written where the link points.
+    void linkAtTheNameIsNeverWrittenThrough()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString path = folder.filePath(QStringLiteral("Blatt.pdf"));
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), path));
+        prepare(10, 5);
+        const print::Outcome outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path);
+        QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
+        QCOMPARE(outcome.file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
+        QVERIFY(!pdfText({outcome.file}).trimmed().isEmpty());
+        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("Ziel.pdf"))));
+    }
+
+    // The preview shows the sheet and writes nothing; its PDF export goes beside a link at the
+    // name chosen there, never through it.
+    void previewExportNeverWritesThroughALink()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString chosen = folder.filePath(QStringLiteral("Blatt.pdf"));
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), chosen));
+        prepare(10, 5);
+        RecordingDevice recorded;
+        print::drawSheets(recorded, 10, 1);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(chosen);
+        QPrintPreviewWidget preview(&printer);
+        QList<print::Outcome> outcomes;
+        connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter *target) {
+            outcomes.append(print::putPreviewedSheets(*target, recorded.sheets, QStringLiteral("Plusrechnen bis 10")));
+        });
+        preview.updatePreview();
+        QCOMPARE(preview.pageCount(), 1);
+        preview.print();
+        QCOMPARE(outcomes.size(), 2);
+        QCOMPARE(outcomes[0].kind, print::Outcome::Kind::Printed);
+        QCOMPARE(outcomes[1].kind, print::Outcome::Kind::SavedAsPdf);
+        QCOMPARE(outcomes[1].file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
+        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("Ziel.pdf"))));
+        QVERIFY(!pdfText({outcomes[1].file}).trimmed().isEmpty());
     }
 };
 

@@ -291,14 +291,24 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nothing"))));
     }
 
-    // In a folder that allows no new file, a writable settings file is written in place.
-    void readOnlyFolderWritableFile()
+    // In a working folder that allows no new file, a writable settings file is written in place;
+    // where there is none yet, the write fails (and the exit says so) and leaves nothing.
+    void readOnlyFolder_data()
     {
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("writable file") << true;
+        QTest::newRow("no file yet") << false;
+    }
+    void readOnlyFolder()
+    {
+        QFETCH(bool, oldFile);
         QTemporaryDir dir;
         const QString path = dir.filePath(settings::fileName());
-        writeFile(path, oldBytes);
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
-                                        QFileDevice::WriteOther);
+        if (oldFile) {
+            writeFile(path, oldBytes);
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther);
+        }
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                               QFileDevice::ExeOther);
         bool written = false;
@@ -308,21 +318,23 @@ private slots:
             const QByteArray folder = QFile::encodeName(dir.path());
             const pid_t child = ::fork();
             if (child == 0) {
-                const bool ok = ::chdir(folder.constData()) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
-                                refusesWrites(QStringLiteral(".")) && settings::writeSettings(settings::fileName(), 12);
-                ::_exit(ok ? 0 : 1);
+                const bool ready = ::chdir(folder.constData()) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+                                   refusesWrites(QStringLiteral("."));
+                ::_exit(!ready ? 2 : settings::writeSettings(settings::fileName(), 12) ? 0 : 1);
             }
             int status = 0;
             QCOMPARE(::waitpid(child, &status, 0), child);
-            written = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) != 2);
+            written = WEXITSTATUS(status) == 0;
         } else {
             QVERIFY(refusesWrites(dir.path()));
             written = settings::writeSettings(path, 12);
         }
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(written);
-        QCOMPARE(readFile(path), QByteArray(" 12 \r\n"));
-        QCOMPARE(filesIn(dir.path()), QStringList{settings::fileName()});
+        QCOMPARE(written, oldFile);
+        if (oldFile)
+            QCOMPARE(readFile(path), QByteArray(" 12 \r\n"));
+        QCOMPARE(filesIn(dir.path()), oldFile ? QStringList{settings::fileName()} : QStringList());
     }
 };
 

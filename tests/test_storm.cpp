@@ -14,6 +14,7 @@
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "exercises/ExerciseScreen.h"
+#include "print/FaceMetrics.h"
 #include "print/RecordingDevice.h"
 #include "print/Worksheets.h"
 #include "support/RecordingSpeech.h"
@@ -374,7 +375,7 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    kit::installFontSubstitutions();
+    kit::installFontSubstitutions(print::pictureFaceName());
     qint64 steps = 20000;
     quint32 seed = 1;
     const QStringList args = app.arguments();

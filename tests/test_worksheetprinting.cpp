@@ -224,7 +224,6 @@ private slots:
         if (failure == QLatin1String("pdf")) {
             outputs.printer = false;
             outputs.folder = world->workingDirectory.filePath(QStringLiteral("fehlt"));
-            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         }
         if (failure == QLatin1String("face"))
             print::setPictureFaceFile(world->workingDirectory.filePath(QStringLiteral("fehlt.ttf")));

@@ -6,6 +6,7 @@
 
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
+#include "print/FaceMetrics.h"
 #include "print/Layouts.h"
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
@@ -78,7 +79,7 @@ class WorksheetsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { kit::installFontSubstitutions(); }
+    void initTestCase() { kit::installFontSubstitutions(print::pictureFaceName()); }
 
     void calculationSheets_data()
     {

@@ -22,14 +22,72 @@ QFont font(const QString &family, double points, bool bold)
     return f;
 }
 
-void installFontSubstitutions()
+namespace {
+
+bool noTextFace = false;
+
+bool readsLatin(const QString &family)
 {
+    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin);
+}
+
+// A face for text that is really installed. Qt lists its generic names ("Sans Serif",
+// "Monospace") even when no face stands behind them, and then they lead to any face there is.
+QString installedTextFace(const QString &pictureFace)
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &wanted : {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}) {
+        if (families.contains(wanted, Qt::CaseInsensitive))
+            return wanted;
+    }
+    for (const QString &family : families) {
+        if (family.compare(pictureFace, Qt::CaseInsensitive) == 0 || QFontDatabase::isPrivateFamily(family))
+            continue;
+        if (QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0 && readsLatin(family))
+            return family;
+    }
+    return QString();
+}
+
+} // namespace
+
+bool installFontSubstitutions(const QString &pictureFace)
+{
+    QString text = installedTextFace(pictureFace);
+    if (text.isEmpty()) {
+        // The font configuration offers no face (it is empty or broken): the faces the program
+        // depends on are read from where their packages put them.
+        for (const char *file : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                                 "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                                 "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
+                                 "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        text = installedTextFace(pictureFace);
+    }
+    noTextFace = text.isEmpty();
+    if (noTextFace)
+        return false;
+
+    // Where Qt finds none of the faces asked for it takes the application's font, and where that
+    // leads nowhere, any face at all: with few faces installed that may be the picture face,
+    // which would turn every label into little pictures.
+    const QString standard = QFontInfo(QGuiApplication::font()).family();
+    if (standard.compare(pictureFace, Qt::CaseInsensitive) == 0 || !readsLatin(standard)) {
+        QFont font = QGuiApplication::font();
+        font.setFamilies({text});
+        QGuiApplication::setFont(font);
+        // Qt's generic names lead there too, not to whatever face comes first.
+        for (const QString &generic : {QStringLiteral("Sans Serif"), QStringLiteral("Serif"),
+                                       QStringLiteral("Monospace")})
+            QFont::insertSubstitution(generic, text);
+    }
+
     const QStringList families = QFontDatabase::families();
     auto firstInstalled = [&](const QStringList &wanted) {
         for (const QString &name : wanted)
             if (families.contains(name, Qt::CaseInsensitive))
                 return name;
-        return wanted.last();
+        return text;
     };
     const QString sans = firstInstalled({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     const QString arial = firstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
@@ -52,6 +110,12 @@ void installFontSubstitutions()
             QFontMetrics(face).height();
         }
     });
+    return true;
+}
+
+bool textFaceMissing()
+{
+    return noTextFace;
 }
 
 const QColor systemWindowColour()

@@ -23,7 +23,12 @@ namespace kit {
 // pixels so that text fits the twips layout whatever the screen's dots per inch.
 QFont font(const QString &family, double points, bool bold = false);
 // The faces the program names, mapped to installed ones; call once before the first window.
-void installFontSubstitutions();
+// `pictureFace` is never used for text, not even as the last resort for a face that is missing.
+// False when no face for text can be found at all.
+bool installFontSubstitutions(const QString &pictureFace);
+// True once installFontSubstitutions found no face for text: then no picture face may be
+// registered either, or Qt would draw every text with it.
+bool textFaceMissing();
 
 const QColor systemWindowColour(); // "the system window colour" of a window's background
 

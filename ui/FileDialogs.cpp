@@ -17,6 +17,8 @@ public:
         QFileDialog dialog(QApplication::activeWindow(), title, proposedPath, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // Nothing is ever replaced: a taken name gets " (2)" and the caller says which name.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.selectFile(proposedPath);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();

@@ -11,7 +11,8 @@ class FileDialogs
 {
 public:
     virtual ~FileDialogs() = default;
-    // Asks where to save; the proposed path is preselected. Empty when cancelled.
+    // Asks where to save; the proposed path is preselected. Empty when cancelled. The dialog
+    // does not offer to replace a file: the caller saves beside it under a free name.
     virtual QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) = 0;
 };
 

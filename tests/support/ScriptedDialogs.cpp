@@ -5,6 +5,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include "ui/Controls.h"
+#include "print/FaceMetrics.h"
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
@@ -68,7 +69,7 @@ TestWorld::TestWorld()
 {
     static bool fontsReady = false;
     if (!fontsReady) {
-        kit::installFontSubstitutions();
+        kit::installFontSubstitutions(print::pictureFaceName());
         fontsReady = true;
     }
     unloadAllWindows();
