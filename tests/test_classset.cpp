@@ -68,7 +68,7 @@ class ClassSetTest : public QObject
 private slots:
     void initTestCase()
     {
-        kit::installFontSubstitutions();
+        kit::installFontSubstitutions(print::pictureFaceName());
         QVERIFY(print::registerPictureFace());
     }
 
