@@ -29,7 +29,7 @@ namespace {
 
 // Installed as a menu entry the program shares this name with its desktop entry and icon,
 // so the desktop can match the running window to them.
-const char *const desktopId = "org.example.quarimo";
+const char *const desktopId = "io.github.quarimo.Quarimo";
 
 const char *const usage =
     "Aufruf: quarimo [--help | --version]\n"
@@ -124,6 +124,9 @@ int main(int argc, char *argv[])
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
+    // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
+    // the application name.
+    QCoreApplication::setApplicationName(QString::fromLatin1(desktopId));
     // The worksheets' picture face, before anything lists or uses fonts.
     print::registerPictureFace();
     kit::installFontSubstitutions();
