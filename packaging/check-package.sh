@@ -24,7 +24,8 @@ deb="${debs[0]}"
 
 # The package holds the program, its menu entry, icon and AppStream data, the manual pages, the
 # guide with its pictures, and Debian's own files.
-listed="$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | grep -v '^./usr/share/doc/quarimo/bilder/' | sort)"
+contents="$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sort)"
+listed="$(grep -v '^./usr/share/doc/quarimo/bilder/' <<<"$contents")"
 expected="./usr/games/quarimo
 ./usr/share/applications/$id.desktop
 ./usr/share/doc-base/quarimo.quarimo-anleitung
@@ -38,7 +39,7 @@ expected="./usr/games/quarimo
 [ "$listed" = "$expected" ] || fail "the package holds other files than expected:"$'\n'"$listed"
 # Every picture the guide shows is in the package.
 for picture in $(grep -o 'src="bilder/[^"]*"' "$root/docs/anleitung.html" | sed 's/^src="//; s/"$//'); do
-  dpkg-deb -c "$deb" | grep -q "./usr/share/doc/quarimo/$picture\$" || fail "the guide's $picture is not in the package"
+  grep -qx "./usr/share/doc/quarimo/$picture" <<<"$contents" || fail "the guide's $picture is not in the package"
 done
 
 missing=()
