@@ -19,6 +19,8 @@
 
 #include <QKeyEvent>
 
+#include <cstdio>
+
 StartPage::StartPage() : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224))
 {
     setCaption(QStringLiteral("Q U A R I M O :  Startseite"));
@@ -98,6 +100,16 @@ void StartPage::exitProgram()
                                      text::CR,
                                  title);
     }
+    seams::endProgram();
+}
+
+void StartPage::endWithoutAsking()
+{
+    // No box: nobody may be there to close it, and the desktop would wait for it.
+    if (!settings::writeSettings(settings::fileName(), shared().numberRange))
+        std::fputs("quarimo: Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden. Der Zahlenraum wird beim "
+                   "nächsten Start nicht übernommen.\n",
+                   stderr);
     seams::endProgram();
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
+#include "app/EndOnSignal.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "print/FaceMetrics.h"
@@ -30,7 +31,7 @@ namespace {
 
 // Installed as a menu entry the program shares this name with its desktop entry and icon,
 // so the desktop can match the running window to them.
-const char *const desktopId = "org.example.quarimo";
+const char *const desktopId = "io.github.quarimo.Quarimo";
 
 const char *const usage =
     "Aufruf: quarimo [--help | --version]\n"
@@ -180,6 +181,9 @@ int main(int argc, char *argv[])
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
+    // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
+    // the application name.
+    QCoreApplication::setApplicationName(QString::fromLatin1(desktopId));
     // The faces for text first: without one the picture face must not come in at all. Then the
     // worksheets' picture face, before any window lists or uses fonts.
     const bool textFace = kit::installFontSubstitutions(print::pictureFaceName());
@@ -202,6 +206,7 @@ int main(int argc, char *argv[])
             QApplication::installTranslator(&qtGerman);
     });
     form1().showWindow();
+    endOnTerminationSignals([] { form1().endWithoutAsking(); });
     if (!textFace) {
         // The box itself may be unreadable then: the words go to the terminal too.
         const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + text::CR +

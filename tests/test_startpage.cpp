@@ -4,6 +4,7 @@
 
 #include "ui/Controls.h"
 #include "engine/SharedValues.h"
+#include "app/EndOnSignal.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "app/FontViewer.h"
@@ -22,6 +23,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <csignal>
 #include <QtTest>
 #include <memory>
 
@@ -203,6 +206,22 @@ private slots:
         QCOMPARE(settingsFileBytes(), yes ? QByteArray(" 17 \r\n") : QByteArray(" 12 \r\n"));
         QVERIFY(page.isVisible());
         QCOMPARE(shared().numberRange, 17);
+    }
+
+    // Logging out sends SIGTERM: the range is kept and the program ends, without a box nobody
+    // would close. The signal is handled once, on the event thread.
+    void terminationSignalEndsKeepingTheRange()
+    {
+        StartPage &page = openStartPage(12);
+        page.HBildlauf1->setValue(16);
+        endOnTerminationSignals([&page] { page.endWithoutAsking(); });
+        ::raise(SIGTERM);
+        ::raise(SIGTERM);
+        QTRY_COMPARE(world->endProgramCalls, 1);
+        QTest::qWait(20);
+        QCOMPARE(world->endProgramCalls, 1);
+        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(settingsFileBytes(), QByteArray(" 16 \r\n"));
     }
 
     void firstRunCreatesTheFile()
