@@ -69,7 +69,7 @@ private slots:
     void classicAverageWidth()
     {
         // Liberation Sans has Arial's widths: 904/2048 em, not the 0.59 em of OS/2 version 3.
-        const FaceMetrics *arial = faceMetrics(QStringLiteral("ARIAL"));
+        const std::optional<FaceMetrics> arial = faceMetrics(QStringLiteral("ARIAL"));
         QVERIFY(arial);
         QCOMPARE(int(arial->classicAverage * 2048), 904);
         RecordingDevice device;
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(qRound(device.currentX()), 10599);
 
         // The picture face: one advance for all, so its column is one picture wide.
-        const FaceMetrics *pictures = faceMetrics(print::pictureFaceName());
+        const std::optional<FaceMetrics> pictures = faceMetrics(print::pictureFaceName());
         QVERIFY(pictures);
         QVERIFY(pictures->classicAverage <= 0.9);
         QCOMPARE(pictures->width(QStringLiteral("ACcFghIiKLMNPrsTZ<?*")), 20 * pictures->classicAverage);
