@@ -124,9 +124,8 @@ private slots:
     {
         // The same seed lays out the same sheet on the recording device and in the PDF.
         prepare(20, 99);
-        shared().taskKind = 11;
         RecordingDevice recorded;
-        printCalculationSheet(recorded);
+        printCalculationSheet(recorded, TaskKind::Minus, shared().numberRange, rng());
         QStringList expected;
         QMap<qint64, QStringList> lines;
         for (const TextRun &run : recorded.sheets.at(0).texts) {
@@ -139,7 +138,8 @@ private slots:
 
         prepare(20, 99);
         const QString path = folder.filePath(QStringLiteral("Minusrechnen bis 20.pdf"));
-        const print::Outcome outcome = print::saveSheetsAsPdf(11, QStringLiteral("Minusrechnen bis 20"), path);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(TaskKind::Minus, QStringLiteral("Minusrechnen bis 20"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList read;
         for (const QString &line : pdfText({QStringLiteral("-layout"), path}).split(u'\n')) {
@@ -153,7 +153,7 @@ private slots:
     {
         prepare(10, 3);
         const QString path = folder.filePath(QStringLiteral("Zahlenstrahl.pdf"));
-        QCOMPARE(print::saveSheetsAsPdf(1, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
+        QCOMPARE(print::saveSheetsAsPdf(TaskKind::NameNumber, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
                  print::Outcome::Kind::SavedAsPdf);
         const auto words = wordsOf(path);
         QCOMPARE(words.size(), 22);
@@ -190,7 +190,8 @@ private slots:
     {
         prepare(10, 5);
         const QString path = folder.filePath(QStringLiteral("Klassensatz.pdf"));
-        const print::Outcome outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path, 30);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList pages = pdfText({path}).split(u'\f');
         pages.removeAll(QString());
