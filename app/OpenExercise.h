@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "engine/TaskKind.h"
+
 class ExerciseScreen;
 
 // The exercises the start page's pictures open.
@@ -14,4 +16,4 @@ enum class Exercise { NumberLine, NumberSets, Completing, Sequences, Calculating
 ExerciseScreen &openExercise(Exercise exercise);
 
 // The screen that shows tasks of a kind (anything unknown: the number line).
-ExerciseScreen &screenForKind(int taskKind);
+ExerciseScreen &screenForKind(TaskKind taskKind);

@@ -63,11 +63,11 @@ void tellPrintOutcome(const print::Outcome &outcome, int copies)
 
 void StartPage::printSelectedWorksheet()
 {
-    shared().taskKind = 0;
+    shared().taskKind = TaskKind::NotSet;
     const int row = Liste1->listIndex() + 1;
     closeList(Liste1, Bild4);
-    const int kindCode = sheets::kindCodeOfRow(row);
-    if (kindCode == 0)
+    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    if (kindCode == TaskKind::NotSet)
         return; // no row chosen
     shared().taskKind = kindCode;
     const QString title = Liste1->item(row - 1)->text();
@@ -84,8 +84,8 @@ void StartPage::printSelectedWorksheet()
 void StartPage::previewSelectedWorksheet()
 {
     const int row = Liste1->listIndex() + 1;
-    const int kindCode = sheets::kindCodeOfRow(row);
-    if (kindCode == 0)
+    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    if (kindCode == TaskKind::NotSet)
         return;
     const print::PreviewOutcome preview = print::showPreview(kindCode, Liste1->item(row - 1)->text(), this);
     if (!preview.notShown.isEmpty()) {
@@ -109,8 +109,8 @@ void StartPage::previewSelectedWorksheet()
 void StartPage::saveSelectedWorksheetAsPdf()
 {
     const int row = Liste1->listIndex() + 1;
-    const int kindCode = sheets::kindCodeOfRow(row);
-    if (kindCode == 0)
+    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    if (kindCode == TaskKind::NotSet)
         return;
     const QString title = Liste1->item(row - 1)->text();
     const QString dialogTitle = QStringLiteral("Als PDF speichern");
@@ -137,7 +137,7 @@ void StartPage::saveSelectedWorksheetAsPdf()
 void StartPage::printClassSet()
 {
     const int row = Liste1->listIndex() + 1;
-    if (sheets::kindCodeOfRow(row) == 0)
+    if (sheets::kindCodeOfRow(row) == TaskKind::NotSet)
         return;
     ClassSetDialog dialog(row, shared().numberRange, this);
     const int answer = dialog.exec();

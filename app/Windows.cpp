@@ -129,16 +129,6 @@ QList<Form *> loadedWindows()
     return windows;
 }
 
-bool isStartPageLoaded()
-{
-    return registry().startPage != nullptr;
-}
-
-bool isForm6Loaded()
-{
-    return registry().calculation != nullptr;
-}
-
 void unloadAllWindows()
 {
     Registry &r = registry();

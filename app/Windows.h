@@ -42,9 +42,5 @@ void startRewardGame();
 // Every window created so far, the start page first.
 QList<Form *> loadedWindows();
 
-// Whether a window has been created yet (without creating it).
-bool isStartPageLoaded();
-bool isForm6Loaded();
-
 // Destroys every window without running its closing code: at program end, and between tests.
 void unloadAllWindows();

@@ -31,7 +31,7 @@ const char *const rowNames[sheets::rowCount] = {
     "Minusrechnen",   "Zahlenraum ergaenzen", "Plus-Ergaenzen",  "Minus-Ergaenzen", "Plus-Umkehren",
     "Minus-Umkehren", "Verm. Rechnen",        "Verm. Ergaenzen", "Verm. Umkehren"};
 
-double timedPdf(int kindCode, const QString &path, int copies)
+double timedPdf(TaskKind kindCode, const QString &path, int copies)
 {
     QElapsedTimer timer;
     timer.start();
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
 
     // The first sheet also loads the fonts; it is timed apart.
     const QString warmUp = QDir(folder).filePath(QStringLiteral("warm-up.pdf"));
-    std::printf("first sheet (loads the fonts): %.1f ms\n", timedPdf(10, warmUp, 1));
+    std::printf("first sheet (loads the fonts): %.1f ms\n", timedPdf(TaskKind::Plus, warmUp, 1));
     QFile::remove(warmUp);
 
     std::printf("%-22s %10s %10s\n", "sheet (range 20)", "ms", "bytes");
@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
     }
 
     const QString classSet = QDir(folder).filePath(QStringLiteral("Klassensatz Plusrechnen.pdf"));
-    const double ms = timedPdf(10, classSet, 30);
+    const double ms = timedPdf(TaskKind::Plus, classSet, 30);
     std::printf("class set, 30 calculation sheets: %.1f ms (%.1f ms a sheet), %lld bytes\n", ms, ms / 30,
                 QFileInfo(classSet).size());
 

@@ -4,6 +4,7 @@
 
 #include "print/Worksheets.h"
 
+#include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
 #include "print/PageDevice.h"
@@ -88,22 +89,19 @@ QString pictureFaceMissing()
     return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(print::pictureFaceName());
 }
 
-bool pictureFaceReady(int kindCode)
+bool pictureFaceReady(TaskKind kindCode)
 {
     return !sheets::usesPictureFace(kindCode) || print::registerPictureFace();
 }
 
-void drawSheets(SheetDevice &device, int kindCode, int copies)
+void drawSheets(SheetDevice &device, TaskKind kindCode, int copies)
 {
     device.expectSheets(copies);
-    for (int i = 0; i < copies && !device.failed(); ++i) {
-        // Each sheet starts from the row's kind: the mixed and sequence sheets change it.
-        shared().taskKind = kindCode;
-        sheets::printSheetOfKind(device, kindCode);
-    }
+    for (int i = 0; i < copies && !device.failed(); ++i)
+        sheets::printSheetOfKind(device, kindCode, shared().numberRange, rng());
 }
 
-Outcome printSheets(int kindCode, const QString &title, int copies)
+Outcome printSheets(TaskKind kindCode, const QString &title, int copies)
 {
     if (!pictureFaceReady(kindCode)) {
         Outcome outcome;
@@ -129,7 +127,7 @@ Outcome printPages(const QString &title, int pages, const PageMaker &make)
     return drawOn(device.get(), make, pages, outcome);
 }
 
-Outcome saveSheetsAsPdf(int kindCode, const QString &title, const QString &path, int copies)
+Outcome saveSheetsAsPdf(TaskKind kindCode, const QString &title, const QString &path, int copies)
 {
     Outcome outcome;
     if (!pictureFaceReady(kindCode)) {
@@ -168,7 +166,7 @@ Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const Q
     return outcome;
 }
 
-PreviewOutcome showPreview(int kindCode, const QString &title, QWidget *parent)
+PreviewOutcome showPreview(TaskKind kindCode, const QString &title, QWidget *parent)
 {
     PreviewOutcome result;
     if (!pictureFaceReady(kindCode)) {

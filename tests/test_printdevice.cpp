@@ -72,7 +72,7 @@ private slots:
     void classicAverageWidth()
     {
         // Liberation Sans has Arial's widths: 904/2048 em, not the 0.59 em of OS/2 version 3.
-        const FaceMetrics *arial = faceMetrics(QStringLiteral("ARIAL"));
+        const std::optional<FaceMetrics> arial = faceMetrics(QStringLiteral("ARIAL"));
         QVERIFY(arial);
         QCOMPARE(int(arial->classicAverage * 2048), 904);
         RecordingDevice device;
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(qRound(device.currentX()), 10599);
 
         // The picture face: one advance for all, so its column is one picture wide.
-        const FaceMetrics *pictures = faceMetrics(print::pictureFaceName());
+        const std::optional<FaceMetrics> pictures = faceMetrics(print::pictureFaceName());
         QVERIFY(pictures);
         QVERIFY(pictures->classicAverage <= 0.9);
         QCOMPARE(pictures->width(QStringLiteral("ACcFghIiKLMNPrsTZ<?*")), 20 * pictures->classicAverage);
@@ -127,9 +127,8 @@ private slots:
     {
         // The same seed lays out the same sheet on the recording device and in the PDF.
         prepare(20, 99);
-        shared().taskKind = 11;
         RecordingDevice recorded;
-        printCalculationSheet(recorded);
+        printCalculationSheet(recorded, TaskKind::Minus, shared().numberRange, rng());
         QStringList expected;
         QMap<qint64, QStringList> lines;
         for (const TextRun &run : recorded.sheets.at(0).texts) {
@@ -142,7 +141,8 @@ private slots:
 
         prepare(20, 99);
         const QString path = folder.filePath(QStringLiteral("Minusrechnen bis 20.pdf"));
-        const print::Outcome outcome = print::saveSheetsAsPdf(11, QStringLiteral("Minusrechnen bis 20"), path);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(TaskKind::Minus, QStringLiteral("Minusrechnen bis 20"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList read;
         for (const QString &line : pdfText({QStringLiteral("-layout"), path}).split(u'\n')) {
@@ -156,7 +156,7 @@ private slots:
     {
         prepare(10, 3);
         const QString path = folder.filePath(QStringLiteral("Zahlenstrahl.pdf"));
-        QCOMPARE(print::saveSheetsAsPdf(1, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
+        QCOMPARE(print::saveSheetsAsPdf(TaskKind::NameNumber, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
                  print::Outcome::Kind::SavedAsPdf);
         const auto words = wordsOf(path);
         QCOMPARE(words.size(), 22);
@@ -193,7 +193,8 @@ private slots:
     {
         prepare(10, 5);
         const QString path = folder.filePath(QStringLiteral("Klassensatz.pdf"));
-        const print::Outcome outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path, 30);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList pages = pdfText({path}).split(u'\f');
         pages.removeAll(QString());

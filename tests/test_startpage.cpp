@@ -586,7 +586,7 @@ private slots:
         QVERIFY(window->isVisible());
         QCOMPARE(window->objectName(), screen);
         QCOMPARE(window->caption(), caption);
-        QCOMPARE(shared().taskKind, taskKind);
+        QCOMPARE(shared().taskKind, TaskKind(taskKind));
         QCOMPARE(dialogs().count(), 0);
     }
 
@@ -655,7 +655,7 @@ private slots:
         QCOMPARE(Form6().Bezeichnung2->caption(), QStringLiteral("+"));
         QCOMPARE(Form6().exercise(), CalculationScreen::Exercise::Reversing);
         QCOMPARE(Form6().caption(), QStringLiteral("U m k e h r e n   b i s   10"));
-        QCOMPARE(shared().taskKind, 12);
+        QCOMPARE(shared().taskKind, TaskKind::ReversedPlus);
     }
 
     void authorBox_data()
@@ -700,7 +700,7 @@ private slots:
         QVERIFY(opened->isVisible());
         QCOMPARE(page.isVisible(), pageStays);
         QCOMPARE(dialogs().count(), 0);
-        QCOMPARE(shared().taskKind, 0);
+        QCOMPARE(shared().taskKind, TaskKind::NotSet);
     }
 
     // Every control a child or teacher uses lies wholly inside the page, also the printer and

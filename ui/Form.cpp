@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cmath>
 
 // ---- Shape
 
@@ -217,7 +216,7 @@ void Form::paintEvent(QPaintEvent *)
             painter.drawLine(pt(op.from), pt(op.to));
         } else {
             QFont f(QStringLiteral("MS Sans Serif"));
-            f.setPixelSize(qMax(1, int(std::lround(op.points * 96.0 / 72.0 * twips::zoom()))));
+            f.setPixelSize(twips::fontPixels(op.points));
             painter.setFont(f);
             painter.setPen(op.colour);
             const QFontMetrics metrics(f);

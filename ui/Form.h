@@ -105,9 +105,7 @@ public:
 
     Shape *addShape(const QString &name, const QRect &twips);
     Shape *shape(const QString &name) const;
-    const std::vector<std::unique_ptr<Shape>> &shapes() const { return shapes_; }
     Line *addLine(const QString &name, QPoint from, QPoint to, const QColor &colour = Qt::black, int widthPixels = 1);
-    const std::vector<std::unique_ptr<Line>> &lines() const { return lines_; }
     DrawingSurface &surface() { return surface_; }
 
     // Shows the window non-modally and brings it to the front.

@@ -77,6 +77,34 @@ int lineWidth(int widthAtZoom1)
     return std::max(1, int(std::lround(widthAtZoom1 * zoomFactor)));
 }
 
+int fontPixels(double points)
+{
+    return std::max(1, int(std::lround(points * 96.0 / 72.0 * zoomFactor)));
+}
+
+QPoint coveringPixel(QPoint twips)
+{
+    const double scale = zoomFactor / perPixel;
+    return QPoint(int(std::floor(twips.x() * scale)), int(std::floor(twips.y() * scale)));
+}
+
+QPoint firstTwipIn(QPoint pixel)
+{
+    const double twipsPerPixel = perPixel / zoomFactor;
+    return QPoint(int(std::ceil(pixel.x() * twipsPerPixel)), int(std::ceil(pixel.y() * twipsPerPixel)));
+}
+
+double toExactPixels(double value)
+{
+    return value * zoomFactor / perPixel;
+}
+
+QPoint nearestTwips(QPointF pixel)
+{
+    const double twipsPerPixel = perPixel / zoomFactor;
+    return QPoint(int(std::lround(pixel.x() * twipsPerPixel)), int(std::lround(pixel.y() * twipsPerPixel)));
+}
+
 double zoomToFit(const QSize &windowTwips, const QSize &availablePixels)
 {
     if (windowTwips.isEmpty() || availablePixels.isEmpty())
