@@ -8,6 +8,7 @@
 #include "app/Windows.h"
 #include "print/FaceMetrics.h"
 #include "ui/Seams.h"
+#include "ui/ZoomStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -179,6 +180,7 @@ int main(int argc, char *argv[])
     fontConfiguration.join(); // before anything asks for a font
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
+    kit::installZoomStyle();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // The faces for text first: without one the picture face must not come in at all. Then the
     // worksheets' picture face, before any window lists or uses fonts.
