@@ -69,6 +69,20 @@ QList<Placed> placedControls(Form &window)
     return found;
 }
 
+QStyleOptionSlider barOption(const QScrollBar *bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return option;
+}
+
 QRect doubled(const QRect &r)
 {
     return QRect(2 * r.x(), 2 * r.y(), 2 * r.width(), 2 * r.height());
@@ -121,6 +135,34 @@ private slots:
             if (p.widget->testAttribute(Qt::WA_SetFont))
                 QCOMPARE(p.widget->font().pixelSize(), p.fontPixels);
         }
+    }
+
+    void answerBarsAreBigEnoughToHit_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.75") << 1.75;
+        QTest::newRow("3") << 3.0;
+    }
+    void answerBarsAreBigEnoughToHit()
+    {
+        QFETCH(double, zoom);
+        twips::setZoom(zoom);
+        openExercise(Exercise::Calculating).show();
+        const QScrollBar *bar = Form6().HBildlauf1;
+        const QStyleOptionSlider option = barOption(bar);
+        const QRect less = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+        const QRect more = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        QCOMPARE(bar->height(), qMax(twips::toPixels(375), zoom >= 1.5 ? 40 : 0));
+        QVERIFY2(less.width() >= bar->height() && more.width() >= bar->height(),
+                 qPrintable(QStringLiteral("%1, %2").arg(less.width()).arg(more.width())));
+        QCOMPARE(more.right(), bar->width() - 1);
+        QVERIFY(thumb.width() >= bar->height());
+        // The lists' bars grow as well.
+        ListBox *list = form1().Liste1;
+        QCOMPARE(list->verticalScrollBar()->sizeHint().width(),
+                 qMax(int(std::lround(14 * zoom)), zoom >= 1.5 ? 40 : 0));
     }
 
     void aRightAnswerAtZoom2MovesTheFigureByTheSameTwips()

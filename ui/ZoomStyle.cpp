@@ -80,7 +80,7 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+        if (event->type() == QEvent::StyleChange && watched->isWidgetType()) {
             auto *widget = static_cast<QWidget *>(watched);
             if (widget->testAttribute(Qt::WA_SetStyle) && typeid(*widget->style()) == typeid(kit::ZoomedStyle))
                 widget->setStyle(nullptr);
