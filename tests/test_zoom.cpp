@@ -24,6 +24,7 @@
 #include "ui/QtDialogs.h"
 #include "ui/ZoomStyle.h"
 
+#include <QToolTip>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -301,10 +302,15 @@ private slots:
         QCOMPARE(twips::zoomToFit(StartPage::sizeTwips, screen), expected);
     }
 
-    void messageBoxesGrowWithTheZoom()
+    void messageBoxesAndTooltipsGrowWithTheZoom()
     {
         const QFont plain = QtDialogs::dialogFont();
+        const QFont plainTip = QToolTip::font();
         twips::setZoom(2);
+        if (plainTip.pixelSize() > 0)
+            QCOMPARE(QToolTip::font().pixelSize(), 2 * plainTip.pixelSize());
+        else
+            QCOMPARE(QToolTip::font().pointSizeF(), 2 * plainTip.pointSizeF());
         const QFont zoomed = QtDialogs::dialogFont();
         if (plain.pixelSize() > 0)
             QCOMPARE(zoomed.pixelSize(), 2 * plain.pixelSize());
