@@ -9,6 +9,7 @@
 #include "app/Windows.h"
 #include "print/FaceMetrics.h"
 #include "ui/Seams.h"
+#include "ui/ZoomStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -180,6 +181,7 @@ int main(int argc, char *argv[])
     fontConfiguration.join(); // before anything asks for a font
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
+    kit::installZoomStyle();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
     // the application name.

@@ -110,6 +110,7 @@ public:
 
     // Shows the window non-modally and brings it to the front.
     void showWindow();
+    // Places the window in the middle of its screen's free area; the zoom keeps that centre.
     void centreOnScreen();
 
 protected:
@@ -132,7 +133,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Moves the window so that its frame stands around `centre`, inside the screen's free area as
+    // far as it fits, and keeps `centre` for the next change of the zoom.
+    void placeAround(QPoint centre);
+    // The centre the window keeps: the one it was placed around, unless it has been moved since.
+    QPoint keptCentre() const;
+
     QSize clientTwips_;
+    QPoint keptCentre_;
+    QPoint placedAt_;
+    bool placed_ = false;
     std::vector<std::unique_ptr<Shape>> shapes_;
     std::vector<std::unique_ptr<Line>> lines_;
     DrawingSurface surface_;

@@ -4,6 +4,8 @@
 
 #include "ui/Twips.h"
 
+#include "ui/ZoomStyle.h"
+
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -61,10 +63,15 @@ void setZoom(double factor)
 
 int toPixels(int value)
 {
+    return toPixelsAt(value, zoomFactor);
+}
+
+int toPixelsAt(int value, double factor)
+{
     // Whole pixels of zoom 1 first: every window is its zoom 1 self enlarged, and no control moves
     // a pixel against its neighbours from one zoom to the next.
     const long atZoom1 = std::lround(double(value) / perPixel);
-    return int(std::lround(atZoom1 * zoomFactor));
+    return int(std::lround(atZoom1 * factor));
 }
 
 QRect toPixels(const QRect &rect)
@@ -129,9 +136,14 @@ void setStartZoom(double factor)
     setZoom(chosenAtStart);
 }
 
+double zoomAbove()
+{
+    return clampedZoom((std::floor(zoomFactor / zoomStep + 1e-9) + 1) * zoomStep);
+}
+
 void zoomIn()
 {
-    setZoom((std::floor(zoomFactor / zoomStep + 1e-9) + 1) * zoomStep);
+    setZoom(zoomAbove());
 }
 
 void zoomOut()
@@ -218,5 +230,5 @@ void TwipsPlaced::followZoom(double previous)
 
 void TwipsPlaced::apply()
 {
-    self_->setGeometry(twips::toPixels(rect_));
+    self_->setGeometry(kit::reachableGeometry(self_, twips::toPixels(rect_)));
 }

@@ -22,6 +22,8 @@ double zoom();
 void setZoom(double factor);
 int toPixels(int value);
 QRect toPixels(const QRect &rect);
+// The pixels a length of twips takes at another zoom than the one in force.
+int toPixelsAt(int value, double factor);
 // A line that is widthAtZoom1 pixels wide at zoom 1, in whole pixels so it stays sharp.
 int lineWidth(int widthAtZoom1 = 1);
 // A font size in points as whole pixels at the zoom (96 dots per inch at zoom 1), at least 1, so
@@ -47,6 +49,8 @@ void setStartZoom(double factor);
 void zoomIn();
 void zoomOut();
 void resetZoom();
+// Where zoomIn would go from the zoom in force.
+double zoomAbove();
 
 } // namespace twips
 

@@ -5,6 +5,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include "ui/Controls.h"
+#include "ui/ZoomStyle.h"
 #include "print/FaceMetrics.h"
 #include "engine/SharedValues.h"
 #include "app/StartPage.h"
@@ -70,6 +71,7 @@ TestWorld::TestWorld()
     static bool fontsReady = false;
     if (!fontsReady) {
         kit::installFontSubstitutions(print::pictureFaceName());
+        kit::installZoomStyle();
         fontsReady = true;
     }
     unloadAllWindows();
