@@ -223,7 +223,7 @@ private slots:
         print::Outcome outcome;
         {
             const FileSizeLimit nearlyFull(4096);
-            outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+            outcome = print::saveSheetsAsPdf(TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path, 30);
         }
         QCOMPARE(outcome.kind, print::Outcome::Kind::Failed);
         QCOMPARE(outcome.reason, QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.\r"
@@ -244,7 +244,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("Blatt.pdf"));
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), path));
         prepare(10, 5);
-        const print::Outcome outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path);
+        const print::Outcome outcome = print::saveSheetsAsPdf(TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QCOMPARE(outcome.file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
         QVERIFY(!pdfText({outcome.file}).trimmed().isEmpty());
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), chosen));
         prepare(10, 5);
         RecordingDevice recorded;
-        print::drawSheets(recorded, 10, 1);
+        print::drawSheets(recorded, TaskKind::Plus, 1);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(chosen);
