@@ -21,15 +21,15 @@ constexpr int firstKinds[] = {1, 3, 5, 8, 10, 12};
 
 } // namespace
 
-ExerciseScreen &openExercise(Exercise exercise)
+ExerciseScreen &openExercise(Windows &windows, Exercise exercise)
 {
-    form1().hide();
+    windows.form1().hide();
     const int kind = firstKinds[int(exercise)];
-    ExerciseScreen &screen = screenForKind(kind);
+    ExerciseScreen &screen = screenForKind(windows, kind);
     screen.showWindow();
     if (exercise == Exercise::Calculating || exercise == Exercise::Reversing) {
-        Form6().startExercise(exercise == Exercise::Reversing ? CalculationScreen::Exercise::Reversing
-                                                              : CalculationScreen::Exercise::Calculating);
+        windows.Form6().startExercise(exercise == Exercise::Reversing ? CalculationScreen::Exercise::Reversing
+                                                                      : CalculationScreen::Exercise::Calculating);
     }
     shared().taskKind = kind;
     screen.setUp();
@@ -37,25 +37,25 @@ ExerciseScreen &openExercise(Exercise exercise)
     return screen;
 }
 
-ExerciseScreen &screenForKind(int taskKind)
+ExerciseScreen &screenForKind(Windows &windows, int taskKind)
 {
     switch (effectiveKind(taskKind)) {
     case 3:
     case 4:
-        return Form3();
+        return windows.Form3();
     case 5:
     case 6:
     case 7:
-        return Form4();
+        return windows.Form4();
     case 8:
     case 9:
-        return Form5();
+        return windows.Form5();
     case 10:
     case 11:
     case 12:
     case 13:
-        return Form6();
+        return windows.Form6();
     default:
-        return Form2();
+        return windows.Form2();
     }
 }

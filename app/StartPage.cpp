@@ -4,22 +4,24 @@
 
 #include "app/StartPage.h"
 
-#include "ui/Controls.h"
-#include "ui/Seams.h"
+#include "app/FontViewer.h"
 #include "app/OpenExercise.h"
+#include "app/Platform.h"
 #include "app/SettingsFile.h"
-#include "engine/SharedValues.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
 #include "engine/Rewards.h"
+#include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
-#include "app/FontViewer.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberWordsScreen.h"
+#include "ui/Controls.h"
+#include "ui/Seams.h"
 
 #include <QKeyEvent>
 
-StartPage::StartPage() : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224))
+StartPage::StartPage(Windows &windows)
+    : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224)), windows_(windows)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Startseite"));
     buildScene();
@@ -28,7 +30,7 @@ StartPage::StartPage() : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 22
 
     centreOnScreen();
     shared().numberRange = 10;
-    reseedFromClock();
+    rng().seedWithTimeOfDay(platform().clock().secondsSinceMidnight());
     loadSettings();
     setRewardObserver([this](qint16 rounds) { Bezeichnung11->setCaption(text::plain(rounds)); });
 }
@@ -36,6 +38,16 @@ StartPage::StartPage() : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 22
 StartPage::~StartPage()
 {
     setRewardObserver({});
+}
+
+Platform &StartPage::platform() const
+{
+    return windows_.platform();
+}
+
+Dialogs &StartPage::dialogs() const
+{
+    return platform().dialogs();
 }
 
 void StartPage::connectScene()
@@ -53,25 +65,24 @@ void StartPage::connectScene()
     connect(Bild2, &PictureButton::clicked, this, &StartPage::showAuthor);
     connect(Bild7, &PictureButton::clicked, this, &StartPage::showAuthor);
 
-    connect(Bild3, &PictureButton::clicked, this, [] { openExercise(Exercise::NumberLine); });
-    connect(Bild11, &PictureButton::clicked, this, [] { openExercise(Exercise::NumberSets); });
-    connect(Bild14, &PictureButton::clicked, this, [] { openExercise(Exercise::Completing); });
-    connect(Bild12, &PictureButton::clicked, this, [] { openExercise(Exercise::Sequences); });
-    connect(Bild13, &PictureButton::clicked, this, [] { openExercise(Exercise::Calculating); });
-    connect(Bild15, &PictureButton::clicked, this, [] { openExercise(Exercise::Reversing); });
+    connect(Bild3, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::NumberLine); });
+    connect(Bild11, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::NumberSets); });
+    connect(Bild14, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Completing); });
+    connect(Bild12, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Sequences); });
+    connect(Bild13, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Calculating); });
+    connect(Bild15, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Reversing); });
     // Number pictures take the start page's place; number words and the fonts open beside it.
     connect(Bild6, &PictureButton::clicked, this, [this] { openNumberPictures(); });
     connect(Bild10, &PictureButton::clicked, this, [this] { openNumberPictures(); });
-    connect(Bild9, &PictureButton::clicked, this, [] { Form7().showWindow(); });
-    connect(Bild8, &PictureButton::clicked, this, [] { Form9().showWindow(); });
+    connect(Bild9, &PictureButton::clicked, this, [this] { windows_.Form7().showWindow(); });
+    connect(Bild8, &PictureButton::clicked, this, [this] { windows_.Form9().showWindow(); });
 }
 
 void StartPage::loadSettings()
 {
     const std::optional<int> range = settings::readSettings(settings::fileName());
     if (!range) {
-        seams::dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + text::CR,
-                                 QStringLiteral("Zahlenraum"));
+        dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + text::CR, QStringLiteral("Zahlenraum"));
         return;
     }
     shared().numberRange = qint16(*range);
@@ -87,18 +98,15 @@ void StartPage::changeRange(int value)
 void StartPage::exitProgram()
 {
     const QString title = QStringLiteral("Q U A R I M O");
-    if (seams::dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + text::CR, title) !=
-        Dialogs::Answer::Yes)
+    if (dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + text::CR, title) != Dialogs::Answer::Yes)
         return;
-    if (!settings::writeSettings(settings::fileName(), shared().numberRange)) {
+    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), shared().numberRange)) {
         // Say so before the program is gone, or the chosen range is silently lost next time.
-        seams::dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") +
-                                     text::CR +
-                                     QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") +
-                                     text::CR,
-                                 title);
+        dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") + text::CR +
+                              QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + text::CR,
+                          title);
     }
-    seams::endProgram();
+    platform().endProgram();
 }
 
 bool StartPage::event(QEvent *event)
@@ -144,8 +152,8 @@ void StartPage::closeRequested()
 
 void StartPage::login()
 {
-    const QString name = seams::dialogs().inputBox(QStringLiteral("Gib deinen Namen ein:"),
-                                                   QStringLiteral("Anmeldung"), QStringLiteral("Gast"));
+    const QString name = dialogs().inputBox(QStringLiteral("Gib deinen Namen ein:"), QStringLiteral("Anmeldung"),
+                                            QStringLiteral("Gast"));
     if (!name.isEmpty())
         Bezeichnung12->setCaption(name);
 }
@@ -206,18 +214,18 @@ void StartPage::closeList(ListBox *list, PictureButton *opener)
 void StartPage::startSelectedRewardGame()
 {
     closeList(Liste2, Bild5);
-    startRewardGame();
+    windows_.startRewardGame();
 }
 
 void StartPage::showAuthor()
 {
-    seams::dialogs().message(QStringLiteral("Die quarimo-Entwickler") + text::CR + text::CR +
-                                 QStringLiteral("https://quarimo.example.org") + text::CR,
-                             QStringLiteral("Autor"));
+    dialogs().message(QStringLiteral("Die quarimo-Entwickler") + text::CR + text::CR +
+                          QStringLiteral("https://quarimo.example.org") + text::CR,
+                      QStringLiteral("Autor"));
 }
 
 void StartPage::openNumberPictures()
 {
     hide();
-    Form8().showWindow();
+    windows_.Form8().showWindow();
 }

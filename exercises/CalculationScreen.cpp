@@ -38,8 +38,8 @@ Label *equationLabel(QWidget *parent, const QString &name, int left, const QStri
 
 } // namespace
 
-CalculationScreen::CalculationScreen()
-    : ExerciseScreen(QStringLiteral("Form6"), QSize(6525, 5115), kit::systemWindowColour(), Reseed::OnLoad,
+CalculationScreen::CalculationScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form6"), QSize(6525, 5115), kit::systemWindowColour(), Reseed::OnLoad,
                      races::calculation())
 {
     // Created in the order they lie on the screen, so the Tab key runs top to bottom.

@@ -32,8 +32,9 @@ Label *numberBox(QWidget *parent, const QString &name, const QRect &twips)
 
 } // namespace
 
-CompletingScreen::CompletingScreen()
-    : ExerciseScreen(QStringLiteral("Form4"), QSize(7470, 5865), Qt::white, Reseed::OnLoad, races::completing())
+CompletingScreen::CompletingScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form4"), QSize(7470, 5865), Qt::white, Reseed::OnLoad,
+                     races::completing())
 {
     Befehl5 = addModeButton(QStringLiteral("Befehl5"), QRect(120, 360, 2055, 495), QStringLiteral("Z e h n e r"), 5);
     Befehl5->setAccessibleName(QStringLiteral("Zehner"));

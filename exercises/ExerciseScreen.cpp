@@ -11,19 +11,20 @@
 #include "exercises/RewardAward.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
+#include "ui/Platform.h"
 #include "ui/Seams.h"
 #include "ui/Speech.h"
 
 #include <QKeyEvent>
 
-ExerciseScreen::ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background, Reseed reseed,
-                               const RaceRules &race)
-    : Form(name, clientTwips, background), reseed_(reseed), race_(race)
+ExerciseScreen::ExerciseScreen(const kit::Context &context, const QString &name, const QSize &clientTwips,
+                               const QColor &background, Reseed reseed, const RaceRules &race)
+    : Form(name, clientTwips, background), context_(context), reseed_(reseed), race_(race)
 {
     setKeyPreview(true);
     centreOnScreen();
     if (reseed_ == Reseed::OnLoad)
-        reseedFromClock();
+        rng().seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
 }
 
 void ExerciseScreen::setUp()
@@ -102,7 +103,7 @@ void ExerciseScreen::leaveScreen()
 {
     focusAnswer();
     hide();
-    navigation::showStartPage();
+    context_.navigation.showStartPage();
 }
 
 void ExerciseScreen::resetGame()
@@ -116,7 +117,7 @@ void ExerciseScreen::rightAnswerMove()
     const Race::Outcome outcome = race_.right();
     placeFigures();
     if (outcome == Race::Outcome::Won) {
-        awardReward();
+        awardReward(context_.platform.dialogs());
         resetGame();
     }
 }
@@ -126,7 +127,7 @@ void ExerciseScreen::wrongAnswerMove()
     const Race::Outcome outcome = race_.wrong();
     placeFigures();
     if (outcome == Race::Outcome::Lost) {
-        seams::dialogs().message(race_.rules().lostText, race_.rules().lostTitle);
+        context_.platform.dialogs().message(race_.rules().lostText, race_.rules().lostTitle);
         resetGame();
     }
 }
@@ -145,13 +146,13 @@ QString ExerciseScreen::helpButtonHint()
 
 void ExerciseScreen::showHelpText(const help::HelpText &help)
 {
-    seams::dialogs().message(help.text, help.title);
+    context_.platform.dialogs().message(help.text, help.title);
     focusAnswer();
 }
 
 void ExerciseScreen::readTaskAloud()
 {
-    seams::speech().speak(tasksentence::sentence(task_, shared().numberRange, shared().expectedAnswer));
+    context_.platform.speech().speak(tasksentence::sentence(task_, shared().numberRange, shared().expectedAnswer));
     focusAnswer();
 }
 
@@ -184,7 +185,7 @@ void ExerciseScreen::closeRequested()
 void ExerciseScreen::activated()
 {
     if (reseed_ == Reseed::OnActivation)
-        reseedFromClock();
+        rng().seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
 }
 
 void ExerciseScreen::showEvent(QShowEvent *event)

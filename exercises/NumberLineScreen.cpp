@@ -18,8 +18,9 @@ const QColor yellow(255, 255, 0);
 
 } // namespace
 
-NumberLineScreen::NumberLineScreen()
-    : ExerciseScreen(QStringLiteral("Form2"), QSize(9285, 4965), Qt::white, Reseed::OnActivation, races::numberLine())
+NumberLineScreen::NumberLineScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form2"), QSize(9285, 4965), Qt::white, Reseed::OnActivation,
+                     races::numberLine())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 2055, 375), QStringLiteral("Zahlenwert"), 1);
 

@@ -7,8 +7,8 @@
 #include "engine/Rewards.h"
 #include "ui/Seams.h"
 
-void awardReward()
+void awardReward(Dialogs &dialogs)
 {
-    seams::dialogs().message(rewardMessage(), rewardTitle());
+    dialogs.message(rewardMessage(), rewardTitle());
     addRewardRound();
 }

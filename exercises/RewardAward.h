@@ -5,4 +5,7 @@
 #pragma once
 
 // Praises the child for a won race and counts one more reward game round.
-void awardReward();
+class Dialogs;
+
+// Praises the won race in a box and adds a reward round.
+void awardReward(Dialogs &dialogs);

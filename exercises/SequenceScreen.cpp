@@ -19,8 +19,8 @@ constexpr int roofWidth = 720;
 
 } // namespace
 
-SequenceScreen::SequenceScreen()
-    : ExerciseScreen(QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad,
+SequenceScreen::SequenceScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad,
                      races::sequences())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("vorwärts"), 8);

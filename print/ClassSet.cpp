@@ -175,7 +175,7 @@ void layOutClassSet(RecordingDevice &device, const ClassSet &set)
         keys::printKeyPages(device, answerKeys);
 }
 
-Outcome printClassSet(const ClassSet &set)
+Outcome printClassSet(Outputs &out, const ClassSet &set)
 {
     Outcome outcome;
     if (!set.isValid()) {
@@ -195,7 +195,7 @@ Outcome printClassSet(const ClassSet &set)
         outcome.reason = laidOut.failure();
         return outcome;
     }
-    return printPages(set.title(), int(laidOut.sheets.size()),
+    return printPages(out, set.title(), int(laidOut.sheets.size()),
                       [&laidOut](SheetDevice &device) { device.printSheets(laidOut.sheets); });
 }
 

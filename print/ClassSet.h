@@ -50,6 +50,6 @@ void layOutClassSet(RecordingDevice &device, const ClassSet &set);
 
 // Prints the set as one job on the default printer, or without a printer as one PDF in the PDF
 // folder named after the set's title and the time.
-Outcome printClassSet(const ClassSet &set);
+Outcome printClassSet(Outputs &out, const ClassSet &set);
 
 } // namespace print

@@ -5,6 +5,7 @@
 // The print layer: the classic column width, the tab rule, and real PDFs read back with
 // poppler's pdftotext (true size, fitting the page, class sets).
 
+#include "app/QtPlatform.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
@@ -61,6 +62,7 @@ class PrintDeviceTest : public QObject
     Q_OBJECT
 
     QTemporaryDir folder;
+    QtPlatform machine{QtPlatform::Voice::Silent}; // writes the PDFs as the program does
 
 private slots:
     void initTestCase()
@@ -142,7 +144,8 @@ private slots:
 
         prepare(20, 99);
         const QString path = folder.filePath(QStringLiteral("Minusrechnen bis 20.pdf"));
-        const print::Outcome outcome = print::saveSheetsAsPdf(11, QStringLiteral("Minusrechnen bis 20"), path);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(machine.printOutputs(), 11, QStringLiteral("Minusrechnen bis 20"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList read;
         for (const QString &line : pdfText({QStringLiteral("-layout"), path}).split(u'\n')) {
@@ -156,7 +159,7 @@ private slots:
     {
         prepare(10, 3);
         const QString path = folder.filePath(QStringLiteral("Zahlenstrahl.pdf"));
-        QCOMPARE(print::saveSheetsAsPdf(1, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
+        QCOMPARE(print::saveSheetsAsPdf(machine.printOutputs(), 1, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
                  print::Outcome::Kind::SavedAsPdf);
         const auto words = wordsOf(path);
         QCOMPARE(words.size(), 22);
@@ -193,7 +196,8 @@ private slots:
     {
         prepare(10, 5);
         const QString path = folder.filePath(QStringLiteral("Klassensatz.pdf"));
-        const print::Outcome outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(machine.printOutputs(), 10, QStringLiteral("Plusrechnen bis 10"), path, 30);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList pages = pdfText({path}).split(u'\f');
         pages.removeAll(QString());
@@ -222,7 +226,8 @@ private slots:
         print::Outcome outcome;
         {
             const FileSizeLimit nearlyFull(4096);
-            outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+            outcome =
+                print::saveSheetsAsPdf(machine.printOutputs(), 10, QStringLiteral("Plusrechnen bis 10"), path, 30);
         }
         QCOMPARE(outcome.kind, print::Outcome::Kind::Failed);
         QCOMPARE(outcome.reason, QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.\r"
@@ -243,7 +248,8 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("Blatt.pdf"));
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), path));
         prepare(10, 5);
-        const print::Outcome outcome = print::saveSheetsAsPdf(10, QStringLiteral("Plusrechnen bis 10"), path);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(machine.printOutputs(), 10, QStringLiteral("Plusrechnen bis 10"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QCOMPARE(outcome.file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
         QVERIFY(!pdfText({outcome.file}).trimmed().isEmpty());
