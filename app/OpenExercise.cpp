@@ -16,15 +16,32 @@
 
 namespace {
 
-// The kind of each exercise's first mode, in the order of the enum.
-constexpr int firstKinds[] = {1, 3, 5, 8, 10, 12};
+// The kind of each exercise's first mode.
+TaskKind firstKind(Exercise exercise)
+{
+    switch (exercise) {
+    case Exercise::NumberLine:
+        return TaskKind::NameNumber;
+    case Exercise::NumberSets:
+        return TaskKind::CountPictures;
+    case Exercise::Completing:
+        return TaskKind::CompleteRange;
+    case Exercise::Sequences:
+        return TaskKind::CountOn;
+    case Exercise::Calculating:
+        return TaskKind::Plus;
+    case Exercise::Reversing:
+        return TaskKind::ReversedPlus;
+    }
+    return TaskKind::NameNumber; // no other exercise
+}
 
 } // namespace
 
 ExerciseScreen &openExercise(Windows &windows, Exercise exercise)
 {
     windows.form1().hide();
-    const int kind = firstKinds[int(exercise)];
+    const TaskKind kind = firstKind(exercise);
     ExerciseScreen &screen = screenForKind(windows, kind);
     screen.showWindow();
     if (exercise == Exercise::Calculating || exercise == Exercise::Reversing) {
@@ -37,25 +54,31 @@ ExerciseScreen &openExercise(Windows &windows, Exercise exercise)
     return screen;
 }
 
-ExerciseScreen &screenForKind(Windows &windows, int taskKind)
+ExerciseScreen &screenForKind(Windows &windows, TaskKind taskKind)
 {
     switch (effectiveKind(taskKind)) {
-    case 3:
-    case 4:
+    case TaskKind::CountPictures:
+    case TaskKind::SetPictures:
         return windows.Form3();
-    case 5:
-    case 6:
-    case 7:
+    case TaskKind::CompleteRange:
+    case TaskKind::CompletePlus:
+    case TaskKind::CompleteMinus:
         return windows.Form4();
-    case 8:
-    case 9:
+    case TaskKind::CountOn:
+    case TaskKind::CountBack:
         return windows.Form5();
-    case 10:
-    case 11:
-    case 12:
-    case 13:
+    case TaskKind::Plus:
+    case TaskKind::Minus:
+    case TaskKind::ReversedPlus:
+    case TaskKind::ReversedMinus:
         return windows.Form6();
-    default:
-        return windows.Form2();
+    case TaskKind::NameNumber:
+    case TaskKind::PlaceNumber:
+    case TaskKind::NotSet: // effectiveKind makes these NameNumber
+    case TaskKind::MixedCalculation:
+    case TaskKind::MixedReversing:
+    case TaskKind::MixedCompleting:
+        break;
     }
+    return windows.Form2();
 }

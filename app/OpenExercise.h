@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "engine/TaskKind.h"
+
 class ExerciseScreen;
 class Windows;
 
@@ -15,4 +17,4 @@ enum class Exercise { NumberLine, NumberSets, Completing, Sequences, Calculating
 ExerciseScreen &openExercise(Windows &windows, Exercise exercise);
 
 // The screen that shows tasks of a kind (anything unknown: the number line).
-ExerciseScreen &screenForKind(Windows &windows, int taskKind);
+ExerciseScreen &screenForKind(Windows &windows, TaskKind taskKind);

@@ -16,7 +16,7 @@
 
 using namespace print;
 
-PreviewOutcome showPreview(Outputs &out, int kindCode, const QString &title, QWidget *parent)
+PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, const QString &title, QWidget *parent)
 {
     PreviewOutcome result;
     if (!pictureFaceReady(kindCode)) {

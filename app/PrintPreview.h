@@ -19,4 +19,4 @@ struct PreviewOutcome
 };
 
 // Shows a new sheet in a print preview from which it can be printed.
-PreviewOutcome showPreview(print::Outputs &out, int kindCode, const QString &title, QWidget *parent);
+PreviewOutcome showPreview(print::Outputs &out, TaskKind kindCode, const QString &title, QWidget *parent);

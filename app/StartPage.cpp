@@ -20,6 +20,8 @@
 
 #include <QKeyEvent>
 
+#include <cstdio>
+
 StartPage::StartPage(Windows &windows)
     : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224)), windows_(windows)
 {
@@ -106,6 +108,16 @@ void StartPage::exitProgram()
                               QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + text::CR,
                           title);
     }
+    platform().endProgram();
+}
+
+void StartPage::endWithoutAsking()
+{
+    // No box: nobody may be there to close it, and the desktop would wait for it.
+    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), shared().numberRange))
+        std::fputs("quarimo: Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden. Der Zahlenraum wird beim "
+                   "nächsten Start nicht übernommen.\n",
+                   stderr);
     platform().endProgram();
 }
 

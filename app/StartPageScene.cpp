@@ -9,6 +9,7 @@
 #include "app/StartPage.h"
 
 #include "ui/Controls.h"
+#include "ui/ZoomStyle.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -150,14 +151,14 @@ void dressDoor(Label *door)
 
 // The range bar is short: with the style's usual minimum the thumb fills the whole groove and
 // never shows where the range stands. A narrower thumb moves visibly from 10 to 20.
-class RangeBarStyle : public kit::ZoomedStyle
+class RangeBarStyle : public kit::ZoomStyle
 {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ScrollBarSliderMin)
             return twips::lineWidth(6);
-        return kit::ZoomedStyle::pixelMetric(metric, option, widget);
+        return kit::ZoomStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -174,7 +175,8 @@ void StartPage::buildScene()
     // Furniture at the back: the chalkboard on its easel, the table with the printer.
     Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(4080, 120, 4695, 5775), QStringLiteral("chalkboard.svg"),
                         QStringLiteral("Tafel"));
-    Bild6 = pictureButton(this, "Bild6", QRect(120, 4200, 3255, 1695), "table.svg", QStringLiteral("Zahlenbilder"));
+    Bild6 = pictureButton(this, "Bild6", QRect(120, 4200, 3255, 1695), "table.svg",
+                          QStringLiteral("Tisch mit Zahlenbildern"));
     // Standing on the right of the table top, within reach of a teacher's mouse.
     Bild4 = pictureButton(this, "Bild4", QRect(2205, 3600, 1050, 790), "printer.svg", QStringLiteral("Drucker"));
 
@@ -220,14 +222,17 @@ void StartPage::buildScene()
                           QStringLiteral("Zahlenstrahl"));
 
     // On the floor, in front of the furniture.
-    Bild10 = pictureButton(this, "Bild10", QRect(720, 5640, 1455, 1215), "notepad.svg", QStringLiteral("Zahlenbilder"));
+    Bild10 = pictureButton(this, "Bild10", QRect(720, 5640, 1455, 1215), "notepad.svg",
+                           QStringLiteral("Malblock mit Zahlenbildern"));
     Bild11 = pictureButton(this, "Bild11", QRect(2520, 6120, 975, 615), "counting_discs.svg",
                            QStringLiteral("Zahlenmengen"));
     Bild9 = pictureButton(this, "Bild9", QRect(3600, 5280, 975, 855), "abc_block.svg", QStringLiteral("Zahlwörter"));
-    Bild2 = pictureButton(this, "Bild2", QRect(5640, 5880, 1215, 855), "red_book.svg", QStringLiteral("Autor"));
+    Bild2 = pictureButton(this, "Bild2", QRect(5640, 5880, 1215, 855), "red_book.svg",
+                          QStringLiteral("Buch über den Autor"));
     Bild8 = pictureButton(this, "Bild8", QRect(7200, 6000, 1575, 375), "fountain_pen.svg",
                           QStringLiteral("Symbolschrift"));
-    Bild7 = pictureButton(this, "Bild7", QRect(7560, 6480, 1095, 375), "screwdriver.svg", QStringLiteral("Autor"));
+    Bild7 = pictureButton(this, "Bild7", QRect(7560, 6480, 1095, 375), "screwdriver.svg",
+                          QStringLiteral("Schraubenzieher des Autors"));
 
     // The title banner and the range control.
     auto *title = new TitleLabel(this, QStringLiteral("Bezeichnung2"), QRect(600, 240, 3615, 495),

@@ -65,11 +65,11 @@ void tellPrintOutcome(Dialogs &dialogs, const print::Outcome &outcome, int copie
 
 void StartPage::printSelectedWorksheet()
 {
-    shared().taskKind = 0;
+    shared().taskKind = TaskKind::NotSet;
     const int row = Liste1->listIndex() + 1;
     closeList(Liste1, Bild4);
-    const int kindCode = sheets::kindCodeOfRow(row);
-    if (kindCode == 0)
+    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    if (kindCode == TaskKind::NotSet)
         return; // no row chosen
     shared().taskKind = kindCode;
     const QString title = Liste1->item(row - 1)->text();
@@ -86,8 +86,8 @@ void StartPage::printSelectedWorksheet()
 void StartPage::previewSelectedWorksheet()
 {
     const int row = Liste1->listIndex() + 1;
-    const int kindCode = sheets::kindCodeOfRow(row);
-    if (kindCode == 0)
+    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    if (kindCode == TaskKind::NotSet)
         return;
     const PreviewOutcome preview =
         showPreview(platform().printOutputs(), kindCode, Liste1->item(row - 1)->text(), this);
@@ -111,8 +111,8 @@ void StartPage::previewSelectedWorksheet()
 void StartPage::saveSelectedWorksheetAsPdf()
 {
     const int row = Liste1->listIndex() + 1;
-    const int kindCode = sheets::kindCodeOfRow(row);
-    if (kindCode == 0)
+    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    if (kindCode == TaskKind::NotSet)
         return;
     const QString title = Liste1->item(row - 1)->text();
     const QString dialogTitle = QStringLiteral("Als PDF speichern");
@@ -139,7 +139,7 @@ void StartPage::saveSelectedWorksheetAsPdf()
 void StartPage::printClassSet()
 {
     const int row = Liste1->listIndex() + 1;
-    if (sheets::kindCodeOfRow(row) == 0)
+    if (sheets::kindCodeOfRow(row) == TaskKind::NotSet)
         return;
     ClassSetDialog dialog(row, shared().numberRange, this);
     const int answer = dialog.exec();

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/EndOnSignal.h"
 #include "app/QtPlatform.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
@@ -9,6 +10,7 @@
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
 #include "ui/Seams.h"
+#include "ui/ZoomStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -31,7 +33,7 @@ namespace {
 
 // Installed as a menu entry the program shares this name with its desktop entry and icon,
 // so the desktop can match the running window to them.
-const char *const desktopId = "org.example.quarimo";
+const char *const desktopId = "io.github.quarimo.Quarimo";
 
 const char *const usage =
     "Aufruf: quarimo [--help | --version]\n"
@@ -188,7 +190,11 @@ int main(int argc, char *argv[])
     fontConfiguration.join(); // before anything asks for a font
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
+    kit::installZoomStyle();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
+    // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
+    // the application name.
+    QCoreApplication::setApplicationName(QString::fromLatin1(desktopId));
     // The faces for text first: without one the picture face must not come in at all. Then the
     // worksheets' picture face, before any window lists or uses fonts.
     const bool textFace = kit::installFontSubstitutions(print::pictureFaceName());
@@ -217,6 +223,7 @@ int main(int argc, char *argv[])
             QApplication::installTranslator(&qtGerman);
     });
     windows.form1().showWindow();
+    endOnTerminationSignals([&windows] { windows.form1().endWithoutAsking(); });
     if (!textFace) {
         // The box itself may be unreadable then: the words go to the terminal too.
         const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + text::CR +

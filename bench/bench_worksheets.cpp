@@ -48,7 +48,7 @@ private:
     QString folder_;
 };
 
-double timedPdf(print::Outputs &pdfs, int kindCode, const QString &path, int copies)
+double timedPdf(print::Outputs &pdfs, TaskKind kindCode, const QString &path, int copies)
 {
     QElapsedTimer timer;
     timer.start();
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
 
     // The first sheet also loads the fonts; it is timed apart.
     const QString warmUp = QDir(folder).filePath(QStringLiteral("warm-up.pdf"));
-    std::printf("first sheet (loads the fonts): %.1f ms\n", timedPdf(pdfs, 10, warmUp, 1));
+    std::printf("first sheet (loads the fonts): %.1f ms\n", timedPdf(pdfs, TaskKind::Plus, warmUp, 1));
     QFile::remove(warmUp);
 
     std::printf("%-22s %10s %10s\n", "sheet (range 20)", "ms", "bytes");
@@ -93,7 +93,7 @@ int main(int argc, char *argv[])
     }
 
     const QString classSet = QDir(folder).filePath(QStringLiteral("Klassensatz Plusrechnen.pdf"));
-    const double ms = timedPdf(pdfs, 10, classSet, 30);
+    const double ms = timedPdf(pdfs, TaskKind::Plus, classSet, 30);
     std::printf("class set, 30 calculation sheets: %.1f ms (%.1f ms a sheet), %lld bytes\n", ms, ms / 30,
                 QFileInfo(classSet).size());
 

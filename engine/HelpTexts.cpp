@@ -32,20 +32,35 @@ HelpText completing(const Task &task, int range)
     const taskview::Completing view = taskview::completing(task, range);
     const int missing = task.answer;
     // The number after "=": the range, the whole t, or what is left of it.
-    const int afterEquals = task.kind == 5 ? range : task.kind == 6 ? task.t : task.t - task.a;
+    const int afterEquals = task.kind == TaskKind::CompleteRange  ? range
+                            : task.kind == TaskKind::CompletePlus ? task.t
+                                                                  : task.t - task.a;
     const QString blank = QStringLiteral(" ");
     const QString o = QStringLiteral("o");
     const QString x = QStringLiteral("x");
     QString part;
     switch (task.kind) {
-    case 5:
-    case 6:
+    case TaskKind::CompleteRange:
+    case TaskKind::CompletePlus:
         part = text::repeated(o, afterEquals - missing) + blank + text::repeated(x, missing);
         break;
-    case 7:
+    case TaskKind::CompleteMinus:
         part = text::repeated(o, missing) + blank + text::repeated(x, afterEquals);
         break;
-    default:
+    case TaskKind::NotSet: // no completing task: the equation alone
+    case TaskKind::NameNumber:
+    case TaskKind::PlaceNumber:
+    case TaskKind::CountPictures:
+    case TaskKind::SetPictures:
+    case TaskKind::CountOn:
+    case TaskKind::CountBack:
+    case TaskKind::Plus:
+    case TaskKind::Minus:
+    case TaskKind::ReversedPlus:
+    case TaskKind::ReversedMinus:
+    case TaskKind::MixedCalculation:
+    case TaskKind::MixedReversing:
+    case TaskKind::MixedCompleting:
         break;
     }
     const QString line = view.first + blank + view.op + QStringLiteral(" __ = ") + view.result;
@@ -55,7 +70,7 @@ HelpText completing(const Task &task, int range)
 HelpText sequence(const Task &task)
 {
     QString numbers;
-    if (task.kind == 9) {
+    if (task.kind == TaskKind::CountBack) {
         for (int i = 0; i < 5; ++i)
             numbers = text::signedNumber(task.s - i) + QStringLiteral("  ") + numbers;
     } else {
@@ -71,17 +86,30 @@ std::optional<HelpText> calculation(const Task &task)
     const int s = task.s;
     const int b = task.b;
     switch (task.kind) {
-    case 10:
+    case TaskKind::Plus:
         return HelpText{QStringLiteral("Hilfe: Rechnen"), calculationSymbols(s - b, b)};
-    case 11:
+    case TaskKind::Minus:
         return HelpText{QStringLiteral("Hilfe: Rechnen"), calculationSymbols(b, s - b)};
-    case 12:
+    case TaskKind::ReversedPlus:
         return HelpText{QStringLiteral("Hilfe: Umkehren"), calculationSymbols(s - b, b)};
-    case 13:
+    case TaskKind::ReversedMinus:
         return HelpText{QStringLiteral("Hilfe: Umkehren"), calculationSymbols(b, s - b)};
-    default:
-        return std::nullopt;
+    case TaskKind::NotSet: // a kind of another screen
+    case TaskKind::NameNumber:
+    case TaskKind::PlaceNumber:
+    case TaskKind::CountPictures:
+    case TaskKind::SetPictures:
+    case TaskKind::CompleteRange:
+    case TaskKind::CompletePlus:
+    case TaskKind::CompleteMinus:
+    case TaskKind::CountOn:
+    case TaskKind::CountBack:
+    case TaskKind::MixedCalculation:
+    case TaskKind::MixedReversing:
+    case TaskKind::MixedCompleting:
+        break;
     }
+    return std::nullopt;
 }
 
 QString calculationSymbols(int p, int q)

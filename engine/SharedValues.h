@@ -4,13 +4,15 @@
 
 #pragma once
 
+#include "engine/TaskKind.h"
+
 #include <QtGlobal>
 
 // The four values every window of the program shares for one run.
 struct SharedValues
 {
     qint16 numberRange = 10;   // "Zahlen bis": 10 to 20
-    int taskKind = 0;          // 0 = not set yet; the generator treats it as kind 1
+    TaskKind taskKind = TaskKind::NotSet; // which task the next newTask makes
     int expectedAnswer = 0;    // what the child has to produce for the current task
     qint16 rewardRounds = 0;   // reward game rounds, shown on the start page
 };

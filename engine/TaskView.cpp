@@ -11,14 +11,14 @@ namespace taskview {
 
 NumberLine numberLine(const Task &task)
 {
-    if (task.kind == 2)
+    if (task.kind == TaskKind::PlaceNumber)
         return {text::plain(task.n), QStringLiteral("Wo steht diese Zahl?"), 0};
     return {QString(), QStringLiteral("Wie heißt diese Zahl?"), task.n};
 }
 
 NumberSet numberSet(const Task &task)
 {
-    if (task.kind == 4)
+    if (task.kind == TaskKind::SetPictures)
         return {QString(task.picture), QStringLiteral("Stelle die Bilder ein!"), text::plain(task.n), 1};
     return {text::pictureBlock(task.picture, task.n), QStringLiteral("Wie viele sind das?"), QStringLiteral("0"), 0};
 }
@@ -26,11 +26,11 @@ NumberSet numberSet(const Task &task)
 Completing completing(const Task &task, int range)
 {
     const QString question = QStringLiteral("Wie viel fehlt?");
-    if (task.kind == 5) {
+    if (task.kind == TaskKind::CompleteRange) {
         return {text::pictureBlock(task.picture, range), question, text::plain(task.a), QStringLiteral("+"),
                 text::plain(range)};
     }
-    const bool plus = task.kind == 6;
+    const bool plus = task.kind == TaskKind::CompletePlus;
     const QString whole = text::plain(task.t);
     const QString part = text::plain(task.t - task.a);
     return {text::pictureBlock(task.picture, task.t), question, plus ? part : whole,
@@ -50,7 +50,7 @@ QString completingRangeAccessibleName(int range)
 Sequence sequence(const Task &task)
 {
     Sequence view;
-    if (task.kind == 9) {
+    if (task.kind == TaskKind::CountBack) {
         view.boxes[3] = QStringLiteral("0");
         view.boxes[4] = text::plain(task.s);
         view.currentBox = 4;
@@ -67,19 +67,35 @@ Calculation calculation(const Task &task, int range)
     const int s = task.s;
     const int b = task.b;
     Calculation view;
-    view.op = task.kind == 10 || task.kind == 12 ? QStringLiteral("+") : QStringLiteral("-");
     view.second = text::plain(b);
     switch (task.kind) {
-    case 10:
+    case TaskKind::Plus:
+        view.op = QStringLiteral("+");
         view.first = text::plain(s - b);
         break;
-    case 11:
+    case TaskKind::Minus:
+        view.op = QStringLiteral("-");
         view.first = text::plain(s);
         break;
-    case 12:
+    case TaskKind::ReversedPlus:
+        view.op = QStringLiteral("+");
         view.result = text::plain(s);
         break;
-    default: // 13
+    case TaskKind::ReversedMinus:
+    case TaskKind::NotSet: // no calculation: shown as before, as a reversed minus task
+    case TaskKind::NameNumber:
+    case TaskKind::PlaceNumber:
+    case TaskKind::CountPictures:
+    case TaskKind::SetPictures:
+    case TaskKind::CompleteRange:
+    case TaskKind::CompletePlus:
+    case TaskKind::CompleteMinus:
+    case TaskKind::CountOn:
+    case TaskKind::CountBack:
+    case TaskKind::MixedCalculation:
+    case TaskKind::MixedReversing:
+    case TaskKind::MixedCompleting:
+        view.op = QStringLiteral("-");
         view.result = text::plain(s - b);
         break;
     }

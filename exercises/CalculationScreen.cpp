@@ -15,14 +15,14 @@ const QColor darkBlue(0, 0, 128); // palette colour 1
 const QColor headingBlue(0, 0, 192);
 const QColor water(128, 255, 255);
 
-bool isCalculating(int kind)
+bool isCalculating(TaskKind kind)
 {
-    return kind == 10 || kind == 11;
+    return kind == TaskKind::Plus || kind == TaskKind::Minus;
 }
 
-bool isReversing(int kind)
+bool isReversing(TaskKind kind)
 {
-    return kind == 12 || kind == 13;
+    return kind == TaskKind::ReversedPlus || kind == TaskKind::ReversedMinus;
 }
 
 // One of the five boxes of the equation row.
@@ -120,7 +120,7 @@ void CalculationScreen::applyTask(const Task &task)
 
 void CalculationScreen::writeEntry(int value)
 {
-    const int kind = task().kind;
+    const TaskKind kind = task().kind;
     if (isCalculating(kind))
         Bezeichnung5->setCaption(text::plain(value));
     else if (isReversing(kind))
@@ -141,15 +141,15 @@ void CalculationScreen::placeFigures()
 
 void CalculationScreen::choosePlus()
 {
-    chooseOperator(QStringLiteral("+"), 10, 12);
+    chooseOperator(QStringLiteral("+"), TaskKind::Plus, TaskKind::ReversedPlus);
 }
 
 void CalculationScreen::chooseMinus()
 {
-    chooseOperator(QStringLiteral("-"), 11, 13);
+    chooseOperator(QStringLiteral("-"), TaskKind::Minus, TaskKind::ReversedMinus);
 }
 
-void CalculationScreen::chooseOperator(const QString &sign, int calculateKind, int reverseKind)
+void CalculationScreen::chooseOperator(const QString &sign, TaskKind calculateKind, TaskKind reverseKind)
 {
     Bezeichnung2->setCaption(sign);
     shared().taskKind = exercise_ == Exercise::Reversing ? reverseKind : calculateKind;

@@ -58,7 +58,7 @@ protected:
     void writeEntry(int value) override;
 
 private:
-    void chooseOperator(const QString &sign, int calculateKind, int reverseKind);
+    void chooseOperator(const QString &sign, TaskKind calculateKind, TaskKind reverseKind);
 
     Exercise exercise_ = Exercise::Calculating;
 };

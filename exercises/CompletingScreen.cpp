@@ -36,7 +36,8 @@ CompletingScreen::CompletingScreen(const kit::Context &context)
     : ExerciseScreen(context, QStringLiteral("Form4"), QSize(7470, 5865), Qt::white, Reseed::OnLoad,
                      races::completing())
 {
-    Befehl5 = addModeButton(QStringLiteral("Befehl5"), QRect(120, 360, 2055, 495), QStringLiteral("Z e h n e r"), 5);
+    Befehl5 = addModeButton(QStringLiteral("Befehl5"), QRect(120, 360, 2055, 495), QStringLiteral("Z e h n e r"),
+                            TaskKind::CompleteRange);
     Befehl5->setAccessibleName(QStringLiteral("Zehner"));
 
     Bezeichnung2 = new Label(this, QStringLiteral("Bezeichnung2"), QRect(2160, 360, 3135, 495));
@@ -45,8 +46,10 @@ CompletingScreen::CompletingScreen(const kit::Context &context)
     Bezeichnung2->setBackgroundColour(Qt::white);
     Bezeichnung2->setCentred();
 
-    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(5280, 360, 975, 495), QStringLiteral("plus"), 6);
-    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(6360, 360, 975, 495), QStringLiteral("minus"), 7);
+    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(5280, 360, 975, 495), QStringLiteral("plus"),
+                            TaskKind::CompletePlus);
+    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(6360, 360, 975, 495), QStringLiteral("minus"),
+                            TaskKind::CompleteMinus);
 
     Figur1 = addShape(QStringLiteral("Figur1"), QRect(120, 1080, 7215, 2175));
     Figur1->setBorder(questionBlue, 1);
@@ -94,13 +97,14 @@ QString CompletingScreen::captionPrefix() const
 
 void CompletingScreen::applyTask(const Task &task)
 {
-    if (task.kind < 5 || task.kind > 7)
+    if (task.kind != TaskKind::CompleteRange && task.kind != TaskKind::CompletePlus &&
+        task.kind != TaskKind::CompleteMinus)
         return;
     const int range = shared().numberRange;
     const taskview::Completing view = taskview::completing(task, range);
     HBildlauf1->setValue(0);
     Bezeichnung1->setCaption(view.pictures);
-    if (task.kind == 5) {
+    if (task.kind == TaskKind::CompleteRange) {
         Befehl5->setCaption(taskview::completingRangeCaption(range));
         Befehl5->setAccessibleName(taskview::completingRangeAccessibleName(range));
     }

@@ -68,14 +68,14 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
     connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { showEntry(); });
 }
 
-Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, const QString &caption, int kind)
+Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, const QString &caption, TaskKind kind)
 {
     auto *button = new Button(this, name, twips, caption);
     connect(button, &QPushButton::clicked, this, [this, kind] { chooseMode(kind); });
     return button;
 }
 
-void ExerciseScreen::chooseMode(int kind)
+void ExerciseScreen::chooseMode(TaskKind kind)
 {
     shared().taskKind = kind;
     newTask();

@@ -74,8 +74,8 @@ protected:
     void buildCommonControls(const QRect &endTwips, const QRect &scrollTwips, const QRect &okayTwips,
                              const QRect &helpTwips, const QString &helpName);
     // A mode button: the task kind changes and a new task is made; the race is not touched.
-    Button *addModeButton(const QString &name, const QRect &twips, const QString &caption, int kind);
-    void chooseMode(int kind);
+    Button *addModeButton(const QString &name, const QRect &twips, const QString &caption, TaskKind kind);
+    void chooseMode(TaskKind kind);
 
     // The child's figure moves on; at the goal the reward comes first, then a new run.
     void rightAnswerMove();

@@ -22,7 +22,8 @@ NumberLineScreen::NumberLineScreen(const kit::Context &context)
     : ExerciseScreen(context, QStringLiteral("Form2"), QSize(9285, 4965), Qt::white, Reseed::OnActivation,
                      races::numberLine())
 {
-    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 2055, 375), QStringLiteral("Zahlenwert"), 1);
+    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 2055, 375), QStringLiteral("Zahlenwert"),
+                            TaskKind::NameNumber);
 
     Bezeichnung2 = new Label(this, QStringLiteral("Bezeichnung2"), QRect(2280, 360, 4695, 495));
     Bezeichnung2->setFontSpec(QStringLiteral("Verdana"), 16.5, true);
@@ -30,7 +31,8 @@ NumberLineScreen::NumberLineScreen(const kit::Context &context)
     Bezeichnung2->setBackgroundColour(Qt::white);
     Bezeichnung2->setCentred();
 
-    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(7080, 360, 2055, 375), QStringLiteral("Zahlposition"), 2);
+    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(7080, 360, 2055, 375), QStringLiteral("Zahlposition"),
+                            TaskKind::PlaceNumber);
 
     Figur1 = addShape(QStringLiteral("Figur1"), QRect(120, 960, 9015, 1455));
     Figur1->setBorder(QColor(0, 0, 128), 1);
@@ -101,7 +103,7 @@ void NumberLineScreen::applyTask(const Task &task)
 {
     const taskview::NumberLine view = taskview::numberLine(task);
     // Each kind in the generator's order of writes.
-    if (task.kind == 2) {
+    if (task.kind == TaskKind::PlaceNumber) {
         HBildlauf1->setValue(0);
         placeTag(view.tagAt);
     } else {
@@ -114,7 +116,7 @@ void NumberLineScreen::applyTask(const Task &task)
 
 void NumberLineScreen::writeEntry(int value)
 {
-    if (task().kind == 2)
+    if (task().kind == TaskKind::PlaceNumber)
         placeTag(value);
     else
         Bezeichnung1->setCaption(text::plain(value));

@@ -8,7 +8,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <cmath>
 
 namespace {
 
@@ -76,9 +75,7 @@ void NumberPicturesCanvas::setStrokes(const QList<numberpictures::Stroke> &strok
 
 void NumberPicturesCanvas::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF at = event->position();
-    const double perPixel = twips::perPixel / twips::zoom();
-    emit pressed(QPoint(int(std::lround(at.x() * perPixel)), int(std::lround(at.y() * perPixel))));
+    emit pressed(twips::nearestTwips(event->position()));
 }
 
 void NumberPicturesCanvas::paintEvent(QPaintEvent *)

@@ -18,14 +18,16 @@ NumberSetScreen::NumberSetScreen(const kit::Context &context)
     : ExerciseScreen(context, QStringLiteral("Form3"), QSize(8535, 4725), kit::systemWindowColour(), Reseed::OnLoad,
                      races::numberSets())
 {
-    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1935, 375), QStringLiteral("Zahlen"), 3);
+    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1935, 375), QStringLiteral("Zahlen"),
+                            TaskKind::CountPictures);
 
     Bezeichnung2 = new Label(this, QStringLiteral("Bezeichnung2"), QRect(2160, 360, 4215, 495));
     Bezeichnung2->setFontSpec(QStringLiteral("Verdana"), 18, true);
     Bezeichnung2->setTextColour(darkRed);
     Bezeichnung2->setCentred();
 
-    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(6480, 360, 1935, 375), QStringLiteral("Bilder"), 4);
+    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(6480, 360, 1935, 375), QStringLiteral("Bilder"),
+                            TaskKind::SetPictures);
 
     Figur1 = addShape(QStringLiteral("Figur1"), QRect(120, 960, 975, 1215));
 
@@ -75,7 +77,7 @@ void NumberSetScreen::applyTask(const Task &task)
 
 void NumberSetScreen::writeEntry(int value)
 {
-    if (task().kind == 4)
+    if (task().kind == TaskKind::SetPictures)
         Bezeichnung1->setCaption(text::pictureBlock(task().picture, value));
     else
         Bezeichnung3->setCaption(text::plain(value));

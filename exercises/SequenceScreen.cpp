@@ -23,14 +23,16 @@ SequenceScreen::SequenceScreen(const kit::Context &context)
     : ExerciseScreen(context, QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad,
                      races::sequences())
 {
-    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("vorwärts"), 8);
+    Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("vorwärts"),
+                            TaskKind::CountOn);
     Bezeichnung6 = new Label(this, QStringLiteral("Bezeichnung6"), QRect(1560, 360, 3375, 495),
                              QStringLiteral("Welche Zahl fehlt?"));
     // The narrower face keeps the whole question between the two mode buttons.
     Bezeichnung6->setFontSpec(QStringLiteral("Arial"), 18, true);
     Bezeichnung6->setTextColour(orange);
     Bezeichnung6->setCentred();
-    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(4920, 360, 1455, 495), QStringLiteral("rückwärts"), 9);
+    Befehl4 = addModeButton(QStringLiteral("Befehl4"), QRect(4920, 360, 1455, 495), QStringLiteral("rückwärts"),
+                            TaskKind::CountBack);
 
     Figur1 = addShape(QStringLiteral("Figur1"), QRect(120, 1080, 6255, 1575));
     Figur1->setBorder(orange, 2);
@@ -72,7 +74,7 @@ Label *SequenceScreen::box(int number) const
 
 bool SequenceScreen::backward() const
 {
-    return task().kind == 9;
+    return task().kind == TaskKind::CountBack;
 }
 
 QString SequenceScreen::captionPrefix() const
@@ -82,7 +84,7 @@ QString SequenceScreen::captionPrefix() const
 
 void SequenceScreen::applyTask(const Task &task)
 {
-    if (task.kind != 8 && task.kind != 9)
+    if (task.kind != TaskKind::CountOn && task.kind != TaskKind::CountBack)
         return;
     const taskview::Sequence view = taskview::sequence(task);
     HBildlauf1->setValue(0);

@@ -20,7 +20,6 @@ MemoryBoard::Turn MemoryBoard::reveal(int card, Random &random)
         turn.ignored = true;
         return turn;
     }
-    clickedCard_ = card;
 
     if (!dealt_) {
         deal_ = memory::dealCards(random);

@@ -67,9 +67,6 @@ public:
     QString deal() const { return deal_; }
     QChar digitOn(int card) const;
     bool isFound(int card) const;
-    int firstCard() const { return firstCard_; }
-    int secondCard() const { return secondCard_; }
-    int clickedCard() const { return clickedCard_; }
 
 private:
     bool allFound() const;
@@ -79,5 +76,4 @@ private:
     std::array<bool, memory::cardCount> found_{};  // true: the card belongs to a found pair
     int firstCard_ = 0;                            // first face-up card of the turn
     int secondCard_ = 0;                           // second face-up card, left open when unmatched
-    int clickedCard_ = 0;                          // the card of the latest click
 };

@@ -4,7 +4,6 @@
 
 #include "print/Layouts.h"
 
-#include "engine/SharedValues.h"
 #include "engine/Task.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
@@ -24,8 +23,8 @@ int halfToEven(int length)
 }
 
 // 20 rows of 3 tasks and the answer key in task order. `kindOf` chooses each task's kind from
-// the task counter (from 1); without it every task is of the sheet's kind.
-void printCalculationRows(PrintDevice &device, const std::function<int(int)> &kindOf)
+// the task counter (from 1).
+void printCalculationRows(PrintDevice &device, int range, Random &random, const std::function<TaskKind(int)> &kindOf)
 {
     using layout::gap;
     layout::pageSetUp(device, 16);
@@ -36,13 +35,11 @@ void printCalculationRows(PrintDevice &device, const std::function<int(int)> &ki
     int counter = 0;
     for (int row = 0; row < 20; ++row) {
         for (int column = 0; column < 3; ++column) {
-            if (kindOf)
-                shared().taskKind = kindOf(++counter);
-            const Task task = nextTask();
-            const taskview::Calculation view = taskview::calculation(task, shared().numberRange);
+            const Task task = drawTask(kindOf(++counter), range, random);
+            const taskview::Calculation view = taskview::calculation(task, range);
             if (column == 0)
                 layout::blankLine(device);
-            const bool reversed = task.kind == 12 || task.kind == 13;
+            const bool reversed = task.kind == TaskKind::ReversedPlus || task.kind == TaskKind::ReversedMinus;
             const int tab = firstTab[column];
             device.print({{tab, reversed ? gap : view.first},
                           {tab + 4, view.op},
@@ -50,7 +47,7 @@ void printCalculationRows(PrintDevice &device, const std::function<int(int)> &ki
                           {tab + 11, QStringLiteral("=")},
                           {tab + 14, reversed ? view.result : gap}},
                          column == 2 ? PrintDevice::LineEnd::Next : PrintDevice::LineEnd::Stay);
-            key += text::signedNumber(shared().expectedAnswer);
+            key += text::signedNumber(task.answer);
         }
     }
 
@@ -68,17 +65,18 @@ void printCalculationRows(PrintDevice &device, const std::function<int(int)> &ki
 
 } // namespace
 
-void printCalculationSheet(PrintDevice &device)
+void printCalculationSheet(PrintDevice &device, TaskKind kind, int range, Random &random)
 {
-    printCalculationRows(device, {});
+    printCalculationRows(device, range, random, [kind](int) { return kind; });
 }
 
-void printMixedCalculationSheet(PrintDevice &device)
+void printMixedCalculationSheet(PrintDevice &device, int range, Random &random)
 {
-    printCalculationRows(device, [](int c) { return c % 2 == 1 ? 11 : 10; });
+    printCalculationRows(device, range, random, [](int c) { return c % 2 == 1 ? TaskKind::Minus : TaskKind::Plus; });
 }
 
-void printMixedReversingSheet(PrintDevice &device)
+void printMixedReversingSheet(PrintDevice &device, int range, Random &random)
 {
-    printCalculationRows(device, [](int c) { return c % 2 == 1 ? 13 : 12; });
+    printCalculationRows(device, range, random,
+                         [](int c) { return c % 2 == 1 ? TaskKind::ReversedMinus : TaskKind::ReversedPlus; });
 }

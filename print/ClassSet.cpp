@@ -4,7 +4,7 @@
 
 #include "print/ClassSet.h"
 
-#include "engine/SharedValues.h"
+#include "engine/Random.h"
 #include "print/KeyPages.h"
 #include "print/LayoutHelpers.h"
 #include "print/RecordingDevice.h"
@@ -100,19 +100,6 @@ private:
     double points_ = 12;
 };
 
-// The start page's range comes back whatever the groups did with it.
-class RangeKeeper
-{
-public:
-    RangeKeeper() : range_(shared().numberRange) {}
-    ~RangeKeeper() { shared().numberRange = range_; }
-    RangeKeeper(const RangeKeeper &) = delete;
-    RangeKeeper &operator=(const RangeKeeper &) = delete;
-
-private:
-    qint16 range_;
-};
-
 } // namespace
 
 namespace print {
@@ -130,7 +117,8 @@ bool ClassSet::isValid() const
     if (groups.isEmpty() || groups.size() > maxGroups || totalSheets() > maxSheets)
         return false;
     for (const ClassSetGroup &group : groups) {
-        if (sheets::kindCodeOfRow(group.row) == 0 || group.range < 10 || group.range > 20 || group.sheets < 1)
+        if (sheets::kindCodeOfRow(group.row) == TaskKind::NotSet || group.range < 10 || group.range > 20 ||
+            group.sheets < 1)
             return false;
     }
     return true;
@@ -151,22 +139,18 @@ void layOutClassSet(RecordingDevice &device, const ClassSet &set)
 {
     if (!set.isValid())
         return;
-    const RangeKeeper keeper;
     const int total = set.totalSheets();
     NumberedSheet numbered(device, set.keysApart);
     QList<keys::AnswerKey> answerKeys;
     int number = 0;
     for (const ClassSetGroup &group : set.groups) {
-        shared().numberRange = qint16(group.range);
-        const int kindCode = sheets::kindCodeOfRow(group.row);
+        const TaskKind kindCode = sheets::kindCodeOfRow(group.row);
         for (int i = 0; i < group.sheets && !device.failed(); ++i) {
             ++number;
             keys::AnswerKey key;
             key.heading = QStringLiteral("Blatt %1: ").arg(number) + sheets::rowTitle(group.row, group.range);
             numbered.start(sheetNumber(number, total), &key);
-            // Each sheet starts from the row's kind: the mixed and sequence sheets change it.
-            shared().taskKind = kindCode;
-            sheets::printSheetOfKind(numbered, kindCode);
+            sheets::printSheetOfKind(numbered, kindCode, group.range, rng());
             if (set.keysApart)
                 answerKeys.append(key);
         }

@@ -5,7 +5,6 @@
 #include "print/Layouts.h"
 
 #include "engine/Random.h"
-#include "engine/SharedValues.h"
 #include "engine/Task.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
@@ -13,16 +12,15 @@
 
 #include <vector>
 
-void printNumberLineSheet(PrintDevice &device)
+void printNumberLineSheet(PrintDevice &device, int range, Random &random)
 {
-    const int range = shared().numberRange;
     layout::pageSetUp(device, 14);
     device.setLineWidth(3);
     for (int y = 1100; y <= 16000; y += 1400) {
         // Five draws, repeats allowed: one to five ticks whose numbers the child writes.
         std::vector<bool> marked(range + 1, false);
         for (int i = 0; i < 5; ++i)
-            marked[rng().below(range) + 1] = true;
+            marked[random.below(range) + 1] = true;
 
         device.drawLine(1000, y, 11000, y);
         auto tickX = [range](int k) { return 1000 + k * 10000.0 / range; };
@@ -43,19 +41,17 @@ void printNumberLineSheet(PrintDevice &device)
     device.endDocument();
 }
 
-void printSequenceSheet(PrintDevice &device)
+void printSequenceSheet(PrintDevice &device, int range, Random &random)
 {
-    const int range = shared().numberRange;
     layout::pageSetUp(device, 16);
     device.setLineWidth(3);
     // No start repeats within a direction; every range has at least seven starts per direction.
     std::vector<bool> usedForward(range + 1, false);
     std::vector<bool> usedBackward(range + 1, false);
 
-    auto freshStart = [](int kind, std::vector<bool> &used, int box) {
-        shared().taskKind = kind;
+    auto freshStart = [range, &random](TaskKind kind, std::vector<bool> &used, int box) {
         for (;;) {
-            const QString start = taskview::sequence(nextTask()).boxes[box];
+            const QString start = taskview::sequence(drawTask(kind, range, random)).boxes[box];
             const int s = text::captionNumber(start);
             if (!used[s]) {
                 used[s] = true;
@@ -67,14 +63,14 @@ void printSequenceSheet(PrintDevice &device)
     for (int y = 800; y <= 6800; y += 1000) {
         for (int x = 1000; x <= 4200; x += 800)
             device.drawBox(x, y, 800, 500);
-        const QString forward = freshStart(8, usedForward, 0);
+        const QString forward = freshStart(TaskKind::CountOn, usedForward, 0);
         device.setCurrentX(1200);
         device.setCurrentY(y + 100);
         device.print({{0, forward}}, PrintDevice::LineEnd::Next);
 
         for (int x = 6000; x <= 9200; x += 800)
             device.drawBox(x, y, 800, 500);
-        const QString backward = freshStart(9, usedBackward, 4);
+        const QString backward = freshStart(TaskKind::CountBack, usedBackward, 4);
         device.setCurrentX(9400);
         device.setCurrentY(y + 100);
         device.print({{0, backward}}, PrintDevice::LineEnd::Next);

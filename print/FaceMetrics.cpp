@@ -83,16 +83,18 @@ double classicAverageWidth(const QRawFont &font)
     return sum / 1000.0 / raw.unitsPerEm();
 }
 
-const FaceMetrics *faceMetrics(const QString &face)
+std::optional<FaceMetrics> faceMetrics(const QString &face)
 {
     if (face.compare(print::pictureFaceName(), Qt::CaseInsensitive) == 0) {
         PictureFaceState &state = pictureFace();
         if (!print::registerPictureFace())
-            return nullptr;
+            return std::nullopt;
         auto found = state.metrics.find(state.file);
         if (found == state.metrics.end())
             found = state.metrics.insert(state.file, measured(QRawFont(fileBytes(state.file), 1)));
-        return found->raw.isValid() ? &*found : nullptr;
+        if (!found->raw.isValid())
+            return std::nullopt;
+        return *found;
     }
 
     static auto *cache = new QHash<QString, FaceMetrics>; // never destroyed, as above
@@ -103,7 +105,9 @@ const FaceMetrics *faceMetrics(const QString &face)
         font.setHintingPreference(QFont::PreferNoHinting);
         found = cache->insert(key, measured(QRawFont::fromFont(font)));
     }
-    return found->raw.isValid() ? &*found : nullptr;
+    if (!found->raw.isValid())
+        return std::nullopt;
+    return *found;
 }
 
 namespace print {

@@ -6,6 +6,7 @@
 
 #include <QRawFont>
 #include <QString>
+#include <optional>
 
 // The measures of one face that a sheet needs, in ems; text is placed by them on every device,
 // so a recorded sheet and a printed one put each text at the same place.
@@ -26,9 +27,10 @@ struct FaceMetrics
 // worksheets' tab columns were laid out for it.
 double classicAverageWidth(const QRawFont &raw);
 
-// The metrics of a face by the program's name for it ("ARIAL", "ANLAUT"); nullptr when the face
-// cannot be loaded. Kept for the run.
-const FaceMetrics *faceMetrics(const QString &face);
+// The metrics of a face by the program's name for it ("ARIAL", "ANLAUT"); nothing when the face
+// cannot be loaded. Measured once for the run; the caller keeps its own copy (a cheap one: the
+// font and the name are shared).
+std::optional<FaceMetrics> faceMetrics(const QString &face);
 
 namespace print {
 

@@ -4,15 +4,23 @@
 
 #pragma once
 
-class PrintDevice;
+#include "engine/TaskKind.h"
 
-// The worksheet layouts. Each prints one page on the device and ends it; they read taskKind and
-// numberRange, draw their tasks with the one task generator and never ask anything.
-void printCalculationSheet(PrintDevice &device);      // kinds 10 to 13
-void printMixedCalculationSheet(PrintDevice &device); // kind 14: 11 and 10 alternating
-void printMixedReversingSheet(PrintDevice &device);   // kind 15: 13 and 12 alternating
-void printCompletingSheet(PrintDevice &device);       // kinds 5 to 7
-void printMixedCompletingSheet(PrintDevice &device);  // kind 16: 7 and 6 alternating
-void printPictureSheet(PrintDevice &device);          // kinds 3 (counting) and 4 (drawing)
-void printNumberLineSheet(PrintDevice &device);       // kind 1
-void printSequenceSheet(PrintDevice &device);         // kind 8
+class PrintDevice;
+class Random;
+
+// The worksheet layouts. Each prints one page on the device and ends it; they draw their tasks
+// in the range from `random` with the task generator's drawTask and never ask anything.
+
+// Plus to ReversedMinus; the mixed sheets take turns, the minus kind first.
+void printCalculationSheet(PrintDevice &device, TaskKind kind, int range, Random &random);
+void printMixedCalculationSheet(PrintDevice &device, int range, Random &random);
+void printMixedReversingSheet(PrintDevice &device, int range, Random &random);
+// CompleteRange to CompleteMinus; the mixed sheet takes turns, CompleteMinus first.
+void printCompletingSheet(PrintDevice &device, TaskKind kind, int range, Random &random);
+void printMixedCompletingSheet(PrintDevice &device, int range, Random &random);
+// SetPictures: numbers to draw as pictures; CountPictures: pictures to count.
+void printPictureSheet(PrintDevice &device, TaskKind kind, int range, Random &random);
+void printNumberLineSheet(PrintDevice &device, int range, Random &random);
+// Starts counting on and starts counting back.
+void printSequenceSheet(PrintDevice &device, int range, Random &random);

@@ -83,7 +83,7 @@ void PageDevice::sheetFinished(const Sheet &sheet, bool last)
     painter_.setPen(Qt::black);
     QString face;
     double points = -1;
-    const FaceMetrics *metrics = nullptr;
+    std::optional<FaceMetrics> metrics;
     for (const TextRun &run : sheet.texts) {
         if (run.text.trimmed().isEmpty())
             continue;

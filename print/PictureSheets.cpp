@@ -5,7 +5,6 @@
 #include "print/Layouts.h"
 
 #include "engine/Random.h"
-#include "engine/SharedValues.h"
 #include "engine/Task.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
@@ -21,24 +20,22 @@ const QString drawingPictures = QStringLiteral("*,.:<>AFGKPRZbglrswz");
 
 // 20 completing tasks, each with as many pictures as its whole, and the key from the last task
 // to the first. `kindOf` chooses each task's kind from the task counter (from 1).
-void printCompletingRows(PrintDevice &device, const std::function<int(int)> &kindOf)
+void printCompletingRows(PrintDevice &device, int range, Random &random, const std::function<TaskKind(int)> &kindOf)
 {
     layout::pageSetUp(device, 16);
     layout::blankLine(device);
     QString key;
     for (int row = 1; row <= 20; ++row) {
-        if (kindOf)
-            shared().taskKind = kindOf(row);
-        const Task task = nextTask();
-        const taskview::Completing view = taskview::completing(task, shared().numberRange);
+        const Task task = drawTask(kindOf(row), range, random);
+        const taskview::Completing view = taskview::completing(task, range);
         layout::blankLine(device);
         device.print({{8, view.first}, {12, view.op}, {15, layout::gap}, {19, QStringLiteral("=")}, {22, view.result}},
                      PrintDevice::LineEnd::Stay);
         layout::useFont(device, layout::pictures, 18);
-        const int whole = text::captionNumber(task.kind == 7 ? view.first : view.result);
+        const int whole = text::captionNumber(task.kind == TaskKind::CompleteMinus ? view.first : view.result);
         device.print({{14, QString(whole, countingPictures.at(row - 1))}}, PrintDevice::LineEnd::Next);
         layout::useFont(device, layout::arial, 16);
-        key = text::signedNumber(shared().expectedAnswer) + u' ' + key;
+        key = text::signedNumber(task.answer) + u' ' + key;
     }
     device.beginAnswerKey();
     layout::blankLine(device);
@@ -48,15 +45,14 @@ void printCompletingRows(PrintDevice &device, const std::function<int(int)> &kin
     device.endDocument();
 }
 
-void printCountingSheet(PrintDevice &device)
+void printCountingSheet(PrintDevice &device, int range, Random &random)
 {
-    const int range = shared().numberRange;
     layout::pageSetUp(device, 16);
     QString key;
     for (int row = 1; row <= 20; ++row) {
         layout::blankLine(device);
         device.print({{8, QStringLiteral("____")}}, PrintDevice::LineEnd::Stay);
-        const int count = rng().below(range) + 1;
+        const int count = random.below(range) + 1;
         layout::useFont(device, layout::pictures, 20);
         device.print({{8, QString(count, countingPictures.at(row - 1))}}, PrintDevice::LineEnd::Next);
         layout::useFont(device, layout::arial, 16);
@@ -69,14 +65,13 @@ void printCountingSheet(PrintDevice &device)
     device.endDocument();
 }
 
-void printDrawingSheet(PrintDevice &device)
+void printDrawingSheet(PrintDevice &device, int range, Random &random)
 {
-    const int range = shared().numberRange;
     layout::pageSetUp(device, 16);
     layout::blankLine(device);
     for (int row = 1; row <= 20; ++row) {
         layout::blankLine(device);
-        const int count = rng().below(range) + 1;
+        const int count = random.below(range) + 1;
         device.print({{8, text::signedNumber(count)}}, PrintDevice::LineEnd::Stay);
         layout::useFont(device, layout::pictures, 20);
         device.print({{0, QString(drawingPictures.at(row - 1))}}, PrintDevice::LineEnd::Stay);
@@ -93,20 +88,21 @@ void printDrawingSheet(PrintDevice &device)
 
 } // namespace
 
-void printCompletingSheet(PrintDevice &device)
+void printCompletingSheet(PrintDevice &device, TaskKind kind, int range, Random &random)
 {
-    printCompletingRows(device, {});
+    printCompletingRows(device, range, random, [kind](int) { return kind; });
 }
 
-void printMixedCompletingSheet(PrintDevice &device)
+void printMixedCompletingSheet(PrintDevice &device, int range, Random &random)
 {
-    printCompletingRows(device, [](int c) { return c % 2 == 1 ? 7 : 6; });
+    printCompletingRows(device, range, random,
+                        [](int c) { return c % 2 == 1 ? TaskKind::CompleteMinus : TaskKind::CompletePlus; });
 }
 
-void printPictureSheet(PrintDevice &device)
+void printPictureSheet(PrintDevice &device, TaskKind kind, int range, Random &random)
 {
-    if (shared().taskKind == 4)
-        printDrawingSheet(device);
+    if (kind == TaskKind::SetPictures)
+        printDrawingSheet(device, range, random);
     else
-        printCountingSheet(device);
+        printCountingSheet(device, range, random);
 }

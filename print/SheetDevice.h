@@ -6,10 +6,11 @@
 
 #include "print/PrintDevice.h"
 
+#include "print/FaceMetrics.h"
+
 #include <QList>
 #include <QRectF>
-
-struct FaceMetrics;
+#include <optional>
 
 // A text as it stands on the sheet: top-left corner, face and size, and its measured box.
 struct TextRun
@@ -101,7 +102,7 @@ private:
     QString face_;
     double points_ = 12;
     int lineWidth_ = 1;
-    const FaceMetrics *metrics_ = nullptr;
+    std::optional<FaceMetrics> metrics_;
     Sheet sheet_;
     int expected_ = 1;
     int finished_ = 0;

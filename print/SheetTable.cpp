@@ -9,10 +9,15 @@
 
 namespace sheets {
 
-int kindCodeOfRow(int row)
+TaskKind kindCodeOfRow(int row)
 {
-    static const int codes[rowCount] = {1, 3, 4, 8, 10, 11, 5, 6, 7, 12, 13, 14, 16, 15};
-    return row >= 1 && row <= rowCount ? codes[row - 1] : 0;
+    static const TaskKind codes[rowCount] = {
+        TaskKind::NameNumber,      TaskKind::CountPictures, TaskKind::SetPictures,
+        TaskKind::CountOn,         TaskKind::Plus,          TaskKind::Minus,
+        TaskKind::CompleteRange,   TaskKind::CompletePlus,  TaskKind::CompleteMinus,
+        TaskKind::ReversedPlus,    TaskKind::ReversedMinus, TaskKind::MixedCalculation,
+        TaskKind::MixedCompleting, TaskKind::MixedReversing};
+    return row >= 1 && row <= rowCount ? codes[row - 1] : TaskKind::NotSet;
 }
 
 QString rowName(int row)
@@ -32,45 +37,68 @@ QString rowTitle(int row, int range)
     return rowName(row) + QStringLiteral(" bis") + text::signedNumber(range);
 }
 
-bool usesPictureFace(int kindCode)
-{
-    return (kindCode >= 3 && kindCode <= 7) || kindCode == 16;
-}
-
-void printSheetOfKind(PrintDevice &device, int kindCode)
+bool usesPictureFace(TaskKind kindCode)
 {
     switch (kindCode) {
-    case 1:
-        printNumberLineSheet(device);
+    case TaskKind::CountPictures:
+    case TaskKind::SetPictures:
+    case TaskKind::CompleteRange:
+    case TaskKind::CompletePlus:
+    case TaskKind::CompleteMinus:
+    case TaskKind::MixedCompleting:
+        return true;
+    case TaskKind::NotSet:
+    case TaskKind::NameNumber:
+    case TaskKind::PlaceNumber:
+    case TaskKind::CountOn:
+    case TaskKind::CountBack:
+    case TaskKind::Plus:
+    case TaskKind::Minus:
+    case TaskKind::ReversedPlus:
+    case TaskKind::ReversedMinus:
+    case TaskKind::MixedCalculation:
+    case TaskKind::MixedReversing:
         break;
-    case 3:
-    case 4:
-        printPictureSheet(device);
+    }
+    return false;
+}
+
+void printSheetOfKind(PrintDevice &device, TaskKind kindCode, int range, Random &random)
+{
+    switch (kindCode) {
+    case TaskKind::NameNumber:
+        printNumberLineSheet(device, range, random);
         break;
-    case 5:
-    case 6:
-    case 7:
-        printCompletingSheet(device);
+    case TaskKind::CountPictures:
+    case TaskKind::SetPictures:
+        printPictureSheet(device, kindCode, range, random);
         break;
-    case 8:
-        printSequenceSheet(device);
+    case TaskKind::CompleteRange:
+    case TaskKind::CompletePlus:
+    case TaskKind::CompleteMinus:
+        printCompletingSheet(device, kindCode, range, random);
         break;
-    case 14:
-        printMixedCalculationSheet(device);
+    case TaskKind::CountOn:
+        printSequenceSheet(device, range, random);
         break;
-    case 15:
-        printMixedReversingSheet(device);
+    case TaskKind::MixedCalculation:
+        printMixedCalculationSheet(device, range, random);
         break;
-    case 16:
-        printMixedCompletingSheet(device);
+    case TaskKind::MixedReversing:
+        printMixedReversingSheet(device, range, random);
         break;
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-        printCalculationSheet(device);
+    case TaskKind::MixedCompleting:
+        printMixedCompletingSheet(device, range, random);
         break;
-    default: // no sheet has that code
+    case TaskKind::Plus:
+    case TaskKind::Minus:
+    case TaskKind::ReversedPlus:
+    case TaskKind::ReversedMinus:
+        printCalculationSheet(device, kindCode, range, random);
+        break;
+    case TaskKind::NotSet: // no row has these
+    case TaskKind::PlaceNumber:
+    case TaskKind::CountBack:
         break;
     }
 }

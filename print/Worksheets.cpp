@@ -4,6 +4,7 @@
 
 #include "print/Worksheets.h"
 
+#include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
 #include "print/PageDevice.h"
@@ -42,22 +43,19 @@ QString pictureFaceMissing()
     return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(print::pictureFaceName());
 }
 
-bool pictureFaceReady(int kindCode)
+bool pictureFaceReady(TaskKind kindCode)
 {
     return !sheets::usesPictureFace(kindCode) || print::registerPictureFace();
 }
 
-void drawSheets(SheetDevice &device, int kindCode, int copies)
+void drawSheets(SheetDevice &device, TaskKind kindCode, int copies)
 {
     device.expectSheets(copies);
-    for (int i = 0; i < copies && !device.failed(); ++i) {
-        // Each sheet starts from the row's kind: the mixed and sequence sheets change it.
-        shared().taskKind = kindCode;
-        sheets::printSheetOfKind(device, kindCode);
-    }
+    for (int i = 0; i < copies && !device.failed(); ++i)
+        sheets::printSheetOfKind(device, kindCode, shared().numberRange, rng());
 }
 
-Outcome printSheets(Outputs &out, int kindCode, const QString &title, int copies)
+Outcome printSheets(Outputs &out, TaskKind kindCode, const QString &title, int copies)
 {
     if (!pictureFaceReady(kindCode)) {
         Outcome outcome;
@@ -82,7 +80,7 @@ Outcome printPages(Outputs &out, const QString &title, int pages, const PageMake
     return drawOn(device.get(), make, pages, outcome);
 }
 
-Outcome saveSheetsAsPdf(Outputs &out, int kindCode, const QString &title, const QString &path, int copies)
+Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, const QString &title, const QString &path, int copies)
 {
     Outcome outcome;
     if (!pictureFaceReady(kindCode)) {

@@ -21,8 +21,6 @@ packages+=(libfontconfig-dev)
 # voices. Debian 12's qt6-speech-dev needs QmlIntegration's CMake files without depending on them.
 packages+=(qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 
-# The Debian package (scripts/package.sh) reads its library dependencies off the binary.
-packages+=(dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

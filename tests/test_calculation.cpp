@@ -89,7 +89,7 @@ private slots:
             CalculationScreen &screen = openCalculation(kind >= 12, range);
             if (kind == 11 || kind == 13)
                 QTest::mouseClick(screen.Befehl4, Qt::LeftButton);
-            QCOMPARE(shared().taskKind, kind);
+            QCOMPARE(shared().taskKind, TaskKind(kind));
             QCOMPARE(screen.Bezeichnung2->caption(), sign);
             QCOMPARE(screen.Bezeichnung4->caption(), QStringLiteral("="));
 
@@ -286,7 +286,7 @@ private slots:
         QFETCH(QString, title);
         CalculationScreen &screen = openKind(kind);
         Task task;
-        task.kind = kind;
+        task.kind = TaskKind(kind);
         task.s = s;
         task.b = b;
         screen.showTask(task);
@@ -315,7 +315,7 @@ private slots:
     void helpForAnotherKindShowsNothing()
     {
         CalculationScreen &screen = openCalculation(false);
-        screen.showTask(drawTask(5, 10, rng()));
+        screen.showTask(drawTask(TaskKind::CompleteRange, 10, rng()));
         QTest::keyClick(&screen, Qt::Key_Insert);
         QCOMPARE(world->dialogs.count(), 0);
     }
@@ -357,7 +357,7 @@ private slots:
         answerWrong(screen);
         QTest::mouseClick(minus ? screen.Befehl4 : screen.Befehl3, Qt::LeftButton);
 
-        QCOMPARE(shared().taskKind, kind);
+        QCOMPARE(shared().taskKind, TaskKind(kind));
         QCOMPARE(screen.Bezeichnung2->caption(), sign);
         QCOMPARE(screen.exercise(),
                  reversing ? CalculationScreen::Exercise::Reversing : CalculationScreen::Exercise::Calculating);

@@ -215,7 +215,7 @@ private slots:
         shared().taskKind = sheets::kindCodeOfRow(row);
         rng().seed(2026);
         RecordingDevice device;
-        sheets::printSheetOfKind(device, sheets::kindCodeOfRow(row));
+        sheets::printSheetOfKind(device, sheets::kindCodeOfRow(row), shared().numberRange, rng());
         const QByteArray got =
             QCryptographicHash::hash(device.operations.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
         QCOMPARE(got, digest);

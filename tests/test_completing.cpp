@@ -74,7 +74,7 @@ private slots:
         QFETCH(QString, operation);
         CompletingScreen &screen = openScreen(range);
         QTest::mouseClick(modeButton(screen, kind), Qt::LeftButton);
-        QCOMPARE(shared().taskKind, kind);
+        QCOMPARE(shared().taskKind, TaskKind(kind));
         QCOMPARE(screen.Bezeichnung2->caption(), QStringLiteral("Wie viel fehlt?"));
         QCOMPARE(screen.Bezeichnung4->caption(), operation);
 
@@ -180,7 +180,7 @@ private slots:
         enter(shared().expectedAnswer);
         enter(wrongValue());
         QTest::mouseClick(screen.Befehl3, Qt::LeftButton);
-        QCOMPARE(shared().taskKind, 6);
+        QCOMPARE(shared().taskKind, TaskKind::CompletePlus);
         QTest::keyClick(screen.HBildlauf1, Qt::Key_Escape);
         QVERIFY(!screen.isVisible());
         QVERIFY(form1().isVisible());

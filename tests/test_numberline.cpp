@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(now.opponentBar, 1155);
 
         QTest::mouseClick(screen.Befehl4, Qt::LeftButton);
-        QCOMPARE(shared().taskKind, 2);
+        QCOMPARE(shared().taskKind, TaskKind::PlaceNumber);
         QCOMPARE(screen.Bezeichnung2->caption(), QStringLiteral("Wo steht diese Zahl?"));
         now = race(screen);
         QCOMPARE(now.face, 1440);

@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(screen.Bild2->leftTwips(), 720);
 
         QTest::mouseClick(screen.Befehl4, Qt::LeftButton);
-        QCOMPARE(shared().taskKind, 4);
+        QCOMPARE(shared().taskKind, TaskKind::SetPictures);
         QCOMPARE(screen.Bild1->leftTwips(), 1620);
         QCOMPARE(screen.Bild2->leftTwips(), 720);
         QCOMPARE(world->dialogs.count(), 0);

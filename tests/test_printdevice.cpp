@@ -5,9 +5,9 @@
 // The print layer: the classic column width, the tab rule, and real PDFs read back with
 // poppler's pdftotext (true size, fitting the page, class sets).
 
-#include "app/QtPlatform.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
+#include "app/QtPlatform.h"
 #include "print/FaceMetrics.h"
 #include "print/Layouts.h"
 #include "print/PageDevice.h"
@@ -74,7 +74,7 @@ private slots:
     void classicAverageWidth()
     {
         // Liberation Sans has Arial's widths: 904/2048 em, not the 0.59 em of OS/2 version 3.
-        const FaceMetrics *arial = faceMetrics(QStringLiteral("ARIAL"));
+        const std::optional<FaceMetrics> arial = faceMetrics(QStringLiteral("ARIAL"));
         QVERIFY(arial);
         QCOMPARE(int(arial->classicAverage * 2048), 904);
         RecordingDevice device;
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(qRound(device.currentX()), 10599);
 
         // The picture face: one advance for all, so its column is one picture wide.
-        const FaceMetrics *pictures = faceMetrics(print::pictureFaceName());
+        const std::optional<FaceMetrics> pictures = faceMetrics(print::pictureFaceName());
         QVERIFY(pictures);
         QVERIFY(pictures->classicAverage <= 0.9);
         QCOMPARE(pictures->width(QStringLiteral("ACcFghIiKLMNPrsTZ<?*")), 20 * pictures->classicAverage);
@@ -129,9 +129,8 @@ private slots:
     {
         // The same seed lays out the same sheet on the recording device and in the PDF.
         prepare(20, 99);
-        shared().taskKind = 11;
         RecordingDevice recorded;
-        printCalculationSheet(recorded);
+        printCalculationSheet(recorded, TaskKind::Minus, shared().numberRange, rng());
         QStringList expected;
         QMap<qint64, QStringList> lines;
         for (const TextRun &run : recorded.sheets.at(0).texts) {
@@ -145,7 +144,7 @@ private slots:
         prepare(20, 99);
         const QString path = folder.filePath(QStringLiteral("Minusrechnen bis 20.pdf"));
         const print::Outcome outcome =
-            print::saveSheetsAsPdf(machine.printOutputs(), 11, QStringLiteral("Minusrechnen bis 20"), path);
+            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Minus, QStringLiteral("Minusrechnen bis 20"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList read;
         for (const QString &line : pdfText({QStringLiteral("-layout"), path}).split(u'\n')) {
@@ -159,7 +158,7 @@ private slots:
     {
         prepare(10, 3);
         const QString path = folder.filePath(QStringLiteral("Zahlenstrahl.pdf"));
-        QCOMPARE(print::saveSheetsAsPdf(machine.printOutputs(), 1, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
+        QCOMPARE(print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::NameNumber, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
                  print::Outcome::Kind::SavedAsPdf);
         const auto words = wordsOf(path);
         QCOMPARE(words.size(), 22);
@@ -197,7 +196,7 @@ private slots:
         prepare(10, 5);
         const QString path = folder.filePath(QStringLiteral("Klassensatz.pdf"));
         const print::Outcome outcome =
-            print::saveSheetsAsPdf(machine.printOutputs(), 10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path, 30);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList pages = pdfText({path}).split(u'\f');
         pages.removeAll(QString());
@@ -226,8 +225,7 @@ private slots:
         print::Outcome outcome;
         {
             const FileSizeLimit nearlyFull(4096);
-            outcome =
-                print::saveSheetsAsPdf(machine.printOutputs(), 10, QStringLiteral("Plusrechnen bis 10"), path, 30);
+            outcome = print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path, 30);
         }
         QCOMPARE(outcome.kind, print::Outcome::Kind::Failed);
         QCOMPARE(outcome.reason, QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.\r"
@@ -248,8 +246,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("Blatt.pdf"));
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), path));
         prepare(10, 5);
-        const print::Outcome outcome =
-            print::saveSheetsAsPdf(machine.printOutputs(), 10, QStringLiteral("Plusrechnen bis 10"), path);
+        const print::Outcome outcome = print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QCOMPARE(outcome.file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
         QVERIFY(!pdfText({outcome.file}).trimmed().isEmpty());
@@ -266,7 +263,7 @@ private slots:
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), chosen));
         prepare(10, 5);
         RecordingDevice recorded;
-        print::drawSheets(recorded, 10, 1);
+        print::drawSheets(recorded, TaskKind::Plus, 1);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(chosen);

@@ -192,7 +192,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             enterRight();
         chooseDirection(9);
-        QCOMPARE(shared().taskKind, 9);
+        QCOMPARE(shared().taskKind, TaskKind::CountBack);
         QCOMPARE(screen.Bild1->leftTwips(), 420);
         QTest::keyClick(screen.HBildlauf1, Qt::Key_Escape);
         QVERIFY(!screen.isVisible());

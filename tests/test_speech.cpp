@@ -28,7 +28,7 @@ namespace {
 Task makeTask(int kind, int n, int a, int t, int s, int b)
 {
     Task task;
-    task.kind = kind;
+    task.kind = TaskKind(kind);
     task.n = n;
     task.a = a;
     task.t = t;
@@ -105,7 +105,7 @@ private slots:
         shared().numberRange = 15;
         shared().taskKind = task.kind;
         shared().expectedAnswer = expected;
-        ExerciseScreen &screen = raceScreen(task.kind);
+        ExerciseScreen &screen = raceScreen(int(task.kind));
         screen.setUp();
         screen.showTask(task);
         shared().expectedAnswer = expected;
@@ -122,7 +122,7 @@ private slots:
     void sequenceSentenceFollowsTheChild()
     {
         shared().numberRange = 10;
-        shared().taskKind = 8;
+        shared().taskKind = TaskKind::CountOn;
         SequenceScreen &screen = Form5();
         screen.setUp();
         screen.showTask(makeTask(8, 0, 0, 0, 2, 0));
@@ -225,7 +225,7 @@ private slots:
         QTest::keyClick(words.HBildlauf1, Qt::Key_Right);
         QCOMPARE(words.Bezeichnung3->caption(), QStringLiteral("eins"));
 
-        shared().taskKind = 10;
+        shared().taskKind = TaskKind::Plus;
         CalculationScreen &calculation = Form6();
         calculation.setUp();
         calculation.newTask();

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/EndOnSignal.h"
 #include "app/FontViewer.h"
 #include "app/StartPage.h"
 #include "engine/SharedValues.h"
@@ -22,6 +23,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <csignal>
 #include <QtTest>
 #include <memory>
 
@@ -203,6 +206,22 @@ private slots:
         QCOMPARE(settingsFileBytes(), yes ? QByteArray(" 17 \r\n") : QByteArray(" 12 \r\n"));
         QVERIFY(page.isVisible());
         QCOMPARE(shared().numberRange, 17);
+    }
+
+    // Logging out sends SIGTERM: the range is kept and the program ends, without a box nobody
+    // would close. The signal is handled once, on the event thread.
+    void terminationSignalEndsKeepingTheRange()
+    {
+        StartPage &page = openStartPage(12);
+        page.HBildlauf1->setValue(16);
+        endOnTerminationSignals([&page] { page.endWithoutAsking(); });
+        ::raise(SIGTERM);
+        ::raise(SIGTERM);
+        QTRY_COMPARE(world->endProgramCalls, 1);
+        QTest::qWait(20);
+        QCOMPARE(world->endProgramCalls, 1);
+        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(settingsFileBytes(), QByteArray(" 16 \r\n"));
     }
 
     void firstRunCreatesTheFile()
@@ -568,7 +587,7 @@ private slots:
         QVERIFY(window->isVisible());
         QCOMPARE(window->objectName(), screen);
         QCOMPARE(window->caption(), caption);
-        QCOMPARE(shared().taskKind, taskKind);
+        QCOMPARE(shared().taskKind, TaskKind(taskKind));
         QCOMPARE(dialogs().count(), 0);
     }
 
@@ -637,7 +656,7 @@ private slots:
         QCOMPARE(Form6().Bezeichnung2->caption(), QStringLiteral("+"));
         QCOMPARE(Form6().exercise(), CalculationScreen::Exercise::Reversing);
         QCOMPARE(Form6().caption(), QStringLiteral("U m k e h r e n   b i s   10"));
-        QCOMPARE(shared().taskKind, 12);
+        QCOMPARE(shared().taskKind, TaskKind::ReversedPlus);
     }
 
     void authorBox_data()
@@ -682,7 +701,7 @@ private slots:
         QVERIFY(opened->isVisible());
         QCOMPARE(page.isVisible(), pageStays);
         QCOMPARE(dialogs().count(), 0);
-        QCOMPARE(shared().taskKind, 0);
+        QCOMPARE(shared().taskKind, TaskKind::NotSet);
     }
 
     // Every control a child or teacher uses lies wholly inside the page, also the printer and

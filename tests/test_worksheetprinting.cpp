@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(world->dialogs.last().title, title);
         QCOMPARE(world->dialogs.last().text, QStringLiteral("Dieses Blatt jetzt ausdrucken?\r"));
         QVERIFY(form1().Liste1->isHidden());
-        QCOMPARE(shared().taskKind, kindCode);
+        QCOMPARE(shared().taskKind, TaskKind(kindCode));
         QCOMPARE(outputs.jobs, 0);
     }
 
@@ -172,6 +172,8 @@ private slots:
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
         QCOMPARE(world->dialogs.last().text, printed);
         QVERIFY(form1().Liste1->isHidden());
+        // The sheet is drawn apart from the screens: none is made hidden to hold its tasks.
+        QCOMPARE(loadedWindows(), QList<Form *>{&form1()});
     }
 
     void withoutPrinterTheSheetBecomesAPdf()

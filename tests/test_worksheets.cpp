@@ -23,12 +23,9 @@ const QString countingPictures = QStringLiteral("ACcFghIiKLMNPrsTZ<?*");
 // The sheet of a row's kind code in a range, drawn with a fixed seed.
 Sheet sheetOf(int kindCode, int range, quint32 seed = 11)
 {
-    shared() = SharedValues();
-    shared().numberRange = qint16(range);
-    shared().taskKind = kindCode;
     rng().seed(seed);
     RecordingDevice device;
-    sheets::printSheetOfKind(device, kindCode);
+    sheets::printSheetOfKind(device, TaskKind(kindCode), range, rng());
     return device.sheets.value(0);
 }
 
@@ -208,11 +205,9 @@ private slots:
 
     void drawingSheet()
     {
-        shared().numberRange = 10;
-        shared().taskKind = 4;
         rng().seed(5);
         RecordingDevice device;
-        printPictureSheet(device);
+        printPictureSheet(device, TaskKind::SetPictures, 10, rng());
         const QList<QList<TextRun>> rows = linesOf(device.sheets.at(0), QStringLiteral("ARIAL"), 16);
         const QList<QList<TextRun>> pictures = linesOf(device.sheets.at(0), QStringLiteral("ANLAUT"), 20);
         QCOMPARE(rows.size(), 20);

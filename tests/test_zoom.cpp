@@ -22,7 +22,9 @@
 #include "ui/Canvas.h"
 #include "ui/Controls.h"
 #include "ui/QtDialogs.h"
+#include "ui/ZoomStyle.h"
 
+#include <QToolTip>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -68,6 +70,20 @@ QList<Placed> placedControls(Form &window)
     return found;
 }
 
+QStyleOptionSlider barOption(const QScrollBar *bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return option;
+}
+
 QRect doubled(const QRect &r)
 {
     return QRect(2 * r.x(), 2 * r.y(), 2 * r.width(), 2 * r.height());
@@ -102,7 +118,8 @@ private slots:
         QCOMPARE(window.size(), 2 * plain);
         for (const Placed &p : before) {
             const auto *placed = dynamic_cast<TwipsPlaced *>(p.widget);
-            QCOMPARE(p.widget->geometry(), doubled(p.pixels));
+            // Scroll bars grow to a thickness a small hand can hit.
+            QCOMPARE(p.widget->geometry(), kit::reachableGeometry(p.widget, doubled(p.pixels)));
             QCOMPARE(placed->rectTwips(), p.twips); // the logic keeps its numbers
             if (p.fontPixels > 0 && p.widget->testAttribute(Qt::WA_SetFont))
                 QVERIFY2(qAbs(p.widget->font().pixelSize() - 2 * p.fontPixels) <= 1,
@@ -119,6 +136,34 @@ private slots:
             if (p.widget->testAttribute(Qt::WA_SetFont))
                 QCOMPARE(p.widget->font().pixelSize(), p.fontPixels);
         }
+    }
+
+    void answerBarsAreBigEnoughToHit_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.75") << 1.75;
+        QTest::newRow("3") << 3.0;
+    }
+    void answerBarsAreBigEnoughToHit()
+    {
+        QFETCH(double, zoom);
+        twips::setZoom(zoom);
+        openExercise(Exercise::Calculating).show();
+        const QScrollBar *bar = Form6().HBildlauf1;
+        const QStyleOptionSlider option = barOption(bar);
+        const QRect less = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+        const QRect more = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        QCOMPARE(bar->height(), qMax(twips::toPixels(375), zoom >= 1.5 ? 40 : 0));
+        QVERIFY2(less.width() >= bar->height() && more.width() >= bar->height(),
+                 qPrintable(QStringLiteral("%1, %2").arg(less.width()).arg(more.width())));
+        QCOMPARE(more.right(), bar->width() - 1);
+        QVERIFY(thumb.width() >= bar->height());
+        // The lists' bars grow as well.
+        ListBox *list = form1().Liste1;
+        QCOMPARE(list->verticalScrollBar()->sizeHint().width(),
+                 qMax(int(std::lround(14 * zoom)), zoom >= 1.5 ? 40 : 0));
     }
 
     void aRightAnswerAtZoom2MovesTheFigureByTheSameTwips()
@@ -189,9 +234,11 @@ private slots:
         QTest::addColumn<QString>("keys"); // + - 0
         QTest::addColumn<double>("expected");
         QTest::newRow("up a quarter") << 1.0 << QStringLiteral("+") << 1.25;
-        QTest::newRow("never above 3") << 1.0 << QStringLiteral("++++++++++") << 3.0;
+        // The offscreen screen is 800 x 600: the start page fits it up to 1.25.
+        QTest::newRow("never beyond the screen") << 1.0 << QStringLiteral("++++++++++") << 1.25;
         QTest::newRow("never below 1") << 1.0 << QStringLiteral("+--") << 1.0;
-        QTest::newRow("back to the start zoom") << 1.5 << QStringLiteral("++-+0") << 1.5;
+        QTest::newRow("back to the start zoom") << 1.25 << QStringLiteral("++-+0") << 1.25;
+        QTest::newRow("six up, eight down, back") << 1.25 << QStringLiteral("++++++--------0") << 1.25;
     }
     void zoomKeys()
     {
@@ -209,6 +256,10 @@ private slots:
         }
         QCOMPARE(twips::zoom(), expected);
         QCOMPARE(form1().size(), atStart * (expected / start));
+        const QRect area = form1().screen()->availableGeometry();
+        QVERIFY(area.contains(form1().frameGeometry()));
+        if (keys.endsWith(QLatin1Char('0')))
+            QVERIFY((form1().frameGeometry().center() - area.center()).manhattanLength() <= 1);
         // A hidden window comes back at the zoom now in force.
         QCOMPARE(memo().size(), QSize(twips::toPixels(5805), twips::toPixels(5325)));
     }
@@ -220,6 +271,17 @@ private slots:
         const QPoint centre = form.geometry().center();
         twips::setZoom(2);
         QVERIFY((form.geometry().center() - centre).manhattanLength() <= 2);
+    }
+
+    void aWindowPushedToTheEdgeComesBack()
+    {
+        Form form(QStringLiteral("f"), StartPage::sizeTwips, Qt::white);
+        form.centreOnScreen();
+        const QRect centred = form.geometry();
+        twips::setZoom(1.5); // wider than the screen: it stands at the left edge
+        QCOMPARE(form.x(), form.screen()->availableGeometry().left());
+        twips::setZoom(1);
+        QCOMPARE(form.geometry(), centred);
     }
 
     void startZoomFillsThreeQuartersOfTheHeight_data()
@@ -240,10 +302,15 @@ private slots:
         QCOMPARE(twips::zoomToFit(StartPage::sizeTwips, screen), expected);
     }
 
-    void messageBoxesGrowWithTheZoom()
+    void messageBoxesAndTooltipsGrowWithTheZoom()
     {
         const QFont plain = QtDialogs::dialogFont();
+        const QFont plainTip = QToolTip::font();
         twips::setZoom(2);
+        if (plainTip.pixelSize() > 0)
+            QCOMPARE(QToolTip::font().pixelSize(), 2 * plainTip.pixelSize());
+        else
+            QCOMPARE(QToolTip::font().pointSizeF(), 2 * plainTip.pointSizeF());
         const QFont zoomed = QtDialogs::dialogFont();
         if (plain.pixelSize() > 0)
             QCOMPARE(zoomed.pixelSize(), 2 * plain.pixelSize());

@@ -6,7 +6,6 @@
 
 #include <QPainter>
 #include <QWidget>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -90,7 +89,7 @@ void Canvas::draw(const Stroke &stroke)
         painter.fillRect(QRect(from, toPixel(stroke.to) - QPoint(1, 1)), stroke.colour);
         break;
     case Stroke::Kind::FilledCircle: {
-        const double r = stroke.to.x() * twips::zoom() / twips::perPixel;
+        const double r = twips::toExactPixels(stroke.to.x());
         painter.setPen(Qt::NoPen);
         painter.setBrush(stroke.colour);
         painter.drawEllipse(QPointF(from) + QPointF(0.5, 0.5), r, r);
@@ -125,10 +124,8 @@ QColor Canvas::colourAt(QPoint twips) const
 
 QPoint Canvas::twipsAt(QPoint pixel)
 {
-    // The first twip inside the pixel (15 × the pixel at zoom 1), so that the colour read back at
-    // it is the colour of that very pixel at every zoom.
-    const double perPixel = twips::perPixel / twips::zoom();
-    return QPoint(int(std::ceil(pixel.x() * perPixel)), int(std::ceil(pixel.y() * perPixel)));
+    // The colour read back at it is the colour of that very pixel at every zoom.
+    return twips::firstTwipIn(pixel);
 }
 
 void Canvas::paint(QPainter &painter) const
@@ -138,7 +135,5 @@ void Canvas::paint(QPainter &painter) const
 
 QPoint Canvas::toPixel(QPoint twips) const
 {
-    // Pixel p covers the twips from p * 15 up to (p + 1) * 15 at zoom 1.
-    const double scale = twips::zoom() / twips::perPixel;
-    return QPoint(int(std::floor(twips.x() * scale)), int(std::floor(twips.y() * scale)));
+    return twips::coveringPixel(twips);
 }

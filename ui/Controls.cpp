@@ -17,7 +17,7 @@ namespace kit {
 QFont font(const QString &family, double points, bool bold)
 {
     QFont f(family);
-    f.setPixelSize(qMax(1, int(std::lround(points * 96.0 / 72.0 * twips::zoom()))));
+    f.setPixelSize(twips::fontPixels(points));
     f.setBold(bold);
     return f;
 }

@@ -62,7 +62,6 @@ public:
     void setSingleBorder(bool on);
     void setFontSpec(const QString &family, double points, bool bold);
     void setCentred(bool centred = true);
-    bool hasSingleBorder() const { return singleBorder_; }
     // Tab reaches the label and Space or Enter clicks it, so it works without a mouse.
     void setKeyboardClickable();
 

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cmath>
 
 // ---- Shape
 
@@ -89,6 +88,47 @@ void DrawingSurface::print(QPoint topLeft, const QString &text, double points, c
 
 namespace {
 
+// Every window of the program made so far.
+QList<Form *> allWindows()
+{
+    QList<Form *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *form = qobject_cast<Form *>(widget))
+            found.append(form);
+    return found;
+}
+
+QRect freeArea(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// What the window manager's frame adds around a window; known once a window has been shown.
+QSize frameAround()
+{
+    QSize most;
+    for (const Form *form : allWindows())
+        most = most.expandedTo(form->frameGeometry().size() - form->size());
+    return most;
+}
+
+// The zoom may grow only as far as every window, frame included, stays within its screen.
+bool everyWindowFitsAt(double factor)
+{
+    const QSize frame = frameAround();
+    for (const Form *form : allWindows()) {
+        const QSize pixels(twips::toPixelsAt(form->clientTwips().width(), factor),
+                           twips::toPixelsAt(form->clientTwips().height(), factor));
+        const QRect area = freeArea(form);
+        if (!area.isEmpty() && (pixels + frame).boundedTo(area.size()) != pixels + frame)
+            return false;
+    }
+    return true;
+}
+
 // Ctrl with Plus (or the key that carries it, "=" on US keyboards), Minus or 0, on the main block
 // or the number pad: the zoom of every window.
 bool zoomKey(QKeyEvent *event)
@@ -98,13 +138,17 @@ bool zoomKey(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        twips::zoomIn();
+        if (everyWindowFitsAt(twips::zoomAbove()))
+            twips::zoomIn();
         return true;
     case Qt::Key_Minus:
         twips::zoomOut();
         return true;
     case Qt::Key_0:
+        // Back to what the program showed at its start: the start zoom, each window centred.
         twips::resetZoom();
+        for (Form *form : allWindows())
+            form->centreOnScreen();
         return true;
     default:
         return false;
@@ -168,11 +212,34 @@ void Form::showWindow()
 
 void Form::centreOnScreen()
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    const QRect area = freeArea(this);
+    if (!area.isEmpty())
+        placeAround(area.center());
+}
+
+void Form::placeAround(QPoint centre)
+{
+    const QSize frame = frameGeometry().size().expandedTo(size() + frameAround());
+    const QRect area = freeArea(this);
+    QPoint topLeft = centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2);
+    if (!area.isEmpty()) {
+        // Within the free area where it fits; where it does not, its title bar stays on the screen.
+        topLeft.setX(qMax(area.left(), qMin(topLeft.x(), area.right() + 1 - frame.width())));
+        topLeft.setY(qMax(area.top(), qMin(topLeft.y(), area.bottom() + 1 - frame.height())));
+    }
+    move(topLeft);
+    keptCentre_ = centre;
+    placedAt_ = pos();
+    placed_ = true;
+}
+
+QPoint Form::keptCentre() const
+{
+    // A window pushed to the screen's edge by a larger zoom comes back to where it stood when the
+    // zoom shrinks again; one the user has moved keeps its new place.
+    if (placed_ && pos() == placedAt_)
+        return keptCentre_;
+    return frameGeometry().center();
 }
 
 bool Form::previewKey(QKeyEvent *)
@@ -188,18 +255,10 @@ void Form::zoomChanged() {}
 
 void Form::followZoom(double previous)
 {
-    const QSize before = size();
+    const QPoint centre = keptCentre();
     setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
     scaleFont(this, previous);
-    // Grow or shrink about the centre, but keep the title bar on the screen.
-    const QSize grown = size() - before;
-    QPoint topLeft = pos() - QPoint(grown.width() / 2, grown.height() / 2);
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        topLeft.setX(qMax(topLeft.x(), area.left()));
-        topLeft.setY(qMax(topLeft.y(), area.top()));
-    }
-    move(topLeft);
+    placeAround(centre);
     zoomChanged();
     update();
 }
@@ -217,7 +276,7 @@ void Form::paintEvent(QPaintEvent *)
             painter.drawLine(pt(op.from), pt(op.to));
         } else {
             QFont f(QStringLiteral("MS Sans Serif"));
-            f.setPixelSize(qMax(1, int(std::lround(op.points * 96.0 / 72.0 * twips::zoom()))));
+            f.setPixelSize(twips::fontPixels(op.points));
             painter.setFont(f);
             painter.setPen(op.colour);
             const QFontMetrics metrics(f);

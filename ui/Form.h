@@ -105,13 +105,12 @@ public:
 
     Shape *addShape(const QString &name, const QRect &twips);
     Shape *shape(const QString &name) const;
-    const std::vector<std::unique_ptr<Shape>> &shapes() const { return shapes_; }
     Line *addLine(const QString &name, QPoint from, QPoint to, const QColor &colour = Qt::black, int widthPixels = 1);
-    const std::vector<std::unique_ptr<Line>> &lines() const { return lines_; }
     DrawingSurface &surface() { return surface_; }
 
     // Shows the window non-modally and brings it to the front.
     void showWindow();
+    // Places the window in the middle of its screen's free area; the zoom keeps that centre.
     void centreOnScreen();
 
 protected:
@@ -134,7 +133,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Moves the window so that its frame stands around `centre`, inside the screen's free area as
+    // far as it fits, and keeps `centre` for the next change of the zoom.
+    void placeAround(QPoint centre);
+    // The centre the window keeps: the one it was placed around, unless it has been moved since.
+    QPoint keptCentre() const;
+
     QSize clientTwips_;
+    QPoint keptCentre_;
+    QPoint placedAt_;
+    bool placed_ = false;
     std::vector<std::unique_ptr<Shape>> shapes_;
     std::vector<std::unique_ptr<Line>> lines_;
     DrawingSurface surface_;

@@ -4,6 +4,8 @@
 
 #include "ui/Twips.h"
 
+#include "ui/ZoomStyle.h"
+
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -61,10 +63,15 @@ void setZoom(double factor)
 
 int toPixels(int value)
 {
+    return toPixelsAt(value, zoomFactor);
+}
+
+int toPixelsAt(int value, double factor)
+{
     // Whole pixels of zoom 1 first: every window is its zoom 1 self enlarged, and no control moves
     // a pixel against its neighbours from one zoom to the next.
     const long atZoom1 = std::lround(double(value) / perPixel);
-    return int(std::lround(atZoom1 * zoomFactor));
+    return int(std::lround(atZoom1 * factor));
 }
 
 QRect toPixels(const QRect &rect)
@@ -75,6 +82,34 @@ QRect toPixels(const QRect &rect)
 int lineWidth(int widthAtZoom1)
 {
     return std::max(1, int(std::lround(widthAtZoom1 * zoomFactor)));
+}
+
+int fontPixels(double points)
+{
+    return std::max(1, int(std::lround(points * 96.0 / 72.0 * zoomFactor)));
+}
+
+QPoint coveringPixel(QPoint twips)
+{
+    const double scale = zoomFactor / perPixel;
+    return QPoint(int(std::floor(twips.x() * scale)), int(std::floor(twips.y() * scale)));
+}
+
+QPoint firstTwipIn(QPoint pixel)
+{
+    const double twipsPerPixel = perPixel / zoomFactor;
+    return QPoint(int(std::ceil(pixel.x() * twipsPerPixel)), int(std::ceil(pixel.y() * twipsPerPixel)));
+}
+
+double toExactPixels(double value)
+{
+    return value * zoomFactor / perPixel;
+}
+
+QPoint nearestTwips(QPointF pixel)
+{
+    const double twipsPerPixel = perPixel / zoomFactor;
+    return QPoint(int(std::lround(pixel.x() * twipsPerPixel)), int(std::lround(pixel.y() * twipsPerPixel)));
 }
 
 double zoomToFit(const QSize &windowTwips, const QSize &availablePixels)
@@ -101,9 +136,14 @@ void setStartZoom(double factor)
     setZoom(chosenAtStart);
 }
 
+double zoomAbove()
+{
+    return clampedZoom((std::floor(zoomFactor / zoomStep + 1e-9) + 1) * zoomStep);
+}
+
 void zoomIn()
 {
-    setZoom((std::floor(zoomFactor / zoomStep + 1e-9) + 1) * zoomStep);
+    setZoom(zoomAbove());
 }
 
 void zoomOut()
@@ -190,5 +230,5 @@ void TwipsPlaced::followZoom(double previous)
 
 void TwipsPlaced::apply()
 {
-    self_->setGeometry(twips::toPixels(rect_));
+    self_->setGeometry(kit::reachableGeometry(self_, twips::toPixels(rect_)));
 }

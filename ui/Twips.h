@@ -22,8 +22,22 @@ double zoom();
 void setZoom(double factor);
 int toPixels(int value);
 QRect toPixels(const QRect &rect);
+// The pixels a length of twips takes at another zoom than the one in force.
+int toPixelsAt(int value, double factor);
 // A line that is widthAtZoom1 pixels wide at zoom 1, in whole pixels so it stays sharp.
 int lineWidth(int widthAtZoom1 = 1);
+// A font size in points as whole pixels at the zoom (96 dots per inch at zoom 1), at least 1, so
+// that text fits the twips layout whatever the screen's dots per inch.
+int fontPixels(double points);
+
+// A drawing kept as an image: pixel p covers the twips from p * 15 up to (p + 1) * 15 at zoom 1.
+QPoint coveringPixel(QPoint twips);
+// The first twip inside a pixel of such an image, so a colour read back there is that pixel's.
+QPoint firstTwipIn(QPoint pixel);
+// A length in twips as pixels at the zoom, not rounded (a circle's radius).
+double toExactPixels(double value);
+// A point on a window in pixels, to the nearest twip.
+QPoint nearestTwips(QPointF pixel);
 
 // The zoom at which a window of windowTwips takes about three quarters of the available height
 // and still fits its width: quarter steps, never below 1 nor above 3.
@@ -35,6 +49,8 @@ void setStartZoom(double factor);
 void zoomIn();
 void zoomOut();
 void resetZoom();
+// Where zoomIn would go from the zoom in force.
+double zoomAbove();
 
 } // namespace twips
 

@@ -9,6 +9,7 @@
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
+#include "ui/ZoomStyle.h"
 
 #include <QFile>
 
@@ -49,6 +50,7 @@ TestWorld::TestWorld()
     static bool fontsReady = false;
     if (!fontsReady) {
         kit::installFontSubstitutions(print::pictureFaceName());
+        kit::installZoomStyle();
         fontsReady = true;
     }
     useWindows(&windows);

@@ -102,7 +102,7 @@ ExerciseScreen &openExercise(Exercise exercise)
     return openExercise(runningWindows(), exercise);
 }
 
-ExerciseScreen &screenForKind(int taskKind)
+ExerciseScreen &screenForKind(TaskKind taskKind)
 {
     return screenForKind(runningWindows(), taskKind);
 }

@@ -28,4 +28,4 @@ void startRewardGame();
 QList<Form *> loadedWindows();
 void unloadAllWindows();
 ExerciseScreen &openExercise(Exercise exercise);
-ExerciseScreen &screenForKind(int taskKind);
+ExerciseScreen &screenForKind(TaskKind taskKind);

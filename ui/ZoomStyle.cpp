@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/ZoomStyle.h"
+
+#include "ui/Controls.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QToolTip>
+#include <cmath>
+#include <typeinfo>
+
+namespace {
+
+int zoomed(int plain)
+{
+    return int(std::lround(plain * twips::zoom()));
+}
+
+// A scroll bar the program placed itself (the answer bars and the range): unlike the bars
+// inside a list, its thickness is given, so its arrows and thumb are sized to it.
+const QStyleOptionSlider *placedBar(const QStyleOption *option, const QWidget *widget)
+{
+    if (!qobject_cast<const QScrollBar *>(widget) || !dynamic_cast<const TwipsPlaced *>(widget))
+        return nullptr;
+    const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    return slider && !slider->rect.isEmpty() ? slider : nullptr;
+}
+
+int thickness(const QStyleOptionSlider *bar)
+{
+    return bar->orientation == Qt::Horizontal ? bar->rect.height() : bar->rect.width();
+}
+
+int length(const QStyleOptionSlider *bar)
+{
+    return bar->orientation == Qt::Horizontal ? bar->rect.width() : bar->rect.height();
+}
+
+int arrowLength(const QStyleOptionSlider *bar)
+{
+    return qMin(thickness(bar), length(bar) / 3);
+}
+
+// Tooltips are read at the size of the window they explain.
+class ToolTipFont : public ZoomFollower
+{
+public:
+    ToolTipFont() : ZoomFollower(Stage::Controls), atZoom1_(QToolTip::font()) { apply(); }
+
+protected:
+    void followZoom(double) override { apply(); }
+
+private:
+    void apply()
+    {
+        QFont font = atZoom1_;
+        if (atZoom1_.pixelSize() > 0)
+            font.setPixelSize(zoomed(atZoom1_.pixelSize()));
+        else
+            font.setPointSizeF(atZoom1_.pointSizeF() * twips::zoom());
+        QToolTip::setFont(font);
+    }
+
+    const QFont atZoom1_;
+};
+
+// The kit's controls were once given a zoom style of their own; with the application's style
+// following the zoom they take that one instead, so every bar is sized by the same rules.
+class OwnStyleDropper : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::StyleChange && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->testAttribute(Qt::WA_SetStyle) && typeid(*widget->style()) == typeid(kit::ZoomedStyle))
+                widget->setStyle(nullptr);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+namespace kit {
+
+int leastBarThickness()
+{
+    return twips::zoom() >= reachableFromZoom ? reachableThickness : 0;
+}
+
+QRect reachableGeometry(const QWidget *control, const QRect &pixels)
+{
+    const auto *bar = qobject_cast<const QScrollBar *>(control);
+    if (!bar)
+        return pixels;
+    QRect grown = pixels;
+    if (bar->orientation() == Qt::Horizontal) {
+        const int more = leastBarThickness() - pixels.height();
+        if (more > 0)
+            grown.adjust(0, -more / 2, 0, more - more / 2);
+    } else {
+        const int more = leastBarThickness() - pixels.width();
+        if (more > 0)
+            grown.adjust(-more / 2, 0, more - more / 2, 0);
+    }
+    return grown;
+}
+
+int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    const int plain = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_ScrollBarExtent:
+        // The arrows of a horizontal bar are as wide as this, those of a vertical one as high.
+        if (const QStyleOptionSlider *bar = placedBar(option, widget))
+            return qMax(arrowLength(bar), 1);
+        return qMax(zoomed(plain), leastBarThickness());
+    case PM_ScrollBarSliderMin:
+        if (const QStyleOptionSlider *bar = placedBar(option, widget)) {
+            const int groove = length(bar) - 2 * arrowLength(bar);
+            return qMax(zoomed(plain), qMin(thickness(bar), groove / 2));
+        }
+        return zoomed(plain);
+    default:
+        return plain;
+    }
+}
+
+void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                                   const QWidget *widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    const auto *bar = control == CC_ScrollBar ? qstyleoption_cast<const QStyleOptionSlider *>(option) : nullptr;
+    if (!bar || twips::zoom() <= 1.0)
+        return;
+    // The platform draws its arrows at one small size whatever the button; grown buttons get
+    // arrows to match, drawn over the small ones.
+    const bool horizontal = bar->orientation == Qt::Horizontal;
+    const bool enabled = bar->state & State_Enabled;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(bar->palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    for (SubControl part : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
+        const QRectF button = subControlRect(CC_ScrollBar, bar, part, widget);
+        const qreal side = std::round(qMin(button.width(), button.height()) * 0.45);
+        if (side < 9)
+            continue;
+        const QPointF c = button.center();
+        const qreal h = side / 2;
+        const qreal w = side * 0.3; // half the arrow's depth
+        const bool towardsStart = part == SC_ScrollBarSubLine;
+        QPainterPath arrow;
+        if (horizontal) {
+            const qreal tip = towardsStart ? -w : w;
+            arrow.moveTo(c + QPointF(tip, 0));
+            arrow.lineTo(c + QPointF(-tip, -h));
+            arrow.lineTo(c + QPointF(-tip, h));
+        } else {
+            const qreal tip = towardsStart ? -w : w;
+            arrow.moveTo(c + QPointF(0, tip));
+            arrow.lineTo(c + QPointF(-h, -tip));
+            arrow.lineTo(c + QPointF(h, -tip));
+        }
+        arrow.closeSubpath();
+        painter->drawPath(arrow);
+    }
+    painter->restore();
+}
+
+void installZoomStyle()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QApplication::setStyle(new ZoomStyle);
+    qApp->installEventFilter(new OwnStyleDropper(qApp));
+    static ToolTipFont *toolTips = new ToolTipFont;
+    Q_UNUSED(toolTips);
+}
+
+} // namespace kit
