@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/Context.h"
+#include "ui/KeyRouter.h"
 #include "ui/Navigation.h"
 
 #include <QList>
@@ -71,5 +72,6 @@ private:
     template <typename Window, typename Argument> Window &instance(std::unique_ptr<Window> &slot, Argument &&argument);
 
     Platform &platform_;
+    kit::KeyRouter keys_; // every window's keys, while the windows exist
     std::unique_ptr<Slots> slots_;
 };
