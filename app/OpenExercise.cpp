@@ -48,7 +48,7 @@ ExerciseScreen &openExercise(Windows &windows, Exercise exercise)
         windows.Form6().startExercise(exercise == Exercise::Reversing ? CalculationScreen::Exercise::Reversing
                                                                       : CalculationScreen::Exercise::Calculating);
     }
-    shared().taskKind = kind;
+    windows.shared().taskKind = kind;
     screen.setUp();
     screen.newTask();
     return screen;

@@ -16,7 +16,8 @@
 
 using namespace print;
 
-PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, const QString &title, QWidget *parent)
+PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
+                           QWidget *parent)
 {
     PreviewOutcome result;
     if (!pictureFaceReady(kindCode)) {
@@ -26,7 +27,7 @@ PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, const QString &title
     // The sheet is laid out once: the preview may repaint, and printing from it must print the
     // very sheet that was shown.
     RecordingDevice sheet;
-    drawSheets(sheet, kindCode, 1);
+    drawSheets(sheet, kindCode, range, random, 1);
     if (sheet.failed()) {
         result.notShown = sheet.failure();
         return result;

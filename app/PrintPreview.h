@@ -9,6 +9,7 @@
 #include <optional>
 
 class QWidget;
+class Random;
 
 // The print preview and the printer it prints to: dialogs of the top of the program, which hand
 // print/ only the device to draw on.
@@ -19,4 +20,5 @@ struct PreviewOutcome
 };
 
 // Shows a new sheet in a print preview from which it can be printed.
-PreviewOutcome showPreview(print::Outputs &out, TaskKind kindCode, const QString &title, QWidget *parent);
+PreviewOutcome showPreview(print::Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
+                           QWidget *parent);

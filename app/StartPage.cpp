@@ -31,15 +31,15 @@ StartPage::StartPage(Windows &windows)
     setKeyPreview(true);
 
     centreOnScreen();
-    shared().numberRange = 10;
-    rng().seedWithTimeOfDay(platform().clock().secondsSinceMidnight());
+    windows_.shared().numberRange = 10;
+    windows_.random().seedWithTimeOfDay(platform().clock().secondsSinceMidnight());
     loadSettings();
-    setRewardObserver([this](qint16 rounds) { Bezeichnung11->setCaption(text::plain(rounds)); });
+    windows_.shared().rewardRoundsChanged = [this](qint16 rounds) { Bezeichnung11->setCaption(text::plain(rounds)); };
 }
 
 StartPage::~StartPage()
 {
-    setRewardObserver({});
+    windows_.shared().rewardRoundsChanged = {};
 }
 
 Platform &StartPage::platform() const
@@ -87,13 +87,13 @@ void StartPage::loadSettings()
         dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + text::CR, QStringLiteral("Zahlenraum"));
         return;
     }
-    shared().numberRange = qint16(*range);
+    windows_.shared().numberRange = qint16(*range);
     HBildlauf1->setValue(*range);
 }
 
 void StartPage::changeRange(int value)
 {
-    shared().numberRange = qint16(value);
+    windows_.shared().numberRange = qint16(value);
     Bezeichnung8->setCaption(text::plain(value));
 }
 
@@ -102,7 +102,7 @@ void StartPage::exitProgram()
     const QString title = QStringLiteral("Q U A R I M O");
     if (dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + text::CR, title) != Dialogs::Answer::Yes)
         return;
-    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), shared().numberRange)) {
+    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), windows_.shared().numberRange)) {
         // Say so before the program is gone, or the chosen range is silently lost next time.
         dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") + text::CR +
                               QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + text::CR,
@@ -114,7 +114,7 @@ void StartPage::exitProgram()
 void StartPage::endWithoutAsking()
 {
     // No box: nobody may be there to close it, and the desktop would wait for it.
-    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), shared().numberRange))
+    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), windows_.shared().numberRange))
         std::fputs("quarimo: Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden. Der Zahlenraum wird beim "
                    "nächsten Start nicht übernommen.\n",
                    stderr);
@@ -176,7 +176,7 @@ void StartPage::toggleWorksheetList()
         closeList(Liste1, Bild4);
         return;
     }
-    const QString suffix = QStringLiteral(" bis") + text::signedNumber(shared().numberRange);
+    const QString suffix = QStringLiteral(" bis") + text::signedNumber(windows_.shared().numberRange);
     const QStringList kinds = {
         QStringLiteral("Zahlenstrahl"),    QStringLiteral("Bilder zählen"),  QStringLiteral("Bilder malen"),
         QStringLiteral("Zahlfolgen"),      QStringLiteral("Plusrechnen"),    QStringLiteral("Minusrechnen"),
@@ -202,7 +202,7 @@ void StartPage::toggleRewardList()
         return;
     }
     // The count on the page shows the new rounds only after the next game or reward.
-    shared().rewardRounds = 5;
+    windows_.shared().rewardRounds = 5;
     Liste2->clear();
     Liste2->addItem(QStringLiteral("M e m o r y"));
     Liste2->addItem(QStringLiteral("Schießbude"));

@@ -10,6 +10,7 @@
 #include "app/ClassSetDialog.h"
 #include "app/Platform.h"
 #include "app/PrintPreview.h"
+#include "app/Windows.h"
 #include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
 #include "print/ClassSet.h"
@@ -65,20 +66,21 @@ void tellPrintOutcome(Dialogs &dialogs, const print::Outcome &outcome, int copie
 
 void StartPage::printSelectedWorksheet()
 {
-    shared().taskKind = TaskKind::NotSet;
+    windows_.shared().taskKind = TaskKind::NotSet;
     const int row = Liste1->listIndex() + 1;
     closeList(Liste1, Bild4);
     const TaskKind kindCode = sheets::kindCodeOfRow(row);
     if (kindCode == TaskKind::NotSet)
         return; // no row chosen
-    shared().taskKind = kindCode;
+    windows_.shared().taskKind = kindCode;
     const QString title = Liste1->item(row - 1)->text();
     if (dialogs().question(QStringLiteral("Dieses Blatt jetzt ausdrucken?") + CR, title) != Dialogs::Answer::Yes)
         return;
     print::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::printSheets(platform().printOutputs(), kindCode, title);
+        outcome = print::printSheets(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+                                     windows_.random(), title);
     }
     tellPrintOutcome(dialogs(), outcome, 1);
 }
@@ -89,8 +91,8 @@ void StartPage::previewSelectedWorksheet()
     const TaskKind kindCode = sheets::kindCodeOfRow(row);
     if (kindCode == TaskKind::NotSet)
         return;
-    const PreviewOutcome preview =
-        showPreview(platform().printOutputs(), kindCode, Liste1->item(row - 1)->text(), this);
+    const PreviewOutcome preview = showPreview(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+                                               windows_.random(), Liste1->item(row - 1)->text(), this);
     if (!preview.notShown.isEmpty()) {
         dialogs().message(QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + preview.notShown + CR,
                           QStringLiteral("Vorschau"));
@@ -125,7 +127,8 @@ void StartPage::saveSelectedWorksheetAsPdf()
     print::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::saveSheetsAsPdf(platform().printOutputs(), kindCode, title, path);
+        outcome = print::saveSheetsAsPdf(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+                                         windows_.random(), title, path);
     }
     if (outcome.kind == print::Outcome::Kind::Failed) {
         dialogs().message(QStringLiteral("Das Blatt konnte nicht gespeichert werden.") + CR + outcome.reason + CR,
@@ -141,7 +144,7 @@ void StartPage::printClassSet()
     const int row = Liste1->listIndex() + 1;
     if (sheets::kindCodeOfRow(row) == TaskKind::NotSet)
         return;
-    ClassSetDialog dialog(row, shared().numberRange, this);
+    ClassSetDialog dialog(row, windows_.shared().numberRange, this);
     const int answer = dialog.exec();
     if (isVisible())
         activateWindow(); // the keys come back to the list, also without a window manager
@@ -154,7 +157,7 @@ void StartPage::printClassSet(const print::ClassSet &set)
     print::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::printClassSet(platform().printOutputs(), set);
+        outcome = print::printClassSet(platform().printOutputs(), set, windows_.random());
     }
     tellPrintOutcome(dialogs(), outcome, set.totalSheets());
 }

@@ -39,7 +39,10 @@ struct Windows::Slots
     QList<Form *> loaded;
 };
 
-Windows::Windows(Platform &platform) : platform_(platform), slots_(std::make_unique<Slots>()) {}
+Windows::Windows(Platform &platform, SharedValues &shared, Random &random)
+    : platform_(platform), shared_(shared), random_(random), slots_(std::make_unique<Slots>())
+{
+}
 
 Windows::~Windows()
 {
@@ -48,7 +51,7 @@ Windows::~Windows()
 
 kit::Context Windows::context()
 {
-    return {platform_, *this};
+    return {platform_, *this, shared_, random_};
 }
 
 template <typename Window, typename Argument>
@@ -186,7 +189,7 @@ void Windows::giveKeysBack()
 void Windows::startRewardGame()
 {
     const RewardGame game = rewardGameForRow(form1().Liste2->listIndex() + 1); // 0 when no row is selected
-    takeRewardRound();
+    takeRewardRound(shared_);
     form1().hide();
     switch (game) {
     case RewardGame::ShootingGallery:

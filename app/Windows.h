@@ -13,6 +13,8 @@
 
 class Form;
 class Platform;
+class Random;
+struct SharedValues;
 class StartPage;
 class NumberLineScreen;
 class NumberSetScreen;
@@ -28,16 +30,19 @@ class SlalomDrive;
 
 // The registry of the program's windows, and the way between them. Every window exists once:
 // made (and loaded) the first time it is asked for, afterwards only hidden and shown until the
-// registry goes. Each is handed the platform and this registry as its way back to the start page.
+// registry goes. Each is handed the platform, the shared values, the generator and this registry
+// as its way back to the start page.
 class Windows final : private kit::Navigation
 {
 public:
-    explicit Windows(Platform &platform);
+    Windows(Platform &platform, SharedValues &shared, Random &random);
     ~Windows() override;
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
 
     Platform &platform() const { return platform_; }
+    SharedValues &shared() const { return shared_; }
+    Random &random() const { return random_; }
 
     StartPage &form1();
     NumberLineScreen &Form2();
@@ -72,6 +77,8 @@ private:
     template <typename Window, typename Argument> Window &instance(std::unique_ptr<Window> &slot, Argument &&argument);
 
     Platform &platform_;
+    SharedValues &shared_;
+    Random &random_;
     kit::KeyRouter keys_; // every window's keys, while the windows exist
     std::unique_ptr<Slots> slots_;
 };

@@ -6,6 +6,8 @@
 #include "app/QtPlatform.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
+#include "engine/Random.h"
+#include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
@@ -206,10 +208,13 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         twips::setStartZoom(twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
     // How the program is put together: the machine's platform (message boxes, clock, file
-    // dialogs, voice, printer, settings writer) and the registry that makes every window on first
-    // use and hands it that platform and the way back to the start page.
+    // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
+    // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that
+    // makes every window on first use and hands it these and the way back to the start page.
     QtPlatform platform(voiceFor(QGuiApplication::platformName()));
-    Windows windows(platform);
+    SharedValues shared;
+    Random random;
+    Windows windows(platform, shared, random);
 
     // Searching the icon theme takes about as long as building the start page; neither the icon
     // nor Qt's own texts are part of the page's first frame.

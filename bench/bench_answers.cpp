@@ -124,7 +124,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     RecordingSpeech speech;
     TestPlatform platform(dialogs, clock, speech);
-    Windows windows(platform);
+    Windows windows(platform, shared(), rng());
     useWindows(&windows);
     const int answers = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
 

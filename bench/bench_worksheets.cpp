@@ -15,6 +15,7 @@
 #include "print/PageDevice.h"
 #include "print/SheetTable.h"
 #include "print/Worksheets.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QApplication>
@@ -52,7 +53,8 @@ double timedPdf(print::Outputs &pdfs, TaskKind kindCode, const QString &path, in
 {
     QElapsedTimer timer;
     timer.start();
-    const print::Outcome outcome = print::saveSheetsAsPdf(pdfs, kindCode, QFileInfo(path).baseName(), path, copies);
+    const print::Outcome outcome =
+        print::saveSheetsAsPdf(pdfs, kindCode, shared().numberRange, rng(), QFileInfo(path).baseName(), path, copies);
     const double ms = timer.nsecsElapsed() / 1e6;
     if (outcome.kind == print::Outcome::Kind::Failed)
         std::printf("  failed: %s\n", qPrintable(outcome.reason));
@@ -103,7 +105,7 @@ int main(int argc, char *argv[])
     largest.keysApart = true;
     QElapsedTimer timer;
     timer.start();
-    const print::Outcome outcome = print::printClassSet(pdfs, largest);
+    const print::Outcome outcome = print::printClassSet(pdfs, largest, rng());
     const double setMs = timer.nsecsElapsed() / 1e6;
     if (outcome.kind == print::Outcome::Kind::Failed)
         std::printf("  failed: %s\n", qPrintable(outcome.reason));

@@ -23,9 +23,3 @@ int Random::below(int n)
         return 0;
     return int(next() * n);
 }
-
-Random &rng()
-{
-    static Random generator;
-    return generator;
-}

@@ -21,5 +21,3 @@ public:
 private:
     std::mt19937 engine_{0};
 };
-
-Random &rng();

@@ -100,7 +100,7 @@ void CompletingScreen::applyTask(const Task &task)
     if (task.kind != TaskKind::CompleteRange && task.kind != TaskKind::CompletePlus &&
         task.kind != TaskKind::CompleteMinus)
         return;
-    const int range = shared().numberRange;
+    const int range = context_.shared.numberRange;
     const taskview::Completing view = taskview::completing(task, range);
     HBildlauf1->setValue(0);
     Bezeichnung1->setCaption(view.pictures);
@@ -121,7 +121,7 @@ void CompletingScreen::writeEntry(int value)
 
 void CompletingScreen::showHelp()
 {
-    showHelpText(help::completing(task(), shared().numberRange));
+    showHelpText(help::completing(task(), context_.shared.numberRange));
 }
 
 void CompletingScreen::placeFigures()

@@ -24,19 +24,19 @@ ExerciseScreen::ExerciseScreen(const kit::Context &context, const QString &name,
     setKeyPreview(true);
     centreOnScreen();
     if (reseed_ == Reseed::OnLoad)
-        rng().seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
+        context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
 }
 
 void ExerciseScreen::setUp()
 {
-    const int range = shared().numberRange;
+    const int range = context_.shared.numberRange;
     setCaption(captionPrefix() + text::signedNumber(range));
     HBildlauf1->setMaximum(range);
 }
 
 void ExerciseScreen::newTask()
 {
-    showTask(nextTask());
+    showTask(nextTask(context_.shared, context_.random));
 }
 
 void ExerciseScreen::showTask(const Task &task)
@@ -51,7 +51,7 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
 {
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), endTwips, QStringLiteral("E n d e"));
     Befehl2->setAccessibleName(QStringLiteral("Ende"));
-    HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), scrollTwips, 0, shared().numberRange);
+    HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), scrollTwips, 0, context_.shared.numberRange);
     HBildlauf1->setAccessibleName(QStringLiteral("Deine Zahl"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), okayTwips, QStringLiteral("o k a y"));
     Befehl1->setAccessibleName(QStringLiteral("okay"));
@@ -77,7 +77,7 @@ Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, c
 
 void ExerciseScreen::chooseMode(TaskKind kind)
 {
-    shared().taskKind = kind;
+    context_.shared.taskKind = kind;
     newTask();
     focusAnswer();
 }
@@ -91,7 +91,7 @@ void ExerciseScreen::checkAnswer()
 {
     focusAnswer();
     const int value = HBildlauf1->value();
-    if (value == shared().expectedAnswer) {
+    if (value == context_.shared.expectedAnswer) {
         rightAnswerMove();
         newTask();
     } else {
@@ -117,7 +117,7 @@ void ExerciseScreen::rightAnswerMove()
     const Race::Outcome outcome = race_.right();
     placeFigures();
     if (outcome == Race::Outcome::Won) {
-        awardReward(context_.platform.dialogs());
+        awardReward(context_.platform.dialogs(), context_.shared);
         resetGame();
     }
 }
@@ -152,7 +152,8 @@ void ExerciseScreen::showHelpText(const help::HelpText &help)
 
 void ExerciseScreen::readTaskAloud()
 {
-    context_.platform.speech().speak(tasksentence::sentence(task_, shared().numberRange, shared().expectedAnswer));
+    context_.platform.speech().speak(
+        tasksentence::sentence(task_, context_.shared.numberRange, context_.shared.expectedAnswer));
     focusAnswer();
 }
 
@@ -185,7 +186,7 @@ void ExerciseScreen::closeRequested()
 void ExerciseScreen::activated()
 {
     if (reseed_ == Reseed::OnActivation)
-        rng().seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
+        context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
 }
 
 void ExerciseScreen::showEvent(QShowEvent *event)

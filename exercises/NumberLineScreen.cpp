@@ -69,7 +69,7 @@ NumberLineScreen::NumberLineScreen(const kit::Context &context)
 
 void NumberLineScreen::setUp()
 {
-    const int range = shared().numberRange;
+    const int range = context_.shared.numberRange;
     setCaption(captionPrefix() + text::signedNumber(range));
     HBildlauf1->setValue(0);
     HBildlauf1->setMaximum(range);
@@ -96,7 +96,7 @@ QString NumberLineScreen::captionPrefix() const
 
 void NumberLineScreen::placeTag(int number)
 {
-    Bezeichnung1->setLeftTwips(zeroTagLeft + number * numberLineStep(shared().numberRange));
+    Bezeichnung1->setLeftTwips(zeroTagLeft + number * numberLineStep(context_.shared.numberRange));
 }
 
 void NumberLineScreen::applyTask(const Task &task)

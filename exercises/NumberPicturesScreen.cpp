@@ -78,7 +78,7 @@ void NumberPicturesScreen::pointCheck()
 {
     if (!drawing_.pointCheck())
         return;
-    addRewardRound();
+    addRewardRound(context_.shared);
     context_.platform.dialogs().message(QStringLiteral("Du bekommst einen Punkt dazu!") + text::CR,
                                         QStringLiteral("A B C - Bilder"));
 }

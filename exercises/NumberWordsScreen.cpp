@@ -40,7 +40,7 @@ NumberWordsScreen::NumberWordsScreen(const kit::Context &context)
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(1920, 2880, 1095, 375), QStringLiteral("E n d e"));
     Befehl2->setAccessibleName(QStringLiteral("Ende"));
     HBildlauf1 =
-        new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0, shared().numberRange);
+        new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0, context_.shared.numberRange);
     HBildlauf1->setAccessibleName(QStringLiteral("Deine Antwort"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(5760, 2880, 1095, 375), QStringLiteral("o k a y"));
     Befehl1->setAccessibleName(QStringLiteral("okay"));
@@ -76,10 +76,10 @@ NumberWordsScreen::NumberWordsScreen(const kit::Context &context)
 void NumberWordsScreen::startAfresh()
 {
     // The range chosen on the start page counts from the next time the child comes here.
-    quiz_.setRange(shared().numberRange);
-    HBildlauf1->setMaximum(shared().numberRange);
+    quiz_.setRange(context_.shared.numberRange);
+    HBildlauf1->setMaximum(context_.shared.numberRange);
     quiz_.setMode(Mode::Words);
-    rng().seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
+    context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
     newTask();
 }
 
@@ -91,7 +91,7 @@ void NumberWordsScreen::chooseMode(Mode mode)
 
 void NumberWordsScreen::newTask()
 {
-    quiz_.newTask(rng());
+    quiz_.newTask(context_.random);
     Bezeichnung2->setCaption(quiz_.taskText());
     // A child who cannot read the word yet hears it.
     if (quiz_.mode() == Mode::Words)

@@ -7,8 +7,8 @@
 #include "engine/Rewards.h"
 #include "ui/Seams.h"
 
-void awardReward(Dialogs &dialogs)
+void awardReward(Dialogs &dialogs, SharedValues &values)
 {
     dialogs.message(rewardMessage(), rewardTitle());
-    addRewardRound();
+    addRewardRound(values);
 }

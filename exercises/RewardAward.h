@@ -6,6 +6,7 @@
 
 // Praises the child for a won race and counts one more reward game round.
 class Dialogs;
+struct SharedValues;
 
 // Praises the won race in a box and adds a reward round.
-void awardReward(Dialogs &dialogs);
+void awardReward(Dialogs &dialogs, SharedValues &values);

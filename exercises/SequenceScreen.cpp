@@ -104,7 +104,7 @@ void SequenceScreen::writeEntry(int value)
 void SequenceScreen::checkAnswer()
 {
     focusAnswer();
-    if (HBildlauf1->value() != shared().expectedAnswer) {
+    if (HBildlauf1->value() != context_.shared.expectedAnswer) {
         wrongAnswerMove();
         return;
     }
@@ -112,7 +112,7 @@ void SequenceScreen::checkAnswer()
     const int direction = backward() ? -1 : 1;
     currentBox_ = filled + direction;
     HBildlauf1->setValue(0); // shows 0 in the next box
-    shared().expectedAnswer += direction;
+    context_.shared.expectedAnswer += direction;
     rightAnswerMove();
     if (filled == (backward() ? 1 : 5))
         newTask();

@@ -149,7 +149,7 @@ void MemoryGame::zoomChanged()
 
 void MemoryGame::revealCard(int number)
 {
-    const MemoryBoard::Turn turn = board_.reveal(number, rng());
+    const MemoryBoard::Turn turn = board_.reveal(number, context_.random);
     if (turn.ignored)
         return;
     if (turn.hiddenFirst > 0)

@@ -85,7 +85,7 @@ void ShootingGallery::startGame()
 
 void ShootingGallery::tick()
 {
-    const ShootingGalleryRules::Tick tick = rules_.tick(rng());
+    const ShootingGalleryRules::Tick tick = rules_.tick(context_.random);
     if (!tick.ran)
         return;
     Bezeichnung4->setCaption(tick.timeText);

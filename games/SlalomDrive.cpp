@@ -111,7 +111,7 @@ SlalomDrive::SlalomDrive(const kit::Context &context)
     connect(Zeit1, &GameTimer::tick, this, &SlalomDrive::tick);
 
     centreOnScreen();
-    rng().seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
+    context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
     prepareDrive();
 }
 
@@ -124,7 +124,7 @@ void SlalomDrive::open()
 
 void SlalomDrive::prepareDrive()
 {
-    prepareDriveWith(drive::placeNails(rng()));
+    prepareDriveWith(drive::placeNails(context_.random));
 }
 
 void SlalomDrive::prepareDriveWith(const QList<drive::Place> &nails)

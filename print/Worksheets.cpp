@@ -5,7 +5,6 @@
 #include "print/Worksheets.h"
 
 #include "engine/Random.h"
-#include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
 #include "print/PageDevice.h"
 #include "print/RecordingDevice.h"
@@ -48,21 +47,22 @@ bool pictureFaceReady(TaskKind kindCode)
     return !sheets::usesPictureFace(kindCode) || print::registerPictureFace();
 }
 
-void drawSheets(SheetDevice &device, TaskKind kindCode, int copies)
+void drawSheets(SheetDevice &device, TaskKind kindCode, int range, Random &random, int copies)
 {
     device.expectSheets(copies);
     for (int i = 0; i < copies && !device.failed(); ++i)
-        sheets::printSheetOfKind(device, kindCode, shared().numberRange, rng());
+        sheets::printSheetOfKind(device, kindCode, range, random);
 }
 
-Outcome printSheets(Outputs &out, TaskKind kindCode, const QString &title, int copies)
+Outcome printSheets(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title, int copies)
 {
     if (!pictureFaceReady(kindCode)) {
         Outcome outcome;
         outcome.reason = pictureFaceMissing();
         return outcome;
     }
-    return printPages(out, title, copies, [&](SheetDevice &device) { drawSheets(device, kindCode, copies); });
+    return printPages(out, title, copies,
+                      [&](SheetDevice &device) { drawSheets(device, kindCode, range, random, copies); });
 }
 
 Outcome printPages(Outputs &out, const QString &title, int pages, const PageMaker &make)
@@ -80,7 +80,8 @@ Outcome printPages(Outputs &out, const QString &title, int pages, const PageMake
     return drawOn(device.get(), make, pages, outcome);
 }
 
-Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, const QString &title, const QString &path, int copies)
+Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
+                        const QString &path, int copies)
 {
     Outcome outcome;
     if (!pictureFaceReady(kindCode)) {
@@ -90,7 +91,7 @@ Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, const QString &title, c
     outcome.kind = Outcome::Kind::SavedAsPdf;
     outcome.file = path;
     const std::unique_ptr<SheetDevice> device = out.openPdf(path, title);
-    const PageMaker make = [&](SheetDevice &on) { drawSheets(on, kindCode, copies); };
+    const PageMaker make = [&](SheetDevice &on) { drawSheets(on, kindCode, range, random, copies); };
     return drawOn(device.get(), make, copies, outcome);
 }
 

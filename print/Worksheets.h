@@ -12,6 +12,7 @@
 #include <memory>
 
 class QDateTime;
+class Random;
 class QPrinter;
 class SheetDevice;
 struct Sheet;
@@ -47,17 +48,18 @@ QString pictureFaceMissing();
 
 // Lays out `copies` different sheets of the kind code on the device, one page each, at the
 // number range with the one random generator.
-void drawSheets(SheetDevice &device, TaskKind kindCode, int copies);
+void drawSheets(SheetDevice &device, TaskKind kindCode, int range, Random &random, int copies);
 
 // Prints `copies` different sheets as one job on the default printer; without a printer they
 // go into one PDF in the PDF folder, named after the title and the time.
-Outcome printSheets(Outputs &out, TaskKind kindCode, const QString &title, int copies = 1);
+Outcome printSheets(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title, int copies = 1);
 // Puts pages on a device: tells it how many to expect and ends each one.
 using PageMaker = std::function<void(SheetDevice &device)>;
 // Prints the `pages` pages that `make` puts on the device, as printSheets does.
 Outcome printPages(Outputs &out, const QString &title, int pages, const PageMaker &make);
 // Writes `copies` different sheets into one PDF at `path`.
-Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, const QString &title, const QString &path, int copies = 1);
+Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
+                        const QString &path, int copies = 1);
 // Puts sheets laid out before on what a preview hands over: its pages, or, when it exports a
 // PDF, a PDF written as carefully as any other at the name chosen there or a free one beside it.
 Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title);

@@ -354,7 +354,7 @@ private:
     StillClock clock_;
     RecordingSpeech speech_; // the storm never starts the speech service
     TestPlatform platform_{dialogs_, clock_, speech_};
-    Windows windows_{platform_};
+    Windows windows_{platform_, shared(), rng()};
     QTemporaryDir directory_;
     bool ended_ = false;
     bool listWasOpen_ = false;

@@ -4,6 +4,10 @@
 
 #pragma once
 
+// The rules' own, made once by the top of the program (engine/).
+struct SharedValues;
+class Random;
+
 namespace kit {
 
 class Navigation;
@@ -14,6 +18,8 @@ struct Context
 {
     Platform &platform;
     Navigation &navigation;
+    SharedValues &shared; // numberRange, taskKind, expectedAnswer, rewardRounds
+    Random &random;       // the program's one generator
 };
 
 } // namespace kit

@@ -78,7 +78,7 @@ public:
     QTemporaryDir workingDirectory;
     // The program as the tests build it: the windows' registry on the test platform.
     TestPlatform platform{dialogs, clock, speech};
-    Windows windows{platform};
+    Windows windows{platform, shared(), rng()};
 
 private:
     QString previousDirectory_;

@@ -7,12 +7,24 @@
 namespace {
 
 Windows *running = nullptr;
+SharedValues values;
+Random generator;
 
 } // namespace
 
 void useWindows(Windows *registry)
 {
     running = registry;
+}
+
+SharedValues &shared()
+{
+    return values;
+}
+
+Random &rng()
+{
+    return generator;
 }
 
 Windows &runningWindows()

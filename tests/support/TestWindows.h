@@ -6,10 +6,16 @@
 
 #include "app/OpenExercise.h"
 #include "app/Windows.h"
+#include "engine/Random.h"
+#include "engine/SharedValues.h"
 
 // The tests reach the windows of the root the running test built (a TestWorld, the storm) by the
 // program's own names.
 void useWindows(Windows *registry);
+// The values and the generator a test program hands every root it builds, so that a test can set
+// and read them as the windows do.
+SharedValues &shared();
+Random &rng();
 Windows &runningWindows();
 
 StartPage &form1();
