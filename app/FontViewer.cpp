@@ -9,6 +9,7 @@
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/NewFile.h"
+#include "ui/Platform.h"
 #include "ui/Seams.h"
 
 #include <QDir>
@@ -19,7 +20,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
-FontViewer::FontViewer() : Form(QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255))
+FontViewer::FontViewer(const kit::Context &context)
+    : Form(QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255)), context_(context)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Symbolschrift"));
 
@@ -109,15 +111,16 @@ QString FontViewer::saveSample()
         reason = file.failureReason();
     }
     if (path.isEmpty()) {
-        seams::dialogs().message(QStringLiteral("Die Schriftprobe konnte nicht gespeichert werden.") + text::CR +
-                                     (reason.isEmpty() ? QString() : reason + text::CR) + QStringLiteral("Ordner: ") +
-                                     QDir::toNativeSeparators(folder) + text::CR,
-                                 title);
+        context_.platform.dialogs().message(QStringLiteral("Die Schriftprobe konnte nicht gespeichert werden.") +
+                                                text::CR + (reason.isEmpty() ? QString() : reason + text::CR) +
+                                                QStringLiteral("Ordner: ") + QDir::toNativeSeparators(folder) +
+                                                text::CR,
+                                            title);
         return QString();
     }
-    seams::dialogs().message(QStringLiteral("Die Schriftprobe ist als Bild gespeichert:") + text::CR +
-                                 QDir::toNativeSeparators(path) + text::CR,
-                             title);
+    context_.platform.dialogs().message(QStringLiteral("Die Schriftprobe ist als Bild gespeichert:") + text::CR +
+                                            QDir::toNativeSeparators(path) + text::CR,
+                                        title);
     return path;
 }
 
@@ -131,7 +134,7 @@ void FontViewer::leaveViewer()
 {
     Liste1->clear();
     hide();
-    navigation::giveKeysBack();
+    context_.navigation.giveKeysBack();
 }
 
 void FontViewer::closeRequested()

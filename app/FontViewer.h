@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ui/Context.h"
 #include "ui/Form.h"
 
 class Button;
@@ -15,8 +16,10 @@ class ListBox;
 class FontViewer : public Form
 {
     Q_OBJECT
+    kit::Context context_; // first: members made after it may use it
+
 public:
-    FontViewer();
+    explicit FontViewer(const kit::Context &context);
 
     Button *Befehl1 = nullptr;     // "E n d e"
     Button *Befehl2 = nullptr;     // "Sichern": the sample as a picture in the documents folder

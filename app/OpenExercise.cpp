@@ -38,40 +38,40 @@ TaskKind firstKind(Exercise exercise)
 
 } // namespace
 
-ExerciseScreen &openExercise(Exercise exercise)
+ExerciseScreen &openExercise(Windows &windows, Exercise exercise)
 {
-    form1().hide();
+    windows.form1().hide();
     const TaskKind kind = firstKind(exercise);
-    ExerciseScreen &screen = screenForKind(kind);
+    ExerciseScreen &screen = screenForKind(windows, kind);
     screen.showWindow();
     if (exercise == Exercise::Calculating || exercise == Exercise::Reversing) {
-        Form6().startExercise(exercise == Exercise::Reversing ? CalculationScreen::Exercise::Reversing
-                                                              : CalculationScreen::Exercise::Calculating);
+        windows.Form6().startExercise(exercise == Exercise::Reversing ? CalculationScreen::Exercise::Reversing
+                                                                      : CalculationScreen::Exercise::Calculating);
     }
-    shared().taskKind = kind;
+    windows.shared().taskKind = kind;
     screen.setUp();
     screen.newTask();
     return screen;
 }
 
-ExerciseScreen &screenForKind(TaskKind taskKind)
+ExerciseScreen &screenForKind(Windows &windows, TaskKind taskKind)
 {
     switch (effectiveKind(taskKind)) {
     case TaskKind::CountPictures:
     case TaskKind::SetPictures:
-        return Form3();
+        return windows.Form3();
     case TaskKind::CompleteRange:
     case TaskKind::CompletePlus:
     case TaskKind::CompleteMinus:
-        return Form4();
+        return windows.Form4();
     case TaskKind::CountOn:
     case TaskKind::CountBack:
-        return Form5();
+        return windows.Form5();
     case TaskKind::Plus:
     case TaskKind::Minus:
     case TaskKind::ReversedPlus:
     case TaskKind::ReversedMinus:
-        return Form6();
+        return windows.Form6();
     case TaskKind::NameNumber:
     case TaskKind::PlaceNumber:
     case TaskKind::NotSet: // effectiveKind makes these NameNumber
@@ -80,5 +80,5 @@ ExerciseScreen &screenForKind(TaskKind taskKind)
     case TaskKind::MixedCompleting:
         break;
     }
-    return Form2();
+    return windows.Form2();
 }

@@ -25,39 +25,13 @@ bool endsNumber(char c)
     return c == ' ' || c == ',' || c == '\r' || c == '\n';
 }
 
-class SaveFileWriter final : public Writer
-{
-public:
-    bool open(const QString &path) override
-    {
-        file_ = std::make_unique<QSaveFile>(path);
-        // A read-only folder allows no temporary file, but the file itself may be writable.
-        file_->setDirectWriteFallback(true);
-        return file_->open(QIODevice::WriteOnly);
-    }
-    bool write(const QByteArray &bytes) override { return file_->write(bytes) == bytes.size(); }
-    bool flush() override { return file_->flush() && file_->error() == QFileDevice::NoError; }
-    bool commit() override { return file_->commit(); }
-    void cancel() override
-    {
-        file_->cancelWriting();
-        file_->commit(); // removes the temporary file
-        file_.reset();
-    }
-
-private:
-    std::unique_ptr<QSaveFile> file_;
-};
-
-Writer *installedWriter = nullptr;
-
-// A regular file, a link to one, or nothing yet: never a device, a FIFO, a folder or a socket,
-// and never the target of a link that leads nowhere.
+// A regular file or nothing yet: never a device, a FIFO, a folder or a socket, and never a link,
+// wherever it leads: the save would replace it or, where it writes in place, write through it.
 bool mayWrite(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isSymLink())
-        return info.exists() && info.isFile();
+        return false;
     return !info.exists() || info.isFile();
 }
 
@@ -118,13 +92,12 @@ QByteArray settingsBytes(int range)
     return ' ' + QByteArray::number(range) + " \r\n";
 }
 
-bool writeSettings(const QString &path, int range)
+bool writeSettings(Writer &file, const QString &path, int range)
 {
     if (!mayWrite(path))
         return false;
     // Written beside the old file and renamed over it at the end, so a full disk or a crash
     // half way never leaves a broken settings file behind.
-    Writer &file = installedWriter ? *installedWriter : saveFileWriter();
     if (!file.open(path))
         return false;
     // The write only fills a buffer; whether the disk took it shows when it is flushed.
@@ -135,15 +108,43 @@ bool writeSettings(const QString &path, int range)
     return file.commit();
 }
 
-Writer &saveFileWriter()
+bool writeSettings(const QString &path, int range)
 {
-    static SaveFileWriter writer;
-    return writer;
+    SaveFileWriter writer;
+    return writeSettings(writer, path, range);
 }
 
-void setWriter(Writer *replacement)
+SaveFileWriter::SaveFileWriter() = default;
+SaveFileWriter::~SaveFileWriter() = default;
+
+bool SaveFileWriter::open(const QString &path)
 {
-    installedWriter = replacement;
+    file_ = std::make_unique<QSaveFile>(path);
+    // A read-only folder allows no temporary file, but the file itself may be writable.
+    file_->setDirectWriteFallback(true);
+    return file_->open(QIODevice::WriteOnly);
+}
+
+bool SaveFileWriter::write(const QByteArray &bytes)
+{
+    return file_->write(bytes) == bytes.size();
+}
+
+bool SaveFileWriter::flush()
+{
+    return file_->flush() && file_->error() == QFileDevice::NoError;
+}
+
+bool SaveFileWriter::commit()
+{
+    return file_->commit();
+}
+
+void SaveFileWriter::cancel()
+{
+    file_->cancelWriting();
+    file_->commit(); // removes the temporary file
+    file_.reset();
 }
 
 } // namespace settings

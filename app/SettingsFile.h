@@ -6,7 +6,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
+
+class QSaveFile;
 
 // "QUARIMO.INI": the one file the program keeps, holding the number range on one line.
 namespace settings {
@@ -31,13 +34,8 @@ std::optional<int> readSettings(const QString &path);
 // The file's text for a range: blank, digits, blank, CR, LF.
 QByteArray settingsBytes(int range);
 
-// Writes the range so that the file is either replaced whole or left as it was (or, where there
-// was none, not created); false when the file could not be written. Only a regular file is
-// written: anything else of that name, or a link to anything else, stays untouched.
-bool writeSettings(const QString &path, int range);
-
 // The steps of writing the file, each of which can fail on a real disk. The program writes
-// through QSaveFile; tests install a writer that makes one step fail.
+// through QSaveFile; tests hand in a writer that makes one step fail.
 class Writer
 {
 public:
@@ -54,9 +52,27 @@ public:
     virtual void cancel() = 0;
 };
 
-// The writer for the next write; nullptr restores the program's own.
-void setWriter(Writer *replacement);
-// The program's own writer.
-Writer &saveFileWriter();
+// The program's own writer: QSaveFile, which renames a finished temporary file over the old one.
+class SaveFileWriter final : public Writer
+{
+public:
+    SaveFileWriter();
+    ~SaveFileWriter() override;
+    bool open(const QString &path) override;
+    bool write(const QByteArray &bytes) override;
+    bool flush() override;
+    bool commit() override;
+    void cancel() override;
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+};
+
+// Writes the range so that the file is either replaced whole or left as it was (or, where there
+// was none, not created); false when the file could not be written. Only a regular file is
+// written: anything else of that name, or a link to anything else, stays untouched.
+bool writeSettings(Writer &writer, const QString &path, int range);
+// The same through the program's own writer.
+bool writeSettings(const QString &path, int range);
 
 } // namespace settings

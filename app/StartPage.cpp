@@ -4,24 +4,26 @@
 
 #include "app/StartPage.h"
 
-#include "ui/Controls.h"
-#include "ui/Seams.h"
+#include "app/FontViewer.h"
 #include "app/OpenExercise.h"
+#include "app/Platform.h"
 #include "app/SettingsFile.h"
-#include "engine/SharedValues.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
 #include "engine/Rewards.h"
+#include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
-#include "app/FontViewer.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberWordsScreen.h"
+#include "ui/Controls.h"
+#include "ui/Seams.h"
 
 #include <QKeyEvent>
 
 #include <cstdio>
 
-StartPage::StartPage() : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224))
+StartPage::StartPage(Windows &windows)
+    : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224)), windows_(windows)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Startseite"));
     buildScene();
@@ -29,15 +31,25 @@ StartPage::StartPage() : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 22
     setKeyPreview(true);
 
     centreOnScreen();
-    shared().numberRange = 10;
-    reseedFromClock();
+    windows_.shared().numberRange = 10;
+    windows_.random().seedWithTimeOfDay(platform().clock().secondsSinceMidnight());
     loadSettings();
-    setRewardObserver([this](qint16 rounds) { Bezeichnung11->setCaption(text::plain(rounds)); });
+    windows_.shared().rewardRoundsChanged = [this](qint16 rounds) { Bezeichnung11->setCaption(text::plain(rounds)); };
 }
 
 StartPage::~StartPage()
 {
-    setRewardObserver({});
+    windows_.shared().rewardRoundsChanged = {};
+}
+
+Platform &StartPage::platform() const
+{
+    return windows_.platform();
+}
+
+Dialogs &StartPage::dialogs() const
+{
+    return platform().dialogs();
 }
 
 void StartPage::connectScene()
@@ -55,62 +67,58 @@ void StartPage::connectScene()
     connect(Bild2, &PictureButton::clicked, this, &StartPage::showAuthor);
     connect(Bild7, &PictureButton::clicked, this, &StartPage::showAuthor);
 
-    connect(Bild3, &PictureButton::clicked, this, [] { openExercise(Exercise::NumberLine); });
-    connect(Bild11, &PictureButton::clicked, this, [] { openExercise(Exercise::NumberSets); });
-    connect(Bild14, &PictureButton::clicked, this, [] { openExercise(Exercise::Completing); });
-    connect(Bild12, &PictureButton::clicked, this, [] { openExercise(Exercise::Sequences); });
-    connect(Bild13, &PictureButton::clicked, this, [] { openExercise(Exercise::Calculating); });
-    connect(Bild15, &PictureButton::clicked, this, [] { openExercise(Exercise::Reversing); });
+    connect(Bild3, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::NumberLine); });
+    connect(Bild11, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::NumberSets); });
+    connect(Bild14, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Completing); });
+    connect(Bild12, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Sequences); });
+    connect(Bild13, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Calculating); });
+    connect(Bild15, &PictureButton::clicked, this, [this] { openExercise(windows_, Exercise::Reversing); });
     // Number pictures take the start page's place; number words and the fonts open beside it.
     connect(Bild6, &PictureButton::clicked, this, [this] { openNumberPictures(); });
     connect(Bild10, &PictureButton::clicked, this, [this] { openNumberPictures(); });
-    connect(Bild9, &PictureButton::clicked, this, [] { Form7().showWindow(); });
-    connect(Bild8, &PictureButton::clicked, this, [] { Form9().showWindow(); });
+    connect(Bild9, &PictureButton::clicked, this, [this] { windows_.Form7().showWindow(); });
+    connect(Bild8, &PictureButton::clicked, this, [this] { windows_.Form9().showWindow(); });
 }
 
 void StartPage::loadSettings()
 {
     const std::optional<int> range = settings::readSettings(settings::fileName());
     if (!range) {
-        seams::dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + text::CR,
-                                 QStringLiteral("Zahlenraum"));
+        dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + text::CR, QStringLiteral("Zahlenraum"));
         return;
     }
-    shared().numberRange = qint16(*range);
+    windows_.shared().numberRange = qint16(*range);
     HBildlauf1->setValue(*range);
 }
 
 void StartPage::changeRange(int value)
 {
-    shared().numberRange = qint16(value);
+    windows_.shared().numberRange = qint16(value);
     Bezeichnung8->setCaption(text::plain(value));
 }
 
 void StartPage::exitProgram()
 {
     const QString title = QStringLiteral("Q U A R I M O");
-    if (seams::dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + text::CR, title) !=
-        Dialogs::Answer::Yes)
+    if (dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + text::CR, title) != Dialogs::Answer::Yes)
         return;
-    if (!settings::writeSettings(settings::fileName(), shared().numberRange)) {
+    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), windows_.shared().numberRange)) {
         // Say so before the program is gone, or the chosen range is silently lost next time.
-        seams::dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") +
-                                     text::CR +
-                                     QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") +
-                                     text::CR,
-                                 title);
+        dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") + text::CR +
+                              QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + text::CR,
+                          title);
     }
-    seams::endProgram();
+    platform().endProgram();
 }
 
 void StartPage::endWithoutAsking()
 {
     // No box: nobody may be there to close it, and the desktop would wait for it.
-    if (!settings::writeSettings(settings::fileName(), shared().numberRange))
+    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), windows_.shared().numberRange))
         std::fputs("quarimo: Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden. Der Zahlenraum wird beim "
                    "nächsten Start nicht übernommen.\n",
                    stderr);
-    seams::endProgram();
+    platform().endProgram();
 }
 
 bool StartPage::event(QEvent *event)
@@ -156,8 +164,8 @@ void StartPage::closeRequested()
 
 void StartPage::login()
 {
-    const QString name = seams::dialogs().inputBox(QStringLiteral("Gib deinen Namen ein:"),
-                                                   QStringLiteral("Anmeldung"), QStringLiteral("Gast"));
+    const QString name = dialogs().inputBox(QStringLiteral("Gib deinen Namen ein:"), QStringLiteral("Anmeldung"),
+                                            QStringLiteral("Gast"));
     if (!name.isEmpty())
         Bezeichnung12->setCaption(name);
 }
@@ -168,7 +176,7 @@ void StartPage::toggleWorksheetList()
         closeList(Liste1, Bild4);
         return;
     }
-    const QString suffix = QStringLiteral(" bis") + text::signedNumber(shared().numberRange);
+    const QString suffix = QStringLiteral(" bis") + text::signedNumber(windows_.shared().numberRange);
     const QStringList kinds = {
         QStringLiteral("Zahlenstrahl"),    QStringLiteral("Bilder zählen"),  QStringLiteral("Bilder malen"),
         QStringLiteral("Zahlfolgen"),      QStringLiteral("Plusrechnen"),    QStringLiteral("Minusrechnen"),
@@ -194,7 +202,7 @@ void StartPage::toggleRewardList()
         return;
     }
     // The count on the page shows the new rounds only after the next game or reward.
-    shared().rewardRounds = 5;
+    windows_.shared().rewardRounds = 5;
     Liste2->clear();
     Liste2->addItem(QStringLiteral("M e m o r y"));
     Liste2->addItem(QStringLiteral("Schießbude"));
@@ -218,18 +226,18 @@ void StartPage::closeList(ListBox *list, PictureButton *opener)
 void StartPage::startSelectedRewardGame()
 {
     closeList(Liste2, Bild5);
-    startRewardGame();
+    windows_.startRewardGame();
 }
 
 void StartPage::showAuthor()
 {
-    seams::dialogs().message(QStringLiteral("Die quarimo-Entwickler") + text::CR + text::CR +
-                                 QStringLiteral("https://quarimo.example.org") + text::CR,
-                             QStringLiteral("Autor"));
+    dialogs().message(QStringLiteral("Die quarimo-Entwickler") + text::CR + text::CR +
+                          QStringLiteral("https://quarimo.example.org") + text::CR,
+                      QStringLiteral("Autor"));
 }
 
 void StartPage::openNumberPictures()
 {
     hide();
-    Form8().showWindow();
+    windows_.Form8().showWindow();
 }

@@ -13,6 +13,9 @@ class ListBox;
 class Picture;
 class PictureButton;
 class ScrollBar;
+class Dialogs;
+class Platform;
+class Windows;
 class Shape;
 namespace print {
 struct ClassSet;
@@ -24,7 +27,7 @@ class StartPage : public Form
 {
     Q_OBJECT
 public:
-    StartPage();
+    explicit StartPage(Windows &windows);
     ~StartPage() override;
 
     static constexpr QSize sizeTwips{9090, 7095};
@@ -78,8 +81,11 @@ protected:
     void zoomChanged() override;
 
 private:
+    Windows &windows_;             // every other window, and the platform they share
     QPointer<QWidget> keysHeldBy_; // the control that had the keyboard when the page last lost it
 
+    Platform &platform() const;
+    Dialogs &dialogs() const;
     void buildScene();
     void setKeyboardOrder();
     void connectScene();

@@ -8,6 +8,9 @@
 #include "app/StartPage.h"
 
 #include "app/ClassSetDialog.h"
+#include "app/Platform.h"
+#include "app/PrintPreview.h"
+#include "app/Windows.h"
 #include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
 #include "print/ClassSet.h"
@@ -35,25 +38,25 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
-void tellPrintOutcome(const print::Outcome &outcome, int copies)
+void tellPrintOutcome(Dialogs &dialogs, const print::Outcome &outcome, int copies)
 {
     const QString title = QStringLiteral("Blatt drucken");
     switch (outcome.kind) {
     case print::Outcome::Kind::Printed:
-        seams::dialogs().message(QStringLiteral("Der Ausdruck ist abgeschlossen!") + CR, title);
+        dialogs.message(QStringLiteral("Der Ausdruck ist abgeschlossen!") + CR, title);
         break;
     case print::Outcome::Kind::SavedAsPdf: {
         const QString saved = copies == 1
                                   ? QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:")
                                   : QStringLiteral("Die %1 Blätter wurden als PDF-Datei gespeichert:").arg(copies);
-        seams::dialogs().message(
-            QStringLiteral("Es ist kein Drucker eingerichtet.") + CR + saved + CR + outcome.file + CR, title);
+        dialogs.message(QStringLiteral("Es ist kein Drucker eingerichtet.") + CR + saved + CR + outcome.file + CR,
+                        title);
         break;
     }
     case print::Outcome::Kind::Failed: {
         const QString failed = copies == 1 ? QStringLiteral("Das Blatt konnte nicht gedruckt werden.")
                                            : QStringLiteral("Die Blätter konnten nicht gedruckt werden.");
-        seams::dialogs().message(failed + CR + outcome.reason + CR, title);
+        dialogs.message(failed + CR + outcome.reason + CR, title);
         break;
     }
     }
@@ -63,22 +66,23 @@ void tellPrintOutcome(const print::Outcome &outcome, int copies)
 
 void StartPage::printSelectedWorksheet()
 {
-    shared().taskKind = TaskKind::NotSet;
+    windows_.shared().taskKind = TaskKind::NotSet;
     const int row = Liste1->listIndex() + 1;
     closeList(Liste1, Bild4);
     const TaskKind kindCode = sheets::kindCodeOfRow(row);
     if (kindCode == TaskKind::NotSet)
         return; // no row chosen
-    shared().taskKind = kindCode;
+    windows_.shared().taskKind = kindCode;
     const QString title = Liste1->item(row - 1)->text();
-    if (seams::dialogs().question(QStringLiteral("Dieses Blatt jetzt ausdrucken?") + CR, title) != Dialogs::Answer::Yes)
+    if (dialogs().question(QStringLiteral("Dieses Blatt jetzt ausdrucken?") + CR, title) != Dialogs::Answer::Yes)
         return;
     print::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::printSheets(kindCode, title);
+        outcome = print::printSheets(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+                                     windows_.random(), title);
     }
-    tellPrintOutcome(outcome, 1);
+    tellPrintOutcome(dialogs(), outcome, 1);
 }
 
 void StartPage::previewSelectedWorksheet()
@@ -87,23 +91,23 @@ void StartPage::previewSelectedWorksheet()
     const TaskKind kindCode = sheets::kindCodeOfRow(row);
     if (kindCode == TaskKind::NotSet)
         return;
-    const print::PreviewOutcome preview = print::showPreview(kindCode, Liste1->item(row - 1)->text(), this);
+    const PreviewOutcome preview = showPreview(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+                                               windows_.random(), Liste1->item(row - 1)->text(), this);
     if (!preview.notShown.isEmpty()) {
-        seams::dialogs().message(QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + preview.notShown +
-                                     CR,
-                                 QStringLiteral("Vorschau"));
+        dialogs().message(QStringLiteral("Die Vorschau konnte nicht gezeigt werden.") + CR + preview.notShown + CR,
+                          QStringLiteral("Vorschau"));
         return;
     }
     if (!preview.printed)
         return; // closed without printing
     // Printed to a file although a printer is there: the teacher chose it in the print dialog.
-    if (preview.printed->kind == print::Outcome::Kind::SavedAsPdf && print::outputs().hasPrinter()) {
-        seams::dialogs().message(QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:") + CR +
-                                     preview.printed->file + CR,
-                                 QStringLiteral("Blatt drucken"));
+    if (preview.printed->kind == print::Outcome::Kind::SavedAsPdf && platform().printOutputs().hasPrinter()) {
+        dialogs().message(QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:") + CR + preview.printed->file +
+                              CR,
+                          QStringLiteral("Blatt drucken"));
         return;
     }
-    tellPrintOutcome(*preview.printed, 1);
+    tellPrintOutcome(dialogs(), *preview.printed, 1);
 }
 
 void StartPage::saveSelectedWorksheetAsPdf()
@@ -114,8 +118,8 @@ void StartPage::saveSelectedWorksheetAsPdf()
         return;
     const QString title = Liste1->item(row - 1)->text();
     const QString dialogTitle = QStringLiteral("Als PDF speichern");
-    QString path =
-        seams::fileDialogs().saveFileName(dialogTitle, print::newPdfPath(title), QStringLiteral("PDF-Dateien (*.pdf)"));
+    QString path = platform().fileDialogs().saveFileName(
+        dialogTitle, print::newPdfPath(platform().printOutputs(), title), QStringLiteral("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -123,14 +127,15 @@ void StartPage::saveSelectedWorksheetAsPdf()
     print::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::saveSheetsAsPdf(kindCode, title, path);
+        outcome = print::saveSheetsAsPdf(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+                                         windows_.random(), title, path);
     }
     if (outcome.kind == print::Outcome::Kind::Failed) {
-        seams::dialogs().message(
-            QStringLiteral("Das Blatt konnte nicht gespeichert werden.") + CR + outcome.reason + CR, dialogTitle);
+        dialogs().message(QStringLiteral("Das Blatt konnte nicht gespeichert werden.") + CR + outcome.reason + CR,
+                          dialogTitle);
     } else {
-        seams::dialogs().message(QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:") + CR + outcome.file + CR,
-                                 dialogTitle);
+        dialogs().message(QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:") + CR + outcome.file + CR,
+                          dialogTitle);
     }
 }
 
@@ -139,7 +144,7 @@ void StartPage::printClassSet()
     const int row = Liste1->listIndex() + 1;
     if (sheets::kindCodeOfRow(row) == TaskKind::NotSet)
         return;
-    ClassSetDialog dialog(row, shared().numberRange, this);
+    ClassSetDialog dialog(row, windows_.shared().numberRange, this);
     const int answer = dialog.exec();
     if (isVisible())
         activateWindow(); // the keys come back to the list, also without a window manager
@@ -152,9 +157,9 @@ void StartPage::printClassSet(const print::ClassSet &set)
     print::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::printClassSet(set);
+        outcome = print::printClassSet(platform().printOutputs(), set, windows_.random());
     }
-    tellPrintOutcome(outcome, set.totalSheets());
+    tellPrintOutcome(dialogs(), outcome, set.totalSheets());
 }
 
 void StartPage::connectWorksheetMenu()

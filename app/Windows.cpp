@@ -5,12 +5,9 @@
 #include "app/Windows.h"
 
 #include "app/FontViewer.h"
+#include "app/Platform.h"
 #include "app/StartPage.h"
-#include "engine/Random.h"
 #include "engine/Rewards.h"
-#include "ui/Controls.h"
-#include "ui/Navigation.h"
-#include "ui/Seams.h"
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
@@ -21,12 +18,9 @@
 #include "games/MemoryGame.h"
 #include "games/ShootingGallery.h"
 #include "games/SlalomDrive.h"
+#include "ui/Controls.h"
 
-#include <memory>
-
-namespace {
-
-struct Registry
+struct Windows::Slots
 {
     // Destroyed in reverse order of declaration: the start page last.
     std::unique_ptr<StartPage> startPage;
@@ -45,93 +39,104 @@ struct Registry
     QList<Form *> loaded;
 };
 
-Registry &registry();
-
-// The window that has taken the start page's place, if one is showing: an exercise, the number
-// pictures or a reward game. Windows not made yet are not made by asking.
-Form *windowInPlaceOfStartPage()
+Windows::Windows(Platform &platform, SharedValues &shared, Random &random)
+    : platform_(platform), shared_(shared), random_(random), slots_(std::make_unique<Slots>())
 {
-    Registry &r = registry();
-    Form *const candidates[] = {r.numberLine.get(), r.numberSet.get(),       r.completing.get(),
-                                r.sequence.get(),   r.calculation.get(),     r.numberPictures.get(),
-                                r.memory.get(),     r.shootingGallery.get(), r.slalomDrive.get()};
-    for (Form *window : candidates)
-        if (window && window->isVisible())
-            return window;
-    return nullptr;
 }
 
-void backToStartPage()
+Windows::~Windows()
 {
-    // The number words and the fonts stay open when an exercise or a game hides the start page.
-    // Leaving them then must not put a second hub beside that window, where the child's next
-    // click would land on the start page: the window in its place keeps the child.
-    if (Form *inPlace = windowInPlaceOfStartPage()) {
-        inPlace->activateWindow();
-        return;
-    }
-    form1().showWindow();
+    unloadAll();
 }
 
-void giveKeysBack()
+kit::Context Windows::context()
 {
-    if (StartPage *start = registry().startPage.get(); start && start->isVisible())
-        start->activateWindow();
-    else if (Form *inPlace = windowInPlaceOfStartPage())
-        inPlace->activateWindow();
+    return {platform_, *this, shared_, random_};
 }
 
-Registry &registry()
-{
-    static Registry windows = [] {
-        // Every window that ends comes back here, whoever opened it.
-        navigation::setStartPageHandler(backToStartPage);
-        navigation::setGiveKeysHandler(giveKeysBack);
-        // The generator is seeded from the platform's clock, which tests can stop.
-        setTimeOfDaySource([] { return seams::clock().secondsSinceMidnight(); });
-        return Registry();
-    }();
-    return windows;
-}
-
-template <typename Window>
-Window &instance(std::unique_ptr<Window> &slot)
+template <typename Window, typename Argument>
+Window &Windows::instance(std::unique_ptr<Window> &slot, Argument &&argument)
 {
     // The window's constructor is its load code; it may itself ask for other windows.
     if (!slot) {
-        slot = std::make_unique<Window>();
-        registry().loaded.append(slot.get());
+        slot = std::make_unique<Window>(std::forward<Argument>(argument));
+        slots_->loaded.append(slot.get());
     }
     return *slot;
 }
 
-} // namespace
-
-StartPage &form1() { return instance(registry().startPage); }
-NumberLineScreen &Form2() { return instance(registry().numberLine); }
-NumberSetScreen &Form3() { return instance(registry().numberSet); }
-CompletingScreen &Form4() { return instance(registry().completing); }
-SequenceScreen &Form5() { return instance(registry().sequence); }
-CalculationScreen &Form6() { return instance(registry().calculation); }
-MemoryGame &memo() { return instance(registry().memory); }
-NumberWordsScreen &Form7() { return instance(registry().numberWords); }
-NumberPicturesScreen &Form8() { return instance(registry().numberPictures); }
-FontViewer &Form9() { return instance(registry().fontViewer); }
-ShootingGallery &schiess() { return instance(registry().shootingGallery); }
-SlalomDrive &slalom() { return instance(registry().slalomDrive); }
-
-QList<Form *> loadedWindows()
+StartPage &Windows::form1()
 {
-    QList<Form *> windows = registry().loaded;
+    return instance(slots_->startPage, *this);
+}
+
+NumberLineScreen &Windows::Form2()
+{
+    return instance(slots_->numberLine, context());
+}
+
+NumberSetScreen &Windows::Form3()
+{
+    return instance(slots_->numberSet, context());
+}
+
+CompletingScreen &Windows::Form4()
+{
+    return instance(slots_->completing, context());
+}
+
+SequenceScreen &Windows::Form5()
+{
+    return instance(slots_->sequence, context());
+}
+
+CalculationScreen &Windows::Form6()
+{
+    return instance(slots_->calculation, context());
+}
+
+MemoryGame &Windows::memo()
+{
+    return instance(slots_->memory, context());
+}
+
+NumberWordsScreen &Windows::Form7()
+{
+    return instance(slots_->numberWords, context());
+}
+
+NumberPicturesScreen &Windows::Form8()
+{
+    return instance(slots_->numberPictures, context());
+}
+
+FontViewer &Windows::Form9()
+{
+    return instance(slots_->fontViewer, context());
+}
+
+ShootingGallery &Windows::schiess()
+{
+    return instance(slots_->shootingGallery, context());
+}
+
+SlalomDrive &Windows::slalom()
+{
+    return instance(slots_->slalomDrive, context());
+}
+
+QList<Form *> Windows::loadedWindows() const
+{
+    QList<Form *> windows = slots_->loaded;
     // The start page first, wherever the run began.
-    if (Form *start = registry().startPage.get(); start && windows.removeOne(start))
+    if (Form *start = slots_->startPage.get(); start && windows.removeOne(start))
         windows.prepend(start);
     return windows;
 }
 
-void unloadAllWindows()
+void Windows::unloadAll()
 {
-    Registry &r = registry();
+    Slots &r = *slots_;
     r.loaded.clear();
     r.fontViewer.reset();
     r.numberPictures.reset();
@@ -147,10 +152,44 @@ void unloadAllWindows()
     r.startPage.reset();
 }
 
-void startRewardGame()
+// The window that has taken the start page's place, if one is showing: an exercise, the number
+// pictures or a reward game. Windows not made yet are not made by asking.
+Form *Windows::windowInPlaceOfStartPage() const
+{
+    const Slots &r = *slots_;
+    Form *const candidates[] = {r.numberLine.get(), r.numberSet.get(),       r.completing.get(),
+                                r.sequence.get(),   r.calculation.get(),     r.numberPictures.get(),
+                                r.memory.get(),     r.shootingGallery.get(), r.slalomDrive.get()};
+    for (Form *window : candidates)
+        if (window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void Windows::showStartPage()
+{
+    // The number words and the fonts stay open when an exercise or a game hides the start page.
+    // Leaving them then must not put a second hub beside that window, where the child's next
+    // click would land on the start page: the window in its place keeps the child.
+    if (Form *inPlace = windowInPlaceOfStartPage()) {
+        inPlace->activateWindow();
+        return;
+    }
+    form1().showWindow();
+}
+
+void Windows::giveKeysBack()
+{
+    if (StartPage *start = slots_->startPage.get(); start && start->isVisible())
+        start->activateWindow();
+    else if (Form *inPlace = windowInPlaceOfStartPage())
+        inPlace->activateWindow();
+}
+
+void Windows::startRewardGame()
 {
     const RewardGame game = rewardGameForRow(form1().Liste2->listIndex() + 1); // 0 when no row is selected
-    takeRewardRound();
+    takeRewardRound(shared_);
     form1().hide();
     switch (game) {
     case RewardGame::ShootingGallery:

@@ -4,12 +4,17 @@
 
 #pragma once
 
-// Every window exists once: created (and loaded) the first time it is asked for, afterwards only
-// hidden and shown until the program ends.
+#include "ui/Context.h"
+#include "ui/KeyRouter.h"
+#include "ui/Navigation.h"
 
 #include <QList>
+#include <memory>
 
 class Form;
+class Platform;
+class Random;
+struct SharedValues;
 class StartPage;
 class NumberLineScreen;
 class NumberSetScreen;
@@ -23,24 +28,57 @@ class FontViewer;
 class ShootingGallery;
 class SlalomDrive;
 
-StartPage &form1();
-NumberLineScreen &Form2();
-NumberSetScreen &Form3();
-CompletingScreen &Form4();
-SequenceScreen &Form5();
-CalculationScreen &Form6();
-MemoryGame &memo();
-NumberWordsScreen &Form7();
-NumberPicturesScreen &Form8();
-FontViewer &Form9();
-ShootingGallery &schiess();
-SlalomDrive &slalom();
+// The registry of the program's windows, and the way between them. Every window exists once:
+// made (and loaded) the first time it is asked for, afterwards only hidden and shown until the
+// registry goes. Each is handed the platform, the shared values, the generator and this registry
+// as its way back to the start page.
+class Windows final : private kit::Navigation
+{
+public:
+    Windows(Platform &platform, SharedValues &shared, Random &random);
+    ~Windows() override;
+    Windows(const Windows &) = delete;
+    Windows &operator=(const Windows &) = delete;
 
-// Takes one reward round off the count and opens the game selected in the start page's reward list.
-void startRewardGame();
+    Platform &platform() const { return platform_; }
+    SharedValues &shared() const { return shared_; }
+    Random &random() const { return random_; }
 
-// Every window created so far, the start page first.
-QList<Form *> loadedWindows();
+    StartPage &form1();
+    NumberLineScreen &Form2();
+    NumberSetScreen &Form3();
+    CompletingScreen &Form4();
+    SequenceScreen &Form5();
+    CalculationScreen &Form6();
+    MemoryGame &memo();
+    NumberWordsScreen &Form7();
+    NumberPicturesScreen &Form8();
+    FontViewer &Form9();
+    ShootingGallery &schiess();
+    SlalomDrive &slalom();
 
-// Destroys every window without running its closing code: at program end, and between tests.
-void unloadAllWindows();
+    // Takes one reward round off the count and opens the game selected in the start page's
+    // reward list.
+    void startRewardGame();
+
+    // Every window made so far, the start page first.
+    QList<Form *> loadedWindows() const;
+
+    // Destroys every window without running its closing code: at program end, and between tests.
+    void unloadAll();
+
+private:
+    struct Slots;
+
+    void showStartPage() override;
+    void giveKeysBack() override;
+    Form *windowInPlaceOfStartPage() const;
+    kit::Context context();
+    template <typename Window, typename Argument> Window &instance(std::unique_ptr<Window> &slot, Argument &&argument);
+
+    Platform &platform_;
+    SharedValues &shared_;
+    Random &random_;
+    kit::KeyRouter keys_; // every window's keys, while the windows exist
+    std::unique_ptr<Slots> slots_;
+};

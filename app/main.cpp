@@ -2,12 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/TextHelpers.h"
-#include "ui/Controls.h"
 #include "app/EndOnSignal.h"
+#include "app/QtPlatform.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
+#include "engine/Random.h"
+#include "engine/SharedValues.h"
+#include "engine/TextHelpers.h"
 #include "print/FaceMetrics.h"
+#include "ui/Controls.h"
 #include "ui/Seams.h"
 #include "ui/ZoomStyle.h"
 
@@ -104,6 +107,14 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+// Runs without a screen to look at (the package check, a CI run) have no one to listen either:
+// they never start the speech service.
+QtPlatform::Voice voiceFor(const QString &platformName)
+{
+    const bool headless = platformName == QLatin1String("offscreen") || platformName == QLatin1String("minimal");
+    return headless ? QtPlatform::Voice::Silent : QtPlatform::Voice::Speaking;
+}
+
 [[noreturn]] void noScreen()
 {
     const QByteArray display = qgetenv("DISPLAY");
@@ -196,10 +207,19 @@ int main(int argc, char *argv[])
     // The start page takes about three quarters of the screen's height; every window follows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         twips::setStartZoom(twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
+    // How the program is put together: the machine's platform (message boxes, clock, file
+    // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
+    // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that
+    // makes every window on first use and hands it these and the way back to the start page.
+    QtPlatform platform(voiceFor(QGuiApplication::platformName()));
+    SharedValues shared;
+    Random random;
+    Windows windows(platform, shared, random);
+
     // Searching the icon theme takes about as long as building the start page; neither the icon
     // nor Qt's own texts are part of the page's first frame.
     QTranslator qtGerman;
-    new AfterFirstFrame(&form1(), [&qtGerman] {
+    new AfterFirstFrame(&windows.form1(), [&qtGerman] {
         // Found once the package is installed; from the build folder the window keeps the plain frame.
         QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(desktopId)));
         // Qt's own texts (context menus of the input box, the login's buttons) in German, like
@@ -207,8 +227,8 @@ int main(int argc, char *argv[])
         if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(&qtGerman);
     });
-    form1().showWindow();
-    endOnTerminationSignals([] { form1().endWithoutAsking(); });
+    windows.form1().showWindow();
+    endOnTerminationSignals([&windows] { windows.form1().endWithoutAsking(); });
     if (!textFace) {
         // The box itself may be unreadable then: the words go to the terminal too.
         const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + text::CR +
@@ -217,9 +237,9 @@ int main(int argc, char *argv[])
                              text::CR;
         std::fputs((QStringLiteral("quarimo: ") + QString(warning).replace(u'\r', u'\n')).toLocal8Bit().constData(),
                    stderr);
-        seams::dialogs().message(warning, QStringLiteral("Q U A R I M O"));
+        platform.dialogs().message(warning, QStringLiteral("Q U A R I M O"));
     }
     const int result = QApplication::exec();
-    unloadAllWindows();
+    windows.unloadAll();
     return result;
 }

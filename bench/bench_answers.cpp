@@ -19,6 +19,9 @@
 #include "exercises/NumberSetScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "print/FaceMetrics.h"
+#include "support/RecordingSpeech.h"
+#include "support/TestPlatform.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 #include "ui/Seams.h"
 
@@ -118,7 +121,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     kit::installFontSubstitutions(print::pictureFaceName());
     ClosingDialogs dialogs;
-    seams::setDialogs(&dialogs);
+    SystemClock clock;
+    RecordingSpeech speech;
+    TestPlatform platform(dialogs, clock, speech);
+    Windows windows(platform, shared(), rng());
+    useWindows(&windows);
     const int answers = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
 
     // Loaded as in the program (the start page's box about a missing settings file is counted
@@ -137,7 +144,7 @@ int main(int argc, char *argv[])
     for (const Screen &screen : screens)
         measure(screen, answers, dialogs);
 
-    seams::setDialogs(nullptr);
-    unloadAllWindows();
+    windows.unloadAll();
+    useWindows(nullptr);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "print/PageDevice.h"
 #include "print/SheetTable.h"
 #include "print/Worksheets.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QApplication>
@@ -30,17 +31,6 @@ const char *const rowNames[sheets::rowCount] = {
     "Zahlenstrahl",   "Bilder zaehlen",       "Bilder malen",    "Zahlfolgen",      "Plusrechnen",
     "Minusrechnen",   "Zahlenraum ergaenzen", "Plus-Ergaenzen",  "Minus-Ergaenzen", "Plus-Umkehren",
     "Minus-Umkehren", "Verm. Rechnen",        "Verm. Ergaenzen", "Verm. Umkehren"};
-
-double timedPdf(TaskKind kindCode, const QString &path, int copies)
-{
-    QElapsedTimer timer;
-    timer.start();
-    const print::Outcome outcome = print::saveSheetsAsPdf(kindCode, QFileInfo(path).baseName(), path, copies);
-    const double ms = timer.nsecsElapsed() / 1e6;
-    if (outcome.kind == print::Outcome::Kind::Failed)
-        std::printf("  failed: %s\n", qPrintable(outcome.reason));
-    return ms;
-}
 
 // The system's PDFs, but in the benchmark's folder and never on a printer.
 class FolderOutputs final : public print::Outputs
@@ -59,6 +49,18 @@ private:
     QString folder_;
 };
 
+double timedPdf(print::Outputs &pdfs, TaskKind kindCode, const QString &path, int copies)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const print::Outcome outcome =
+        print::saveSheetsAsPdf(pdfs, kindCode, shared().numberRange, rng(), QFileInfo(path).baseName(), path, copies);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    if (outcome.kind == print::Outcome::Kind::Failed)
+        std::printf("  failed: %s\n", qPrintable(outcome.reason));
+    return ms;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -75,24 +77,25 @@ int main(int argc, char *argv[])
     QTemporaryDir temporary;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     QDir().mkpath(folder);
+    FolderOutputs pdfs(folder);
     shared().numberRange = 20;
     rng().seed(4711);
 
     // The first sheet also loads the fonts; it is timed apart.
     const QString warmUp = QDir(folder).filePath(QStringLiteral("warm-up.pdf"));
-    std::printf("first sheet (loads the fonts): %.1f ms\n", timedPdf(TaskKind::Plus, warmUp, 1));
+    std::printf("first sheet (loads the fonts): %.1f ms\n", timedPdf(pdfs, TaskKind::Plus, warmUp, 1));
     QFile::remove(warmUp);
 
     std::printf("%-22s %10s %10s\n", "sheet (range 20)", "ms", "bytes");
     for (int row = 1; row <= sheets::rowCount; ++row) {
         const QString path = QDir(folder).filePath(
             QStringLiteral("%1 %2.pdf").arg(row, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(rowNames[row - 1])));
-        const double ms = timedPdf(sheets::kindCodeOfRow(row), path, 1);
+        const double ms = timedPdf(pdfs, sheets::kindCodeOfRow(row), path, 1);
         std::printf("%-22s %10.1f %10lld\n", rowNames[row - 1], ms, QFileInfo(path).size());
     }
 
     const QString classSet = QDir(folder).filePath(QStringLiteral("Klassensatz Plusrechnen.pdf"));
-    const double ms = timedPdf(TaskKind::Plus, classSet, 30);
+    const double ms = timedPdf(pdfs, TaskKind::Plus, classSet, 30);
     std::printf("class set, 30 calculation sheets: %.1f ms (%.1f ms a sheet), %lld bytes\n", ms, ms / 30,
                 QFileInfo(classSet).size());
 
@@ -100,13 +103,10 @@ int main(int argc, char *argv[])
     print::ClassSet largest;
     largest.groups = {{5, 10, 15}, {7, 20, 15}, {13, 15, 10}};
     largest.keysApart = true;
-    FolderOutputs pdfs(folder);
-    print::setOutputs(&pdfs);
     QElapsedTimer timer;
     timer.start();
-    const print::Outcome outcome = print::printClassSet(largest);
+    const print::Outcome outcome = print::printClassSet(pdfs, largest, rng());
     const double setMs = timer.nsecsElapsed() / 1e6;
-    print::setOutputs(nullptr);
     if (outcome.kind == print::Outcome::Kind::Failed)
         std::printf("  failed: %s\n", qPrintable(outcome.reason));
     std::printf("class set, 40 sheets in 3 groups, keys apart: %.1f ms, %lld bytes\n", setMs,

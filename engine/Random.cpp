@@ -4,19 +4,6 @@
 
 #include "engine/Random.h"
 
-#include <QTime>
-#include <utility>
-
-namespace {
-
-std::function<int()> &timeOfDaySource()
-{
-    static std::function<int()> source;
-    return source;
-}
-
-} // namespace
-
 void Random::seed(quint32 value)
 {
     engine_.seed(value);
@@ -35,22 +22,4 @@ int Random::below(int n)
     if (n <= 0)
         return 0;
     return int(next() * n);
-}
-
-Random &rng()
-{
-    static Random generator;
-    return generator;
-}
-
-void reseedFromClock()
-{
-    const int seconds =
-        timeOfDaySource() ? timeOfDaySource()() : QTime::currentTime().msecsSinceStartOfDay() / 1000;
-    rng().seed(quint32(seconds));
-}
-
-void setTimeOfDaySource(std::function<int()> secondsSinceMidnight)
-{
-    timeOfDaySource() = std::move(secondsSinceMidnight);
 }

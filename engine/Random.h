@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QtGlobal>
-#include <functional>
 #include <random>
 
 // The program's one random generator: uniform in [0, 1).
@@ -16,14 +15,9 @@ public:
     double next();
     // Int(Rnd * n): a whole number from 0 to n - 1.
     int below(int n);
+    // Seeded from the time of day, as every window that reseeds does.
+    void seedWithTimeOfDay(int secondsSinceMidnight) { seed(quint32(secondsSinceMidnight)); }
 
 private:
     std::mt19937 engine_{0};
 };
-
-Random &rng();
-// Seeds the one generator from the time of day, as every window that reseeds does.
-void reseedFromClock();
-// Where the time of day comes from, in seconds since midnight. The program hands in its clock
-// seam, so tests that stop the clock also fix the seed; empty restores the system time.
-void setTimeOfDaySource(std::function<int()> secondsSinceMidnight);

@@ -8,20 +8,13 @@
 #include "engine/TextHelpers.h"
 
 #include <limits>
-#include <utility>
 
 namespace {
 
-std::function<void(qint16)> &observer()
+void tellObserver(const SharedValues &values)
 {
-    static std::function<void(qint16)> callback;
-    return callback;
-}
-
-void tellObserver()
-{
-    if (observer())
-        observer()(shared().rewardRounds);
+    if (values.rewardRoundsChanged)
+        values.rewardRoundsChanged(values.rewardRounds);
 }
 
 } // namespace
@@ -39,26 +32,21 @@ QString rewardTitle()
     return QStringLiteral("Belohnung");
 }
 
-void addRewardRound()
+void addRewardRound(SharedValues &values)
 {
     // A 16-bit counter: stop at its top instead of overflowing.
-    qint16 &rounds = shared().rewardRounds;
+    qint16 &rounds = values.rewardRounds;
     if (rounds < std::numeric_limits<qint16>::max())
         ++rounds;
-    tellObserver();
+    tellObserver(values);
 }
 
-void takeRewardRound()
+void takeRewardRound(SharedValues &values)
 {
-    qint16 &rounds = shared().rewardRounds;
+    qint16 &rounds = values.rewardRounds;
     if (rounds > std::numeric_limits<qint16>::min())
         --rounds;
-    tellObserver();
-}
-
-void setRewardObserver(std::function<void(qint16)> callback)
-{
-    observer() = std::move(callback);
+    tellObserver(values);
 }
 
 RewardGame rewardGameForRow(int row)

@@ -6,22 +6,20 @@
 
 #include <QString>
 #include <QtGlobal>
-#include <functional>
+
+struct SharedValues;
 
 // Reward game rounds: a won race earns one, a started game costs one. The count lives in
-// shared().rewardRounds; whoever shows it registers an observer.
+// SharedValues::rewardRounds; whoever shows it sets rewardRoundsChanged.
 
 // The praise shown when the child's figure reaches its goal, and its title.
 QString rewardMessage();
 QString rewardTitle();
 
 // rewardRounds + 1 (stopping at the counter's top), then tells the observer.
-void addRewardRound();
+void addRewardRound(SharedValues &values);
 // rewardRounds - 1 (stopping at the counter's bottom), then tells the observer.
-void takeRewardRound();
-
-// Called with the new count after every change made above (not after direct writes).
-void setRewardObserver(std::function<void(qint16)> observer);
+void takeRewardRound(SharedValues &values);
 
 // Which reward game a row of the reward list opens: 2 and 3 are the shooting gallery and the
 // slalom drive, every other row (no selection included) Memory.

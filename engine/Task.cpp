@@ -107,10 +107,9 @@ Task drawTask(TaskKind kind, int range, Random &random)
     return task;
 }
 
-Task nextTask()
+Task nextTask(SharedValues &values, Random &random)
 {
-    SharedValues &values = shared();
-    const Task task = drawTask(values.taskKind, values.numberRange, rng());
+    const Task task = drawTask(values.taskKind, values.numberRange, random);
     values.expectedAnswer = task.answer;
     return task;
 }

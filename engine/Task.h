@@ -9,6 +9,7 @@
 #include <QChar>
 
 class Random;
+struct SharedValues;
 
 // One drawn task: the numbers of the generator's draws for its kind, and the answer.
 // Which fields a kind uses:
@@ -34,6 +35,6 @@ TaskKind effectiveKind(TaskKind taskKind);
 // Draws a task of the kind in the generator's order of draws.
 Task drawTask(TaskKind kind, int range, Random &random);
 
-// Draws the next task of taskKind in the current range with the one generator and sets
-// expectedAnswer to its answer. The screens show it; the worksheets print it.
-Task nextTask();
+// Draws the next task of taskKind in the current range with the program's generator and sets
+// expectedAnswer to its answer. The screens show it.
+Task nextTask(SharedValues &values, Random &random);

@@ -38,8 +38,8 @@ Label *equationLabel(QWidget *parent, const QString &name, int left, const QStri
 
 } // namespace
 
-CalculationScreen::CalculationScreen()
-    : ExerciseScreen(QStringLiteral("Form6"), QSize(6525, 5115), kit::systemWindowColour(), Reseed::OnLoad,
+CalculationScreen::CalculationScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form6"), QSize(6525, 5115), kit::systemWindowColour(), Reseed::OnLoad,
                      races::calculation())
 {
     // Created in the order they lie on the screen, so the Tab key runs top to bottom.
@@ -109,7 +109,7 @@ void CalculationScreen::applyTask(const Task &task)
 {
     if (!isCalculating(task.kind) && !isReversing(task.kind))
         return;
-    const taskview::Calculation view = taskview::calculation(task, shared().numberRange);
+    const taskview::Calculation view = taskview::calculation(task, context_.shared.numberRange);
     Bezeichnung1->setCaption(view.first);
     Bezeichnung3->setCaption(view.second);
     Bezeichnung5->setCaption(view.result);
@@ -152,7 +152,7 @@ void CalculationScreen::chooseMinus()
 void CalculationScreen::chooseOperator(const QString &sign, TaskKind calculateKind, TaskKind reverseKind)
 {
     Bezeichnung2->setCaption(sign);
-    shared().taskKind = exercise_ == Exercise::Reversing ? reverseKind : calculateKind;
+    context_.shared.taskKind = exercise_ == Exercise::Reversing ? reverseKind : calculateKind;
     newTask();
     focusAnswer();
 }

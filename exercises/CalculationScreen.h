@@ -19,7 +19,7 @@ class CalculationScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    CalculationScreen();
+    explicit CalculationScreen(const kit::Context &context);
 
     // Which of the two exercises the screen serves: it names the window and decides whether the
     // operator buttons make calculating or reversing tasks.

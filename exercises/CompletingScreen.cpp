@@ -32,8 +32,9 @@ Label *numberBox(QWidget *parent, const QString &name, const QRect &twips)
 
 } // namespace
 
-CompletingScreen::CompletingScreen()
-    : ExerciseScreen(QStringLiteral("Form4"), QSize(7470, 5865), Qt::white, Reseed::OnLoad, races::completing())
+CompletingScreen::CompletingScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form4"), QSize(7470, 5865), Qt::white, Reseed::OnLoad,
+                     races::completing())
 {
     Befehl5 = addModeButton(QStringLiteral("Befehl5"), QRect(120, 360, 2055, 495), QStringLiteral("Z e h n e r"),
                             TaskKind::CompleteRange);
@@ -99,7 +100,7 @@ void CompletingScreen::applyTask(const Task &task)
     if (task.kind != TaskKind::CompleteRange && task.kind != TaskKind::CompletePlus &&
         task.kind != TaskKind::CompleteMinus)
         return;
-    const int range = shared().numberRange;
+    const int range = context_.shared.numberRange;
     const taskview::Completing view = taskview::completing(task, range);
     HBildlauf1->setValue(0);
     Bezeichnung1->setCaption(view.pictures);
@@ -120,7 +121,7 @@ void CompletingScreen::writeEntry(int value)
 
 void CompletingScreen::showHelp()
 {
-    showHelpText(help::completing(task(), shared().numberRange));
+    showHelpText(help::completing(task(), context_.shared.numberRange));
 }
 
 void CompletingScreen::placeFigures()

@@ -16,7 +16,7 @@ class CompletingScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    CompletingScreen();
+    explicit CompletingScreen(const kit::Context &context);
 
     void showHelp() override;
 

@@ -11,31 +11,32 @@
 #include "exercises/RewardAward.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
+#include "ui/Platform.h"
 #include "ui/Seams.h"
 #include "ui/Speech.h"
 
 #include <QKeyEvent>
 
-ExerciseScreen::ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background, Reseed reseed,
-                               const RaceRules &race)
-    : Form(name, clientTwips, background), reseed_(reseed), race_(race)
+ExerciseScreen::ExerciseScreen(const kit::Context &context, const QString &name, const QSize &clientTwips,
+                               const QColor &background, Reseed reseed, const RaceRules &race)
+    : Form(name, clientTwips, background), context_(context), reseed_(reseed), race_(race)
 {
     setKeyPreview(true);
     centreOnScreen();
     if (reseed_ == Reseed::OnLoad)
-        reseedFromClock();
+        context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
 }
 
 void ExerciseScreen::setUp()
 {
-    const int range = shared().numberRange;
+    const int range = context_.shared.numberRange;
     setCaption(captionPrefix() + text::signedNumber(range));
     HBildlauf1->setMaximum(range);
 }
 
 void ExerciseScreen::newTask()
 {
-    showTask(nextTask());
+    showTask(nextTask(context_.shared, context_.random));
 }
 
 void ExerciseScreen::showTask(const Task &task)
@@ -50,7 +51,7 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
 {
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), endTwips, QStringLiteral("E n d e"));
     Befehl2->setAccessibleName(QStringLiteral("Ende"));
-    HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), scrollTwips, 0, shared().numberRange);
+    HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), scrollTwips, 0, context_.shared.numberRange);
     HBildlauf1->setAccessibleName(QStringLiteral("Deine Zahl"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), okayTwips, QStringLiteral("o k a y"));
     Befehl1->setAccessibleName(QStringLiteral("okay"));
@@ -76,7 +77,7 @@ Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, c
 
 void ExerciseScreen::chooseMode(TaskKind kind)
 {
-    shared().taskKind = kind;
+    context_.shared.taskKind = kind;
     newTask();
     focusAnswer();
 }
@@ -90,7 +91,7 @@ void ExerciseScreen::checkAnswer()
 {
     focusAnswer();
     const int value = HBildlauf1->value();
-    if (value == shared().expectedAnswer) {
+    if (value == context_.shared.expectedAnswer) {
         rightAnswerMove();
         newTask();
     } else {
@@ -102,7 +103,7 @@ void ExerciseScreen::leaveScreen()
 {
     focusAnswer();
     hide();
-    navigation::showStartPage();
+    context_.navigation.showStartPage();
 }
 
 void ExerciseScreen::resetGame()
@@ -116,7 +117,7 @@ void ExerciseScreen::rightAnswerMove()
     const Race::Outcome outcome = race_.right();
     placeFigures();
     if (outcome == Race::Outcome::Won) {
-        awardReward();
+        awardReward(context_.platform.dialogs(), context_.shared);
         resetGame();
     }
 }
@@ -126,7 +127,7 @@ void ExerciseScreen::wrongAnswerMove()
     const Race::Outcome outcome = race_.wrong();
     placeFigures();
     if (outcome == Race::Outcome::Lost) {
-        seams::dialogs().message(race_.rules().lostText, race_.rules().lostTitle);
+        context_.platform.dialogs().message(race_.rules().lostText, race_.rules().lostTitle);
         resetGame();
     }
 }
@@ -145,13 +146,14 @@ QString ExerciseScreen::helpButtonHint()
 
 void ExerciseScreen::showHelpText(const help::HelpText &help)
 {
-    seams::dialogs().message(help.text, help.title);
+    context_.platform.dialogs().message(help.text, help.title);
     focusAnswer();
 }
 
 void ExerciseScreen::readTaskAloud()
 {
-    seams::speech().speak(tasksentence::sentence(task_, shared().numberRange, shared().expectedAnswer));
+    context_.platform.speech().speak(
+        tasksentence::sentence(task_, context_.shared.numberRange, context_.shared.expectedAnswer));
     focusAnswer();
 }
 
@@ -184,7 +186,7 @@ void ExerciseScreen::closeRequested()
 void ExerciseScreen::activated()
 {
     if (reseed_ == Reseed::OnActivation)
-        reseedFromClock();
+        context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
 }
 
 void ExerciseScreen::showEvent(QShowEvent *event)

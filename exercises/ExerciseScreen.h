@@ -7,6 +7,7 @@
 #include "engine/HelpTexts.h"
 #include "engine/Race.h"
 #include "engine/Task.h"
+#include "ui/Context.h"
 #include "ui/Form.h"
 
 class Button;
@@ -55,8 +56,10 @@ public:
     void focusAnswer();
 
 protected:
-    ExerciseScreen(const QString &name, const QSize &clientTwips, const QColor &background, Reseed reseed,
-                   const RaceRules &race);
+    const kit::Context context_;
+
+    ExerciseScreen(const kit::Context &context, const QString &name, const QSize &clientTwips, const QColor &background,
+                   Reseed reseed, const RaceRules &race);
 
     // The window caption before " bis" and the range, e.g. "E r g ä n z e n   b i s  ".
     virtual QString captionPrefix() const = 0;

@@ -18,8 +18,9 @@ const QColor yellow(255, 255, 0);
 
 } // namespace
 
-NumberLineScreen::NumberLineScreen()
-    : ExerciseScreen(QStringLiteral("Form2"), QSize(9285, 4965), Qt::white, Reseed::OnActivation, races::numberLine())
+NumberLineScreen::NumberLineScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form2"), QSize(9285, 4965), Qt::white, Reseed::OnActivation,
+                     races::numberLine())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 2055, 375), QStringLiteral("Zahlenwert"),
                             TaskKind::NameNumber);
@@ -68,7 +69,7 @@ NumberLineScreen::NumberLineScreen()
 
 void NumberLineScreen::setUp()
 {
-    const int range = shared().numberRange;
+    const int range = context_.shared.numberRange;
     setCaption(captionPrefix() + text::signedNumber(range));
     HBildlauf1->setValue(0);
     HBildlauf1->setMaximum(range);
@@ -95,7 +96,7 @@ QString NumberLineScreen::captionPrefix() const
 
 void NumberLineScreen::placeTag(int number)
 {
-    Bezeichnung1->setLeftTwips(zeroTagLeft + number * numberLineStep(shared().numberRange));
+    Bezeichnung1->setLeftTwips(zeroTagLeft + number * numberLineStep(context_.shared.numberRange));
 }
 
 void NumberLineScreen::applyTask(const Task &task)

@@ -17,7 +17,7 @@ class NumberLineScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    NumberLineScreen();
+    explicit NumberLineScreen(const kit::Context &context);
 
     Button *Befehl3 = nullptr;     // "Zahlenwert"
     Button *Befehl4 = nullptr;     // "Zahlposition"

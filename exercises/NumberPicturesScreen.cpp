@@ -10,9 +10,11 @@
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
+#include "ui/Platform.h"
 #include "ui/Seams.h"
 
-NumberPicturesScreen::NumberPicturesScreen() : Form(QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224))
+NumberPicturesScreen::NumberPicturesScreen(const kit::Context &context)
+    : Form(QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224)), context_(context)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Zahlenbilder"));
 
@@ -76,18 +78,18 @@ void NumberPicturesScreen::pointCheck()
 {
     if (!drawing_.pointCheck())
         return;
-    addRewardRound();
-    seams::dialogs().message(QStringLiteral("Du bekommst einen Punkt dazu!") + text::CR,
-                             QStringLiteral("A B C - Bilder"));
+    addRewardRound(context_.shared);
+    context_.platform.dialogs().message(QStringLiteral("Du bekommst einen Punkt dazu!") + text::CR,
+                                        QStringLiteral("A B C - Bilder"));
 }
 
 void NumberPicturesScreen::showHelp()
 {
-    seams::dialogs().message(QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + text::CR +
-                                 QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") +
-                                 text::CR + QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") +
-                                 text::CR,
-                             QStringLiteral("H i l f e"));
+    context_.platform.dialogs().message(
+        QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + text::CR +
+            QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") + text::CR +
+            QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") + text::CR,
+        QStringLiteral("H i l f e"));
 }
 
 void NumberPicturesScreen::leaveScreen()
@@ -95,7 +97,7 @@ void NumberPicturesScreen::leaveScreen()
     pointCheck();
     newDrawing();
     hide();
-    navigation::showStartPage();
+    context_.navigation.showStartPage();
 }
 
 void NumberPicturesScreen::closeRequested()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/NumberPictures.h"
+#include "ui/Context.h"
 #include "ui/Form.h"
 
 class Button;
@@ -15,8 +16,10 @@ class NumberPicturesCanvas;
 class NumberPicturesScreen : public Form
 {
     Q_OBJECT
+    kit::Context context_; // first: members made after it may use it
+
 public:
-    NumberPicturesScreen();
+    explicit NumberPicturesScreen(const kit::Context &context);
 
     NumberPicturesCanvas *Bild1 = nullptr; // the drawing area
     Button *Befehl1 = nullptr;             // "<<": template 1

@@ -14,8 +14,8 @@ const QColor darkRed(192, 0, 0);
 
 } // namespace
 
-NumberSetScreen::NumberSetScreen()
-    : ExerciseScreen(QStringLiteral("Form3"), QSize(8535, 4725), kit::systemWindowColour(), Reseed::OnLoad,
+NumberSetScreen::NumberSetScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form3"), QSize(8535, 4725), kit::systemWindowColour(), Reseed::OnLoad,
                      races::numberSets())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1935, 375), QStringLiteral("Zahlen"),

@@ -17,7 +17,7 @@ class NumberSetScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    NumberSetScreen();
+    explicit NumberSetScreen(const kit::Context &context);
 
     Button *Befehl3 = nullptr;     // "Zahlen"
     Button *Befehl4 = nullptr;     // "Bilder"

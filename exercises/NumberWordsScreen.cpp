@@ -9,6 +9,7 @@
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
+#include "ui/Platform.h"
 #include "ui/Seams.h"
 #include "ui/Speech.h"
 
@@ -16,7 +17,8 @@
 
 using numberwords::Mode;
 
-NumberWordsScreen::NumberWordsScreen() : Form(QStringLiteral("Form7"), QSize(9300, 4515), QColor(192, 255, 255))
+NumberWordsScreen::NumberWordsScreen(const kit::Context &context)
+    : Form(QStringLiteral("Form7"), QSize(9300, 4515), QColor(192, 255, 255)), context_(context)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Zahlwörter"));
 
@@ -38,7 +40,7 @@ NumberWordsScreen::NumberWordsScreen() : Form(QStringLiteral("Form7"), QSize(930
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(1920, 2880, 1095, 375), QStringLiteral("E n d e"));
     Befehl2->setAccessibleName(QStringLiteral("Ende"));
     HBildlauf1 =
-        new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0, shared().numberRange);
+        new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0, context_.shared.numberRange);
     HBildlauf1->setAccessibleName(QStringLiteral("Deine Antwort"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(5760, 2880, 1095, 375), QStringLiteral("o k a y"));
     Befehl1->setAccessibleName(QStringLiteral("okay"));
@@ -74,10 +76,10 @@ NumberWordsScreen::NumberWordsScreen() : Form(QStringLiteral("Form7"), QSize(930
 void NumberWordsScreen::startAfresh()
 {
     // The range chosen on the start page counts from the next time the child comes here.
-    quiz_.setRange(shared().numberRange);
-    HBildlauf1->setMaximum(shared().numberRange);
+    quiz_.setRange(context_.shared.numberRange);
+    HBildlauf1->setMaximum(context_.shared.numberRange);
     quiz_.setMode(Mode::Words);
-    reseedFromClock();
+    context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
     newTask();
 }
 
@@ -89,11 +91,11 @@ void NumberWordsScreen::chooseMode(Mode mode)
 
 void NumberWordsScreen::newTask()
 {
-    quiz_.newTask(rng());
+    quiz_.newTask(context_.random);
     Bezeichnung2->setCaption(quiz_.taskText());
     // A child who cannot read the word yet hears it.
     if (quiz_.mode() == Mode::Words)
-        seams::speech().speak(quiz_.taskText());
+        context_.platform.speech().speak(quiz_.taskText());
     // Setting 0 when the bar already stands at 0 changes nothing, so the answer is shown here.
     HBildlauf1->setValue(0);
     showAnswer();
@@ -109,23 +111,23 @@ void NumberWordsScreen::sayAnswer(int value)
 {
     // In numbers mode the child hears the word the bar stopped on; in words mode it is a digit.
     if (quiz_.mode() == Mode::Numbers)
-        seams::speech().speak(quiz_.answerText(value));
+        context_.platform.speech().speak(quiz_.answerText(value));
 }
 
 void NumberWordsScreen::judge()
 {
     if (quiz_.isRight(HBildlauf1->value())) {
-        seams::dialogs().message(QStringLiteral("Richtig"), QString());
+        context_.platform.dialogs().message(QStringLiteral("Richtig"), QString());
         newTask();
     } else {
-        seams::dialogs().message(QStringLiteral("Fehler"), QString());
+        context_.platform.dialogs().message(QStringLiteral("Fehler"), QString());
         HBildlauf1->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void NumberWordsScreen::showHelp()
 {
-    seams::dialogs().message(quiz_.helpText(), QStringLiteral("H i l f e"));
+    context_.platform.dialogs().message(quiz_.helpText(), QStringLiteral("H i l f e"));
     HBildlauf1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -133,7 +135,7 @@ void NumberWordsScreen::leaveScreen()
 {
     // Back to the start page, unless an exercise or a game has taken its place meanwhile.
     hide();
-    navigation::showStartPage();
+    context_.navigation.showStartPage();
 }
 
 bool NumberWordsScreen::previewKey(QKeyEvent *event)
@@ -142,7 +144,7 @@ bool NumberWordsScreen::previewKey(QKeyEvent *event)
     case Qt::Key_Escape:
         // Only this window goes; the keys go back to the start page or the window in its place.
         hide();
-        navigation::giveKeysBack();
+        context_.navigation.giveKeysBack();
         return true;
     // The keys of the other exercise screens, so the arrows, Enter and Insert alone will do.
     case Qt::Key_Return:

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/NumberWords.h"
+#include "ui/Context.h"
 #include "ui/Form.h"
 
 class Button;
@@ -17,8 +18,10 @@ class ScrollBar;
 class NumberWordsScreen : public Form
 {
     Q_OBJECT
+    kit::Context context_; // first: members made after it may use it
+
 public:
-    NumberWordsScreen();
+    explicit NumberWordsScreen(const kit::Context &context);
 
     Button *Befehl1 = nullptr;     // "o k a y"
     Button *Befehl2 = nullptr;     // "E n d e"

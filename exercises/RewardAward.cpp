@@ -7,8 +7,8 @@
 #include "engine/Rewards.h"
 #include "ui/Seams.h"
 
-void awardReward()
+void awardReward(Dialogs &dialogs, SharedValues &values)
 {
-    seams::dialogs().message(rewardMessage(), rewardTitle());
-    addRewardRound();
+    dialogs.message(rewardMessage(), rewardTitle());
+    addRewardRound(values);
 }

@@ -5,4 +5,8 @@
 #pragma once
 
 // Praises the child for a won race and counts one more reward game round.
-void awardReward();
+class Dialogs;
+struct SharedValues;
+
+// Praises the won race in a box and adds a reward round.
+void awardReward(Dialogs &dialogs, SharedValues &values);

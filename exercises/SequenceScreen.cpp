@@ -19,8 +19,8 @@ constexpr int roofWidth = 720;
 
 } // namespace
 
-SequenceScreen::SequenceScreen()
-    : ExerciseScreen(QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad,
+SequenceScreen::SequenceScreen(const kit::Context &context)
+    : ExerciseScreen(context, QStringLiteral("Form5"), QSize(6510, 4860), kit::systemWindowColour(), Reseed::OnLoad,
                      races::sequences())
 {
     Befehl3 = addModeButton(QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("vorwärts"),
@@ -104,7 +104,7 @@ void SequenceScreen::writeEntry(int value)
 void SequenceScreen::checkAnswer()
 {
     focusAnswer();
-    if (HBildlauf1->value() != shared().expectedAnswer) {
+    if (HBildlauf1->value() != context_.shared.expectedAnswer) {
         wrongAnswerMove();
         return;
     }
@@ -112,7 +112,7 @@ void SequenceScreen::checkAnswer()
     const int direction = backward() ? -1 : 1;
     currentBox_ = filled + direction;
     HBildlauf1->setValue(0); // shows 0 in the next box
-    shared().expectedAnswer += direction;
+    context_.shared.expectedAnswer += direction;
     rightAnswerMove();
     if (filled == (backward() ? 1 : 5))
         newTask();

@@ -19,7 +19,7 @@ class SequenceScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    SequenceScreen();
+    explicit SequenceScreen(const kit::Context &context);
 
     void showHelp() override;
     // Judges the entry in the current box; a right one moves on to the next box.

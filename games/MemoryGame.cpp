@@ -4,13 +4,14 @@
 
 #include "games/MemoryGame.h"
 
-#include "ui/Controls.h"
-#include "ui/Seams.h"
-#include "ui/Speech.h"
-#include "ui/Navigation.h"
 #include "engine/NumberWords.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
+#include "ui/Controls.h"
+#include "ui/Navigation.h"
+#include "ui/Platform.h"
+#include "ui/Seams.h"
+#include "ui/Speech.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -92,7 +93,8 @@ void condenseToFit(Label *label)
 
 } // namespace
 
-MemoryGame::MemoryGame() : Form(QStringLiteral("memo"), QSize(5805, 5325), Qt::white)
+MemoryGame::MemoryGame(const kit::Context &context)
+    : Form(QStringLiteral("memo"), QSize(5805, 5325), Qt::white), context_(context)
 {
     setCaption(QStringLiteral("Memory"));
     setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
@@ -147,7 +149,7 @@ void MemoryGame::zoomChanged()
 
 void MemoryGame::revealCard(int number)
 {
-    const MemoryBoard::Turn turn = board_.reveal(number, rng());
+    const MemoryBoard::Turn turn = board_.reveal(number, context_.random);
     if (turn.ignored)
         return;
     if (turn.hiddenFirst > 0)
@@ -155,7 +157,7 @@ void MemoryGame::revealCard(int number)
     const QChar digit = board_.digitOn(turn.shown);
     card(turn.shown)->setCaption(memory::faceCaption(digit));
     describeCard(turn.shown);
-    seams::speech().speak(numberwords::word(digit.digitValue()));
+    context_.platform.speech().speak(numberwords::word(digit.digitValue()));
     if (turn.foundFirst > 0)
         markPairFound(turn.foundFirst, turn.foundSecond);
     if (turn.gameOver)
@@ -181,7 +183,8 @@ void MemoryGame::markPairFound(int first, int second)
 
 void MemoryGame::endGame()
 {
-    seams::dialogs().message(QStringLiteral("  Das Spiel ist beendet!") + text::CR, QStringLiteral("Memory"));
+    context_.platform.dialogs().message(QStringLiteral("  Das Spiel ist beendet!") + text::CR,
+                                        QStringLiteral("Memory"));
     resetBoard();
 }
 
@@ -199,8 +202,8 @@ void MemoryGame::resetBoard()
 
 void MemoryGame::stopGame()
 {
-    const Dialogs::Answer answer =
-        seams::dialogs().question(QStringLiteral("Dieses Spiel jetzt beenden?") + text::CR, QStringLiteral("M e m o r y"));
+    const Dialogs::Answer answer = context_.platform.dialogs().question(
+        QStringLiteral("Dieses Spiel jetzt beenden?") + text::CR, QStringLiteral("M e m o r y"));
     if (answer != Dialogs::Answer::No)
         leaveGame();
 }
@@ -214,7 +217,7 @@ void MemoryGame::closeRequested()
 void MemoryGame::leaveGame()
 {
     hide();
-    navigation::showStartPage();
+    context_.navigation.showStartPage();
 }
 
 void MemoryGame::describeCard(int number)

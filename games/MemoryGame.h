@@ -4,8 +4,9 @@
 
 #pragma once
 
-#include "ui/Form.h"
 #include "games/MemoryBoard.h"
+#include "ui/Context.h"
+#include "ui/Form.h"
 
 #include <array>
 
@@ -16,8 +17,10 @@ class Label;
 class MemoryGame : public Form
 {
     Q_OBJECT
+    kit::Context context_; // first: members made after it may use it
+
 public:
-    MemoryGame();
+    explicit MemoryGame(const kit::Context &context);
 
     Label *Bezeichnung19 = nullptr; // how to play
     Button *Befehl1 = nullptr;      // "STOP"

@@ -9,6 +9,7 @@
 #include "ui/Controls.h"
 #include "ui/GameTimer.h"
 #include "ui/Navigation.h"
+#include "ui/Platform.h"
 #include "ui/Pointer.h"
 #include "ui/Seams.h"
 
@@ -22,8 +23,9 @@ const QString title = QStringLiteral("Schießbude");
 
 } // namespace
 
-ShootingGallery::ShootingGallery()
-    : Form(QStringLiteral("schiess"), QSize(7950, 5760), Qt::white), canvas_(this, QSize(7950, 5760), Qt::white)
+ShootingGallery::ShootingGallery(const kit::Context &context)
+    : Form(QStringLiteral("schiess"), QSize(7950, 5760), Qt::white), context_(context),
+      canvas_(this, QSize(7950, 5760), Qt::white)
 {
     setCaption(QStringLiteral("S c h i e ß b u d e"));
     setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
@@ -76,14 +78,14 @@ void ShootingGallery::startGame()
     pointer::set(pointer::Shape::Crosshair);
     rules_.start();
     canvas_.clear();
-    seams::dialogs().message(QStringLiteral("   Bei diesem Spiel musst du immer") + text::CR +
-                                 QStringLiteral("die schwarzen Quadrate abschießen!"),
-                             title);
+    context_.platform.dialogs().message(QStringLiteral("   Bei diesem Spiel musst du immer") + text::CR +
+                                            QStringLiteral("die schwarzen Quadrate abschießen!"),
+                                        title);
 }
 
 void ShootingGallery::tick()
 {
-    const ShootingGalleryRules::Tick tick = rules_.tick(rng());
+    const ShootingGalleryRules::Tick tick = rules_.tick(context_.random);
     if (!tick.ran)
         return;
     Bezeichnung4->setCaption(tick.timeText);
@@ -91,7 +93,7 @@ void ShootingGallery::tick()
     if (!tick.gameOver)
         return;
     stopClock();
-    seams::dialogs().message(rules_.endMessage(), title);
+    context_.platform.dialogs().message(rules_.endMessage(), title);
     canvas_.clear();
     leaveGame();
 }
@@ -103,7 +105,7 @@ void ShootingGallery::shoot(QPoint twips)
     if (!shot.hole)
         return;
     canvas_.filledCircle(twips, gallery::holeRadius, Qt::white);
-    seams::dialogs().beep();
+    context_.platform.dialogs().beep();
     if (shot.scored)
         Bezeichnung3->setCaption(rules_.pointsText());
 }
@@ -111,7 +113,8 @@ void ShootingGallery::shoot(QPoint twips)
 void ShootingGallery::endGame()
 {
     stopClock();
-    const Dialogs::Answer answer = seams::dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?"), title);
+    const Dialogs::Answer answer =
+        context_.platform.dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?"), title);
     // On No the window stays with the clock stopped: START begins a new game.
     if (answer != Dialogs::Answer::No)
         leaveGame();
@@ -134,7 +137,7 @@ void ShootingGallery::stopClock()
 void ShootingGallery::leaveGame()
 {
     hide();
-    navigation::showStartPage();
+    context_.navigation.showStartPage();
 }
 
 void ShootingGallery::mousePressEvent(QMouseEvent *event)

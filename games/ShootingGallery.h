@@ -6,6 +6,7 @@
 
 #include "games/ShootingGalleryRules.h"
 #include "ui/Canvas.h"
+#include "ui/Context.h"
 #include "ui/Form.h"
 
 class GameTimer;
@@ -16,8 +17,10 @@ class Label;
 class ShootingGallery : public Form
 {
     Q_OBJECT
+    kit::Context context_; // first: members made after it may use it
+
 public:
-    ShootingGallery();
+    explicit ShootingGallery(const kit::Context &context);
     ~ShootingGallery() override;
 
     Label *Bezeichnung1 = nullptr; // "E N D E"

@@ -9,6 +9,7 @@
 #include "ui/Controls.h"
 #include "ui/GameTimer.h"
 #include "ui/Navigation.h"
+#include "ui/Platform.h"
 #include "ui/Seams.h"
 
 #include <QKeyEvent>
@@ -53,8 +54,9 @@ QString travellerName(drive::Traveller traveller)
 
 } // namespace
 
-SlalomDrive::SlalomDrive()
-    : Form(QStringLiteral("slalom"), QSize(6105, 6105), Qt::white), canvas_(this, QSize(6105, 6105), Qt::white)
+SlalomDrive::SlalomDrive(const kit::Context &context)
+    : Form(QStringLiteral("slalom"), QSize(6105, 6105), Qt::white), context_(context),
+      canvas_(this, QSize(6105, 6105), Qt::white)
 {
     setCaption(QStringLiteral("Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!"));
     setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
@@ -109,7 +111,7 @@ SlalomDrive::SlalomDrive()
     connect(Zeit1, &GameTimer::tick, this, &SlalomDrive::tick);
 
     centreOnScreen();
-    reseedFromClock();
+    context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
     prepareDrive();
 }
 
@@ -122,7 +124,7 @@ void SlalomDrive::open()
 
 void SlalomDrive::prepareDrive()
 {
-    prepareDriveWith(drive::placeNails(rng()));
+    prepareDriveWith(drive::placeNails(context_.random));
 }
 
 void SlalomDrive::prepareDriveWith(const QList<drive::Place> &nails)
@@ -132,9 +134,9 @@ void SlalomDrive::prepareDriveWith(const QList<drive::Place> &nails)
     rules_.prepareWith(nails);
     Bezeichnung5->hide();
     showMove(rules_.moveTraveller());
-    seams::dialogs().message(QStringLiteral("Jetzt werden die Nagelstellen") + text::CR +
-                                 QStringLiteral("aufgelistet, merke sie dir gut!"),
-                             QStringLiteral("Nagelstellen"));
+    context_.platform.dialogs().message(QStringLiteral("Jetzt werden die Nagelstellen") + text::CR +
+                                            QStringLiteral("aufgelistet, merke sie dir gut!"),
+                                        QStringLiteral("Nagelstellen"));
     updateListingClock();
 }
 
@@ -168,20 +170,20 @@ void SlalomDrive::showMove(const SlalomDriveRules::Move &move)
     if (move.goal) {
         drawAllNails();
         Bezeichnung4->setCaption(QString());
-        seams::dialogs().message(QStringLiteral("Prima, du hast es geschafft!") + text::CR,
-                                 QStringLiteral("Spielende"));
+        context_.platform.dialogs().message(QStringLiteral("Prima, du hast es geschafft!") + text::CR,
+                                            QStringLiteral("Spielende"));
         return;
     }
     if (move.breakdown > 0) {
         const drive::Breakdown breakdown = drive::breakdown(move.breakdown);
         if (move.breakdown >= 4)
             drawAllNails();
-        seams::dialogs().message(breakdown.text, breakdown.title);
+        context_.platform.dialogs().message(breakdown.text, breakdown.title);
         drawNail(move.cell);
         return;
     }
     if (move.warning)
-        seams::dialogs().beep();
+        context_.platform.dialogs().beep();
     if (move.status)
         Bezeichnung4->setCaption(*move.status);
 }
@@ -204,7 +206,7 @@ void SlalomDrive::tick()
     if (step.finished) {
         updateListingClock();
         Bezeichnung5->hide();
-        seams::dialogs().message(QStringLiteral("Los geht's, viel Glück!"), QStringLiteral("Starten"));
+        context_.platform.dialogs().message(QStringLiteral("Los geht's, viel Glück!"), QStringLiteral("Starten"));
         return;
     }
     const QPoint at = drive::cellTopLeft(step.marker);
@@ -236,7 +238,7 @@ void SlalomDrive::updateListingClock()
 void SlalomDrive::leaveGame()
 {
     hide();
-    navigation::showStartPage();
+    context_.navigation.showStartPage();
 }
 
 bool SlalomDrive::previewKey(QKeyEvent *event)

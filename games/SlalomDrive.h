@@ -6,6 +6,7 @@
 
 #include "games/SlalomDriveRules.h"
 #include "ui/Canvas.h"
+#include "ui/Context.h"
 #include "ui/Form.h"
 
 class Button;
@@ -17,8 +18,10 @@ class Picture;
 class SlalomDrive : public Form
 {
     Q_OBJECT
+    kit::Context context_; // first: members made after it may use it
+
 public:
-    SlalomDrive();
+    explicit SlalomDrive(const kit::Context &context);
 
     Button *Befehl1 = nullptr;     // "Ende"
     Button *Befehl2 = nullptr;     // "links"

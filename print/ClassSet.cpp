@@ -135,7 +135,7 @@ QString sheetNumber(int number, int total)
     return QStringLiteral("Blatt %1 von %2").arg(number).arg(total);
 }
 
-void layOutClassSet(RecordingDevice &device, const ClassSet &set)
+void layOutClassSet(RecordingDevice &device, const ClassSet &set, Random &random)
 {
     if (!set.isValid())
         return;
@@ -150,7 +150,7 @@ void layOutClassSet(RecordingDevice &device, const ClassSet &set)
             keys::AnswerKey key;
             key.heading = QStringLiteral("Blatt %1: ").arg(number) + sheets::rowTitle(group.row, group.range);
             numbered.start(sheetNumber(number, total), &key);
-            sheets::printSheetOfKind(numbered, kindCode, group.range, rng());
+            sheets::printSheetOfKind(numbered, kindCode, group.range, random);
             if (set.keysApart)
                 answerKeys.append(key);
         }
@@ -159,7 +159,7 @@ void layOutClassSet(RecordingDevice &device, const ClassSet &set)
         keys::printKeyPages(device, answerKeys);
 }
 
-Outcome printClassSet(const ClassSet &set)
+Outcome printClassSet(Outputs &out, const ClassSet &set, Random &random)
 {
     Outcome outcome;
     if (!set.isValid()) {
@@ -174,12 +174,12 @@ Outcome printClassSet(const ClassSet &set)
     }
     // Laid out first, so the number of pages with the key pages is known before the job starts.
     RecordingDevice laidOut;
-    layOutClassSet(laidOut, set);
+    layOutClassSet(laidOut, set, random);
     if (laidOut.failed()) {
         outcome.reason = laidOut.failure();
         return outcome;
     }
-    return printPages(set.title(), int(laidOut.sheets.size()),
+    return printPages(out, set.title(), int(laidOut.sheets.size()),
                       [&laidOut](SheetDevice &device) { device.printSheets(laidOut.sheets); });
 }
 

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+class Random;
 class RecordingDevice;
 
 // A class set: sheets for a whole class in groups, each group at its own level, numbered through,
@@ -46,10 +47,10 @@ QString sheetNumber(int number, int total);
 // Lays the set out on the device: the groups' sheets in order, each group at its own range and
 // every sheet numbered, then with the keys apart the key pages. Each page ends on the device.
 // The start page's number range is left as it was.
-void layOutClassSet(RecordingDevice &device, const ClassSet &set);
+void layOutClassSet(RecordingDevice &device, const ClassSet &set, Random &random);
 
 // Prints the set as one job on the default printer, or without a printer as one PDF in the PDF
 // folder named after the set's title and the time.
-Outcome printClassSet(const ClassSet &set);
+Outcome printClassSet(Outputs &out, const ClassSet &set, Random &random);
 
 } // namespace print

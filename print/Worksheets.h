@@ -10,11 +10,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QDateTime;
+class Random;
 class QPrinter;
-class QWidget;
 class SheetDevice;
 struct Sheet;
 
@@ -22,7 +21,7 @@ struct Sheet;
 // of different sheets. The caller asks the questions and shows the outcome.
 namespace print {
 
-// What this computer offers to put sheets on; tests install their own.
+// What this computer offers to put sheets on; the top of the program hands it in, tests their own.
 class Outputs
 {
 public:
@@ -34,9 +33,6 @@ public:
     // missing, else the working directory.
     virtual QString pdfFolder() = 0;
 };
-
-Outputs &outputs();
-void setOutputs(Outputs *replacement); // not owned; nullptr restores the system's
 
 struct Outcome
 {
@@ -52,24 +48,18 @@ QString pictureFaceMissing();
 
 // Lays out `copies` different sheets of the kind code on the device, one page each, at the
 // number range with the one random generator.
-void drawSheets(SheetDevice &device, TaskKind kindCode, int copies);
+void drawSheets(SheetDevice &device, TaskKind kindCode, int range, Random &random, int copies);
 
 // Prints `copies` different sheets as one job on the default printer; without a printer they
 // go into one PDF in the PDF folder, named after the title and the time.
-Outcome printSheets(TaskKind kindCode, const QString &title, int copies = 1);
+Outcome printSheets(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title, int copies = 1);
 // Puts pages on a device: tells it how many to expect and ends each one.
 using PageMaker = std::function<void(SheetDevice &device)>;
 // Prints the `pages` pages that `make` puts on the device, as printSheets does.
-Outcome printPages(const QString &title, int pages, const PageMaker &make);
+Outcome printPages(Outputs &out, const QString &title, int pages, const PageMaker &make);
 // Writes `copies` different sheets into one PDF at `path`.
-Outcome saveSheetsAsPdf(TaskKind kindCode, const QString &title, const QString &path, int copies = 1);
-struct PreviewOutcome
-{
-    QString notShown;               // why the preview could not be shown; empty when it was
-    std::optional<Outcome> printed; // what printing from the preview did, when it was printed
-};
-// Shows a new sheet in a print preview from which it can be printed.
-PreviewOutcome showPreview(TaskKind kindCode, const QString &title, QWidget *parent);
+Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
+                        const QString &path, int copies = 1);
 // Puts sheets laid out before on what a preview hands over: its pages, or, when it exports a
 // PDF, a PDF written as carefully as any other at the name chosen there or a free one beside it.
 Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title);
@@ -77,6 +67,6 @@ Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const Q
 // "Plusrechnen bis 10 2026-12-07 09-30-12.pdf"
 QString pdfFileName(const QString &title, const QDateTime &when);
 // The path for a new PDF of the title in the PDF folder; never one that anything holds already.
-QString newPdfPath(const QString &title);
+QString newPdfPath(Outputs &out, const QString &title);
 
 } // namespace print

@@ -4,7 +4,6 @@
 
 #include "app/OpenExercise.h"
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "engine/Task.h"
@@ -12,6 +11,7 @@
 #include "exercises/CalculationScreen.h"
 #include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QtTest>

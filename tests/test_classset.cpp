@@ -11,6 +11,7 @@
 #include "print/FaceMetrics.h"
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QCryptographicHash>
@@ -33,7 +34,7 @@ QList<Sheet> laidOut(const print::ClassSet &set, quint32 seed = 7)
     shared().numberRange = 12;
     rng().seed(seed);
     RecordingDevice device;
-    print::layOutClassSet(device, set);
+    print::layOutClassSet(device, set, rng());
     return device.sheets;
 }
 

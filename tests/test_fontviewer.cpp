@@ -4,9 +4,9 @@
 
 #include "app/FontViewer.h"
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QDir>

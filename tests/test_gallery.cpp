@@ -3,11 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/Random.h"
 #include "games/ShootingGallery.h"
 #include "games/ShootingGalleryRules.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Canvas.h"
 #include "ui/Controls.h"
 #include "ui/GameTimer.h"

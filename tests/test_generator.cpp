@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/OpenExercise.h"
-#include "app/Windows.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "engine/Task.h"
@@ -13,6 +12,7 @@
 #include "exercises/NumberSetScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QSet>

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/SharedValues.h"
 #include "exercises/ExerciseScreen.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QtTest>

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Controls.h"
-#include "engine/SharedValues.h"
 #include "app/StartPage.h"
-#include "app/Windows.h"
+#include "engine/SharedValues.h"
 #include "exercises/CalculationScreen.h"
 #include "games/MemoryGame.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 

@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Controls.h"
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/Random.h"
 #include "engine/Rewards.h"
 #include "games/MemoryBoard.h"
 #include "games/MemoryGame.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 #include <memory>

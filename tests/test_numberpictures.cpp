@@ -3,12 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/NumberPictures.h"
 #include "engine/SharedValues.h"
 #include "exercises/NumberPicturesCanvas.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QtTest>

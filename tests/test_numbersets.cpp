@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Controls.h"
-#include "engine/SharedValues.h"
-#include "app/StartPage.h"
-#include "app/Windows.h"
 #include "app/OpenExercise.h"
+#include "app/StartPage.h"
+#include "engine/SharedValues.h"
 #include "exercises/NumberSetScreen.h"
 #include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 #include <memory>

@@ -3,12 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/NumberWords.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "exercises/NumberWordsScreen.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QtTest>

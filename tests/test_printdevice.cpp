@@ -5,6 +5,7 @@
 // The print layer: the classic column width, the tab rule, and real PDFs read back with
 // poppler's pdftotext (true size, fitting the page, class sets).
 
+#include "app/QtPlatform.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
@@ -14,6 +15,7 @@
 #include "print/SheetTable.h"
 #include "print/Worksheets.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QPrintPreviewWidget>
@@ -61,6 +63,7 @@ class PrintDeviceTest : public QObject
     Q_OBJECT
 
     QTemporaryDir folder;
+    QtPlatform machine{QtPlatform::Voice::Silent}; // writes the PDFs as the program does
 
 private slots:
     void initTestCase()
@@ -142,7 +145,8 @@ private slots:
         prepare(20, 99);
         const QString path = folder.filePath(QStringLiteral("Minusrechnen bis 20.pdf"));
         const print::Outcome outcome =
-            print::saveSheetsAsPdf(TaskKind::Minus, QStringLiteral("Minusrechnen bis 20"), path);
+            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Minus, shared().numberRange, rng(),
+                                   QStringLiteral("Minusrechnen bis 20"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList read;
         for (const QString &line : pdfText({QStringLiteral("-layout"), path}).split(u'\n')) {
@@ -156,7 +160,9 @@ private slots:
     {
         prepare(10, 3);
         const QString path = folder.filePath(QStringLiteral("Zahlenstrahl.pdf"));
-        QCOMPARE(print::saveSheetsAsPdf(TaskKind::NameNumber, QStringLiteral("Zahlenstrahl bis 10"), path).kind,
+        QCOMPARE(print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::NameNumber, shared().numberRange, rng(),
+                                        QStringLiteral("Zahlenstrahl bis 10"), path)
+                     .kind,
                  print::Outcome::Kind::SavedAsPdf);
         const auto words = wordsOf(path);
         QCOMPARE(words.size(), 22);
@@ -194,7 +200,8 @@ private slots:
         prepare(10, 5);
         const QString path = folder.filePath(QStringLiteral("Klassensatz.pdf"));
         const print::Outcome outcome =
-            print::saveSheetsAsPdf(TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path, 30);
+            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
+                                   QStringLiteral("Plusrechnen bis 10"), path, 30);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QStringList pages = pdfText({path}).split(u'\f');
         pages.removeAll(QString());
@@ -223,7 +230,8 @@ private slots:
         print::Outcome outcome;
         {
             const FileSizeLimit nearlyFull(4096);
-            outcome = print::saveSheetsAsPdf(TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path, 30);
+            outcome = print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
+                                             QStringLiteral("Plusrechnen bis 10"), path, 30);
         }
         QCOMPARE(outcome.kind, print::Outcome::Kind::Failed);
         QCOMPARE(outcome.reason, QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.\r"
@@ -244,7 +252,9 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("Blatt.pdf"));
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), path));
         prepare(10, 5);
-        const print::Outcome outcome = print::saveSheetsAsPdf(TaskKind::Plus, QStringLiteral("Plusrechnen bis 10"), path);
+        const print::Outcome outcome =
+            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
+                                   QStringLiteral("Plusrechnen bis 10"), path);
         QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
         QCOMPARE(outcome.file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
         QVERIFY(!pdfText({outcome.file}).trimmed().isEmpty());
@@ -261,7 +271,7 @@ private slots:
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), chosen));
         prepare(10, 5);
         RecordingDevice recorded;
-        print::drawSheets(recorded, TaskKind::Plus, 1);
+        print::drawSheets(recorded, TaskKind::Plus, shared().numberRange, rng(), 1);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(chosen);

@@ -2,16 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Controls.h"
-#include "engine/SharedValues.h"
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/Rewards.h"
+#include "engine/SharedValues.h"
 #include "exercises/RewardAward.h"
 #include "games/MemoryGame.h"
 #include "games/ShootingGallery.h"
 #include "games/SlalomDrive.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 #include <memory>
@@ -31,8 +31,8 @@ private slots:
 
     void twoAwardsInARow()
     {
-        awardReward();
-        awardReward();
+        awardReward(world->dialogs, shared());
+        awardReward(world->dialogs, shared());
         QCOMPARE(world->dialogs.count(), 2);
         for (const ScriptedDialogs::Box &box : world->dialogs.boxes()) {
             QCOMPARE(box.kind, ScriptedDialogs::Kind::Message);
@@ -49,15 +49,15 @@ private slots:
     {
         QString labelDuringBox;
         world->dialogs.onNextMessage([&] { labelDuringBox = form1().Bezeichnung11->caption(); });
-        awardReward();
+        awardReward(world->dialogs, shared());
         QCOMPARE(labelDuringBox, QStringLiteral("0"));
         QCOMPARE(form1().Bezeichnung11->caption(), QStringLiteral("1"));
     }
 
     void launchAfterOpeningTheList()
     {
-        awardReward();
-        awardReward();
+        awardReward(world->dialogs, shared());
+        awardReward(world->dialogs, shared());
         shared().rewardRounds = 5; // what opening the reward list does
         QCOMPARE(form1().Bezeichnung11->caption(), QStringLiteral("2"));
         form1().Liste2->setListIndex(0);

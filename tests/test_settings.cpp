@@ -218,7 +218,7 @@ private slots:
         if (oldFile)
             writeFile(path, oldBytes);
         FailingSettingsWriter failing{FailingSettingsWriter::Step(step)};
-        QVERIFY(!settings::writeSettings(path, 12));
+        QVERIFY(!settings::writeSettings(failing, path, 12));
         QCOMPARE(filesIn(dir.path()), oldFile ? QStringList{settings::fileName()} : QStringList());
         if (oldFile)
             QCOMPARE(readFile(path), oldBytes);
@@ -289,6 +289,21 @@ private slots:
         if (kind == QLatin1String("link to fifo"))
             QVERIFY(isFifo(fifo));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nothing"))));
+    }
+
+    // A link at the settings file's name is never written through or replaced, though it leads to
+    // a regular file: the save fails and both stay as they were.
+    void linkToAFileStaysUntouched()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(settings::fileName());
+        const QString target = dir.filePath(QStringLiteral("elsewhere.txt"));
+        writeFile(target, oldBytes);
+        QVERIFY(QFile::link(target, path));
+        QVERIFY(!settings::writeSettings(path, 12));
+        QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+        QCOMPARE(readFile(target), oldBytes);
+        QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("elsewhere.txt"), QStringLiteral("QUARIMO.INI")}));
     }
 
     // In a working folder that allows no new file, a writable settings file is written in place;

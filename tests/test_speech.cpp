@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Windows.h"
 #include "engine/NumberWords.h"
 #include "engine/SharedValues.h"
 #include "engine/Task.h"
@@ -15,6 +14,7 @@
 #include "exercises/SequenceScreen.h"
 #include "games/MemoryGame.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 #include "ui/QtSpeech.h"
 
@@ -216,7 +216,7 @@ private slots:
     {
         // The machine's voice, but with an engine that is not there: the windows work as ever.
         QtSpeech silent(QStringLiteral("kein-Sprachmodul"));
-        seams::setSpeech(&silent);
+        world->platform.use.speech = &silent;
         shared().numberRange = 10;
         NumberWordsScreen &words = Form7();
         words.show();
@@ -236,7 +236,7 @@ private slots:
         QTRY_COMPARE(silent.status(), QtSpeech::Status::Silent);
         silent.speak(QStringLiteral("drei")); // after the voice gave up: nothing, at once
         silent.shutDown();
-        seams::setSpeech(&world->speech);
+        world->platform.use.speech = &world->speech;
         QVERIFY(world->speech.said.isEmpty());
     }
 };

@@ -2,23 +2,23 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Controls.h"
-#include "engine/SharedValues.h"
 #include "app/EndOnSignal.h"
-#include "app/StartPage.h"
-#include "app/Windows.h"
 #include "app/FontViewer.h"
-#include "exercises/NumberPicturesScreen.h"
-#include "exercises/NumberWordsScreen.h"
+#include "app/StartPage.h"
+#include "engine/SharedValues.h"
 #include "exercises/CalculationScreen.h"
-#include "exercises/ExerciseScreen.h"
 #include "exercises/CompletingScreen.h"
+#include "exercises/ExerciseScreen.h"
 #include "exercises/NumberLineScreen.h"
+#include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberSetScreen.h"
+#include "exercises/NumberWordsScreen.h"
 #include "exercises/SequenceScreen.h"
 #include "games/MemoryGame.h"
 #include "support/FailingSettingsWriter.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
+#include "ui/Controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -252,6 +252,7 @@ private slots:
             QVERIFY(QDir().mkdir(settingsName));
         } else if (obstacle == QLatin1String("full")) {
             fullDisk = std::make_unique<FailingSettingsWriter>(FailingSettingsWriter::Step::Flush);
+            world->platform.use.settingsWriter = fullDisk.get();
         } else {
             // A writable file in a read-only folder is written in place: this one is read-only too.
             QFile::setPermissions(settingsName, QFileDevice::ReadOwner);

@@ -10,7 +10,6 @@
 //   test_storm [--steps N] [--seed S]     (default 20000 steps, seed 1)
 
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "exercises/ExerciseScreen.h"
@@ -18,6 +17,8 @@
 #include "print/RecordingDevice.h"
 #include "print/Worksheets.h"
 #include "support/RecordingSpeech.h"
+#include "support/TestPlatform.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 #include "ui/GameTimer.h"
 #include "ui/Seams.h"
@@ -119,10 +120,9 @@ class Storm
 public:
     Storm(quint32 seed) : seed_(seed), dice_(seed), dialogs_(dice_)
     {
-        seams::setDialogs(&dialogs_);
-        print::setOutputs(&outputs_);
-        seams::setClock(&clock_);
-        seams::setEndProgram([this] { ended_ = true; });
+        platform_.use.outputs = &outputs_;
+        platform_.onEndProgram = [this] { ended_ = true; };
+        useWindows(&windows_);
         QDir::setCurrent(directory_.path());
         QFile file(settingsPath());
         if (file.open(QIODevice::WriteOnly))
@@ -131,11 +131,8 @@ public:
 
     ~Storm()
     {
-        unloadAllWindows();
-        seams::setEndProgram({});
-        seams::setClock(nullptr);
-        seams::setDialogs(nullptr);
-        print::setOutputs(nullptr);
+        windows_.unloadAll();
+        useWindows(nullptr);
     }
 
     bool run(qint64 steps)
@@ -355,7 +352,9 @@ private:
     RandomDialogs dialogs_;
     RecordedOutputs outputs_;
     StillClock clock_;
-    RecordingSpeech speech_; // installs itself: the storm never starts the speech service
+    RecordingSpeech speech_; // the storm never starts the speech service
+    TestPlatform platform_{dialogs_, clock_, speech_};
+    Windows windows_{platform_, shared(), rng()};
     QTemporaryDir directory_;
     bool ended_ = false;
     bool listWasOpen_ = false;

@@ -7,7 +7,6 @@
 
 #include "app/ClassSetDialog.h"
 #include "app/StartPage.h"
-#include "app/Windows.h"
 #include "engine/SharedValues.h"
 #include "print/ClassSet.h"
 #include "print/FaceMetrics.h"
@@ -15,6 +14,7 @@
 #include "print/RecordingDevice.h"
 #include "print/Worksheets.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 #include "ui/FileDialogs.h"
 
@@ -129,15 +129,10 @@ private slots:
         world = std::make_unique<TestWorld>();
         outputs = ScriptedOutputs();
         outputs.folder = world->workingDirectory.path();
-        print::setOutputs(&outputs);
-        seams::setFileDialogs(&files);
+        world->platform.use.outputs = &outputs;
+        world->platform.use.fileDialogs = &files;
     }
-    void cleanup()
-    {
-        print::setOutputs(nullptr);
-        seams::setFileDialogs(nullptr);
-        world.reset();
-    }
+    void cleanup() { world.reset(); }
 
     void answeringNoPrintsNothing_data()
     {

@@ -10,6 +10,7 @@
 #include "print/Layouts.h"
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
+#include "support/TestWindows.h"
 #include "ui/Controls.h"
 
 #include <QMap>

@@ -16,9 +16,9 @@ public:
     virtual QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) = 0;
 };
 
-namespace seams {
-
-FileDialogs &fileDialogs();
-void setFileDialogs(FileDialogs *replacement); // not owned; nullptr restores the Qt dialog
-
-} // namespace seams
+// Qt's own file dialog, in front of the active window.
+class QtFileDialogs final : public FileDialogs
+{
+public:
+    QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override;
+};

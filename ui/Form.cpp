@@ -167,13 +167,9 @@ Form::Form(const QString &name, const QSize &clientTwips, const QColor &backgrou
     p.setColor(QPalette::Window, background);
     setPalette(p);
     setAutoFillBackground(true);
-    qApp->installEventFilter(this);
 }
 
-Form::~Form()
-{
-    qApp->removeEventFilter(this);
-}
+Form::~Form() = default;
 
 Shape *Form::addShape(const QString &name, const QRect &twips)
 {
@@ -322,17 +318,11 @@ bool Form::event(QEvent *event)
     return QWidget::event(event);
 }
 
-bool Form::eventFilter(QObject *watched, QEvent *event)
+bool Form::windowKey(QKeyEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(watched);
-        if (widget->window() == this && isVisible()) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (zoomKey(key))
-                return true;
-            if (keyPreview_)
-                return previewKey(key);
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    if (!isVisible())
+        return false;
+    if (zoomKey(event))
+        return true;
+    return keyPreview_ && previewKey(event);
 }

@@ -112,6 +112,9 @@ public:
     void showWindow();
     // Places the window in the middle of its screen's free area; the zoom keeps that centre.
     void centreOnScreen();
+    // A key pressed anywhere in the window, before the focused control sees it (the key router
+    // hands it in): the zoom keys, then previewKey. True when the key is used up.
+    bool windowKey(QKeyEvent *event);
 
 protected:
     // With key preview on, previewKey sees every key pressed anywhere in the window before the
@@ -130,7 +133,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Moves the window so that its frame stands around `centre`, inside the screen's free area as

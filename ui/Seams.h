@@ -5,10 +5,9 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
-// Everything the program asks of the platform that a test cannot drive goes through these
-// interfaces: the real implementations use Qt, the tests install doubles.
+// The message boxes and the clock, as the windows see them through kit::Platform: the real
+// implementations use Qt, the tests hand in doubles.
 
 class Dialogs
 {
@@ -31,17 +30,9 @@ public:
     virtual int secondsSinceMidnight() const = 0;
 };
 
-namespace seams {
-
-Dialogs &dialogs();
-// Installs a replacement (not owned); nullptr restores the Qt implementation.
-void setDialogs(Dialogs *replacement);
-
-Clock &clock();
-void setClock(Clock *replacement);
-
-// Ends the program at once: windows close without running their own closing code.
-void endProgram();
-void setEndProgram(std::function<void()> handler); // empty restores the default
-
-} // namespace seams
+// The time of day from the system.
+class SystemClock final : public Clock
+{
+public:
+    int secondsSinceMidnight() const override;
+};

@@ -16,10 +16,9 @@ public:
     virtual void speak(const QString &text) = 0;
 };
 
-namespace seams {
-
-Speech &speech();
-// Installs a replacement (not owned); nullptr restores the German voice of the machine.
-void setSpeech(Speech *replacement);
-
-} // namespace seams
+// For machines with no one to listen: says nothing.
+class Silence final : public Speech
+{
+public:
+    void speak(const QString &) override {}
+};

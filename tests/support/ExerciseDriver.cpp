@@ -4,10 +4,10 @@
 
 #include "support/ExerciseDriver.h"
 
-#include "ui/Controls.h"
 #include "engine/SharedValues.h"
-#include "app/OpenExercise.h"
 #include "exercises/ExerciseScreen.h"
+#include "support/TestWindows.h"
+#include "ui/Controls.h"
 
 #include <QtTest>
 

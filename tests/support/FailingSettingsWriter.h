@@ -7,14 +7,13 @@
 #include "app/SettingsFile.h"
 
 // Writes the settings file as the program does, but lets one step fail as a full disk or a
-// failed rename would. Installed while it lives.
+// failed rename would.
 class FailingSettingsWriter final : public settings::Writer
 {
 public:
     enum class Step { Write, Flush, Commit };
 
-    explicit FailingSettingsWriter(Step failing) : failing_(failing) { settings::setWriter(this); }
-    ~FailingSettingsWriter() override { settings::setWriter(nullptr); }
+    explicit FailingSettingsWriter(Step failing) : failing_(failing) {}
 
     bool open(const QString &path) override { return real_.open(path); }
     bool write(const QByteArray &bytes) override { return failing_ != Step::Write && real_.write(bytes); }
@@ -30,5 +29,5 @@ public:
 
 private:
     Step failing_;
-    settings::Writer &real_ = settings::saveFileWriter();
+    settings::SaveFileWriter real_;
 };

@@ -12,9 +12,6 @@
 class RecordingSpeech final : public Speech
 {
 public:
-    RecordingSpeech();
-    ~RecordingSpeech() override;
-
     void speak(const QString &text) override { said.append(text); }
 
     QStringList said;

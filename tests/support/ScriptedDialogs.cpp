@@ -4,25 +4,14 @@
 
 #include "support/ScriptedDialogs.h"
 
+#include "app/StartPage.h"
+#include "engine/Random.h"
+#include "engine/SharedValues.h"
+#include "print/FaceMetrics.h"
 #include "ui/Controls.h"
 #include "ui/ZoomStyle.h"
-#include "print/FaceMetrics.h"
-#include "engine/SharedValues.h"
-#include "app/StartPage.h"
-#include "app/Windows.h"
-#include "engine/Random.h"
 
 #include <QFile>
-
-ScriptedDialogs::ScriptedDialogs()
-{
-    seams::setDialogs(this);
-}
-
-ScriptedDialogs::~ScriptedDialogs()
-{
-    seams::setDialogs(nullptr);
-}
 
 int ScriptedDialogs::count(Kind kind) const
 {
@@ -56,16 +45,6 @@ void ScriptedDialogs::beep()
     boxes_.append({Kind::Beep, {}, {}, {}});
 }
 
-FixedClock::FixedClock()
-{
-    seams::setClock(this);
-}
-
-FixedClock::~FixedClock()
-{
-    seams::setClock(nullptr);
-}
-
 TestWorld::TestWorld()
 {
     static bool fontsReady = false;
@@ -74,11 +53,11 @@ TestWorld::TestWorld()
         kit::installZoomStyle();
         fontsReady = true;
     }
-    unloadAllWindows();
+    useWindows(&windows);
     // Every test sees the windows at their plain size, whatever the test before it zoomed to.
     twips::setStartZoom(twips::minimumZoom);
     shared() = SharedValues();
-    seams::setEndProgram([this] { ++endProgramCalls; });
+    platform.onEndProgram = [this] { ++endProgramCalls; };
 
     previousDirectory_ = QDir::currentPath();
     QFile settings(workingDirectory.filePath(QStringLiteral("QUARIMO.INI")));
@@ -95,7 +74,7 @@ TestWorld::TestWorld()
 
 TestWorld::~TestWorld()
 {
-    unloadAllWindows();
-    seams::setEndProgram({});
+    windows.unloadAll();
+    useWindows(nullptr);
     QDir::setCurrent(previousDirectory_);
 }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "support/RecordingSpeech.h"
+#include "support/TestPlatform.h"
+#include "support/TestWindows.h"
 #include "ui/Seams.h"
 
 #include <QDir>
@@ -26,9 +28,6 @@ public:
         QString text;
         QString proposed; // input boxes only
     };
-
-    ScriptedDialogs();
-    ~ScriptedDialogs() override;
 
     void answerYes() { answers_.enqueue(Answer::Yes); }
     void answerNo() { answers_.enqueue(Answer::No); }
@@ -58,8 +57,6 @@ private:
 class FixedClock final : public Clock
 {
 public:
-    FixedClock();
-    ~FixedClock() override;
     int seconds = 12345;
     int secondsSinceMidnight() const override { return seconds; }
 };
@@ -79,6 +76,9 @@ public:
     FixedClock clock;
     int endProgramCalls = 0;
     QTemporaryDir workingDirectory;
+    // The program as the tests build it: the windows' registry on the test platform.
+    TestPlatform platform{dialogs, clock, speech};
+    Windows windows{platform, shared(), rng()};
 
 private:
     QString previousDirectory_;

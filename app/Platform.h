@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/Platform.h"
+
+namespace print {
+class Outputs;
+}
+namespace settings {
+class Writer;
+}
+
+// Everything the program asks of the machine that a test cannot drive: what the windows ask
+// (message boxes, clock, file dialog, speech, the end of the program) and what only the top
+// asks (where sheets are printed, how the settings file is written). QtPlatform is the real one;
+// the tests have one double.
+class Platform : public kit::Platform
+{
+public:
+    virtual print::Outputs &printOutputs() = 0;
+    virtual settings::Writer &settingsWriter() = 0;
+};

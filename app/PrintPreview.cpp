@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/PrintPreview.h"
+
+#include "print/RecordingDevice.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
+#include <QWidget>
+
+using namespace print;
+
+PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
+                           QWidget *parent)
+{
+    PreviewOutcome result;
+    if (!pictureFaceReady(kindCode)) {
+        result.notShown = pictureFaceMissing();
+        return result;
+    }
+    // The sheet is laid out once: the preview may repaint, and printing from it must print the
+    // very sheet that was shown.
+    RecordingDevice sheet;
+    drawSheets(sheet, kindCode, range, random, 1);
+    if (sheet.failed()) {
+        result.notShown = sheet.failure();
+        return result;
+    }
+
+    const bool paper = out.hasPrinter();
+    QPrinter printer(QPrinter::HighResolution); // the default printer, where there is one
+    if (!paper) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(0.25, 0.3, 0.1, 0.1), QPageLayout::Inch);
+        printer.setOutputFileName(newPdfPath(out, title));
+    }
+    printer.setDocName(title);
+    printer.setCreator(QStringLiteral("quarimo"));
+
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Vorschau: ") + title);
+    // Large enough to read the sheet: most of the screen's height, the page's proportions; and
+    // wide enough for the whole toolbar, whose last button prints.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        int width = room.height() * 3 / 4;
+        if (const QToolBar *tools = dialog.findChild<QToolBar *>()) {
+            const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+            width = qMax(width, tools->sizeHint().width() + margins.left() + margins.right());
+        }
+        dialog.resize(qMin(room.width(), width), room.height() * 9 / 10);
+    }
+    std::optional<Outcome> exported;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
+        const Outcome put = putPreviewedSheets(*target, sheet.sheets, title);
+        if (!put.file.isEmpty())
+            exported = put;
+    });
+    // The preview closes as accepted only when its sheet was printed.
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (exported) {
+        result.printed = *exported;
+        return result;
+    }
+    if (!accepted)
+        return result;
+
+    Outcome printed;
+    if (printer.printerState() == QPrinter::Error) {
+        printed.reason = QStringLiteral("Der Drucker „%1“ hat einen Fehler gemeldet.").arg(printer.printerName());
+    } else if (printer.printerState() == QPrinter::Aborted) {
+        printed.reason = QStringLiteral("Der Druckauftrag wurde abgebrochen.");
+    } else {
+        printed.kind = Outcome::Kind::Printed;
+    }
+    result.printed = printed;
+    return result;
+}

@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/QtPlatform.h"
+
+#include "app/SettingsFile.h"
+#include "print/PageDevice.h"
+#include "print/Worksheets.h"
+#include "ui/FileDialogs.h"
+#include "ui/QtDialogs.h"
+#include "ui/QtSpeech.h"
+#include "ui/Seams.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace {
+
+class SystemOutputs final : public print::Outputs
+{
+public:
+    bool hasPrinter() override { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+    std::unique_ptr<SheetDevice> openPrinter(const QString &jobName) override
+    {
+        return std::make_unique<PaperDevice>(QPrinterInfo::defaultPrinter(), jobName);
+    }
+
+    std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) override
+    {
+        return std::make_unique<PdfDevice>(path, title);
+    }
+
+    QString pdfFolder() override
+    {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!documents.isEmpty() && QDir().mkpath(documents))
+            return documents;
+        return QDir::currentPath();
+    }
+};
+
+} // namespace
+
+struct QtPlatform::Parts
+{
+    QtDialogs dialogs;
+    SystemClock clock;
+    QtFileDialogs fileDialogs;
+    std::unique_ptr<Speech> speech;
+    SystemOutputs outputs;
+    settings::SaveFileWriter settingsWriter;
+    QMetaObject::Connection quitting;
+};
+
+QtPlatform::QtPlatform(Voice voice) : parts_(std::make_unique<Parts>())
+{
+    if (voice == Voice::Silent) {
+        parts_->speech = std::make_unique<Silence>();
+        return;
+    }
+    auto speaking = std::make_unique<QtSpeech>();
+    // The voice's thread ends with the event loop, while the application is still there.
+    parts_->quitting = QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                                        [voice = speaking.get()] { voice->shutDown(); });
+    parts_->speech = std::move(speaking);
+}
+
+QtPlatform::~QtPlatform()
+{
+    QObject::disconnect(parts_->quitting);
+}
+
+Dialogs &QtPlatform::dialogs()
+{
+    return parts_->dialogs;
+}
+
+Clock &QtPlatform::clock()
+{
+    return parts_->clock;
+}
+
+FileDialogs &QtPlatform::fileDialogs()
+{
+    return parts_->fileDialogs;
+}
+
+Speech &QtPlatform::speech()
+{
+    return *parts_->speech;
+}
+
+void QtPlatform::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+print::Outputs &QtPlatform::printOutputs()
+{
+    return parts_->outputs;
+}
+
+settings::Writer &QtPlatform::settingsWriter()
+{
+    return parts_->settingsWriter;
+}

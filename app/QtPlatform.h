@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "app/Platform.h"
+
+#include <memory>
+
+// The machine itself, through Qt: message boxes, the system clock, Qt's file dialog, the German
+// voice (or silence), the default printer or PDF files, and QSaveFile for the settings.
+class QtPlatform final : public Platform
+{
+public:
+    enum class Voice { Speaking, Silent };
+
+    // Silent for runs with no one to listen; the caller decides.
+    explicit QtPlatform(Voice voice);
+    ~QtPlatform() override;
+
+    Dialogs &dialogs() override;
+    Clock &clock() override;
+    FileDialogs &fileDialogs() override;
+    Speech &speech() override;
+    void endProgram() override;
+    print::Outputs &printOutputs() override;
+    settings::Writer &settingsWriter() override;
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "app/Platform.h"
+#include "app/QtPlatform.h"
+
+#include <functional>
+
+// The tests' platform: the doubles a test hands in, and for the rest the machine's own (with no
+// voice) until a test replaces it too.
+class TestPlatform final : public Platform
+{
+public:
+    TestPlatform(Dialogs &dialogs, Clock &clock, Speech &speech);
+    ~TestPlatform() override;
+
+private:
+    QtPlatform machine_{QtPlatform::Voice::Silent}; // first: the parts below may point into it
+
+public:
+    struct Parts
+    {
+        Dialogs *dialogs;
+        Clock *clock;
+        Speech *speech;
+        FileDialogs *fileDialogs;
+        print::Outputs *outputs;
+        settings::Writer *settingsWriter;
+    };
+    Parts use;
+    std::function<void()> onEndProgram; // what ending the program does instead
+
+    Dialogs &dialogs() override { return *use.dialogs; }
+    Clock &clock() override { return *use.clock; }
+    FileDialogs &fileDialogs() override { return *use.fileDialogs; }
+    Speech &speech() override { return *use.speech; }
+    void endProgram() override;
+    print::Outputs &printOutputs() override { return *use.outputs; }
+    settings::Writer &settingsWriter() override { return *use.settingsWriter; }
+};

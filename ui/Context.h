@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The rules' own, made once by the top of the program (engine/).
+struct SharedValues;
+class Random;
+
+namespace kit {
+
+class Navigation;
+class Platform;
+
+// What every window is handed when it is made.
+struct Context
+{
+    Platform &platform;
+    Navigation &navigation;
+    SharedValues &shared; // numberRange, taskKind, expectedAnswer, rewardRounds
+    Random &random;       // the program's one generator
+};
+
+} // namespace kit
