@@ -141,21 +141,6 @@ void paintFocusMark(QPainter &painter, const QRect &rect)
     painter.restore();
 }
 
-int ZoomedStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
-{
-    const int plain = QProxyStyle::pixelMetric(metric, option, widget);
-    if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
-        return int(std::lround(plain * twips::zoom()));
-    return plain;
-}
-
-void useZoomedStyle(QWidget *widget)
-{
-    auto *style = new ZoomedStyle;
-    style->setParent(widget);
-    widget->setStyle(style);
-}
-
 } // namespace kit
 
 // ---- Label
@@ -466,7 +451,6 @@ ScrollBar::ScrollBar(QWidget *parent, const QString &name, const QRect &twips, i
     setSingleStep(1);
     setPageStep(1);
     setFocusPolicy(Qt::StrongFocus);
-    kit::useZoomedStyle(this);
     setRectTwips(twips);
 }
 
@@ -508,9 +492,6 @@ ListBox::ListBox(QWidget *parent, const QString &name, const QRect &twips)
 {
     setObjectName(name);
     setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
-    for (QWidget *part : {static_cast<QWidget *>(this), static_cast<QWidget *>(verticalScrollBar()),
-                          static_cast<QWidget *>(horizontalScrollBar())})
-        kit::useZoomedStyle(part);
     setRectTwips(twips);
 }
 

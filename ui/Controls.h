@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -34,15 +33,6 @@ const QColor systemWindowColour(); // "the system window colour" of a window's b
 
 // The mark around a control that has the keyboard focus, drawn inside its rectangle.
 void paintFocusMark(QPainter &painter, const QRect &rect);
-// The platform's style with the scroll bars' arrows and thumbs grown with the zoom, so they keep
-// their shape in bars that grew.
-class ZoomedStyle : public QProxyStyle
-{
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override;
-};
-// Gives the widget a style of its own that follows the zoom.
-void useZoomedStyle(QWidget *widget);
 
 } // namespace kit
 

@@ -14,7 +14,6 @@
 #include <QStyleOptionSlider>
 #include <QToolTip>
 #include <cmath>
-#include <typeinfo>
 
 namespace {
 
@@ -69,24 +68,6 @@ private:
     }
 
     const QFont atZoom1_;
-};
-
-// The kit's controls were once given a zoom style of their own; with the application's style
-// following the zoom they take that one instead, so every bar is sized by the same rules.
-class OwnStyleDropper : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::StyleChange && watched->isWidgetType()) {
-            auto *widget = static_cast<QWidget *>(watched);
-            if (widget->testAttribute(Qt::WA_SetStyle) && typeid(*widget->style()) == typeid(kit::ZoomedStyle))
-                widget->setStyle(nullptr);
-        }
-        return false;
-    }
 };
 
 } // namespace
@@ -185,7 +166,6 @@ void installZoomStyle()
         return;
     installed = true;
     QApplication::setStyle(new ZoomStyle);
-    qApp->installEventFilter(new OwnStyleDropper(qApp));
     static ToolTipFont *toolTips = new ToolTipFont;
     Q_UNUSED(toolTips);
 }
