@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+using kit::QtDialogs;
+
 using print::ClassSet;
 using print::ClassSetGroup;
 
@@ -37,7 +39,7 @@ public:
     {
         const int plain = QProxyStyle::pixelMetric(metric, option, widget);
         if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight)
-            return int(std::lround(plain * twips::zoom()));
+            return int(std::lround(plain * kit::twips::zoom()));
         return plain;
     }
 };

@@ -20,6 +20,12 @@
 #include <QSet>
 #include <QStandardPaths>
 
+using kit::ActivationWatch;
+using kit::Button;
+using kit::Form;
+using kit::Label;
+using kit::ListBox;
+
 FontViewer::FontViewer(const kit::Context &context)
     : Form(QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255)), context_(context)
 {

@@ -7,13 +7,15 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+namespace kit {
 class Button;
 class Label;
 class ListBox;
+}
 
 // The symbol font viewer: every installed font family once, and a sample of letters, umlauts,
 // digits and signs in the one clicked. It changes nothing outside its own window.
-class FontViewer : public Form
+class FontViewer : public kit::Form
 {
     Q_OBJECT
     kit::Context context_; // first: members made after it may use it
@@ -21,10 +23,10 @@ class FontViewer : public Form
 public:
     explicit FontViewer(const kit::Context &context);
 
-    Button *Befehl1 = nullptr;     // "E n d e"
-    Button *Befehl2 = nullptr;     // "Sichern": the sample as a picture in the documents folder
-    ListBox *Liste1 = nullptr;     // the font families
-    Label *Bezeichnung1 = nullptr; // the sample
+    kit::Button *Befehl1 = nullptr;     // "E n d e"
+    kit::Button *Befehl2 = nullptr;     // "Sichern": the sample as a picture in the documents folder
+    kit::ListBox *Liste1 = nullptr;     // the font families
+    kit::Label *Bezeichnung1 = nullptr; // the sample
 
     static QString sampleText();
 

@@ -17,6 +17,16 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+using kit::Clock;
+using kit::Dialogs;
+using kit::FileDialogs;
+using kit::QtDialogs;
+using kit::QtFileDialogs;
+using kit::QtSpeech;
+using kit::Silence;
+using kit::Speech;
+using kit::SystemClock;
+
 namespace {
 
 class SystemOutputs final : public print::Outputs

@@ -19,10 +19,10 @@ public:
     explicit QtPlatform(Voice voice);
     ~QtPlatform() override;
 
-    Dialogs &dialogs() override;
-    Clock &clock() override;
-    FileDialogs &fileDialogs() override;
-    Speech &speech() override;
+    kit::Dialogs &dialogs() override;
+    kit::Clock &clock() override;
+    kit::FileDialogs &fileDialogs() override;
+    kit::Speech &speech() override;
     void endProgram() override;
     print::Outputs &printOutputs() override;
     settings::Writer &settingsWriter() override;

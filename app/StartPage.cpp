@@ -22,6 +22,12 @@
 
 #include <cstdio>
 
+using kit::Dialogs;
+using kit::Form;
+using kit::Label;
+using kit::ListBox;
+using kit::PictureButton;
+
 StartPage::StartPage(Windows &windows)
     : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224)), windows_(windows)
 {

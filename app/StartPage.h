@@ -8,22 +8,24 @@
 
 #include <QPointer>
 
+namespace kit {
 class Label;
 class ListBox;
 class Picture;
 class PictureButton;
 class ScrollBar;
 class Dialogs;
+class Shape;
+}
 class Platform;
 class Windows;
-class Shape;
 namespace print {
 struct ClassSet;
 }
 
 // The start page: login, number range, and the classroom scene whose pictures open everything
 // else. It is loaded first, lives for the whole run and is the only way out of the program.
-class StartPage : public Form
+class StartPage : public kit::Form
 {
     Q_OBJECT
 public:
@@ -32,32 +34,32 @@ public:
 
     static constexpr QSize sizeTwips{9090, 7095};
 
-    Label *Bezeichnung1 = nullptr;   // the door "Ausgang": ends the program
-    Label *Bezeichnung2 = nullptr;   // the title
-    Label *Bezeichnung8 = nullptr;   // the number range as text
-    Label *Bezeichnung9 = nullptr;   // "Zahlen bis"
-    Label *Bezeichnung11 = nullptr;  // rewardRounds as text
-    Label *Bezeichnung12 = nullptr;  // the child's name; click to log in
-    ScrollBar *HBildlauf1 = nullptr; // chooses the number range
-    ListBox *Liste1 = nullptr;       // the worksheets
-    ListBox *Liste2 = nullptr;       // the reward games
-    Shape *Figur1 = nullptr;         // the door frame around "Ausgang"
+    kit::Label *Bezeichnung1 = nullptr;   // the door "Ausgang": ends the program
+    kit::Label *Bezeichnung2 = nullptr;   // the title
+    kit::Label *Bezeichnung8 = nullptr;   // the number range as text
+    kit::Label *Bezeichnung9 = nullptr;   // "Zahlen bis"
+    kit::Label *Bezeichnung11 = nullptr;  // rewardRounds as text
+    kit::Label *Bezeichnung12 = nullptr;  // the child's name; click to log in
+    kit::ScrollBar *HBildlauf1 = nullptr; // chooses the number range
+    kit::ListBox *Liste1 = nullptr;       // the worksheets
+    kit::ListBox *Liste2 = nullptr;       // the reward games
+    kit::Shape *Figur1 = nullptr;         // the door frame around "Ausgang"
 
-    Picture *Bild1 = nullptr;        // the chalkboard
-    PictureButton *Bild2 = nullptr;  // red book: author
-    PictureButton *Bild3 = nullptr;  // number line strip: Form2
-    PictureButton *Bild4 = nullptr;  // printer: worksheet list
-    PictureButton *Bild5 = nullptr;  // dartboard: reward list
-    PictureButton *Bild6 = nullptr;  // table: number pictures
-    PictureButton *Bild7 = nullptr;  // screwdriver: author
-    PictureButton *Bild8 = nullptr;  // fountain pen: symbol fonts
-    PictureButton *Bild9 = nullptr;  // ABC block: number words
-    PictureButton *Bild10 = nullptr; // notepad: number pictures
-    PictureButton *Bild11 = nullptr; // counting discs: Form3
-    PictureButton *Bild12 = nullptr; // sequence note: Form5
-    PictureButton *Bild13 = nullptr; // "3 + 2 = ?" note: Form6 calculating
-    PictureButton *Bild14 = nullptr; // "1 + ? = 5" note: Form4
-    PictureButton *Bild15 = nullptr; // "? + 2 = 5" note: Form6 reversing
+    kit::Picture *Bild1 = nullptr;        // the chalkboard
+    kit::PictureButton *Bild2 = nullptr;  // red book: author
+    kit::PictureButton *Bild3 = nullptr;  // number line strip: Form2
+    kit::PictureButton *Bild4 = nullptr;  // printer: worksheet list
+    kit::PictureButton *Bild5 = nullptr;  // dartboard: reward list
+    kit::PictureButton *Bild6 = nullptr;  // table: number pictures
+    kit::PictureButton *Bild7 = nullptr;  // screwdriver: author
+    kit::PictureButton *Bild8 = nullptr;  // fountain pen: symbol fonts
+    kit::PictureButton *Bild9 = nullptr;  // ABC block: number words
+    kit::PictureButton *Bild10 = nullptr; // notepad: number pictures
+    kit::PictureButton *Bild11 = nullptr; // counting discs: Form3
+    kit::PictureButton *Bild12 = nullptr; // sequence note: Form5
+    kit::PictureButton *Bild13 = nullptr; // "3 + 2 = ?" note: Form6 calculating
+    kit::PictureButton *Bild14 = nullptr; // "1 + ? = 5" note: Form4
+    kit::PictureButton *Bild15 = nullptr; // "? + 2 = 5" note: Form6 reversing
 
     // Reads the settings file into numberRange and moves the range scroll bar to it.
     void loadSettings();
@@ -85,7 +87,7 @@ private:
     QPointer<QWidget> keysHeldBy_; // the control that had the keyboard when the page last lost it
 
     Platform &platform() const;
-    Dialogs &dialogs() const;
+    kit::Dialogs &dialogs() const;
     void buildScene();
     void setKeyboardOrder();
     void connectScene();
@@ -95,7 +97,7 @@ private:
     void toggleWorksheetList();
     // Hides a list; the keyboard it held goes back to the picture that opened it, not to the
     // next control in the chain, which the child never chose.
-    void closeList(ListBox *list, PictureButton *opener);
+    void closeList(kit::ListBox *list, kit::PictureButton *opener);
     void connectWorksheetMenu();
     void showWorksheetMenu(const QPoint &position);
     void toggleRewardList();

@@ -17,6 +17,13 @@
 
 #include <algorithm>
 
+using kit::Label;
+using kit::ListBox;
+using kit::Picture;
+using kit::PictureButton;
+using kit::ScrollBar;
+using kit::Shape;
+
 namespace {
 
 const QColor floorWood(222, 200, 160);
@@ -51,7 +58,7 @@ public:
         const qreal ratio = devicePixelRatioF();
         const QColor colour = palette().color(QPalette::WindowText);
         const QSize band = size() * ratio;
-        const qreal spare = twips::lineWidth(4) * ratio; // kept free above and below the letters together
+        const qreal spare = kit::twips::lineWidth(4) * ratio; // kept free above and below the letters together
         // Everything the letters depend on, the face the family stands for included: it decides
         // when they are drawn again.
         const QByteArray key = QStringLiteral("title %1|%2|%3|%4|%5x%6|%7|%8")
@@ -142,11 +149,11 @@ private:
 // pixels: both follow the zoom.
 void dressDoor(Label *door)
 {
-    door->setContentsMargins(0, twips::toPixels(270), 0, 0);
+    door->setContentsMargins(0, kit::twips::toPixels(270), 0, 0);
     if (auto *knob = door->findChild<Label *>(QStringLiteral("doorKnob")))
         knob->setStyleSheet(QStringLiteral("background: #f2c230; border: %1px solid #5a3a10; border-radius: %2px;")
-                                .arg(twips::lineWidth())
-                                .arg(twips::lineWidth(4)));
+                                .arg(kit::twips::lineWidth())
+                                .arg(kit::twips::lineWidth(4)));
 }
 
 // The range bar is short: with the style's usual minimum the thumb fills the whole groove and
@@ -157,7 +164,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ScrollBarSliderMin)
-            return twips::lineWidth(6);
+            return kit::twips::lineWidth(6);
         return kit::ZoomStyle::pixelMetric(metric, option, widget);
     }
 };

@@ -24,6 +24,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+using kit::Dialogs;
+
 namespace {
 
 using text::CR;

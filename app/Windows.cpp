@@ -20,6 +20,8 @@
 #include "games/SlalomDrive.h"
 #include "ui/Controls.h"
 
+using kit::Form;
+
 struct Windows::Slots
 {
     // Destroyed in reverse order of declaration: the start page last.

@@ -11,7 +11,9 @@
 #include <QList>
 #include <memory>
 
+namespace kit {
 class Form;
+}
 class Platform;
 class Random;
 struct SharedValues;
@@ -62,7 +64,7 @@ public:
     void startRewardGame();
 
     // Every window made so far, the start page first.
-    QList<Form *> loadedWindows() const;
+    QList<kit::Form *> loadedWindows() const;
 
     // Destroys every window without running its closing code: at program end, and between tests.
     void unloadAll();
@@ -72,7 +74,7 @@ private:
 
     void showStartPage() override;
     void giveKeysBack() override;
-    Form *windowInPlaceOfStartPage() const;
+    kit::Form *windowInPlaceOfStartPage() const;
     kit::Context context();
     template <typename Window, typename Argument> Window &instance(std::unique_ptr<Window> &slot, Argument &&argument);
 

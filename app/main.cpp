@@ -206,7 +206,7 @@ int main(int argc, char *argv[])
 
     // The start page takes about three quarters of the screen's height; every window follows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        twips::setStartZoom(twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
+        kit::twips::setStartZoom(kit::twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
     // How the program is put together: the machine's platform (message boxes, clock, file
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that

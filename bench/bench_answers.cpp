@@ -34,6 +34,9 @@
 #include <time.h>
 #include <vector>
 
+using kit::Dialogs;
+using kit::SystemClock;
+
 namespace {
 
 // Reward and losing boxes close at once; the benchmark only counts them.

@@ -9,6 +9,10 @@
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
 
+using kit::Button;
+using kit::Label;
+using kit::Picture;
+
 namespace {
 
 const QColor darkBlue(0, 0, 128); // palette colour 1

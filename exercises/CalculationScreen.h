@@ -8,10 +8,12 @@
 
 #include <QString>
 
+namespace kit {
 class Button;
 class Label;
 class Picture;
 class Shape;
+}
 
 // Form6: plus and minus within the range, forward ("Rechnen", 3 + 4 = ?) or reversed
 // ("Umkehren", ? + 4 = 7), with a small fish fleeing from a predator fish.
@@ -35,21 +37,21 @@ public:
     void choosePlus();
     void chooseMinus();
 
-    Button *Befehl3 = nullptr;     // "p l u s"
-    Button *Befehl4 = nullptr;     // "m i n u s"
-    Button *Befehl5 = nullptr;     // " ?"
-    Label *Bezeichnung1 = nullptr; // first number (the entry when reversed)
-    Label *Bezeichnung2 = nullptr; // the operator, "+" or "-"
-    Label *Bezeichnung3 = nullptr; // second number
-    Label *Bezeichnung4 = nullptr; // "="
-    Label *Bezeichnung5 = nullptr; // result (the entry when calculating)
-    Label *Bezeichnung6 = nullptr; // "Rechne aus!"
-    Label *Bezeichnung8 = nullptr; // the row of picture characters
-    Shape *Figur1 = nullptr;       // frame about the task
-    Shape *Figur2 = nullptr;       // the water
-    Picture *Bild1 = nullptr;      // the predator fish (chaser)
-    Picture *Bild2 = nullptr;      // the small red fish (the child's figure)
-    Picture *Bild3 = nullptr;      // seaweed, the refuge
+    kit::Button *Befehl3 = nullptr;     // "p l u s"
+    kit::Button *Befehl4 = nullptr;     // "m i n u s"
+    kit::Button *Befehl5 = nullptr;     // " ?"
+    kit::Label *Bezeichnung1 = nullptr; // first number (the entry when reversed)
+    kit::Label *Bezeichnung2 = nullptr; // the operator, "+" or "-"
+    kit::Label *Bezeichnung3 = nullptr; // second number
+    kit::Label *Bezeichnung4 = nullptr; // "="
+    kit::Label *Bezeichnung5 = nullptr; // result (the entry when calculating)
+    kit::Label *Bezeichnung6 = nullptr; // "Rechne aus!"
+    kit::Label *Bezeichnung8 = nullptr; // the row of picture characters
+    kit::Shape *Figur1 = nullptr;       // frame about the task
+    kit::Shape *Figur2 = nullptr;       // the water
+    kit::Picture *Bild1 = nullptr;      // the predator fish (chaser)
+    kit::Picture *Bild2 = nullptr;      // the small red fish (the child's figure)
+    kit::Picture *Bild3 = nullptr;      // seaweed, the refuge
 
 protected:
     QString captionPrefix() const override;

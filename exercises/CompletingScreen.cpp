@@ -9,6 +9,9 @@
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
 
+using kit::Label;
+using kit::Picture;
+
 namespace {
 
 const QColor questionBlue(0, 0, 192);

@@ -17,6 +17,10 @@
 
 #include <QKeyEvent>
 
+using kit::Button;
+using kit::Form;
+using kit::ScrollBar;
+
 ExerciseScreen::ExerciseScreen(const kit::Context &context, const QString &name, const QSize &clientTwips,
                                const QColor &background, Reseed reseed, const RaceRules &race)
     : Form(name, clientTwips, background), context_(context), reseed_(reseed), race_(race)

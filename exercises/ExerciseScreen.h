@@ -10,23 +10,25 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+namespace kit {
 class Button;
 class ScrollBar;
+}
 
 // What the five exercise screens share: the answer scroll bar, "o k a y" with Enter, "E n d e"
 // with Escape, help with Insert, the task read aloud with F2, the answer check and the progress game's wins and losses.
 // A screen adds its layout, how it shows the entry and the task, its help text and where its
 // race figures stand.
-class ExerciseScreen : public Form
+class ExerciseScreen : public kit::Form
 {
     Q_OBJECT
 public:
     enum class Reseed { OnLoad, OnActivation };
 
-    ScrollBar *HBildlauf1 = nullptr; // the answer picker
-    Button *Befehl1 = nullptr;       // "o k a y"
-    Button *Befehl2 = nullptr;       // "E n d e"
-    Button *helpButton = nullptr;    // " ?"
+    kit::ScrollBar *HBildlauf1 = nullptr; // the answer picker
+    kit::Button *Befehl1 = nullptr;       // "o k a y"
+    kit::Button *Befehl2 = nullptr;       // "E n d e"
+    kit::Button *helpButton = nullptr;    // " ?"
 
     // Before the first task of a visit: the caption names the exercise and the range, and the
     // scroll bar stops at the range.
@@ -74,7 +76,7 @@ protected:
     void buildCommonControls(const QRect &endTwips, const QRect &scrollTwips, const QRect &okayTwips,
                              const QRect &helpTwips, const QString &helpName);
     // A mode button: the task kind changes and a new task is made; the race is not touched.
-    Button *addModeButton(const QString &name, const QRect &twips, const QString &caption, TaskKind kind);
+    kit::Button *addModeButton(const QString &name, const QRect &twips, const QString &caption, TaskKind kind);
     void chooseMode(TaskKind kind);
 
     // The child's figure moves on; at the goal the reward comes first, then a new run.

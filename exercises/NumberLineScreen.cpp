@@ -9,6 +9,10 @@
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
 
+using kit::DrawingSurface;
+using kit::Label;
+using kit::Picture;
+
 namespace {
 
 constexpr int zeroTagLeft = 250; // the tag centred over the tick of 0

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+using kit::TwipsPlaced;
+
 namespace {
 
 // One bright colour per series, so the child sees which numbers belong together.
@@ -47,7 +49,7 @@ void drawDot(QPainter &painter, int series, QPoint centre, int radius)
 
 QPoint toPixels(QPoint twipsPoint)
 {
-    return QPoint(twips::toPixels(twipsPoint.x()), twips::toPixels(twipsPoint.y()));
+    return QPoint(kit::twips::toPixels(twipsPoint.x()), kit::twips::toPixels(twipsPoint.y()));
 }
 
 } // namespace
@@ -75,7 +77,7 @@ void NumberPicturesCanvas::setStrokes(const QList<numberpictures::Stroke> &strok
 
 void NumberPicturesCanvas::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(twips::nearestTwips(event->position()));
+    emit pressed(kit::twips::nearestTwips(event->position()));
 }
 
 void NumberPicturesCanvas::paintEvent(QPaintEvent *)
@@ -86,11 +88,11 @@ void NumberPicturesCanvas::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFont face = kit::font(QStringLiteral("Arial"), 20, true);
     painter.setFont(face);
-    const int dotRadius = qMax(3, twips::toPixels(60));
-    const int box = twips::toPixels(600);
+    const int dotRadius = qMax(3, kit::twips::toPixels(60));
+    const int box = kit::twips::toPixels(600);
     for (const auto &n : numbers_) {
         const QColor colour = seriesColour(n.series);
-        painter.setPen(QPen(colour.darker(160), twips::lineWidth()));
+        painter.setPen(QPen(colour.darker(160), kit::twips::lineWidth()));
         painter.setBrush(colour);
         drawDot(painter, n.series, toPixels(n.dot), dotRadius);
         painter.setPen(colour);
@@ -101,7 +103,7 @@ void NumberPicturesCanvas::paintEvent(QPaintEvent *)
 
     // The child's lines: thin and black, drawn over the template without touching it.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), twips::lineWidth()));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), kit::twips::lineWidth()));
     for (const auto &s : strokes_) {
         if (s.from == s.to)
             painter.drawPoint(toPixels(s.from));

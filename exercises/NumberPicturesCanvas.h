@@ -11,7 +11,7 @@
 
 // The drawing area of the number pictures: the template's numbers, then the child's lines on
 // top, repainted whole whenever the window is shown or uncovered. Clicks are reported in twips.
-class NumberPicturesCanvas : public QWidget, public TwipsPlaced
+class NumberPicturesCanvas : public QWidget, public kit::TwipsPlaced
 {
     Q_OBJECT
 public:

@@ -13,6 +13,10 @@
 #include "ui/Platform.h"
 #include "ui/Seams.h"
 
+using kit::ActivationWatch;
+using kit::Button;
+using kit::Form;
+
 NumberPicturesScreen::NumberPicturesScreen(const kit::Context &context)
     : Form(QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224)), context_(context)
 {

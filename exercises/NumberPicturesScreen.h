@@ -8,12 +8,14 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+namespace kit {
 class Button;
+}
 class NumberPicturesCanvas;
 
 // Number pictures: join the numbers of a template in order and a picture appears; a drawing of
 // at least 26 clicks earns a reward round.
-class NumberPicturesScreen : public Form
+class NumberPicturesScreen : public kit::Form
 {
     Q_OBJECT
     kit::Context context_; // first: members made after it may use it
@@ -22,12 +24,12 @@ public:
     explicit NumberPicturesScreen(const kit::Context &context);
 
     NumberPicturesCanvas *Bild1 = nullptr; // the drawing area
-    Button *Befehl1 = nullptr;             // "<<": template 1
-    Button *Befehl2 = nullptr;             // ">>": template 2
-    Button *Befehl3 = nullptr;             // "E n d e"
-    Button *Befehl4 = nullptr;             // "?"
-    Button *Befehl5 = nullptr;             // "UnDo"
-    Button *Befehl6 = nullptr;             // "N e u"
+    kit::Button *Befehl1 = nullptr;             // "<<": template 1
+    kit::Button *Befehl2 = nullptr;             // ">>": template 2
+    kit::Button *Befehl3 = nullptr;             // "E n d e"
+    kit::Button *Befehl4 = nullptr;             // "?"
+    kit::Button *Befehl5 = nullptr;             // "UnDo"
+    kit::Button *Befehl6 = nullptr;             // "N e u"
 
     const numberpictures::Drawing &drawing() const { return drawing_; }
     int templateShown() const { return template_; }

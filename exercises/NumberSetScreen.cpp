@@ -8,6 +8,9 @@
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
 
+using kit::Label;
+using kit::Picture;
+
 namespace {
 
 const QColor darkRed(192, 0, 0);

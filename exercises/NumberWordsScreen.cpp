@@ -15,6 +15,14 @@
 
 #include <QKeyEvent>
 
+using kit::ActivationWatch;
+using kit::Button;
+using kit::Form;
+using kit::Label;
+using kit::Picture;
+using kit::ScrollBar;
+using kit::Shape;
+
 using numberwords::Mode;
 
 NumberWordsScreen::NumberWordsScreen(const kit::Context &context)

@@ -8,14 +8,16 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+namespace kit {
 class Button;
 class Label;
 class Picture;
 class ScrollBar;
+}
 
 // Number words: match "null" to "zwanzig" with their numbers, each answer judged at once. Opens
 // beside the start page, which stays usable.
-class NumberWordsScreen : public Form
+class NumberWordsScreen : public kit::Form
 {
     Q_OBJECT
     kit::Context context_; // first: members made after it may use it
@@ -23,16 +25,16 @@ class NumberWordsScreen : public Form
 public:
     explicit NumberWordsScreen(const kit::Context &context);
 
-    Button *Befehl1 = nullptr;     // "o k a y"
-    Button *Befehl2 = nullptr;     // "E n d e"
-    Button *Befehl3 = nullptr;     // "Wörter": words mode
-    Button *Befehl4 = nullptr;     // "Zahlen": numbers mode
-    Button *Befehl5 = nullptr;     // " ?": help
-    Label *Bezeichnung2 = nullptr; // the task
-    Label *Bezeichnung3 = nullptr; // the answer the scroll bar picks
-    ScrollBar *HBildlauf1 = nullptr;
-    Picture *Bild1 = nullptr;
-    Picture *Bild2 = nullptr;
+    kit::Button *Befehl1 = nullptr;     // "o k a y"
+    kit::Button *Befehl2 = nullptr;     // "E n d e"
+    kit::Button *Befehl3 = nullptr;     // "Wörter": words mode
+    kit::Button *Befehl4 = nullptr;     // "Zahlen": numbers mode
+    kit::Button *Befehl5 = nullptr;     // " ?": help
+    kit::Label *Bezeichnung2 = nullptr; // the task
+    kit::Label *Bezeichnung3 = nullptr; // the answer the scroll bar picks
+    kit::ScrollBar *HBildlauf1 = nullptr;
+    kit::Picture *Bild1 = nullptr;
+    kit::Picture *Bild2 = nullptr;
 
     const numberwords::Quiz &quiz() const { return quiz_; }
 

@@ -7,6 +7,8 @@
 #include "engine/Rewards.h"
 #include "ui/Seams.h"
 
+using kit::Dialogs;
+
 void awardReward(Dialogs &dialogs, SharedValues &values)
 {
     dialogs.message(rewardMessage(), rewardTitle());

@@ -5,8 +5,10 @@
 #pragma once
 
 // Praises the child for a won race and counts one more reward game round.
+namespace kit {
 class Dialogs;
+}
 struct SharedValues;
 
 // Praises the won race in a box and adds a reward round.
-void awardReward(Dialogs &dialogs, SharedValues &values);
+void awardReward(kit::Dialogs &dialogs, SharedValues &values);

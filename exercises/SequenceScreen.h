@@ -8,9 +8,11 @@
 
 #include <array>
 
+namespace kit {
 class Label;
 class Picture;
 class Shape;
+}
 
 // "Zahlfolgen": five boxes of consecutive numbers; one end box is given and the child fills
 // the other four one after another. A walker goes on towards the pond on right entries and
@@ -27,20 +29,20 @@ public:
 
     // The box the child fills next, 1 to 5 from the left (0 or 6 once a task is done).
     int currentBox() const { return currentBox_; }
-    Label *box(int number) const; // 1 to 5
+    kit::Label *box(int number) const; // 1 to 5
 
-    Button *Befehl3 = nullptr;     // "vorwärts"
-    Button *Befehl4 = nullptr;     // "rückwärts"
-    Button *Befehl5 = nullptr;     // " ?" (the help button)
-    Label *Bezeichnung1 = nullptr; // the five boxes, left to right
-    Label *Bezeichnung2 = nullptr;
-    Label *Bezeichnung3 = nullptr;
-    Label *Bezeichnung4 = nullptr;
-    Label *Bezeichnung5 = nullptr;
-    Label *Bezeichnung6 = nullptr; // "Welche Zahl fehlt?"
-    Shape *Figur1 = nullptr;       // frame about the boxes
-    Picture *Bild1 = nullptr;      // the walker
-    Picture *Bild2 = nullptr;      // the pond
+    kit::Button *Befehl3 = nullptr;     // "vorwärts"
+    kit::Button *Befehl4 = nullptr;     // "rückwärts"
+    kit::Button *Befehl5 = nullptr;     // " ?" (the help button)
+    kit::Label *Bezeichnung1 = nullptr; // the five boxes, left to right
+    kit::Label *Bezeichnung2 = nullptr;
+    kit::Label *Bezeichnung3 = nullptr;
+    kit::Label *Bezeichnung4 = nullptr;
+    kit::Label *Bezeichnung5 = nullptr;
+    kit::Label *Bezeichnung6 = nullptr; // "Welche Zahl fehlt?"
+    kit::Shape *Figur1 = nullptr;       // frame about the boxes
+    kit::Picture *Bild1 = nullptr;      // the walker
+    kit::Picture *Bild2 = nullptr;      // the pond
 
 protected:
     QString captionPrefix() const override;
@@ -51,6 +53,6 @@ protected:
 private:
     bool backward() const;
 
-    std::array<Label *, 5> boxes_{};
+    std::array<kit::Label *, 5> boxes_{};
     int currentBox_ = 2;
 };

@@ -16,6 +16,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+using kit::Button;
+using kit::Dialogs;
+using kit::Form;
+using kit::Label;
+
 namespace {
 
 const QColor cardBack(0, 0, 192);
@@ -38,7 +43,7 @@ public:
     // The digits keep clear of the focus mark, at every zoom.
     void keepClearOfFocusMark()
     {
-        const int margin = twips::toPixels(75);
+        const int margin = kit::twips::toPixels(75);
         setContentsMargins(margin, margin, margin, margin);
     }
 

@@ -10,11 +10,13 @@
 
 #include <array>
 
+namespace kit {
 class Button;
 class Label;
+}
 
 // Memory: nine pairs of digits face down; the first reward game.
-class MemoryGame : public Form
+class MemoryGame : public kit::Form
 {
     Q_OBJECT
     kit::Context context_; // first: members made after it may use it
@@ -22,11 +24,11 @@ class MemoryGame : public Form
 public:
     explicit MemoryGame(const kit::Context &context);
 
-    Label *Bezeichnung19 = nullptr; // how to play
-    Button *Befehl1 = nullptr;      // "STOP"
+    kit::Label *Bezeichnung19 = nullptr; // how to play
+    kit::Button *Befehl1 = nullptr;      // "STOP"
 
     // The card labels Bezeichnung1 .. Bezeichnung18, by card number 1 to 18.
-    Label *card(int number) const;
+    kit::Label *card(int number) const;
     const MemoryBoard &board() const { return board_; }
 
     // A click on card `number`.
@@ -46,6 +48,6 @@ private:
     void leaveGame();
     void describeCard(int number);
 
-    std::array<Label *, memory::cardCount> cards_{};
+    std::array<kit::Label *, memory::cardCount> cards_{};
     MemoryBoard board_;
 };

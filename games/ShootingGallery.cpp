@@ -16,6 +16,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+using kit::Canvas;
+using kit::Dialogs;
+using kit::Form;
+using kit::GameTimer;
+using kit::Label;
+
 namespace {
 
 const QColor barColour(0, 192, 192);
@@ -55,7 +61,7 @@ ShootingGallery::ShootingGallery(const kit::Context &context)
 
 ShootingGallery::~ShootingGallery()
 {
-    pointer::set(pointer::Shape::Default);
+    kit::pointer::set(kit::pointer::Shape::Default);
 }
 
 Label *ShootingGallery::addBarLabel(const QString &name, int left, int width, const QString &caption)
@@ -75,7 +81,7 @@ void ShootingGallery::startGame()
 {
     // The clock runs before the instruction is shown: squares already appear behind the box.
     Zeit1->setEnabled(true);
-    pointer::set(pointer::Shape::Crosshair);
+    kit::pointer::set(kit::pointer::Shape::Crosshair);
     rules_.start();
     canvas_.clear();
     context_.platform.dialogs().message(QStringLiteral("   Bei diesem Spiel musst du immer") + text::CR +
@@ -131,7 +137,7 @@ void ShootingGallery::stopClock()
 {
     Zeit1->setEnabled(false);
     rules_.stop();
-    pointer::set(pointer::Shape::Default);
+    kit::pointer::set(kit::pointer::Shape::Default);
 }
 
 void ShootingGallery::leaveGame()

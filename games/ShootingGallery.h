@@ -9,12 +9,14 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+namespace kit {
 class GameTimer;
 class Label;
+}
 
 // The shooting gallery: for 40 seconds a coloured square appears every 200 ms; shooting the black
 // ones scores. The second reward game.
-class ShootingGallery : public Form
+class ShootingGallery : public kit::Form
 {
     Q_OBJECT
     kit::Context context_; // first: members made after it may use it
@@ -23,14 +25,14 @@ public:
     explicit ShootingGallery(const kit::Context &context);
     ~ShootingGallery() override;
 
-    Label *Bezeichnung1 = nullptr; // "E N D E"
-    Label *Bezeichnung2 = nullptr; // "S T A R T"
-    Label *Bezeichnung3 = nullptr; // points
-    Label *Bezeichnung4 = nullptr; // time
-    Label *Bezeichnung5 = nullptr; // plain bar
-    GameTimer *Zeit1 = nullptr;    // 200 ms while a game runs
+    kit::Label *Bezeichnung1 = nullptr; // "E N D E"
+    kit::Label *Bezeichnung2 = nullptr; // "S T A R T"
+    kit::Label *Bezeichnung3 = nullptr; // points
+    kit::Label *Bezeichnung4 = nullptr; // time
+    kit::Label *Bezeichnung5 = nullptr; // plain bar
+    kit::GameTimer *Zeit1 = nullptr;    // 200 ms while a game runs
 
-    Canvas &canvas() { return canvas_; }
+    kit::Canvas &canvas() { return canvas_; }
     const ShootingGalleryRules &rules() const { return rules_; }
 
     void startGame();
@@ -44,10 +46,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Label *addBarLabel(const QString &name, int left, int width, const QString &caption);
+    kit::Label *addBarLabel(const QString &name, int left, int width, const QString &caption);
     void stopClock();
     void leaveGame();
 
-    Canvas canvas_;
+    kit::Canvas canvas_;
     ShootingGalleryRules rules_;
 };

@@ -15,6 +15,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+using kit::Button;
+using kit::Form;
+using kit::GameTimer;
+using kit::Label;
+using kit::Picture;
+using kit::Shape;
+
 namespace {
 
 using Direction = SlalomDriveRules::Direction;

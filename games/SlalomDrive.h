@@ -9,13 +9,15 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+namespace kit {
 class Button;
 class GameTimer;
 class Label;
 class Picture;
+}
 
 // The drive home between hidden nails: the third reward game.
-class SlalomDrive : public Form
+class SlalomDrive : public kit::Form
 {
     Q_OBJECT
     kit::Context context_; // first: members made after it may use it
@@ -23,18 +25,18 @@ class SlalomDrive : public Form
 public:
     explicit SlalomDrive(const kit::Context &context);
 
-    Button *Befehl1 = nullptr;     // "Ende"
-    Button *Befehl2 = nullptr;     // "links"
-    Button *Befehl3 = nullptr;     // "rechts"
-    Button *Befehl4 = nullptr;     // "hoch"
-    Button *Befehl5 = nullptr;     // "runter"
-    Label *Bezeichnung4 = nullptr; // status text
-    Label *Bezeichnung5 = nullptr; // "X": the nail place being shown
-    Picture *Bild1 = nullptr;      // the traveller
-    Picture *Bild6 = nullptr;      // the house
-    GameTimer *Zeit1 = nullptr;    // paces the listing, once a second
+    kit::Button *Befehl1 = nullptr;     // "Ende"
+    kit::Button *Befehl2 = nullptr;     // "links"
+    kit::Button *Befehl3 = nullptr;     // "rechts"
+    kit::Button *Befehl4 = nullptr;     // "hoch"
+    kit::Button *Befehl5 = nullptr;     // "runter"
+    kit::Label *Bezeichnung4 = nullptr; // status text
+    kit::Label *Bezeichnung5 = nullptr; // "X": the nail place being shown
+    kit::Picture *Bild1 = nullptr;      // the traveller
+    kit::Picture *Bild6 = nullptr;      // the house
+    kit::GameTimer *Zeit1 = nullptr;    // paces the listing, once a second
 
-    Canvas &canvas() { return canvas_; }
+    kit::Canvas &canvas() { return canvas_; }
     const SlalomDriveRules &rules() const { return rules_; }
 
     // The launch from the reward list: a finished drive makes way for a new one, a drive under
@@ -62,6 +64,6 @@ private:
     void drawAllNails();
     void updateListingClock();
 
-    Canvas canvas_;
+    kit::Canvas canvas_;
     SlalomDriveRules rules_;
 };

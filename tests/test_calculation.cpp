@@ -17,6 +17,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Label;
+
 namespace {
 
 const QString caughtText = QStringLiteral("Pech, du bist aufgefressen worden!\rProbier es noch einmal, viel Glück!\r");

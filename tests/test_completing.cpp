@@ -13,6 +13,9 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Button;
+using kit::Label;
+
 namespace {
 
 const QString losingText = QStringLiteral("Pech, die falsche Spinne hat gewonnen!\rProbier es bitte noch einmal! "

@@ -16,6 +16,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Canvas;
+
 namespace {
 
 const QString instruction = QStringLiteral("   Bei diesem Spiel musst du immer\rdie schwarzen Quadrate abschießen!");
@@ -161,7 +163,7 @@ private slots:
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Schießbude"));
         QCOMPARE(world->dialogs.last().text, instruction);
         QCOMPARE(timeDuringBox, QStringLiteral("Zeit: 396"));
-        QCOMPARE(pointer::current(), pointer::Shape::Crosshair);
+        QCOMPARE(kit::pointer::current(), kit::pointer::Shape::Crosshair);
         QVERIFY(schiess().Zeit1->isEnabled());
         QCOMPARE(schiess().Zeit1->interval(), 200);
     }
@@ -187,7 +189,7 @@ private slots:
         QVERIFY(!schiess().isVisible());
         QVERIFY(form1().isVisible());
         QVERIFY(!schiess().Zeit1->isEnabled());
-        QCOMPARE(pointer::current(), pointer::Shape::Default);
+        QCOMPARE(kit::pointer::current(), kit::pointer::Shape::Default);
     }
 
     void shotsPunchHolesAndOnlyBlackScores()
@@ -240,7 +242,7 @@ private slots:
         QCOMPARE(schiess().isVisible(), way == 1);
         QCOMPARE(form1().isVisible(), way != 1);
         QVERIFY(!schiess().Zeit1->isEnabled());
-        QCOMPARE(pointer::current(), pointer::Shape::Default);
+        QCOMPARE(kit::pointer::current(), kit::pointer::Shape::Default);
 
         // No further squares until START.
         const QImage before = schiess().canvas().image();

@@ -12,6 +12,10 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Form;
+using kit::ListBox;
+using kit::PictureButton;
+
 // The start page without a mouse: the Tab walk, Enter on the pictures, the lists and the slate.
 class KeyboardTest : public QObject
 {

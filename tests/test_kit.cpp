@@ -18,6 +18,11 @@
 #include <memory>
 #include <vector>
 
+using kit::Form;
+using kit::Label;
+using kit::Picture;
+using kit::ScrollBar;
+
 namespace {
 
 QByteArray contents(const QString &path)

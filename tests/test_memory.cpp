@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Label;
+
 namespace {
 
 // Stands in for the generator: hands out the given draws of below() one after another.

@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::DrawOp;
+
 namespace {
 
 const QString losingText = QStringLiteral("Pech, du hast verloren und\rmusst von vorn anfangen!\r");

@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Label;
+
 namespace {
 
 const QString losingText =

@@ -16,6 +16,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::ListBox;
+
 class RewardsTest : public QObject
 {
     Q_OBJECT

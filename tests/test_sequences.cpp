@@ -13,6 +13,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Label;
+
 namespace {
 
 // As the start page opens the screen.

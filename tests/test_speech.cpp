@@ -21,6 +21,8 @@
 #include <QtTest>
 #include <memory>
 
+using kit::QtSpeech;
+
 Q_DECLARE_METATYPE(Task)
 
 namespace {

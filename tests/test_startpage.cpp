@@ -30,6 +30,11 @@
 
 #include <sys/stat.h>
 
+using kit::Form;
+using kit::ListBox;
+using kit::PictureButton;
+using kit::TwipsPlaced;
+
 namespace {
 
 const QString settingsName = QStringLiteral("QUARIMO.INI");

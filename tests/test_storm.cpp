@@ -37,6 +37,11 @@
 #include <cstdio>
 #include <random>
 
+using kit::Clock;
+using kit::Dialogs;
+using kit::Form;
+using kit::GameTimer;
+
 namespace {
 
 // One generator for the storm's own choices, apart from the program's.

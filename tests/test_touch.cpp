@@ -19,6 +19,9 @@
 #include <QtTest>
 #include <memory>
 
+using kit::Label;
+using kit::ScrollBar;
+
 // A finger on a classroom board: Qt turns taps on controls that take no touch into clicks.
 class TouchTest : public QObject
 {
@@ -34,13 +37,13 @@ class TouchTest : public QObject
     void tap(QWidget *widget) { tap(widget, widget->rect().center()); }
 
     // The pixel of a window at twips, at the zoom in force.
-    static QPoint pixelAt(QPoint twips) { return QPoint(twips::toPixels(twips.x()), twips::toPixels(twips.y())); }
+    static QPoint pixelAt(QPoint twips) { return QPoint(kit::twips::toPixels(twips.x()), kit::twips::toPixels(twips.y())); }
 
 private slots:
     void init()
     {
         world = std::make_unique<TestWorld>();
-        twips::setZoom(1.75);
+        kit::twips::setZoom(1.75);
         form1().showWindow();
     }
     void cleanup() { world.reset(); }

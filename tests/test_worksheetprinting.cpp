@@ -29,6 +29,9 @@
 #include <QtTest>
 #include <memory>
 
+using kit::FileDialogs;
+using kit::Form;
+
 namespace {
 
 // A printer that keeps the pages it gets, and fails where the test says.

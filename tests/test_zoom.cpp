@@ -30,6 +30,12 @@
 #include <functional>
 #include <memory>
 
+using kit::Canvas;
+using kit::Form;
+using kit::ListBox;
+using kit::QtDialogs;
+using kit::TwipsPlaced;
+
 namespace {
 
 const QMap<QString, std::function<Form &()>> &windows()
@@ -114,7 +120,7 @@ private slots:
         const QList<Placed> before = placedControls(window);
         QVERIFY(!before.isEmpty());
 
-        twips::setZoom(2);
+        kit::twips::setZoom(2);
         QCOMPARE(window.size(), 2 * plain);
         for (const Placed &p : before) {
             const auto *placed = dynamic_cast<TwipsPlaced *>(p.widget);
@@ -129,7 +135,7 @@ private slots:
                      qPrintable(p.widget->objectName()));
         }
 
-        twips::setZoom(1);
+        kit::twips::setZoom(1);
         QCOMPARE(window.size(), plain);
         for (const Placed &p : before) {
             QCOMPARE(p.widget->geometry(), p.pixels);
@@ -148,14 +154,14 @@ private slots:
     void answerBarsAreBigEnoughToHit()
     {
         QFETCH(double, zoom);
-        twips::setZoom(zoom);
+        kit::twips::setZoom(zoom);
         openExercise(Exercise::Calculating).show();
         const QScrollBar *bar = Form6().HBildlauf1;
         const QStyleOptionSlider option = barOption(bar);
         const QRect less = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
         const QRect more = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
         const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-        QCOMPARE(bar->height(), qMax(twips::toPixels(375), zoom >= 1.5 ? 40 : 0));
+        QCOMPARE(bar->height(), qMax(kit::twips::toPixels(375), zoom >= 1.5 ? 40 : 0));
         QVERIFY2(less.width() >= bar->height() && more.width() >= bar->height(),
                  qPrintable(QStringLiteral("%1, %2").arg(less.width()).arg(more.width())));
         QCOMPARE(more.right(), bar->width() - 1);
@@ -171,7 +177,7 @@ private slots:
         openExercise(Exercise::NumberLine);
         NumberLineScreen &screen = Form2();
         const int start = screen.race().child();
-        twips::setZoom(2);
+        kit::twips::setZoom(2);
         answerRight(screen);
         QVERIFY(screen.race().child() > start);
         QCOMPARE(screen.Bild2->leftTwips(), screen.race().child());
@@ -192,12 +198,12 @@ private slots:
     {
         QFETCH(double, drawnAt);
         QFETCH(double, readAt);
-        twips::setZoom(drawnAt);
+        kit::twips::setZoom(drawnAt);
         Canvas &canvas = schiess().canvas();
         for (int k = 0; k < 5; ++k)
             canvas.filledRectangle(gallery::Target{k, 2, k}.square(), gallery::targetColour(k));
         canvas.filledCircle(QPoint(4000, 4000), 200, Qt::black);
-        twips::setZoom(readAt);
+        kit::twips::setZoom(readAt);
         QCOMPARE(canvas.image().size(), schiess().size());
         for (int k = 0; k < 5; ++k) {
             const QRect square = gallery::Target{k, 2, k}.square();
@@ -215,14 +221,14 @@ private slots:
 
     void aShotAtZoom2HitsTheSquareUnderThePointer()
     {
-        twips::setZoom(2);
+        kit::twips::setZoom(2);
         QTest::mouseClick(form1().Bild5, Qt::LeftButton);
         form1().Liste2->setListIndex(1); // "Schießbude"
         startRewardGame();
         QTest::mouseClick(schiess().Bezeichnung2, Qt::LeftButton);
         const QRect black = gallery::Target{20, 5, 0}.square();
         schiess().canvas().filledRectangle(black, Qt::black);
-        const QPoint centre = black.center() * 2 / twips::perPixel;
+        const QPoint centre = black.center() * 2 / kit::twips::perPixel;
         QTest::mousePress(&schiess(), Qt::LeftButton, {}, centre);
         QCOMPARE(schiess().Bezeichnung3->caption(), QStringLiteral("Punkte: 1"));
         QCOMPARE(schiess().canvas().colourAt(black.center()), QColor(Qt::white));
@@ -245,7 +251,7 @@ private slots:
         QFETCH(double, start);
         QFETCH(QString, keys);
         QFETCH(double, expected);
-        twips::setStartZoom(start);
+        kit::twips::setStartZoom(start);
         form1().showWindow();
         const QSize atStart = form1().size();
         for (QChar key : keys) {
@@ -254,14 +260,14 @@ private slots:
                                                         : Qt::Key_0;
             QTest::keyClick(form1().HBildlauf1, k, Qt::ControlModifier);
         }
-        QCOMPARE(twips::zoom(), expected);
+        QCOMPARE(kit::twips::zoom(), expected);
         QCOMPARE(form1().size(), atStart * (expected / start));
         const QRect area = form1().screen()->availableGeometry();
         QVERIFY(area.contains(form1().frameGeometry()));
         if (keys.endsWith(QLatin1Char('0')))
             QVERIFY((form1().frameGeometry().center() - area.center()).manhattanLength() <= 1);
         // A hidden window comes back at the zoom now in force.
-        QCOMPARE(memo().size(), QSize(twips::toPixels(5805), twips::toPixels(5325)));
+        QCOMPARE(memo().size(), QSize(kit::twips::toPixels(5805), kit::twips::toPixels(5325)));
     }
 
     void aWindowKeepsItsCentre()
@@ -269,7 +275,7 @@ private slots:
         Form form(QStringLiteral("f"), QSize(3000, 1500), Qt::white);
         form.move(200, 150);
         const QPoint centre = form.geometry().center();
-        twips::setZoom(2);
+        kit::twips::setZoom(2);
         QVERIFY((form.geometry().center() - centre).manhattanLength() <= 2);
     }
 
@@ -278,9 +284,9 @@ private slots:
         Form form(QStringLiteral("f"), StartPage::sizeTwips, Qt::white);
         form.centreOnScreen();
         const QRect centred = form.geometry();
-        twips::setZoom(1.5); // wider than the screen: it stands at the left edge
+        kit::twips::setZoom(1.5); // wider than the screen: it stands at the left edge
         QCOMPARE(form.x(), form.screen()->availableGeometry().left());
-        twips::setZoom(1);
+        kit::twips::setZoom(1);
         QCOMPARE(form.geometry(), centred);
     }
 
@@ -299,14 +305,14 @@ private slots:
     {
         QFETCH(QSize, screen);
         QFETCH(double, expected);
-        QCOMPARE(twips::zoomToFit(StartPage::sizeTwips, screen), expected);
+        QCOMPARE(kit::twips::zoomToFit(StartPage::sizeTwips, screen), expected);
     }
 
     void messageBoxesAndTooltipsGrowWithTheZoom()
     {
         const QFont plain = QtDialogs::dialogFont();
         const QFont plainTip = QToolTip::font();
-        twips::setZoom(2);
+        kit::twips::setZoom(2);
         if (plainTip.pixelSize() > 0)
             QCOMPARE(QToolTip::font().pixelSize(), 2 * plainTip.pixelSize());
         else

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QEvent>
 
+namespace kit {
+
 ActivationWatch::ActivationWatch(QWidget *window) : QObject(window), window_(window)
 {
     window->installEventFilter(this);
@@ -38,3 +40,5 @@ bool ActivationWatch::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace kit

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace kit {
+
 // Tells a window that it came to the front: when it is shown, or when the child switches to it
 // from another of the program's windows. Closing one of its own message boxes does not count, so
 // a window that starts afresh on activation keeps what the child was doing behind the box.
@@ -27,3 +29,5 @@ private:
     QWidget *window_;
     bool countNext_ = true;
 };
+
+} // namespace kit

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <utility>
 
+namespace kit {
+
 namespace {
 
 // A band of whole pixels from one corner to the other, both included, widened by width - 1 to the
@@ -137,3 +139,5 @@ QPoint Canvas::toPixel(QPoint twips) const
 {
     return twips::coveringPixel(twips);
 }
+
+} // namespace kit

@@ -16,6 +16,8 @@
 class QPainter;
 class QWidget;
 
+namespace kit {
+
 // What a window draws on its own surface (grid, nails, targets, holes), kept in an image so it
 // survives while the window is hidden or covered. Coordinates are twips from the top-left corner
 // of the window's client area. Antialiasing stays off, so the colour read back at a point is
@@ -67,3 +69,5 @@ private:
     // Everything drawn since the last clear, in twips, for drawing again at another zoom.
     QList<Stroke> strokes_;
 };
+
+} // namespace kit

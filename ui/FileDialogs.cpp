@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFileDialog>
 
+namespace kit {
+
 QString QtFileDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
 {
     QFileDialog dialog(QApplication::activeWindow(), title, proposedPath, filter);
@@ -19,3 +21,5 @@ QString QtFileDialogs::saveFileName(const QString &title, const QString &propose
         return QString();
     return dialog.selectedFiles().constFirst();
 }
+
+} // namespace kit

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace kit {
+
 // The file dialog goes through this seam too, so tests can answer it.
 class FileDialogs
 {
@@ -22,3 +24,5 @@ class QtFileDialogs final : public FileDialogs
 public:
     QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override;
 };
+
+} // namespace kit

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QScreen>
 
+namespace kit {
+
 // ---- Shape
 
 Shape::Shape(Form *owner, const QString &name, const QRect &twips) : owner_(owner), name_(name), rect_(twips) {}
@@ -326,3 +328,5 @@ bool Form::windowKey(QKeyEvent *event)
         return true;
     return keyPreview_ && previewKey(event);
 }
+
+} // namespace kit

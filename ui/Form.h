@@ -15,6 +15,8 @@
 #include <memory>
 #include <vector>
 
+namespace kit {
+
 class Form;
 
 // A rectangle shape ("Figur"): a frame, a filled band or a growing bar, in twips.
@@ -150,3 +152,5 @@ private:
     DrawingSurface surface_;
     bool keyPreview_ = false;
 };
+
+} // namespace kit

@@ -4,6 +4,8 @@
 
 #include "ui/GameTimer.h"
 
+namespace kit {
+
 GameTimer::GameTimer(QObject *parent, const QString &name, int intervalMs) : QObject(parent)
 {
     setObjectName(name);
@@ -25,3 +27,5 @@ void GameTimer::fire()
     if (timer_.isActive())
         emit tick();
 }
+
+} // namespace kit

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace kit {
+
 // A window's timer ("Zeit"): ticks at its interval while enabled. Tests call fire() to run one
 // tick at once instead of waiting for the interval.
 class GameTimer : public QObject
@@ -28,3 +30,5 @@ signals:
 private:
     QTimer timer_;
 };
+
+} // namespace kit

@@ -4,12 +4,12 @@
 
 #pragma once
 
+namespace kit {
+
 class Clock;
 class Dialogs;
 class FileDialogs;
 class Speech;
-
-namespace kit {
 
 // What the windows ask of the machine they run on and a test cannot drive. The top of the
 // program makes one and hands it to every window; tests hand in their doubles.

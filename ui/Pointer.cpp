@@ -7,6 +7,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
+namespace kit {
+
 namespace {
 pointer::Shape shown = pointer::Shape::Default;
 }
@@ -32,3 +34,5 @@ Shape current()
 }
 
 } // namespace pointer
+
+} // namespace kit

@@ -4,6 +4,8 @@
 
 #pragma once
 
+namespace kit {
+
 // The screen-wide mouse pointer: the shooting gallery shows a crosshair over everything while a
 // game runs, and every way out of the game puts the ordinary arrow back.
 namespace pointer {
@@ -14,3 +16,5 @@ void set(Shape shape);
 Shape current();
 
 } // namespace pointer
+
+} // namespace kit

@@ -16,6 +16,8 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+namespace kit {
+
 namespace {
 
 QWidget *dialogParent()
@@ -123,3 +125,5 @@ void QtDialogs::beep()
 {
     QApplication::beep();
 }
+
+} // namespace kit

@@ -8,6 +8,8 @@
 
 #include <QFont>
 
+namespace kit {
+
 // Message and input boxes as the child sees them: German buttons, CRs shown as line breaks.
 class QtDialogs final : public Dialogs
 {
@@ -22,3 +24,5 @@ public:
     // The boxes' face, grown with the windows' zoom.
     static QFont dialogFont();
 };
+
+} // namespace kit

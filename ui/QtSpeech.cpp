@@ -11,6 +11,8 @@
 #include <QThread>
 #include <atomic>
 
+namespace kit {
+
 struct QtSpeech::Voice
 {
     QString engine;
@@ -170,3 +172,5 @@ std::optional<QLocale> QtSpeech::germanLocale(const QList<QLocale> &offered)
     }
     return found;
 }
+
+} // namespace kit

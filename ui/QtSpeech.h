@@ -13,6 +13,8 @@
 
 class QThread;
 
+namespace kit {
+
 // The machine's German voice through Qt TextToSpeech (speech-dispatcher on Linux).
 //
 // Connecting to the speech service can take seconds (it may have to start first) or hang when
@@ -44,3 +46,5 @@ private:
     QThread *thread_ = nullptr;
     bool shutDown_ = false;
 };
+
+} // namespace kit

@@ -6,7 +6,11 @@
 
 #include <QTime>
 
+namespace kit {
+
 int SystemClock::secondsSinceMidnight() const
 {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000;
 }
+
+} // namespace kit

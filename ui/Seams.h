@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace kit {
+
 // The message boxes and the clock, as the windows see them through kit::Platform: the real
 // implementations use Qt, the tests hand in doubles.
 
@@ -36,3 +38,5 @@ class SystemClock final : public Clock
 public:
     int secondsSinceMidnight() const override;
 };
+
+} // namespace kit

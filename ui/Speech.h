@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace kit {
+
 // Reads words and tasks aloud for children who cannot read yet. Where the machine has no voice,
 // nothing is said and nothing else changes: no box, no waiting.
 class Speech
@@ -22,3 +24,5 @@ class Silence final : public Speech
 public:
     void speak(const QString &) override {}
 };
+
+} // namespace kit

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <vector>
 
+namespace kit {
+
 namespace {
 
 double zoomFactor = 1.0;
@@ -232,3 +234,5 @@ void TwipsPlaced::apply()
 {
     self_->setGeometry(kit::reachableGeometry(self_, twips::toPixels(rect_)));
 }
+
+} // namespace kit

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace kit {
+
 namespace twips {
 
 constexpr int perPixel = 15;
@@ -109,3 +111,5 @@ private:
     QWidget *self_;
     QRect rect_;
 };
+
+} // namespace kit

@@ -15,6 +15,8 @@
 #include <QToolTip>
 #include <cmath>
 
+namespace kit {
+
 namespace {
 
 int zoomed(int plain)
@@ -71,8 +73,6 @@ private:
 };
 
 } // namespace
-
-namespace kit {
 
 int leastBarThickness()
 {

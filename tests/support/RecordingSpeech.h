@@ -9,7 +9,7 @@
 #include <QStringList>
 
 // Keeps every text the program asks to have said, in order, and says nothing.
-class RecordingSpeech final : public Speech
+class RecordingSpeech final : public kit::Speech
 {
 public:
     void speak(const QString &text) override { said.append(text); }

@@ -13,6 +13,8 @@
 
 #include <QFile>
 
+using kit::Dialogs;
+
 int ScriptedDialogs::count(Kind kind) const
 {
     int n = 0;
@@ -55,7 +57,7 @@ TestWorld::TestWorld()
     }
     useWindows(&windows);
     // Every test sees the windows at their plain size, whatever the test before it zoomed to.
-    twips::setStartZoom(twips::minimumZoom);
+    kit::twips::setStartZoom(kit::twips::minimumZoom);
     shared() = SharedValues();
     platform.onEndProgram = [this] { ++endProgramCalls; };
 

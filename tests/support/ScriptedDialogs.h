@@ -17,7 +17,7 @@
 
 // Records every box the program shows and answers from a script; unscripted questions answer
 // No and unscripted input boxes answer as if cancelled.
-class ScriptedDialogs final : public Dialogs
+class ScriptedDialogs final : public kit::Dialogs
 {
 public:
     enum class Kind { Message, Question, Input, Beep };
@@ -54,7 +54,7 @@ private:
 };
 
 // A clock that stands still where the test puts it.
-class FixedClock final : public Clock
+class FixedClock final : public kit::Clock
 {
 public:
     int seconds = 12345;

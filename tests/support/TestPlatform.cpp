@@ -4,6 +4,10 @@
 
 #include "support/TestPlatform.h"
 
+using kit::Clock;
+using kit::Dialogs;
+using kit::Speech;
+
 TestPlatform::TestPlatform(Dialogs &dialogs, Clock &clock, Speech &speech)
     : use{&dialogs, &clock, &speech, &machine_.fileDialogs(), &machine_.printOutputs(), &machine_.settingsWriter()}
 {

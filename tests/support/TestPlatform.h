@@ -14,7 +14,7 @@
 class TestPlatform final : public Platform
 {
 public:
-    TestPlatform(Dialogs &dialogs, Clock &clock, Speech &speech);
+    TestPlatform(kit::Dialogs &dialogs, kit::Clock &clock, kit::Speech &speech);
     ~TestPlatform() override;
 
 private:
@@ -23,20 +23,20 @@ private:
 public:
     struct Parts
     {
-        Dialogs *dialogs;
-        Clock *clock;
-        Speech *speech;
-        FileDialogs *fileDialogs;
+        kit::Dialogs *dialogs;
+        kit::Clock *clock;
+        kit::Speech *speech;
+        kit::FileDialogs *fileDialogs;
         print::Outputs *outputs;
         settings::Writer *settingsWriter;
     };
     Parts use;
     std::function<void()> onEndProgram; // what ending the program does instead
 
-    Dialogs &dialogs() override { return *use.dialogs; }
-    Clock &clock() override { return *use.clock; }
-    FileDialogs &fileDialogs() override { return *use.fileDialogs; }
-    Speech &speech() override { return *use.speech; }
+    kit::Dialogs &dialogs() override { return *use.dialogs; }
+    kit::Clock &clock() override { return *use.clock; }
+    kit::FileDialogs &fileDialogs() override { return *use.fileDialogs; }
+    kit::Speech &speech() override { return *use.speech; }
     void endProgram() override;
     print::Outputs &printOutputs() override { return *use.outputs; }
     settings::Writer &settingsWriter() override { return *use.settingsWriter; }

@@ -4,6 +4,8 @@
 
 #include "support/TestWindows.h"
 
+using kit::Form;
+
 namespace {
 
 Windows *running = nullptr;

@@ -31,7 +31,7 @@ FontViewer &Form9();
 ShootingGallery &schiess();
 SlalomDrive &slalom();
 void startRewardGame();
-QList<Form *> loadedWindows();
+QList<kit::Form *> loadedWindows();
 void unloadAllWindows();
 ExerciseScreen &openExercise(Exercise exercise);
 ExerciseScreen &screenForKind(TaskKind taskKind);

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/Twips.h"
+
+#include <QLabel>
+
+namespace kit {
+
+// A text label; the caption keeps the program's own text (CRs included), the display breaks lines.
+class Label : public QLabel, public TwipsPlaced
+{
+    Q_OBJECT
+public:
+    Label(QWidget *parent, const QString &name, const QRect &twips, const QString &caption = QString());
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString &caption);
+
+    void setTextColour(const QColor &colour);
+    void setBackgroundColour(const QColor &colour);
+    void setTransparentBackground();
+    void setSingleBorder(bool on);
+    void setFontSpec(const QString &family, double points, bool bold);
+    void setCentred(bool centred = true);
+    // Tab reaches the label and Space or Enter clicks it, so it works without a mouse.
+    void setKeyboardClickable();
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void followZoom(double previous) override;
+
+private:
+    QString caption_;
+    bool singleBorder_ = false;
+};
+
+} // namespace kit
