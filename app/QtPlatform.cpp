@@ -84,7 +84,7 @@ QtPlatform::~QtPlatform()
     QObject::disconnect(parts_->quitting);
 }
 
-Dialogs &QtPlatform::dialogs()
+Dialogs &QtPlatform::machineDialogs()
 {
     return parts_->dialogs;
 }

@@ -19,13 +19,15 @@ public:
     explicit QtPlatform(Voice voice);
     ~QtPlatform() override;
 
-    kit::Dialogs &dialogs() override;
     kit::Clock &clock() override;
     kit::FileDialogs &fileDialogs() override;
     kit::Speech &speech() override;
     void endProgram() override;
     print::Outputs &printOutputs() override;
     settings::Writer &settingsWriter() override;
+
+protected:
+    kit::Dialogs &machineDialogs() override;
 
 private:
     struct Parts;

@@ -6,6 +6,7 @@
 
 #include "app/FontViewer.h"
 #include "app/OpenExercise.h"
+#include "app/ReadingSwitch.h"
 #include "app/Platform.h"
 #include "app/SettingsFile.h"
 #include "app/Windows.h"
@@ -84,6 +85,7 @@ void StartPage::connectScene()
     connect(Bild10, &PictureButton::clicked, this, [this] { openNumberPictures(); });
     connect(Bild9, &PictureButton::clicked, this, [this] { windows_.Form7().showWindow(); });
     connect(Bild8, &PictureButton::clicked, this, [this] { windows_.Form9().showWindow(); });
+    new ReadingSwitch(loudspeaker, platform().reading());
 }
 
 void StartPage::loadSettings()

@@ -60,6 +60,7 @@ public:
     kit::PictureButton *Bild13 = nullptr; // "3 + 2 = ?" note: Form6 calculating
     kit::PictureButton *Bild14 = nullptr; // "1 + ? = 5" note: Form4
     kit::PictureButton *Bild15 = nullptr; // "? + 2 = 5" note: Form6 reversing
+    kit::PictureButton *loudspeaker = nullptr; // switches reading aloud for this run
 
     // Reads the settings file into numberRange and moves the range scroll bar to it.
     void loadSettings();

@@ -267,6 +267,10 @@ void StartPage::buildScene()
     HBildlauf1->setStyle(rangeBarStyle);
     HBildlauf1->setAccessibleName(QStringLiteral("Zahlen bis"));
 
+    // A loudspeaker on the bare wall under the range, where it covers nothing of the scene.
+    loudspeaker = pictureButton(this, "Lautsprecher", QRect(180, 2640, 615, 615), "loudspeaker_off.svg",
+                                QStringLiteral("Vorlesen aus"));
+
     // The reward count: a little score slate under the dartboard.
     Bezeichnung11 = new Label(this, QStringLiteral("Bezeichnung11"), QRect(3240, 1920, 495, 255), QStringLiteral("0"));
     Bezeichnung11->setFontSpec(QStringLiteral("MS Sans Serif"), 10, true);
@@ -302,9 +306,10 @@ void StartPage::setKeyboardOrder()
     // Tab starts at the range, where the focus is, and then walks the scene as a child reads it:
     // row by row from the top, each row from the left. A list that is shown comes right after the
     // picture that opened it.
-    const QList<QWidget *> order = {HBildlauf1, Bezeichnung1, Bild13, Bild5, Liste2, Bild12, Bild14,
-                                    Bild15,     Bild6, Bezeichnung12, Bild4, Liste1, Bild3,  Bild10,
-                                    Bild11,     Bild9, Bild2,         Bild8, Bild7};
+    const QList<QWidget *> order = {HBildlauf1, loudspeaker, Bezeichnung1, Bild13, Bild5, Liste2,
+                                    Bild12,     Bild14,      Bild15,       Bild6,  Bezeichnung12, Bild4,
+                                    Liste1,     Bild3,       Bild10,       Bild11, Bild9,  Bild2,
+                                    Bild8,      Bild7};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -11,6 +11,7 @@
 #include "engine/TextHelpers.h"
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 #include "ui/ZoomStyle.h"
 
@@ -38,30 +39,42 @@ namespace {
 const char *const desktopId = "io.github.quarimo.Quarimo";
 
 const char *const usage =
-    "Aufruf: quarimo [--help | --version]\n"
+    "Aufruf: quarimo [--vorlesen] | --help | --version\n"
     "\n"
     "Ein Rechentrainer für Kinder im ersten Schuljahr: Zahlenstrahl, Mengen, Ergänzen,\n"
     "Zahlenfolgen, Plus und Minus, dazu kleine Belohnungsspiele.\n"
-    "Ohne Argumente öffnet quarimo sein Fenster; dazu braucht es eine grafische Anzeige.\n"
+    "Ohne --help und --version öffnet quarimo sein Fenster; dazu braucht es eine grafische Anzeige.\n"
     "\n"
     "Den gewählten Zahlenraum merkt sich quarimo in der Datei QUARIMO.INI in dem Ordner,\n"
     "in dem es gestartet wird. Aus dem Anwendungsmenü gestartet ist das der Ordner\n"
     "$XDG_DATA_HOME/quarimo, meist ~/.local/share/quarimo.\n"
     "\n"
+    "  --vorlesen  mit Vorlesen starten: Meldungen, Aufgaben und die Namen der Bilder\n"
+    "              und Knöpfe werden vorgelesen (braucht eine deutsche Stimme,\n"
+    "              zum Beispiel aus den Paketen speech-dispatcher und espeak-ng)\n"
     "  --help      diese Hilfe zeigen\n"
     "  --version   die Version zeigen\n";
 
-// Answers --help and --version before anything needs a display. Returns the exit status,
-// or -1 when there are no arguments and the program starts as usual.
-int answerArguments(int argc, char *argv[])
+// How the window is to start, from the command line.
+struct StartOptions
 {
-    if (argc < 2)
-        return -1;
+    bool readAloud = false;
+};
+
+// Answers --help and --version before anything needs a display. Returns the exit status,
+// or -1 when the program starts, with the start options found.
+int answerArguments(int argc, char *argv[], StartOptions &options)
+{
     bool help = false;
+    bool version = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             help = true;
-        } else if (std::strcmp(argv[i], "--version") != 0) {
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            version = true;
+        } else if (std::strcmp(argv[i], "--vorlesen") == 0) {
+            options.readAloud = true;
+        } else {
             std::fprintf(stderr,
                          "quarimo: unbekanntes Argument „%s“\n"
                          "Welche es gibt, zeigt: quarimo --help\n",
@@ -71,8 +84,10 @@ int answerArguments(int argc, char *argv[])
     }
     if (help)
         std::printf("quarimo %s\n\n%s", QUARIMO_VERSION, usage);
-    else
+    else if (version)
         std::printf("quarimo %s\n", QUARIMO_VERSION);
+    else
+        return -1;
     return 0;
 }
 
@@ -176,7 +191,8 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (const int status = answerArguments(argc, argv); status >= 0)
+    StartOptions options;
+    if (const int status = answerArguments(argc, argv, options); status >= 0)
         return status;
     if (!hasDisplay())
         noScreen();
@@ -214,6 +230,8 @@ int main(int argc, char *argv[])
     QtPlatform platform(voiceFor(QGuiApplication::platformName()));
     SharedValues shared;
     Random random;
+    // Reading aloud is on before the first window, so that the first box is said too.
+    platform.reading().setOn(options.readAloud);
     Windows windows(platform, shared, random);
 
     // Searching the icon theme takes about as long as building the start page; neither the icon

@@ -109,6 +109,11 @@ QString CalculationScreen::captionPrefix() const
                                             : QStringLiteral("R e c h n e n   b i s  ");
 }
 
+QString CalculationScreen::instruction() const
+{
+    return Bezeichnung6->caption();
+}
+
 void CalculationScreen::applyTask(const Task &task)
 {
     if (!isCalculating(task.kind) && !isReversing(task.kind))

@@ -12,10 +12,12 @@
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 #include "ui/Speech.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 using kit::Button;
 using kit::Form;
@@ -41,6 +43,23 @@ void ExerciseScreen::setUp()
 void ExerciseScreen::newTask()
 {
     showTask(nextTask(context_.shared, context_.random));
+    announceTask();
+}
+
+void ExerciseScreen::announceTask()
+{
+    // A screen still being set up before it shows is announced by the task it shows with.
+    if (!isVisible())
+        return;
+    QString words = taskSentence();
+    if (std::exchange(instructionDue_, false))
+        words = instruction() + QLatin1Char(' ') + words;
+    context_.platform.reading().say(words);
+}
+
+QString ExerciseScreen::taskSentence() const
+{
+    return tasksentence::sentence(task_, context_.shared.numberRange, context_.shared.expectedAnswer);
 }
 
 void ExerciseScreen::showTask(const Task &task)
@@ -82,6 +101,7 @@ Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, c
 void ExerciseScreen::chooseMode(TaskKind kind)
 {
     context_.shared.taskKind = kind;
+    instructionDue_ = true;
     newTask();
     focusAnswer();
 }
@@ -150,14 +170,15 @@ QString ExerciseScreen::helpButtonHint()
 
 void ExerciseScreen::showHelpText(const help::HelpText &help)
 {
+    // The box pictures the task in symbols; a child listening hears what they stand for.
+    context_.platform.reading().sayNextBoxAs(taskSentence());
     context_.platform.dialogs().message(help.text, help.title);
     focusAnswer();
 }
 
 void ExerciseScreen::readTaskAloud()
 {
-    context_.platform.speech().speak(
-        tasksentence::sentence(task_, context_.shared.numberRange, context_.shared.expectedAnswer));
+    context_.platform.speech().speak(taskSentence());
     focusAnswer();
 }
 
@@ -196,6 +217,7 @@ void ExerciseScreen::activated()
 void ExerciseScreen::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
+    instructionDue_ = true;
     // Every visit starts with the arrow keys and Enter on the answer, the first one too.
     focusAnswer();
 }

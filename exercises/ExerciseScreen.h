@@ -50,6 +50,8 @@ public:
     virtual void showHelp() = 0;
     // F2: says the current task as a sentence, for children who cannot read it yet.
     void readTaskAloud();
+    // The current task as the sentence F2 says.
+    QString taskSentence() const;
     // The help button's tooltip and description: what it shows, and that F2 reads the task aloud.
     static QString helpButtonHint();
     // Puts every race figure back to its start.
@@ -65,6 +67,8 @@ protected:
 
     // The window caption before " bis" and the range, e.g. "E r g ä n z e n   b i s  ".
     virtual QString captionPrefix() const = 0;
+    // What the screen asks of the child, as it stands above the task ("Rechne aus!").
+    virtual QString instruction() const = 0;
     // Writes the current task into the controls, in the generator's order of writes.
     virtual void applyTask(const Task &task) = 0;
     // Puts the race figures where the race says.
@@ -91,7 +95,13 @@ protected:
     void activated() override;
     void showEvent(QShowEvent *event) override;
 
+    // With reading aloud on, a new task (or the next step of one) is said as its sentence; after
+    // the screen has opened or its mode has changed the instruction comes first.
+    void announceTask();
+
 private:
+
+    bool instructionDue_ = true;
     Reseed reseed_;
     Race race_;
     Task task_;

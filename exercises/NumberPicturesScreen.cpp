@@ -11,6 +11,7 @@
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 
 using kit::ActivationWatch;
@@ -87,13 +88,27 @@ void NumberPicturesScreen::pointCheck()
                                         QStringLiteral("A B C - Bilder"));
 }
 
+namespace {
+
+QString helpText()
+{
+    return QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + text::CR +
+           QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") + text::CR +
+           QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") + text::CR;
+}
+
+} // namespace
+
 void NumberPicturesScreen::showHelp()
 {
-    context_.platform.dialogs().message(
-        QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + text::CR +
-            QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") + text::CR +
-            QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") + text::CR,
-        QStringLiteral("H i l f e"));
+    context_.platform.dialogs().message(helpText(), QStringLiteral("H i l f e"));
+}
+
+void NumberPicturesScreen::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    // The window has no instruction of its own on screen: a listening child hears the help.
+    context_.platform.reading().say(helpText());
 }
 
 void NumberPicturesScreen::leaveScreen()

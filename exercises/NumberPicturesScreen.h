@@ -43,6 +43,7 @@ public:
 
 protected:
     void closeRequested() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void pointCheck();

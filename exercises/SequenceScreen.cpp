@@ -85,6 +85,11 @@ QString SequenceScreen::captionPrefix() const
     return QStringLiteral("Z a h l f o l g e n   b i s  ");
 }
 
+QString SequenceScreen::instruction() const
+{
+    return Bezeichnung6->caption();
+}
+
 void SequenceScreen::applyTask(const Task &task)
 {
     if (task.kind != TaskKind::CountOn && task.kind != TaskKind::CountBack)
@@ -119,6 +124,8 @@ void SequenceScreen::checkAnswer()
     rightAnswerMove();
     if (filled == (backward() ? 1 : 5))
         newTask();
+    else
+        announceTask();
 }
 
 void SequenceScreen::showHelp()

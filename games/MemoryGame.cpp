@@ -10,6 +10,7 @@
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 #include "ui/Speech.h"
 
@@ -211,6 +212,13 @@ void MemoryGame::stopGame()
         QStringLiteral("Dieses Spiel jetzt beenden?") + text::CR, QStringLiteral("M e m o r y"));
     if (answer != Dialogs::Answer::No)
         leaveGame();
+}
+
+void MemoryGame::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    // A child who cannot read the line above the cards hears how to play.
+    context_.platform.reading().say(Bezeichnung19->caption());
 }
 
 void MemoryGame::closeRequested()

@@ -38,6 +38,7 @@ public:
 
 protected:
     void closeRequested() override;
+    void showEvent(QShowEvent *event) override;
     void zoomChanged() override;
 
 private:

@@ -10,6 +10,7 @@
 #include "ui/GameTimer.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 
 #include <QKeyEvent>
@@ -191,8 +192,12 @@ void SlalomDrive::showMove(const SlalomDriveRules::Move &move)
     }
     if (move.warning)
         context_.platform.dialogs().beep();
-    if (move.status)
+    if (move.status) {
+        // A warning is said every time, as it beeps; the free road only when it was not before.
+        if (move.warning || *move.status != Bezeichnung4->caption())
+            context_.platform.reading().say(*move.status);
         Bezeichnung4->setCaption(*move.status);
+    }
 }
 
 void SlalomDrive::showTraveller()
@@ -277,6 +282,8 @@ void SlalomDrive::closeRequested()
 void SlalomDrive::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
+    // The caption warns of the nails; the boxes that follow say the rest.
+    context_.platform.reading().say(caption());
     Zeit1->setEnabled(rules_.isListing());
 }
 

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/StartPage.h"
 #include "engine/NumberWords.h"
 #include "engine/SharedValues.h"
 #include "engine/Task.h"
@@ -17,6 +18,7 @@
 #include "support/TestWindows.h"
 #include "ui/Controls.h"
 #include "ui/QtSpeech.h"
+#include "ui/Reading.h"
 
 #include <QtTest>
 #include <memory>
@@ -194,6 +196,108 @@ private slots:
                  (QStringList{numberwords::word(deal.at(0).digitValue()), numberwords::word(deal.at(1).digitValue())}));
     }
 
+    void shownTextsAreSaidAsWords_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("box lines") << QStringLiteral("Pech, du hast verloren und\rmusst von vorn anfangen!\r")
+                                   << QStringLiteral("Pech, du hast verloren und musst von vorn anfangen!");
+        QTest::newRow("letter-spaced") << QStringLiteral("E n d e") << QStringLiteral("Ende");
+        QTest::newRow("letter-spaced title") << QStringLiteral("Q U A R I M O :  Startseite")
+                                             << QStringLiteral("QUARIMO: Startseite");
+        QTest::newRow("wide gaps") << QStringLiteral(" Immer zwei Felder, klicke   jedes Einzelfeld an !")
+                                   << QStringLiteral("Immer zwei Felder, klicke jedes Einzelfeld an !");
+        QTest::newRow("short words stay") << QStringLiteral("3 + 2") << QStringLiteral("3 + 2");
+    }
+    void shownTextsAreSaidAsWords()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, said);
+        QCOMPARE(kit::Reading::spoken(shown), said);
+    }
+
+    void raceScreenIsReadAloudFromStartToReward()
+    {
+        world->platform.reading().setOn(true);
+        world->speech.said.clear();
+        shared().numberRange = 10;
+        ExerciseScreen &screen = openExercise(Exercise::Calculating);
+        // Opening: the instruction, then the task as its sentence.
+        QCOMPARE(said(), QStringList{QStringLiteral("Rechne aus! ") + screen.taskSentence()});
+
+        // The help box pictures the task in symbols; the child hears the sentence.
+        const QString sentence = screen.taskSentence();
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Insert);
+        QCOMPARE(said().last(), sentence);
+        QVERIFY(world->dialogs.last().text.contains(QLatin1Char('o')));
+
+        // A wrong answer at the start lets the big fish catch the small one: the box is said.
+        screen.HBildlauf1->setValue((shared().expectedAnswer + 1) % 11);
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
+        QCOMPARE(world->dialogs.last().title, QStringLiteral("Schmatz"));
+        QCOMPARE(said().last(), QStringLiteral("Pech, du bist aufgefressen worden! Probier es noch einmal, viel Glück!"));
+
+        // Each right answer says the next task, without the instruction; the won race says the
+        // reward box, and then the next task.
+        while (world->dialogs.last().title != QStringLiteral("Belohnung")) {
+            world->speech.said.clear();
+            screen.HBildlauf1->setValue(shared().expectedAnswer);
+            QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
+            QVERIFY(!said().isEmpty());
+            QCOMPARE(said().last(), screen.taskSentence());
+            QVERIFY(!said().last().startsWith(QStringLiteral("Rechne")));
+        }
+        QCOMPARE(said(), (QStringList{QStringLiteral("Prima, zur Belohnung gibt es eine Spielrunde geschenkt! Du kannst "
+                                                     "weitermachen oder aber aufhören und dir deine Belohnung abholen!"),
+                                      screen.taskSentence()}));
+
+        // Off again: the voice stops, and boxes and tasks go unsaid.
+        world->platform.reading().setOn(false);
+        QCOMPARE(said().last(), QString());
+        const qsizetype before = said().size();
+        screen.HBildlauf1->setValue(shared().expectedAnswer);
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
+        QTest::keyClick(screen.HBildlauf1, Qt::Key_Insert);
+        QCOMPARE(said().size(), before);
+    }
+
+    void loudspeakerSwitchesReadingAndNamesAreSaid()
+    {
+        StartPage &page = form1();
+        page.showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QCOMPARE(page.loudspeaker->accessibleName(), QStringLiteral("Vorlesen aus"));
+        QTest::mouseClick(page.loudspeaker, Qt::LeftButton);
+        QVERIFY(world->platform.reading().isOn());
+        QCOMPARE(page.loudspeaker->accessibleName(), QStringLiteral("Vorlesen an"));
+        QCOMPARE(said(), QStringList{QStringLiteral("Vorlesen an")});
+
+        // A control that takes the keyboard is named; so is one the pointer rests on.
+        page.loudspeaker->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(page.loudspeaker, Qt::Key_Tab);
+        QCOMPARE(said().last(), QStringLiteral("Ausgang"));
+        QTest::mouseMove(page.Bild9);
+        QTRY_COMPARE(said().last(), QStringLiteral("Zahlwörter"));
+
+        // Off: said at once by stopping, and then the names are quiet.
+        QTest::mouseClick(page.loudspeaker, Qt::LeftButton);
+        QCOMPARE(page.loudspeaker->accessibleName(), QStringLiteral("Vorlesen aus"));
+        QCOMPARE(said().last(), QString());
+        const qsizetype before = said().size();
+        QTest::keyClick(page.loudspeaker, Qt::Key_Tab);
+        QTest::mouseMove(page.Bild2);
+        QTest::qWait(kit::Reading::restMilliseconds * 2);
+        QCOMPARE(said().size(), before);
+
+        // Without a German voice the switch does nothing, and its tooltip says why.
+        world->speech.answer = kit::Speech::Voice::None;
+        QTest::mouseClick(page.loudspeaker, Qt::LeftButton);
+        QVERIFY(!world->platform.reading().isOn());
+        QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), page.loudspeaker->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(page.loudspeaker, &tip);
+        QVERIFY(page.loudspeaker->toolTip().contains(QStringLiteral("keine deutsche Stimme")));
+    }
+
     void germanLocaleIsChosen_data()
     {
         QTest::addColumn<QList<QLocale>>("offered");
@@ -236,6 +340,7 @@ private slots:
         QCOMPARE(world->dialogs.count(), 0);
 
         QTRY_COMPARE(silent.status(), QtSpeech::Status::Silent);
+        QCOMPARE(silent.voice(), kit::Speech::Voice::None);
         silent.speak(QStringLiteral("drei")); // after the voice gave up: nothing, at once
         silent.shutDown();
         world->platform.use.speech = &world->speech;

@@ -27,6 +27,13 @@ PictureButton::PictureButton(QWidget *parent, const QString &name, const QRect &
 
 PictureButton::~PictureButton() = default;
 
+void PictureButton::setPicture(const QString &svgFile, const QString &accessibleName)
+{
+    setAccessibleName(accessibleName);
+    picture_.setFile(svgFile, this);
+    update();
+}
+
 void PictureButton::keyPressEvent(QKeyEvent *event)
 {
     // Space clicks as on every button (on release); Enter clicks at once.

@@ -22,6 +22,8 @@ public:
     ~PictureButton() override;
 
     QString svgFile() const { return picture_.file(); }
+    // Shows another picture of the set in the same place, under another name.
+    void setPicture(const QString &svgFile, const QString &accessibleName);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

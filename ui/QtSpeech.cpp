@@ -13,7 +13,7 @@
 
 namespace kit {
 
-struct QtSpeech::Voice
+struct QtSpeech::Speaker
 {
     QString engine;
     std::atomic<Status> status{Status::NotStarted};
@@ -32,7 +32,7 @@ struct QtSpeech::Voice
     void sayNewest();
 };
 
-void QtSpeech::Voice::start()
+void QtSpeech::Speaker::start()
 {
     const QStringList engines = QTextToSpeech::availableEngines();
     QString name = engine;
@@ -58,14 +58,14 @@ void QtSpeech::Voice::start()
     status = Status::Ready;
 }
 
-void QtSpeech::Voice::sayPending()
+void QtSpeech::Speaker::sayPending()
 {
     busy = true;
     sayNewest();
     busy = false;
 }
 
-void QtSpeech::Voice::sayNewest()
+void QtSpeech::Speaker::sayNewest()
 {
     QString text;
     {
@@ -76,11 +76,12 @@ void QtSpeech::Voice::sayNewest()
     }
     if (status == Status::Starting)
         start();
-    if (!tts || text.isEmpty())
+    if (!tts)
         return;
     if (tts->state() == QTextToSpeech::Speaking)
         tts->stop(QTextToSpeech::BoundaryHint::Immediate);
-    tts->say(text);
+    if (!text.isEmpty())
+        tts->say(text);
 }
 
 namespace {
@@ -89,7 +90,7 @@ namespace {
 class VoiceThread final : public QThread
 {
 public:
-    explicit VoiceThread(std::shared_ptr<QtSpeech::Voice> voice) : voice_(std::move(voice)) {}
+    explicit VoiceThread(std::shared_ptr<QtSpeech::Speaker> voice) : voice_(std::move(voice)) {}
 
 protected:
     void run() override
@@ -100,7 +101,7 @@ protected:
     }
 
 private:
-    std::shared_ptr<QtSpeech::Voice> voice_;
+    std::shared_ptr<QtSpeech::Speaker> voice_;
 };
 
 } // namespace
@@ -117,20 +118,24 @@ QtSpeech::Status QtSpeech::status() const
     return voice_ ? voice_->status.load() : Status::NotStarted;
 }
 
+void QtSpeech::start()
+{
+    voice_ = std::make_shared<Speaker>();
+    voice_->engine = engine_;
+    voice_->status = Status::Starting;
+    thread_ = new VoiceThread(voice_);
+    thread_->setObjectName(QStringLiteral("Stimme"));
+    voice_->inbox = new QObject;
+    voice_->inbox->moveToThread(thread_);
+    thread_->start(QThread::LowPriority);
+}
+
 void QtSpeech::speak(const QString &text)
 {
     if (shutDown_ || !QCoreApplication::instance())
         return;
-    if (!voice_) {
-        voice_ = std::make_shared<Voice>();
-        voice_->engine = engine_;
-        voice_->status = Status::Starting;
-        thread_ = new VoiceThread(voice_);
-        thread_->setObjectName(QStringLiteral("Stimme"));
-        voice_->inbox = new QObject;
-        voice_->inbox->moveToThread(thread_);
-        thread_->start(QThread::LowPriority);
-    }
+    if (!voice_)
+        start();
     if (voice_->status == Status::Silent)
         return;
     QMutexLocker lock(&voice_->mutex);
@@ -138,9 +143,30 @@ void QtSpeech::speak(const QString &text)
     if (voice_->posted)
         return;
     voice_->posted = true;
-    std::shared_ptr<Voice> voice = voice_;
+    std::shared_ptr<Speaker> voice = voice_;
     QMetaObject::invokeMethod(
         voice_->inbox, [voice] { voice->sayPending(); }, Qt::QueuedConnection);
+}
+
+void QtSpeech::prepare()
+{
+    // The empty text connects and says nothing; a voice already asked for needs nothing more.
+    if (!voice_)
+        speak(QString());
+}
+
+Speech::Voice QtSpeech::voice() const
+{
+    switch (status()) {
+    case Status::Ready:
+        return Speech::Voice::German;
+    case Status::Silent:
+        return Speech::Voice::None;
+    case Status::NotStarted:
+    case Status::Starting:
+        break;
+    }
+    return Speech::Voice::Unknown;
 }
 
 void QtSpeech::shutDown()

@@ -31,6 +31,8 @@ public:
     ~QtSpeech() override;
 
     void speak(const QString &text) override;
+    Voice voice() const override;
+    void prepare() override;
     Status status() const;
     // Ends the voice's thread; waits only briefly for a stuck speech service, then leaves it.
     void shutDown();
@@ -38,11 +40,14 @@ public:
     // The German locale to speak in: Germany's first, then any other German one.
     static std::optional<QLocale> germanLocale(const QList<QLocale> &offered);
 
-    struct Voice; // the part that lives on the voice's thread
+    struct Speaker; // the part that lives on the voice's thread
 
 private:
+    // Starts the voice's thread and its connection to the speech service, once.
+    void start();
+
     QString engine_;
-    std::shared_ptr<Voice> voice_;
+    std::shared_ptr<Speaker> voice_;
     QThread *thread_ = nullptr;
     bool shutDown_ = false;
 };

@@ -13,9 +13,16 @@ namespace kit {
 class Speech
 {
 public:
+    // Whether the machine can speak German: not known until the speech service has answered.
+    enum class Voice { Unknown, German, None };
+
     virtual ~Speech() = default;
-    // Says the text, cutting off whatever is still being said. Returns at once.
+    // Says the text, cutting off whatever is still being said; an empty text only stops it.
+    // Returns at once.
     virtual void speak(const QString &text) = 0;
+    virtual Voice voice() const = 0;
+    // Asks the speech service early, without saying anything, so that voice() soon knows.
+    virtual void prepare() {}
 };
 
 // For machines with no one to listen: says nothing.
@@ -23,6 +30,7 @@ class Silence final : public Speech
 {
 public:
     void speak(const QString &) override {}
+    Voice voice() const override { return Voice::None; }
 };
 
 } // namespace kit

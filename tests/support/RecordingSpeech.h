@@ -13,6 +13,8 @@ class RecordingSpeech final : public kit::Speech
 {
 public:
     void speak(const QString &text) override { said.append(text); }
+    Voice voice() const override { return answer; }
 
     QStringList said;
+    Voice answer = Voice::German; // what the machine is said to have
 };

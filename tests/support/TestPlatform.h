@@ -33,11 +33,13 @@ public:
     Parts use;
     std::function<void()> onEndProgram; // what ending the program does instead
 
-    kit::Dialogs &dialogs() override { return *use.dialogs; }
     kit::Clock &clock() override { return *use.clock; }
     kit::FileDialogs &fileDialogs() override { return *use.fileDialogs; }
     kit::Speech &speech() override { return *use.speech; }
     void endProgram() override;
     print::Outputs &printOutputs() override { return *use.outputs; }
     settings::Writer &settingsWriter() override { return *use.settingsWriter; }
+
+protected:
+    kit::Dialogs &machineDialogs() override { return *use.dialogs; }
 };

@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/ReadingSwitch.h"
+
+#include "ui/PictureButton.h"
+#include "ui/Reading.h"
+
+#include <QEvent>
+
+using kit::Speech;
+
+ReadingSwitch::ReadingSwitch(kit::PictureButton *loudspeaker, kit::Reading &reading)
+    : QObject(loudspeaker), loudspeaker_(loudspeaker), reading_(reading)
+{
+    connect(loudspeaker_, &kit::PictureButton::clicked, this, &ReadingSwitch::toggle);
+    connect(&reading_, &kit::Reading::switched, this, &ReadingSwitch::show);
+    loudspeaker_->installEventFilter(this);
+    show(reading_.isOn());
+}
+
+QString ReadingSwitch::nameFor(bool on)
+{
+    return on ? QStringLiteral("Vorlesen an") : QStringLiteral("Vorlesen aus");
+}
+
+QString ReadingSwitch::hint() const
+{
+    if (reading_.voice() == Speech::Voice::None)
+        return QStringLiteral("Vorlesen geht auf diesem Rechner nicht: Es ist keine deutsche Stimme eingerichtet.");
+    if (reading_.isOn())
+        return QStringLiteral("Vorlesen ist an: Meldungen, Aufgaben und Namen werden vorgelesen. "
+                              "Ein Klick schaltet es aus.");
+    return QStringLiteral("Vorlesen einschalten: Meldungen, Aufgaben und Namen werden vorgelesen.");
+}
+
+bool ReadingSwitch::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != loudspeaker_)
+        return false;
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::FocusIn:
+        // The speech service is asked only when someone comes near the switch, so a run that never
+        // reads aloud never starts it; by the time the tooltip shows, the answer is mostly there.
+        reading_.prepare();
+        loudspeaker_->setAccessibleDescription(hint());
+        break;
+    case QEvent::ToolTip:
+        loudspeaker_->setToolTip(hint());
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void ReadingSwitch::toggle()
+{
+    // Without a German voice the switch stays as it is; the tooltip says why.
+    if (reading_.voice() == Speech::Voice::None)
+        return;
+    reading_.prepare();
+    reading_.setOn(!reading_.isOn());
+}
+
+void ReadingSwitch::show(bool on)
+{
+    loudspeaker_->setPicture(on ? QStringLiteral("loudspeaker_on.svg") : QStringLiteral("loudspeaker_off.svg"),
+                             nameFor(on));
+    loudspeaker_->setToolTip(hint());
+    loudspeaker_->setAccessibleDescription(hint());
+}

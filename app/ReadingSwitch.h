@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+
+namespace kit {
+class PictureButton;
+class Reading;
+}
+
+// The loudspeaker on the start page: a click switches reading aloud for this run. Its picture and
+// name say whether reading is on; its tooltip says what it does, or that the machine has no
+// German voice, in which case the click does nothing.
+class ReadingSwitch final : public QObject
+{
+public:
+    ReadingSwitch(kit::PictureButton *loudspeaker, kit::Reading &reading);
+
+    static QString nameFor(bool on);
+    // The tooltip and the description for a screen reader, as things stand now.
+    QString hint() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void toggle();
+    void show(bool on);
+
+    kit::PictureButton *loudspeaker_;
+    kit::Reading &reading_;
+};

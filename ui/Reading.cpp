@@ -1,0 +1,229 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/Reading.h"
+
+#include "ui/Picture.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <utility>
+
+namespace kit {
+
+Reading::Reading(std::function<Speech &()> speech) : speech_(std::move(speech))
+{
+    rest_.setSingleShot(true);
+    rest_.setInterval(restMilliseconds);
+    connect(&rest_, &QTimer::timeout, this, &Reading::rested);
+}
+
+Reading::~Reading() = default;
+
+void Reading::setOn(bool on)
+{
+    if (on == on_)
+        return;
+    on_ = on;
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        if (on)
+            app->installEventFilter(this);
+        else
+            app->removeEventFilter(this);
+    }
+    rest_.stop();
+    nextBox_.reset();
+    // Heard at once, so the child knows the click did something; off is silence at once.
+    speak(on ? QStringLiteral("Vorlesen an") : QString());
+    emit switched(on);
+}
+
+Speech::Voice Reading::voice() const
+{
+    return speech_().voice();
+}
+
+void Reading::prepare()
+{
+    speech_().prepare();
+}
+
+void Reading::speak(const QString &text)
+{
+    speech_().speak(text);
+}
+
+void Reading::say(const QString &shown)
+{
+    if (!on_)
+        return;
+    const QString words = spoken(shown);
+    if (!words.isEmpty())
+        speak(words);
+}
+
+void Reading::sayBox(const QString &text)
+{
+    const std::optional<QString> instead = std::exchange(nextBox_, std::nullopt);
+    say(instead.value_or(text));
+}
+
+void Reading::sayNextBoxAs(const QString &words)
+{
+    if (on_)
+        nextBox_ = words;
+}
+
+QString Reading::spoken(const QString &shown)
+{
+    QString text = shown;
+    text.replace(QLatin1Char('&'), QString()); // a mnemonic's mark is not said
+    // A word spread out letter by letter ("E n d e", "o k a y") is one word; words stand apart by
+    // two blanks or more there, so each such run of single letters is joined.
+    static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]+"));
+    const QStringList lines = text.split(lineBreak, Qt::SkipEmptyParts);
+    QStringList said;
+    static const QRegularExpression gap(QStringLiteral(" {2,}"));
+    for (const QString &line : lines) {
+        QStringList parts;
+        for (const QString &part : line.split(gap, Qt::SkipEmptyParts)) {
+            QStringList letters = part.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            // A stop after the letters ("Q U A R I M O :") belongs to the word; numbers and signs
+            // ("3 + 2") stay apart.
+            const bool stop = !letters.isEmpty() && letters.last().size() == 1 && letters.last().at(0).isPunct();
+            const auto first = letters.cbegin();
+            const auto last = stop ? letters.cend() - 1 : letters.cend();
+            const bool spread = last - first >= 3 && std::all_of(first, last, [](const QString &l) {
+                                    return l.size() == 1 && l.at(0).isLetter();
+                                });
+            parts.append(spread ? letters.join(QString()) : part);
+        }
+        said.append(parts.join(QLatin1Char(' ')));
+    }
+    // A line ends where the box breaks it, mostly inside a sentence: a blank, no stop.
+    return said.join(QLatin1Char(' ')).simplified();
+}
+
+QString Reading::nameOf(const QWidget *widget)
+{
+    if (!widget)
+        return QString();
+    QString name = widget->accessibleName();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        if (name.isEmpty())
+            name = button->text();
+    } else if (qobject_cast<const Picture *>(widget)) {
+        // its accessible name says what it shows
+    } else if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        // A label the child can click or reach with the keyboard acts as a button; others are text.
+        const bool clickable = label->focusPolicy() != Qt::NoFocus ||
+                               (label->testAttribute(Qt::WA_SetCursor) &&
+                                label->cursor().shape() == Qt::PointingHandCursor);
+        if (!clickable)
+            return QString();
+        if (name.isEmpty())
+            name = label->text();
+    } else {
+        return QString();
+    }
+    return spoken(name);
+}
+
+bool Reading::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        focused(widget, static_cast<QFocusEvent *>(event)->reason());
+        break;
+    case QEvent::Enter:
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget->parentWidget());
+            view && view->viewport() == widget) {
+            // Rows are named where the pointer rests, so the list must report its moves.
+            widget->setMouseTracking(true);
+            lastRow_.clear();
+        } else if (!nameOf(widget).isEmpty()) {
+            restingOn_ = widget;
+            rest_.start();
+        }
+        break;
+    case QEvent::MouseMove:
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget->parentWidget());
+            view && view->viewport() == widget) {
+            restingOn_ = widget;
+            restingAt_ = static_cast<QMouseEvent *>(event)->position().toPoint();
+            rest_.start();
+        }
+        break;
+    case QEvent::Leave:
+    case QEvent::Hide:
+    case QEvent::MouseButtonPress:
+        if (restingOn_ == widget)
+            rest_.stop();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void Reading::focused(QWidget *widget, int reason)
+{
+    // Coming back to a window or a click says nothing: the window's own words or the click's
+    // outcome come next, and the pointer's rest names what it points at.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MouseFocusReason)
+        return;
+    if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
+        followRows(view);
+        const QModelIndex row = view->currentIndex();
+        speak(spoken(row.isValid() ? row.data().toString() : view->accessibleName()));
+        return;
+    }
+    const QString name = nameOf(widget);
+    if (!name.isEmpty())
+        speak(name);
+}
+
+void Reading::followRows(QAbstractItemView *view)
+{
+    if (followed_.contains(view) || !view->selectionModel())
+        return;
+    followed_.insert(view);
+    connect(view, &QObject::destroyed, this, [this, view] { followed_.remove(view); });
+    QPointer<QAbstractItemView> guarded(view);
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, guarded](const QModelIndex &current) {
+                if (on_ && guarded && guarded->hasFocus() && current.isValid())
+                    speak(spoken(current.data().toString()));
+            });
+}
+
+void Reading::rested()
+{
+    if (!on_ || !restingOn_ || !restingOn_->isVisible())
+        return;
+    if (auto *view = qobject_cast<QAbstractItemView *>(restingOn_->parentWidget());
+        view && view->viewport() == restingOn_) {
+        const QModelIndex row = view->indexAt(restingAt_);
+        const QString text = row.isValid() ? spoken(row.data().toString()) : QString();
+        if (text.isEmpty() || text == lastRow_)
+            return;
+        lastRow_ = text;
+        speak(text);
+        return;
+    }
+    // The pointer has not left it, or the rest would have been called off.
+    speak(nameOf(restingOn_));
+}
+
+} // namespace kit
