@@ -278,6 +278,11 @@ private slots:
         QCOMPARE(said().last(), QStringLiteral("Ausgang"));
         QTest::mouseMove(page.Bild9);
         QTRY_COMPARE(said().last(), QStringLiteral("Zahlwörter"));
+        QTest::mouseClick(page.Bild5, Qt::LeftButton);
+        const QRect row = page.Liste2->visualItemRect(page.Liste2->item(0));
+        QTest::mouseMove(page.Liste2->viewport(), row.center() - QPoint(2, 0));
+        QTest::mouseMove(page.Liste2->viewport(), row.center());
+        QTRY_COMPARE(said().last(), QStringLiteral("Memory"));
 
         // Off: said at once by stopping, and then the names are quiet.
         QTest::mouseClick(page.loudspeaker, Qt::LeftButton);
