@@ -11,6 +11,7 @@
 #include "engine/TextHelpers.h"
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
+#include "ui/Form.h"
 #include "ui/Seams.h"
 #include "ui/ZoomStyle.h"
 
@@ -38,7 +39,7 @@ namespace {
 const char *const desktopId = "io.github.quarimo.Quarimo";
 
 const char *const usage =
-    "Aufruf: quarimo [--help | --version]\n"
+    "Aufruf: quarimo [--vollbild | --help | --version]\n"
     "\n"
     "Ein Rechentrainer für Kinder im ersten Schuljahr: Zahlenstrahl, Mengen, Ergänzen,\n"
     "Zahlenfolgen, Plus und Minus, dazu kleine Belohnungsspiele.\n"
@@ -48,20 +49,24 @@ const char *const usage =
     "in dem es gestartet wird. Aus dem Anwendungsmenü gestartet ist das der Ordner\n"
     "$XDG_DATA_HOME/quarimo, meist ~/.local/share/quarimo.\n"
     "\n"
+    "  --vollbild  im Vollbild starten (F11 wechselt zwischen Fenster und Vollbild)\n"
     "  --help      diese Hilfe zeigen\n"
     "  --version   die Version zeigen\n";
 
-// Answers --help and --version before anything needs a display. Returns the exit status,
-// or -1 when there are no arguments and the program starts as usual.
-int answerArguments(int argc, char *argv[])
+// Answers --help and --version before anything needs a display. Returns the exit status, or -1
+// when the program starts as usual (in full screen after --vollbild).
+int answerArguments(int argc, char *argv[], bool &fullScreen)
 {
-    if (argc < 2)
-        return -1;
     bool help = false;
+    bool version = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             help = true;
-        } else if (std::strcmp(argv[i], "--version") != 0) {
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            version = true;
+        } else if (std::strcmp(argv[i], "--vollbild") == 0) {
+            fullScreen = true;
+        } else {
             std::fprintf(stderr,
                          "quarimo: unbekanntes Argument „%s“\n"
                          "Welche es gibt, zeigt: quarimo --help\n",
@@ -69,6 +74,8 @@ int answerArguments(int argc, char *argv[])
             return 2;
         }
     }
+    if (!help && !version)
+        return -1;
     if (help)
         std::printf("quarimo %s\n\n%s", QUARIMO_VERSION, usage);
     else
@@ -176,7 +183,8 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (const int status = answerArguments(argc, argv); status >= 0)
+    bool fullScreen = false;
+    if (const int status = answerArguments(argc, argv, fullScreen); status >= 0)
         return status;
     if (!hasDisplay())
         noScreen();
@@ -207,6 +215,9 @@ int main(int argc, char *argv[])
     // The start page takes about three quarters of the screen's height; every window follows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         kit::twips::setStartZoom(kit::twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
+    // On a classroom board every window fills the screen from the start; F11 gives the windows back.
+    if (fullScreen)
+        kit::Form::setFullScreenMode(true);
     // How the program is put together: the machine's platform (message boxes, clock, file
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that

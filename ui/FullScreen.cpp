@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The full-screen side of Form: F11 and --vollbild, for classroom boards and for small hands that
+// need everything as large as the screen allows.
+
+#include "ui/Form.h"
+
+#include "ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
+
+namespace kit {
+
+namespace {
+
+bool modeOn = false;
+// The zoom the windows had before full screen; they get it back when it ends.
+double windowedZoom = 1.0;
+
+QRect wholeScreen(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+bool fitsAt(QSize clientTwips, double factor, QSize screen)
+{
+    return twips::toPixelsAt(clientTwips.width(), factor) <= screen.width() &&
+           twips::toPixelsAt(clientTwips.height(), factor) <= screen.height();
+}
+
+} // namespace
+
+bool Form::fullScreenMode()
+{
+    return modeOn;
+}
+
+void Form::setFullScreenMode(bool on)
+{
+    if (on == modeOn)
+        return;
+    modeOn = on;
+    const QList<Form *> all = windows();
+    if (on) {
+        windowedZoom = twips::zoom();
+        for (Form *form : all)
+            form->enterFullScreen();
+        fitZoomToScreens();
+    } else {
+        // The controls take the windowed zoom while the windows still fill the screen; then each
+        // window shrinks to its client area at that zoom and goes back to its place.
+        twips::setZoom(windowedZoom);
+        for (Form *form : all)
+            form->leaveFullScreen();
+    }
+}
+
+QColor Form::fullScreenBackground()
+{
+    // A quiet grey-blue: no scene's colour, so the window's own area stands out without glare.
+    return QColor(0x6f, 0x80, 0x94);
+}
+
+QRect Form::clientArea() const
+{
+    const QSize client(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    if (!fullScreen_)
+        return QRect(QPoint(0, 0), client);
+    // In the middle; on a screen too small even at zoom 1, from its top-left corner.
+    return QRect(QPoint(std::max(0, (width() - client.width()) / 2), std::max(0, (height() - client.height()) / 2)),
+                 client);
+}
+
+bool Form::shownWindowsFitScreensAt(double factor)
+{
+    const QList<Form *> all = windows();
+    return std::all_of(all.begin(), all.end(), [factor](const Form *form) {
+        return !form->isVisible() || fitsAt(form->clientTwips_, factor, wholeScreen(form).size());
+    });
+}
+
+void Form::fitZoomToScreens()
+{
+    if (!modeOn)
+        return;
+    double fit = twips::maximumZoom;
+    bool anyShown = false;
+    for (const Form *form : windows()) {
+        if (!form->isVisible())
+            continue;
+        anyShown = true;
+        fit = std::min(fit, twips::largestZoomWithin(form->clientTwips_, wholeScreen(form).size()));
+    }
+    // With no window shown, the next one to show decides.
+    if (anyShown)
+        twips::setZoom(fit);
+}
+
+bool Form::fullScreenKey(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_F11 || (event->modifiers() & ~Qt::KeypadModifier))
+        return false;
+    // Held down, it switches once.
+    if (!event->isAutoRepeat())
+        setFullScreenMode(!modeOn);
+    return true;
+}
+
+void Form::enterFullScreen()
+{
+    if (fullScreen_)
+        return;
+    // The centre to come back to; a window never placed nor shown keeps the platform's choice.
+    if (placed_ || isVisible()) {
+        keptCentre_ = keptCentre();
+        placed_ = true;
+    }
+    fullScreen_ = true;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // A hidden window is laid out for the screen now, so it comes up whole when shown.
+    setGeometry(wholeScreen(this));
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    placeControls();
+    update();
+}
+
+void Form::leaveFullScreen()
+{
+    if (!fullScreen_)
+        return;
+    fullScreen_ = false;
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    placeControls();
+    if (placed_)
+        placeAround(keptCentre_);
+    update();
+}
+
+void Form::placeControls()
+{
+    placedOrigin_ = clientOrigin();
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (auto *placed = dynamic_cast<TwipsPlaced *>(child))
+            placed->apply();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The window manager sizes a full-screen window when it likes: the client area stays centred.
+    if (clientOrigin() != placedOrigin_)
+        placeControls();
+}
+
+} // namespace kit
