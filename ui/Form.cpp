@@ -112,7 +112,7 @@ QSize frameAround()
 bool Form::everyWindowFitsAt(double factor)
 {
     if (fullScreenMode())
-        return shownWindowsFitScreensAt(factor);
+        return frontWindowFitsAt(factor);
     // Frame included, within the screen's free area.
     const QSize frame = frameAround();
     for (const Form *form : windows()) {
@@ -178,7 +178,10 @@ Form::Form(const QString &name, const QSize &clientTwips, const QColor &backgrou
         enterFullScreen();
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    forgetFront(this);
+}
 
 Shape *Form::addShape(const QString &name, const QRect &twips)
 {
@@ -346,13 +349,16 @@ bool Form::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
+        cameToFront();
         activated();
         break;
     case QEvent::Show:
+        if (!event->spontaneous())
+            cameToFront();
+        break;
     case QEvent::Hide:
-        // In full screen the shown windows decide the zoom.
-        if (fullScreenMode() && !event->spontaneous())
-            fitZoomToScreens();
+        if (!event->spontaneous())
+            wentBehind();
         break;
     default:
         break;

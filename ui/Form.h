@@ -159,10 +159,16 @@ private:
     static bool fullScreenKey(QKeyEvent *event);
     // The zoom may grow only as far as every window stays within its screen.
     static bool everyWindowFitsAt(double factor);
-    // In full screen: whether every shown window's client area fits its screen at the zoom, and
-    // the largest zoom at which they do.
-    static bool shownWindowsFitScreensAt(double factor);
+    // The shown window the child sees in front: the one shown or activated last.
+    static Form *frontWindow();
+    // In full screen: whether the front window's client area fits its screen at the zoom, and
+    // the zoom that fits it best.
+    static bool frontWindowFitsAt(double factor);
     static void fitZoomToScreens();
+    // This window was shown or activated: it is in front now; or it was hidden.
+    void cameToFront();
+    static void wentBehind();
+    static void forgetFront(const Form *form);
     void enterFullScreen();
     void leaveFullScreen();
     // Puts every control where its twips say, from the client area's corner.

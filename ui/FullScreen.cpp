@@ -13,12 +13,17 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
+#include <vector>
 
 namespace kit {
 
 namespace {
 
 bool modeOn = false;
+// The windows in the order they were shown or activated, the front one last.
+std::vector<Form *> raisedOrder;
+// The window the zoom was last fitted to: while it stays in front, the zoom keys have their way.
+const Form *fittedTo = nullptr;
 // The zoom the windows had before full screen; they get it back when it ends.
 double windowedZoom = 1.0;
 
@@ -55,6 +60,7 @@ void Form::setFullScreenMode(bool on)
             form->enterFullScreen();
         fitZoomToScreens();
     } else {
+        fittedTo = nullptr;
         // The controls take the windowed zoom while the windows still fill the screen; then each
         // window shrinks to its client area at that zoom and goes back to its place.
         twips::setZoom(windowedZoom);
@@ -79,29 +85,50 @@ QRect Form::clientArea() const
                  client);
 }
 
-bool Form::shownWindowsFitScreensAt(double factor)
+Form *Form::frontWindow()
 {
-    const QList<Form *> all = windows();
-    return std::all_of(all.begin(), all.end(), [factor](const Form *form) {
-        return !form->isVisible() || fitsAt(form->clientTwips_, factor, wholeScreen(form).size());
-    });
+    for (auto it = raisedOrder.crbegin(); it != raisedOrder.crend(); ++it)
+        if ((*it)->isVisible())
+            return *it;
+    return nullptr;
+}
+
+void Form::cameToFront()
+{
+    forgetFront(this);
+    raisedOrder.push_back(this);
+    if (modeOn && fittedTo != this)
+        fitZoomToScreens();
+}
+
+void Form::wentBehind()
+{
+    // In full screen the window now in front decides the zoom.
+    if (modeOn && frontWindow() != fittedTo)
+        fitZoomToScreens();
+}
+
+void Form::forgetFront(const Form *form)
+{
+    raisedOrder.erase(std::remove(raisedOrder.begin(), raisedOrder.end(), form), raisedOrder.end());
+    if (fittedTo == form)
+        fittedTo = nullptr;
+}
+
+bool Form::frontWindowFitsAt(double factor)
+{
+    const Form *front = frontWindow();
+    return !front || fitsAt(front->clientTwips_, factor, wholeScreen(front).size());
 }
 
 void Form::fitZoomToScreens()
 {
-    if (!modeOn)
-        return;
-    double fit = twips::maximumZoom;
-    bool anyShown = false;
-    for (const Form *form : windows()) {
-        if (!form->isVisible())
-            continue;
-        anyShown = true;
-        fit = std::min(fit, twips::largestZoomWithin(form->clientTwips_, wholeScreen(form).size()));
-    }
-    // With no window shown, the next one to show decides.
-    if (anyShown)
-        twips::setZoom(fit);
+    // The windows behind the front one are hidden by it; with no window shown, the next one to
+    // show decides.
+    const Form *front = modeOn ? frontWindow() : nullptr;
+    fittedTo = front;
+    if (front)
+        twips::setZoom(twips::largestZoomWithin(front->clientTwips_, wholeScreen(front).size()));
 }
 
 bool Form::fullScreenKey(QKeyEvent *event)
