@@ -174,8 +174,6 @@ Form::Form(const QString &name, const QSize &clientTwips, const QColor &backgrou
     p.setColor(QPalette::Window, background);
     setPalette(p);
     setAutoFillBackground(true);
-    if (fullScreenMode())
-        enterFullScreen();
 }
 
 Form::~Form()

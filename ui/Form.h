@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace kit {
@@ -124,8 +125,8 @@ public:
 
     // Full screen is one mode for the whole program, for windows shown and hidden alike: each
     // window fills its screen and shows its client area in the middle on a calm background, at the
-    // largest zoom at which every shown window fits. Leaving it gives every window back the zoom,
-    // size and place it had.
+    // largest zoom at which the window in front fits. Leaving it gives every window back the
+    // zoom, size and place it had.
     static bool fullScreenMode();
     static void setFullScreenMode(bool on);
     static QColor fullScreenBackground();
@@ -153,6 +154,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    // A window that was hidden while the mode changed takes it before it is shown again.
+    void setVisible(bool visible) override;
 
 private:
     static bool zoomKey(QKeyEvent *event);
@@ -182,6 +185,7 @@ private:
 
     QSize clientTwips_;
     bool fullScreen_ = false;
+    std::optional<QPoint> frameBeforeFullScreen_;
     // Where the controls were placed from; they move with the client area.
     QPoint placedOrigin_;
     QPoint keptCentre_;

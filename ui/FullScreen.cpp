@@ -53,10 +53,13 @@ void Form::setFullScreenMode(bool on)
     if (on == modeOn)
         return;
     modeOn = on;
-    const QList<Form *> all = windows();
+    // Hidden windows take the mode when they are shown next: a window system may not place a
+    // window that is not on the screen as it will place it when it is.
+    QList<Form *> shown = windows();
+    shown.removeIf([](const Form *form) { return !form->isVisible(); });
     if (on) {
         windowedZoom = twips::zoom();
-        for (Form *form : all)
+        for (Form *form : shown)
             form->enterFullScreen();
         fitZoomToScreens();
     } else {
@@ -64,7 +67,7 @@ void Form::setFullScreenMode(bool on)
         // The controls take the windowed zoom while the windows still fill the screen; then each
         // window shrinks to its client area at that zoom and goes back to its place.
         twips::setZoom(windowedZoom);
-        for (Form *form : all)
+        for (Form *form : shown)
             form->leaveFullScreen();
     }
 }
@@ -150,10 +153,13 @@ void Form::enterFullScreen()
         keptCentre_ = keptCentre();
         placed_ = true;
     }
+    // What the frame added at the top left, while the window system still says.
+    if (testAttribute(Qt::WA_WState_Created))
+        frameBeforeFullScreen_ = geometry().topLeft() - frameGeometry().topLeft();
     fullScreen_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // A hidden window is laid out for the screen now, so it comes up whole when shown.
+    // Laid out for the screen before it gets there, so it comes up whole.
     setGeometry(wholeScreen(this));
     setWindowState(windowState() | Qt::WindowFullScreen);
     placeControls();
@@ -168,9 +174,26 @@ void Form::leaveFullScreen()
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
     placeControls();
-    if (placed_)
+    if (placed_) {
         placeAround(keptCentre_);
+        // Until the window is on the screen again, Qt takes it to have the full screen's frame,
+        // none: the client area goes where the frame it had before leaves it.
+        if (frameBeforeFullScreen_)
+            setGeometry(QRect(placedAt_ + *frameBeforeFullScreen_, size()));
+    }
+    frameBeforeFullScreen_.reset();
     update();
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && fullScreen_ != modeOn) {
+        if (modeOn)
+            enterFullScreen();
+        else
+            leaveFullScreen();
+    }
+    QWidget::setVisible(visible);
 }
 
 void Form::placeControls()
