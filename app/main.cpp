@@ -12,6 +12,7 @@
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
 #include "ui/Reading.h"
+#include "ui/Form.h"
 #include "ui/Seams.h"
 #include "ui/ZoomStyle.h"
 
@@ -39,7 +40,7 @@ namespace {
 const char *const desktopId = "io.github.quarimo.Quarimo";
 
 const char *const usage =
-    "Aufruf: quarimo [--vorlesen] | --help | --version\n"
+    "Aufruf: quarimo [--vorlesen] [--vollbild] | --help | --version\n"
     "\n"
     "Ein Rechentrainer für Kinder im ersten Schuljahr: Zahlenstrahl, Mengen, Ergänzen,\n"
     "Zahlenfolgen, Plus und Minus, dazu kleine Belohnungsspiele.\n"
@@ -52,6 +53,7 @@ const char *const usage =
     "  --vorlesen  mit Vorlesen starten: Meldungen, Aufgaben und die Namen der Bilder\n"
     "              und Knöpfe werden vorgelesen (braucht eine deutsche Stimme,\n"
     "              zum Beispiel aus den Paketen speech-dispatcher und espeak-ng)\n"
+    "  --vollbild  im Vollbild starten (F11 wechselt zwischen Fenster und Vollbild)\n"
     "  --help      diese Hilfe zeigen\n"
     "  --version   die Version zeigen\n";
 
@@ -59,6 +61,7 @@ const char *const usage =
 struct StartOptions
 {
     bool readAloud = false;
+    bool fullScreen = false;
 };
 
 // Answers --help and --version before anything needs a display. Returns the exit status,
@@ -74,6 +77,8 @@ int answerArguments(int argc, char *argv[], StartOptions &options)
             version = true;
         } else if (std::strcmp(argv[i], "--vorlesen") == 0) {
             options.readAloud = true;
+        } else if (std::strcmp(argv[i], "--vollbild") == 0) {
+            options.fullScreen = true;
         } else {
             std::fprintf(stderr,
                          "quarimo: unbekanntes Argument „%s“\n"
@@ -223,6 +228,9 @@ int main(int argc, char *argv[])
     // The start page takes about three quarters of the screen's height; every window follows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         kit::twips::setStartZoom(kit::twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
+    // On a classroom board every window fills the screen from the start; F11 gives the windows back.
+    if (options.fullScreen)
+        kit::Form::setFullScreenMode(true);
     // How the program is put together: the machine's platform (message boxes, clock, file
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that

@@ -148,8 +148,10 @@ void ShootingGallery::leaveGame()
 
 void ShootingGallery::mousePressEvent(QMouseEvent *event)
 {
-    // Any button shoots.
-    shoot(Canvas::twipsAt(event->position().toPoint()));
+    // Any button shoots; in full screen, the calm border around the gallery is no target.
+    const QPoint at = event->position().toPoint();
+    if (clientArea().contains(at))
+        shoot(Canvas::twipsAt(toClient(at)));
     event->accept();
 }
 
@@ -157,6 +159,7 @@ void ShootingGallery::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
+        painter.translate(clientOrigin());
         canvas_.paint(painter);
     }
     Form::paintEvent(event);

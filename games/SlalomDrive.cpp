@@ -297,6 +297,7 @@ void SlalomDrive::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
+        painter.translate(clientOrigin());
         canvas_.paint(painter);
     }
     Form::paintEvent(event);

@@ -25,6 +25,8 @@ expect(2 "unbekanntes Argument „-platform“" --help -platform offscreen)
 # No screen: said in German, nothing else printed, status 1 and no core dump.
 set(no_screen "\nquarimo ist ein Fensterprogramm und braucht eine grafische Anzeige[^\n]*\n[^\n]*xvfb-run[^\n]*\n$")
 expect(1 "^quarimo: Es konnte kein Bildschirm erreicht werden\\.${no_screen}")
+expect(1 "^quarimo: Es konnte kein Bildschirm erreicht werden\\.${no_screen}" --vollbild)
+expect(0 "^quarimo ${VERSION}\n$" --vollbild --version)
 set(ENV{DISPLAY} ":97")
 expect(1 "^quarimo: Der Bildschirm „:97“ ist nicht erreichbar\\.${no_screen}")
 expect(0 "^quarimo ${VERSION}\n$" --version)

@@ -245,7 +245,7 @@ private:
     {
         static const QList<int> keys = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Insert, Qt::Key_Left, Qt::Key_Right,
                                         Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Tab,    Qt::Key_Space, Qt::Key_A,
-                                        Qt::Key_7};
+                                        Qt::Key_7,      Qt::Key_F11};
         // Escape ends the program from the start page: rarer, so the storm gets somewhere first.
         int key = dice_.pick(keys);
         if (key == Qt::Key_Escape && dice_.chance(50))

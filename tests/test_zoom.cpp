@@ -219,19 +219,91 @@ private slots:
                 QCOMPARE(canvas.colourAt(Canvas::twipsAt(QPoint(x, y))), canvas.image().pixelColor(x, y));
     }
 
-    void aShotAtZoom2HitsTheSquareUnderThePointer()
+    void aShotHitsTheSquareUnderThePointer_data()
     {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("window at zoom 2") << false << 2.0;
+        // 800 x 600 offscreen: the gallery fits it up to 1.5.
+        QTest::newRow("full screen") << true << 1.5;
+    }
+    void aShotHitsTheSquareUnderThePointer()
+    {
+        QFETCH(bool, fullScreen);
+        QFETCH(double, zoom);
         kit::twips::setZoom(2);
         QTest::mouseClick(form1().Bild5, Qt::LeftButton);
         form1().Liste2->setListIndex(1); // "Schießbude"
         startRewardGame();
+        if (fullScreen)
+            QTest::keyClick(&schiess(), Qt::Key_F11);
+        QCOMPARE(kit::twips::zoom(), zoom);
         QTest::mouseClick(schiess().Bezeichnung2, Qt::LeftButton);
         const QRect black = gallery::Target{20, 5, 0}.square();
         schiess().canvas().filledRectangle(black, Qt::black);
-        const QPoint centre = black.center() * 2 / kit::twips::perPixel;
+        // The calm border around the gallery is no target.
+        QTest::mousePress(&schiess(), Qt::LeftButton, {}, QPoint(0, 0));
+        const QPoint centre = schiess().clientOrigin() + black.center() * zoom / kit::twips::perPixel;
         QTest::mousePress(&schiess(), Qt::LeftButton, {}, centre);
         QCOMPARE(schiess().Bezeichnung3->caption(), QStringLiteral("Punkte: 1"));
         QCOMPARE(schiess().canvas().colourAt(black.center()), QColor(Qt::white));
+    }
+
+    void fullScreenIsOneModeForEveryWindow()
+    {
+        StartPage &page = form1();
+        page.showWindow();
+        const QSize windowed = page.size();
+        const QRect screen = page.screen()->geometry();
+        const auto placedRight = [](Form &window, QWidget *control) {
+            const QRect twips = dynamic_cast<TwipsPlaced *>(control)->rectTwips();
+            return window.childAt(window.clientOrigin() + kit::twips::toPixels(twips).center()) == control;
+        };
+
+        QTest::keyClick(page.HBildlauf1, Qt::Key_F11);
+        QVERIFY(Form::fullScreenMode());
+        QCOMPARE(page.geometry(), screen);
+        // 800 x 600: the start page fits up to 1.25, in the middle.
+        QCOMPARE(kit::twips::zoom(), 1.25);
+        const QRect client = page.clientArea();
+        QCOMPARE(client.size(), QSize(kit::twips::toPixels(StartPage::sizeTwips.width()),
+                                      kit::twips::toPixels(StartPage::sizeTwips.height())));
+        QVERIFY(page.rect().contains(client));
+        QVERIFY((client.center() - page.rect().center()).manhattanLength() <= 1);
+        QVERIFY(placedRight(page, page.Bild3));
+        QVERIFY(placedRight(page, page.HBildlauf1));
+
+        // Ctrl+Plus never beyond the screen, Ctrl+0 back to the fitting zoom.
+        QTest::keyClick(page.HBildlauf1, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(kit::twips::zoom(), 1.25);
+        QTest::keyClick(page.HBildlauf1, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(kit::twips::zoom(), 1.0);
+        QVERIFY(placedRight(page, page.Bild3));
+        QTest::keyClick(page.HBildlauf1, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(kit::twips::zoom(), 1.25);
+
+        // The next window comes up in full screen at its own fitting zoom.
+        CalculationScreen &screen6 = static_cast<CalculationScreen &>(openExercise(Exercise::Calculating));
+        QVERIFY(!page.isVisible());
+        QVERIFY(screen6.isFullScreen());
+        QCOMPARE(screen6.geometry(), screen);
+        QCOMPARE(kit::twips::zoom(), 1.75);
+        QVERIFY(placedRight(screen6, screen6.HBildlauf1));
+
+        // F11 again: every window at its normal size and place, at the zoom from before.
+        QTest::keyClick(screen6.HBildlauf1, Qt::Key_F11);
+        QVERIFY(!Form::fullScreenMode());
+        QCOMPARE(kit::twips::zoom(), 1.0);
+        QVERIFY(!screen6.isFullScreen());
+        QCOMPARE(screen6.size(), QSize(435, 341));
+        QVERIFY((screen6.frameGeometry().center() - page.screen()->availableGeometry().center()).manhattanLength() <= 1);
+        QCOMPARE(screen6.clientOrigin(), QPoint(0, 0));
+        QVERIFY(placedRight(screen6, screen6.HBildlauf1));
+        QTest::keyClick(screen6.HBildlauf1, Qt::Key_Escape); // "E n d e"
+        QVERIFY(page.isVisible());
+        QCOMPARE(page.size(), windowed);
+        QVERIFY((page.frameGeometry().center() - page.screen()->availableGeometry().center()).manhattanLength() <= 1);
+        QVERIFY(placedRight(page, page.Bild3));
     }
 
     void zoomKeys_data()

@@ -90,16 +90,6 @@ void DrawingSurface::print(QPoint topLeft, const QString &text, double points, c
 
 namespace {
 
-// Every window of the program made so far.
-QList<Form *> allWindows()
-{
-    QList<Form *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *form = qobject_cast<Form *>(widget))
-            found.append(form);
-    return found;
-}
-
 QRect freeArea(const QWidget *window)
 {
     const QScreen *screen = window->screen();
@@ -112,16 +102,20 @@ QRect freeArea(const QWidget *window)
 QSize frameAround()
 {
     QSize most;
-    for (const Form *form : allWindows())
+    for (const Form *form : Form::windows())
         most = most.expandedTo(form->frameGeometry().size() - form->size());
     return most;
 }
 
-// The zoom may grow only as far as every window, frame included, stays within its screen.
-bool everyWindowFitsAt(double factor)
+} // namespace
+
+bool Form::everyWindowFitsAt(double factor)
 {
+    if (fullScreenMode())
+        return frontWindowFitsAt(factor);
+    // Frame included, within the screen's free area.
     const QSize frame = frameAround();
-    for (const Form *form : allWindows()) {
+    for (const Form *form : windows()) {
         const QSize pixels(twips::toPixelsAt(form->clientTwips().width(), factor),
                            twips::toPixelsAt(form->clientTwips().height(), factor));
         const QRect area = freeArea(form);
@@ -131,9 +125,18 @@ bool everyWindowFitsAt(double factor)
     return true;
 }
 
+QList<Form *> Form::windows()
+{
+    QList<Form *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *form = qobject_cast<Form *>(widget))
+            found.append(form);
+    return found;
+}
+
 // Ctrl with Plus (or the key that carries it, "=" on US keyboards), Minus or 0, on the main block
 // or the number pad: the zoom of every window.
-bool zoomKey(QKeyEvent *event)
+bool Form::zoomKey(QKeyEvent *event)
 {
     if (!(event->modifiers() & Qt::ControlModifier) || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
         return false;
@@ -147,17 +150,19 @@ bool zoomKey(QKeyEvent *event)
         twips::zoomOut();
         return true;
     case Qt::Key_0:
+        if (fullScreenMode()) {
+            fitZoomToScreens();
+            return true;
+        }
         // Back to what the program showed at its start: the start zoom, each window centred.
         twips::resetZoom();
-        for (Form *form : allWindows())
+        for (Form *form : windows())
             form->centreOnScreen();
         return true;
     default:
         return false;
     }
 }
-
-} // namespace
 
 Form::Form(const QString &name, const QSize &clientTwips, const QColor &background)
     : QWidget(nullptr), ZoomFollower(Stage::Windows), clientTwips_(clientTwips), surface_(this)
@@ -171,7 +176,10 @@ Form::Form(const QString &name, const QSize &clientTwips, const QColor &backgrou
     setAutoFillBackground(true);
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    forgetFront(this);
+}
 
 Shape *Form::addShape(const QString &name, const QRect &twips)
 {
@@ -217,6 +225,13 @@ void Form::centreOnScreen()
 
 void Form::placeAround(QPoint centre)
 {
+    if (fullScreen_) {
+        // Kept for the return to a window.
+        keptCentre_ = centre;
+        placedAt_ = QPoint();
+        placed_ = true;
+        return;
+    }
     const QSize frame = frameGeometry().size().expandedTo(size() + frameAround());
     const QRect area = freeArea(this);
     QPoint topLeft = centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2);
@@ -253,6 +268,14 @@ void Form::zoomChanged() {}
 
 void Form::followZoom(double previous)
 {
+    if (fullScreen_) {
+        // The window keeps filling the screen; its controls have moved with the client area.
+        placedOrigin_ = clientOrigin();
+        scaleFont(this, previous);
+        zoomChanged();
+        update();
+        return;
+    }
     const QPoint centre = keptCentre();
     setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
     scaleFont(this, previous);
@@ -265,6 +288,13 @@ void Form::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    if (fullScreen_) {
+        const QRect client = clientArea();
+        painter.setClipRegion(QRegion(rect()).subtracted(client));
+        painter.fillRect(rect(), fullScreenBackground());
+        painter.setClipRect(client);
+        painter.translate(client.topLeft());
+    }
     auto px = [](int t) { return twips::toPixels(t); };
     auto pt = [&](QPoint p) { return QPoint(px(p.x()), px(p.y())); };
 
@@ -315,8 +345,22 @@ void Form::closeEvent(QCloseEvent *event)
 
 bool Form::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        cameToFront();
         activated();
+        break;
+    case QEvent::Show:
+        if (!event->spontaneous())
+            cameToFront();
+        break;
+    case QEvent::Hide:
+        if (!event->spontaneous())
+            wentBehind();
+        break;
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 
@@ -324,7 +368,7 @@ bool Form::windowKey(QKeyEvent *event)
 {
     if (!isVisible())
         return false;
-    if (zoomKey(event))
+    if (zoomKey(event) || fullScreenKey(event))
         return true;
     return keyPreview_ && previewKey(event);
 }

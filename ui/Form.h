@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace kit {
@@ -93,7 +94,8 @@ private:
 
 // A window of the program: fixed client size in twips, created once, then only hidden and shown.
 // It follows the zoom whether shown or hidden, keeping its centre; Ctrl+Plus, Ctrl+Minus and
-// Ctrl+0 in any window change the zoom of all of them.
+// Ctrl+0 in any window change the zoom of all of them, F11 switches all of them to full screen
+// and back.
 class Form : public QWidget, public ZoomFollower
 {
     Q_OBJECT
@@ -115,8 +117,24 @@ public:
     // Places the window in the middle of its screen's free area; the zoom keeps that centre.
     void centreOnScreen();
     // A key pressed anywhere in the window, before the focused control sees it (the key router
-    // hands it in): the zoom keys, then previewKey. True when the key is used up.
+    // hands it in): the zoom keys, F11, then previewKey. True when the key is used up.
     bool windowKey(QKeyEvent *event);
+
+    // Every window made so far.
+    static QList<Form *> windows();
+
+    // Full screen is one mode for the whole program, for windows shown and hidden alike: each
+    // window fills its screen and shows its client area in the middle on a calm background, at the
+    // largest zoom at which the window in front fits. Leaving it gives every window back the
+    // zoom, size and place it had.
+    static bool fullScreenMode();
+    static void setFullScreenMode(bool on);
+    static QColor fullScreenBackground();
+    // The client area in the window's pixels: the whole window, but in full screen.
+    QRect clientArea() const;
+    QPoint clientOrigin() const { return clientArea().topLeft(); }
+    // A point on the window as a point on its client area.
+    QPoint toClient(QPoint windowPixel) const { return windowPixel - clientOrigin(); }
 
 protected:
     // With key preview on, previewKey sees every key pressed anywhere in the window before the
@@ -133,10 +151,32 @@ protected:
     void followZoom(double previous) override;
 
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    // A window that was hidden while the mode changed takes it before it is shown again.
+    void setVisible(bool visible) override;
 
 private:
+    static bool zoomKey(QKeyEvent *event);
+    static bool fullScreenKey(QKeyEvent *event);
+    // The zoom may grow only as far as every window stays within its screen.
+    static bool everyWindowFitsAt(double factor);
+    // The shown window the child sees in front: the one shown or activated last.
+    static Form *frontWindow();
+    // In full screen: whether the front window's client area fits its screen at the zoom, and
+    // the zoom that fits it best.
+    static bool frontWindowFitsAt(double factor);
+    static void fitZoomToScreens();
+    // This window was shown or activated: it is in front now; or it was hidden.
+    void cameToFront();
+    static void wentBehind();
+    static void forgetFront(const Form *form);
+    void enterFullScreen();
+    void leaveFullScreen();
+    // Puts every control where its twips say, from the client area's corner.
+    void placeControls();
+
     // Moves the window so that its frame stands around `centre`, inside the screen's free area as
     // far as it fits, and keeps `centre` for the next change of the zoom.
     void placeAround(QPoint centre);
@@ -144,6 +184,10 @@ private:
     QPoint keptCentre() const;
 
     QSize clientTwips_;
+    bool fullScreen_ = false;
+    std::optional<QPoint> frameBeforeFullScreen_;
+    // Where the controls were placed from; they move with the client area.
+    QPoint placedOrigin_;
     QPoint keptCentre_;
     QPoint placedAt_;
     bool placed_ = false;

@@ -4,6 +4,7 @@
 
 #include "ui/Twips.h"
 
+#include "ui/Form.h"
 #include "ui/ZoomStyle.h"
 
 #include <QVariant>
@@ -127,6 +128,15 @@ double zoomToFit(const QSize &windowTwips, const QSize &availablePixels)
     return clampedZoom(factor);
 }
 
+double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels)
+{
+    double factor = maximumZoom;
+    while (factor > minimumZoom && (toPixelsAt(windowTwips.width(), factor) > screenPixels.width() ||
+                                    toPixelsAt(windowTwips.height(), factor) > screenPixels.height()))
+        factor -= zoomStep;
+    return factor;
+}
+
 double startZoom()
 {
     return chosenAtStart;
@@ -232,7 +242,10 @@ void TwipsPlaced::followZoom(double previous)
 
 void TwipsPlaced::apply()
 {
-    self_->setGeometry(kit::reachableGeometry(self_, twips::toPixels(rect_)));
+    QRect pixels = twips::toPixels(rect_);
+    if (const auto *form = qobject_cast<const Form *>(self_->parentWidget()))
+        pixels.translate(form->clientOrigin());
+    self_->setGeometry(kit::reachableGeometry(self_, pixels));
 }
 
 } // namespace kit

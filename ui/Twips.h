@@ -10,6 +10,8 @@ class QWidget;
 
 namespace kit {
 
+class Form;
+
 namespace twips {
 
 constexpr int perPixel = 15;
@@ -44,6 +46,9 @@ QPoint nearestTwips(QPointF pixel);
 // The zoom at which a window of windowTwips takes about three quarters of the available height
 // and still fits its width: quarter steps, never below 1 nor above 3.
 double zoomToFit(const QSize &windowTwips, const QSize &availablePixels);
+// The largest quarter step, from 1 to 3, at which a window of windowTwips fits within
+// screenPixels whole; 1 where not even that fits.
+double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels);
 // The zoom chosen for the screen at start; Ctrl+0 comes back to it.
 double startZoom();
 void setStartZoom(double factor);
@@ -106,6 +111,9 @@ protected:
     void followZoom(double previous) override;
 
 private:
+    // A window in full screen places its controls anew when its client area moves on the screen.
+    friend class Form;
+    // The rectangle in pixels; on a window, from the top-left corner of its client area.
     void apply();
 
     QWidget *self_;

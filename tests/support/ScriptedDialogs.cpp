@@ -9,6 +9,7 @@
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
+#include "ui/Form.h"
 #include "ui/ZoomStyle.h"
 
 #include <QFile>
@@ -57,6 +58,7 @@ TestWorld::TestWorld()
     }
     useWindows(&windows);
     // Every test sees the windows at their plain size, whatever the test before it zoomed to.
+    kit::Form::setFullScreenMode(false);
     kit::twips::setStartZoom(kit::twips::minimumZoom);
     shared() = SharedValues();
     platform.onEndProgram = [this] { ++endProgramCalls; };
