@@ -10,6 +10,7 @@
 #include "ui/GameTimer.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
+#include "ui/Reading.h"
 #include "ui/Pointer.h"
 #include "ui/Seams.h"
 
@@ -124,6 +125,13 @@ void ShootingGallery::endGame()
     // On No the window stays with the clock stopped: START begins a new game.
     if (answer != Dialogs::Answer::No)
         leaveGame();
+}
+
+void ShootingGallery::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    // The game says how it is played once the child starts it; until then its name.
+    context_.platform.reading().say(caption());
 }
 
 void ShootingGallery::closeRequested()

@@ -44,6 +44,7 @@ protected:
     void closeRequested() override;
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     kit::Label *addBarLabel(const QString &name, int left, int width, const QString &caption);
