@@ -20,6 +20,8 @@
 #include "ui/QtSpeech.h"
 #include "ui/Reading.h"
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
@@ -283,6 +285,19 @@ private slots:
         QTest::mouseMove(page.Liste2->viewport(), row.center() - QPoint(2, 0));
         QTest::mouseMove(page.Liste2->viewport(), row.center());
         QTRY_COMPARE(said().last(), QStringLiteral("Memory"));
+        // A real box's button takes the keyboard as the box appears: its name must not cut off
+        // the box's text.
+        const qsizetype beforeBox = said().size();
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Memory"), QStringLiteral("Das Spiel ist beendet!"));
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        // On X11 the button's focus arrives as if by Tab as the box appears.
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(ok, &focus);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QTest::qWait(kit::Reading::restMilliseconds * 2);
+        QCOMPARE(said().size(), beforeBox);
+        box.close();
 
         // Off: said at once by stopping, and then the names are quiet.
         QTest::mouseClick(page.loudspeaker, Qt::LeftButton);

@@ -75,6 +75,7 @@ private:
     QPoint restingAt_;
     QString lastRow_;            // the row last named under the pointer, so resting again is quiet
     QSet<const QObject *> followed_;
+    QPointer<QWidget> focusWindow_; // the window that last took the keyboard
 };
 
 } // namespace kit
