@@ -17,7 +17,11 @@ ReadingSwitch::ReadingSwitch(kit::PictureButton *loudspeaker, kit::Reading &read
     connect(loudspeaker_, &kit::PictureButton::clicked, this, &ReadingSwitch::toggle);
     connect(&reading_, &kit::Reading::switched, this, &ReadingSwitch::show);
     loudspeaker_->installEventFilter(this);
+    watch_.setInterval(200);
+    connect(&watch_, &QTimer::timeout, this, &ReadingSwitch::lookAtVoice);
     show(reading_.isOn());
+    if (reading_.isOn())
+        watchVoice();
 }
 
 QString ReadingSwitch::nameFor(bool on)
@@ -63,6 +67,37 @@ void ReadingSwitch::toggle()
         return;
     reading_.prepare();
     reading_.setOn(!reading_.isOn());
+    if (reading_.isOn())
+        watchVoice();
+}
+
+void ReadingSwitch::watchVoice()
+{
+    reading_.prepare();
+    looks_ = 0;
+    lookAtVoice();
+    if (reading_.voice() == Speech::Voice::Unknown)
+        watch_.start();
+}
+
+void ReadingSwitch::lookAtVoice()
+{
+    // A stuck speech service never answers: after half a minute the switch stops asking.
+    constexpr int mostLooks = 150;
+    switch (reading_.voice()) {
+    case Speech::Voice::Unknown:
+        if (++looks_ < mostLooks)
+            return;
+        break;
+    case Speech::Voice::None:
+        if (reading_.isOn())
+            reading_.setOn(false);
+        show(false);
+        break;
+    case Speech::Voice::German:
+        break;
+    }
+    watch_.stop();
 }
 
 void ReadingSwitch::show(bool on)

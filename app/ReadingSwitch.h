@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 namespace kit {
 class PictureButton;
@@ -29,7 +30,13 @@ protected:
 private:
     void toggle();
     void show(bool on);
+    // The speech service answers in its own time: while reading is on and the answer is still
+    // out, the switch looks again now and then, and goes off if there is no German voice after all.
+    void watchVoice();
+    void lookAtVoice();
 
     kit::PictureButton *loudspeaker_;
     kit::Reading &reading_;
+    QTimer watch_;
+    int looks_ = 0;
 };
