@@ -24,6 +24,9 @@
 #include "ui/QtDialogs.h"
 #include "ui/ZoomStyle.h"
 
+#include <QProxyStyle>
+#include <QSpinBox>
+#include <QStyleOptionSpinBox>
 #include <QToolTip>
 #include <QtTest>
 #include <cmath>
@@ -170,6 +173,21 @@ private slots:
         ListBox *list = form1().Liste1;
         QCOMPARE(list->verticalScrollBar()->sizeHint().width(),
                  qMax(int(std::lround(14 * zoom)), zoom >= 1.5 ? 40 : 0));
+
+        // So do the class-set dialog's spin buttons, beside the text field they take room from.
+        QSpinBox spin;
+        spin.resize(spin.sizeHint() * zoom);
+        QStyleOptionSpinBox spinOption;
+        spinOption.initFrom(&spin);
+        spinOption.subControls = QStyle::SC_All;
+        const auto part = [&](const QStyle *style, QStyle::SubControl sub) {
+            return style->subControlRect(QStyle::CC_SpinBox, &spinOption, sub, &spin);
+        };
+        const QStyle *platform = static_cast<const QProxyStyle *>(spin.style())->baseStyle();
+        QCOMPARE(part(spin.style(), QStyle::SC_SpinBoxUp).width(),
+                 int(std::lround(part(platform, QStyle::SC_SpinBoxUp).width() * zoom)));
+        QCOMPARE(part(spin.style(), QStyle::SC_SpinBoxDown).right(), part(platform, QStyle::SC_SpinBoxDown).right());
+        QVERIFY(part(spin.style(), QStyle::SC_SpinBoxEditField).right() < part(spin.style(), QStyle::SC_SpinBoxUp).left());
     }
 
     void aRightAnswerAtZoom2MovesTheFigureByTheSameTwips()

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QStyleOptionSpinBox>
 #include <QToolTip>
 #include <cmath>
 
@@ -117,44 +118,102 @@ int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const
     }
 }
 
+QRect ZoomStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                                const QWidget *widget) const
+{
+    const QRect plain = QProxyStyle::subControlRect(control, option, part, widget);
+    const auto *spin = control == CC_SpinBox ? qstyleoption_cast<const QStyleOptionSpinBox *>(option) : nullptr;
+    if (!spin || spin->buttonSymbols == QAbstractSpinBox::NoButtons)
+        return plain;
+    // The platform keeps its spin buttons one small width whatever the size of the text beside
+    // them; they grow with it, and the text field gives them the room.
+    const int width = QProxyStyle::subControlRect(control, option, SC_SpinBoxUp, widget).width();
+    const int more = zoomed(width) - width;
+    if (more <= 0)
+        return plain;
+    const bool leftToRight = spin->direction != Qt::RightToLeft;
+    QRect grown = plain;
+    switch (part) {
+    case SC_SpinBoxUp:
+    case SC_SpinBoxDown:
+        if (leftToRight)
+            grown.setLeft(grown.left() - more);
+        else
+            grown.setRight(grown.right() + more);
+        break;
+    case SC_SpinBoxEditField:
+        if (leftToRight)
+            grown.setRight(grown.right() - more);
+        else
+            grown.setLeft(grown.left() + more);
+        break;
+    default:
+        break;
+    }
+    return grown;
+}
+
+namespace {
+
+// An arrow to fill a grown button: the platform draws its arrows at one small size whatever the
+// button, and the grown ones get arrows to match, drawn over the small ones.
+// `fill` is the share of the button's shorter side the arrow takes.
+void drawArrow(QPainter *painter, const QRectF &button, Qt::ArrowType direction, qreal fill)
+{
+    const qreal side = std::round(qMin(button.width(), button.height()) * fill);
+    if (side < 9)
+        return;
+    const QPointF c = button.center();
+    const qreal h = side / 2;
+    const qreal w = side * 0.3; // half the arrow's depth
+    const bool towardsStart = direction == Qt::LeftArrow || direction == Qt::UpArrow;
+    const qreal tip = towardsStart ? -w : w;
+    QPainterPath arrow;
+    if (direction == Qt::LeftArrow || direction == Qt::RightArrow) {
+        arrow.moveTo(c + QPointF(tip, 0));
+        arrow.lineTo(c + QPointF(-tip, -h));
+        arrow.lineTo(c + QPointF(-tip, h));
+    } else {
+        arrow.moveTo(c + QPointF(0, tip));
+        arrow.lineTo(c + QPointF(-h, -tip));
+        arrow.lineTo(c + QPointF(h, -tip));
+    }
+    arrow.closeSubpath();
+    painter->drawPath(arrow);
+}
+
+QColor arrowColour(const QStyleOption *option, bool enabled)
+{
+    return option->palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+}
+
+} // namespace
+
 void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                                    const QWidget *widget) const
 {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    const auto *bar = control == CC_ScrollBar ? qstyleoption_cast<const QStyleOptionSlider *>(option) : nullptr;
-    if (!bar || twips::zoom() <= 1.0)
+    if (twips::zoom() <= 1.0)
         return;
-    // The platform draws its arrows at one small size whatever the button; grown buttons get
-    // arrows to match, drawn over the small ones.
-    const bool horizontal = bar->orientation == Qt::Horizontal;
-    const bool enabled = bar->state & State_Enabled;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(Qt::NoPen);
-    painter->setBrush(bar->palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    for (SubControl part : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
-        const QRectF button = subControlRect(CC_ScrollBar, bar, part, widget);
-        const qreal side = std::round(qMin(button.width(), button.height()) * 0.45);
-        if (side < 9)
-            continue;
-        const QPointF c = button.center();
-        const qreal h = side / 2;
-        const qreal w = side * 0.3; // half the arrow's depth
-        const bool towardsStart = part == SC_ScrollBarSubLine;
-        QPainterPath arrow;
-        if (horizontal) {
-            const qreal tip = towardsStart ? -w : w;
-            arrow.moveTo(c + QPointF(tip, 0));
-            arrow.lineTo(c + QPointF(-tip, -h));
-            arrow.lineTo(c + QPointF(-tip, h));
-        } else {
-            const qreal tip = towardsStart ? -w : w;
-            arrow.moveTo(c + QPointF(0, tip));
-            arrow.lineTo(c + QPointF(-h, -tip));
-            arrow.lineTo(c + QPointF(h, -tip));
-        }
-        arrow.closeSubpath();
-        painter->drawPath(arrow);
+    if (const auto *bar = control == CC_ScrollBar ? qstyleoption_cast<const QStyleOptionSlider *>(option) : nullptr) {
+        const bool horizontal = bar->orientation == Qt::Horizontal;
+        painter->setBrush(arrowColour(bar, bar->state & State_Enabled));
+        drawArrow(painter, subControlRect(CC_ScrollBar, bar, SC_ScrollBarSubLine, widget),
+                  horizontal ? Qt::LeftArrow : Qt::UpArrow, 0.45);
+        drawArrow(painter, subControlRect(CC_ScrollBar, bar, SC_ScrollBarAddLine, widget),
+                  horizontal ? Qt::RightArrow : Qt::DownArrow, 0.45);
+    } else if (const auto *spin = control == CC_SpinBox ? qstyleoption_cast<const QStyleOptionSpinBox *>(option)
+                                                        : nullptr;
+               spin && spin->buttonSymbols == QAbstractSpinBox::UpDownArrows) {
+        const bool enabled = spin->state & State_Enabled;
+        painter->setBrush(arrowColour(spin, enabled && (spin->stepEnabled & QAbstractSpinBox::StepUpEnabled)));
+        // A spin button is half the box high: its arrow takes more of it.
+        drawArrow(painter, subControlRect(CC_SpinBox, spin, SC_SpinBoxUp, widget), Qt::UpArrow, 0.7);
+        painter->setBrush(arrowColour(spin, enabled && (spin->stepEnabled & QAbstractSpinBox::StepDownEnabled)));
+        drawArrow(painter, subControlRect(CC_SpinBox, spin, SC_SpinBoxDown, widget), Qt::DownArrow, 0.7);
     }
     painter->restore();
 }
