@@ -180,8 +180,6 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
 
 void Reading::focused(QWidget *widget, int reason)
 {
-    // Coming back to a window or a click says nothing: the window's own words or the click's
-    // outcome come next, and the pointer's rest names what it points at.
     // A box puts the keyboard on its button as it appears (Qt says by Tab); the child must hear the
     // box's text, not "OK". Moving on inside the box names the buttons.
     QWidget *window = widget->window();
@@ -189,6 +187,8 @@ void Reading::focused(QWidget *widget, int reason)
     focusWindow_ = window;
     if (arrivedInBox)
         return;
+    // Coming back to a window or a click says nothing: the window's own words or the click's
+    // outcome come next, and the pointer's rest names what it points at.
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MouseFocusReason)
         return;
     if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
