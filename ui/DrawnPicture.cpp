@@ -12,6 +12,11 @@ namespace kit {
 
 void DrawnPicture::setFile(const QString &svgFile, const QWidget *control)
 {
+    // The same picture again needs no new drawing, only one of the right size.
+    if (svgFile == file_) {
+        fit(control);
+        return;
+    }
     file_ = svgFile;
     draw(control);
 }
