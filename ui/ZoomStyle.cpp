@@ -50,11 +50,16 @@ int arrowLength(const QStyleOptionSlider *bar)
     return qMin(thickness(bar), length(bar) / 3);
 }
 
-// Tooltips are read at the size of the window they explain.
-class ToolTipFont : public ZoomFollower
+// Tooltips are read at the size of the window they explain. The style owns it, and the
+// application ends the style: nothing made at start is left for the end of the process.
+class ToolTipFont : public QObject, public ZoomFollower
 {
 public:
-    ToolTipFont() : ZoomFollower(Stage::Controls), atZoom1_(QToolTip::font()) { apply(); }
+    explicit ToolTipFont(QObject *owner)
+        : QObject(owner), ZoomFollower(Stage::Controls), atZoom1_(QToolTip::font())
+    {
+        apply();
+    }
 
 protected:
     void followZoom(double) override { apply(); }
@@ -224,9 +229,9 @@ void installZoomStyle()
     if (installed)
         return;
     installed = true;
-    QApplication::setStyle(new ZoomStyle);
-    static ToolTipFont *toolTips = new ToolTipFont;
-    Q_UNUSED(toolTips);
+    auto *style = new ZoomStyle;
+    new ToolTipFont(style);
+    QApplication::setStyle(style);
 }
 
 } // namespace kit
