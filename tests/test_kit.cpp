@@ -146,6 +146,26 @@ private slots:
         QCOMPARE(contents(wanted), QByteArray("alt"));
     }
 
+    // Every numbered name taken as well: nothing is written, nothing is numbered twice, and the
+    // reason says so.
+    void newFileWhenEveryNumberIsTaken()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString wanted = folder.filePath(QStringLiteral("Blatt.pdf"));
+        putFile(wanted, "alt");
+        for (int n = 2; n <= 9999; ++n)
+            putFile(folder.filePath(QStringLiteral("Blatt (%1).pdf").arg(n)), "");
+        QCOMPARE(kit::firstFreeName(wanted), wanted);
+        kit::NewFile file(kit::firstFreeName(wanted));
+        QVERIFY(file.isOpen());
+        file.write("neu");
+        QVERIFY(file.commit().isEmpty());
+        QCOMPARE(file.failureReason(), QStringLiteral("Es gibt schon zu viele Dateien mit diesem Namen."));
+        QCOMPARE(entries(dir.path()).size(), 9999);
+        QCOMPARE(contents(wanted), QByteArray("alt"));
+    }
+
     void scrollBarKeys_data()
     {
         QTest::addColumn<int>("key");

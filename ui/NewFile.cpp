@@ -60,10 +60,16 @@ bool nameTaken(const QString &path)
 
 QString firstFreeName(const QString &path)
 {
-    QString candidate = path;
-    for (int n = 2; nameTaken(candidate) && n <= highestNumber; ++n)
-        candidate = numbered(path, n);
-    return candidate;
+    if (!nameTaken(path))
+        return path;
+    for (int n = 2; n <= highestNumber; ++n) {
+        const QString candidate = numbered(path, n);
+        if (!nameTaken(candidate))
+            return candidate;
+    }
+    // Every number taken: the name itself, where NewFile then fails honestly instead of numbering
+    // the last number again.
+    return path;
 }
 
 NewFile::NewFile(const QString &wantedPath) : wanted_(QFileInfo(wantedPath).absoluteFilePath())
@@ -204,6 +210,8 @@ QString NewFile::failureReason() const
     case ENOENT:
     case ENOTDIR:
         return QStringLiteral("Den Ordner gibt es nicht.");
+    case EEXIST:
+        return QStringLiteral("Es gibt schon zu viele Dateien mit diesem Namen.");
     default:
         return QString();
     }

@@ -14,6 +14,7 @@ namespace kit {
 bool nameTaken(const QString &path);
 
 // `path` when nothing holds it, else the first free one of "name (2).ext", "name (3).ext" …
+// "name (9999).ext"; `path` again when every one is taken.
 QString firstFreeName(const QString &path);
 
 // A file the program makes for the user (a worksheet, a font sample). It is written under a
