@@ -21,7 +21,6 @@
 
 #include <QKeyEvent>
 
-#include <cstdio>
 
 using kit::Dialogs;
 using kit::Form;
@@ -116,16 +115,6 @@ void StartPage::exitProgram()
                               QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + text::CR,
                           title);
     }
-    platform().endProgram();
-}
-
-void StartPage::endWithoutAsking()
-{
-    // No box: nobody may be there to close it, and the desktop would wait for it.
-    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), windows_.shared().numberRange))
-        std::fputs("quarimo: Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden. Der Zahlenraum wird beim "
-                   "nächsten Start nicht übernommen.\n",
-                   stderr);
     platform().endProgram();
 }
 

@@ -66,8 +66,6 @@ public:
     void loadSettings();
     // Asks whether to end; on Yes writes the settings file and ends the program.
     void exitProgram();
-    // Ends as on Yes, without asking: the desktop is logging out or shutting down.
-    void endWithoutAsking();
     // Prints the worksheet of the selected row of Liste1.
     void printSelectedWorksheet();
     // The worksheet rows' context menu: a preview, a PDF file, a class set of different sheets.

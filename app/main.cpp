@@ -199,6 +199,7 @@ int main(int argc, char *argv[])
     StartOptions options;
     if (const int status = answerArguments(argc, argv, options); status >= 0)
         return status;
+    catchTerminationSignals();
     if (!hasDisplay())
         noScreen();
 #ifdef QUARIMO_FONTCONFIG
@@ -240,6 +241,9 @@ int main(int argc, char *argv[])
     Random random;
     // Reading aloud is on before the first window, so that the first box is said too.
     platform.reading().setOn(options.readAloud);
+    // From the first box on (the start page may open one while it is made), a logout ends the
+    // program cleanly.
+    endOnTerminationSignals([&platform, &shared] { endWithoutAsking(platform, shared); });
     Windows windows(platform, shared, random);
 
     // Searching the icon theme takes about as long as building the start page; neither the icon
@@ -254,7 +258,6 @@ int main(int argc, char *argv[])
             QApplication::installTranslator(&qtGerman);
     });
     windows.form1().showWindow();
-    endOnTerminationSignals([&windows] { windows.form1().endWithoutAsking(); });
     if (!textFace) {
         // The box itself may be unreadable then: the words go to the terminal too.
         const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + text::CR +
@@ -265,7 +268,9 @@ int main(int argc, char *argv[])
                    stderr);
         platform.dialogs().message(warning, QStringLiteral("Q U A R I M O"));
     }
-    const int result = QApplication::exec();
+    // A signal during a box before this point has ended every loop there was; the application's
+    // own loop would not hear of it.
+    const int result = endedBySignal() ? 0 : QApplication::exec();
     windows.unloadAll();
     return result;
 }

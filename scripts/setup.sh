@@ -16,6 +16,8 @@ packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n
           fonts-liberation fonts-dejavu-core fonts-ecolier-court poppler-utils)
 # Start-up reads the font configuration on a second core when the headers are there.
 packages+=(libfontconfig-dev)
+# The program's own start and end are tried on a virtual display.
+packages+=(xvfb xauth xdotool)
 
 # Reading aloud, offline: Qt's speech module with its speech-dispatcher plugin and the espeak-ng
 # voices. Debian 12's qt6-speech-dev needs QmlIntegration's CMake files without depending on them.

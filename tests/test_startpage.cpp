@@ -219,7 +219,7 @@ private slots:
     {
         StartPage &page = openStartPage(12);
         page.HBildlauf1->setValue(16);
-        endOnTerminationSignals([&page] { page.endWithoutAsking(); });
+        endOnTerminationSignals([this] { endWithoutAsking(world->platform, shared()); });
         ::raise(SIGTERM);
         ::raise(SIGTERM);
         QTRY_COMPARE(world->endProgramCalls, 1);

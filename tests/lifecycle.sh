@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The quarimo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The program from start to end on a virtual display, as a desktop runs it: ended through the door
+# ("Ausgang", "Ja"), and ended by a logout's signal while a start box is open, or before its event
+# loop runs; a signal ignored at start stays ignored. Every end has status 0, keeps the range and
+# leaves no temporary file. In a sanitizer build any report fails it too (leaks included).
+# Usage: tests/lifecycle.sh <quarimo> <lsan suppressions> <font configuration without faces>
+set -euo pipefail
+quarimo="$(realpath "$1")"
+suppressions="$2"
+no_fonts="$3"
+work="$(mktemp -d)"
+xvfb=""
+pid=""
+cleanup() {
+    [ -z "$pid" ] || kill -9 "$pid" 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "lifecycle: $*" >&2
+    [ ! -s "$work/stderr" ] || sed 's/^/    /' "$work/stderr" >&2
+    exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+export LSAN_OPTIONS="suppressions=$suppressions"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+# start <case> <range or "none"> [prefix command...]: starts the program in a folder of its own.
+start() {
+    local case="$1" range="$2"
+    shift 2
+    folder="$work/$case"
+    mkdir -p "$folder"
+    [ "$range" = none ] || printf '%s\r\n' "$range" >"$folder/QUARIMO.INI"
+    (cd "$folder" && exec "$@" "$quarimo") 2>"$work/stderr" &
+    pid=$!
+}
+window() { # waits for a window by its whole title
+    { timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" || true; } | head -1
+}
+ended() { # <case> <range>: the program ends by itself with status 0 and has kept the range
+    local status=0
+    timeout 60 tail --pid="$pid" -f /dev/null || fail "$1: the program did not end"
+    wait "$pid" || status=$?
+    pid=""
+    [ "$status" -eq 0 ] || fail "$1: the program ended with status $status"
+    [ "$(od -An -c "$folder/QUARIMO.INI" | tr -s ' ')" = " $(echo "$2" | sed 's/./& /g')\\r \\n" ] ||
+        fail "$1: the range was not written as $2"
+    [ "$(ls -A "$folder")" = QUARIMO.INI ] || fail "$1: left behind: $(ls -A "$folder" | tr '\n' ' ')"
+    ! grep -q -E 'Sanitizer|runtime error' "$work/stderr" || fail "$1: a sanitizer report"
+}
+
+# Through the door: a click on "Ausgang", then "Ja" (left of the default "Nein").
+start door 17
+page="$(window 'Q U A R I M O :  Startseite')"
+[ -n "$page" ] || fail "door: the start page never appeared"
+eval "$(xdotool getwindowgeometry --shell "$page")"
+# The door below the notes pinned on it, in the page's 9090 x 7095 twips.
+xdotool mousemove --window "$page" $((WIDTH * 1500 / 9090)) $((HEIGHT * 3150 / 7095)) click 1
+[ -n "$(window 'Q U A R I M O')" ] || fail "door: \"Ausgang\" did not ask the exit question"
+xdotool key shift+Tab space
+ended door 17
+
+# A logout while the first start's box is open: the start page is still being made.
+start first-start none
+[ -n "$(window Zahlenraum)" ] || fail "first start: no box said that QUARIMO.INI is missing"
+kill -TERM "$pid"
+ended first-start 10
+
+# A logout while the box about missing text faces is open, before the event loop ever ran. The
+# program also reads the faces of its font packages directly: a mount namespace hides them.
+mkdir -p "$work/empty"
+hide_fonts=(unshare -m)
+[ "$(id -u)" -eq 0 ] || hide_fonts=(unshare -r -m)
+if "${hide_fonts[@]}" mount --bind "$work/empty" /usr/share/fonts 2>/dev/null; then
+    start no-fonts 14 "${hide_fonts[@]}" bash -c \
+        "mount --bind '$work/empty' /usr/share/fonts && FONTCONFIG_FILE='$no_fonts' exec \"\$0\""
+    [ -n "$(window 'Q U A R I M O')" ] || fail "no fonts: no box said that there is no text face"
+    kill -TERM "$pid"
+    ended no-fonts 14
+else
+    echo "lifecycle: no mount namespace here, the start without text faces is not tried"
+fi
+
+# Started under nohup and as a background job of a script: the ignored signal stays ignored,
+# a logout still ends it.
+for ignored in HUP INT; do
+    start "ignored-$ignored" 12 bash -c "trap '' $ignored; exec \"\$0\""
+    [ -n "$(window 'Q U A R I M O :  Startseite')" ] || fail "$ignored ignored: the start page never appeared"
+    kill -"$ignored" "$pid"
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "$ignored was ignored at start, yet it ended the program"
+    kill -TERM "$pid"
+    ended "ignored-$ignored" 12
+done
+echo "lifecycle: ended through the door, by a logout during the first start's box and the no-font box; ignored signals stayed ignored"
