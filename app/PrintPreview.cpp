@@ -6,15 +6,36 @@
 
 #include "print/RecordingDevice.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 using namespace print;
+
+namespace {
+
+// The toolbar's buttons take no keyboard focus of their own, so Tab never came to "Drucken";
+// now every tool is reached by Tab, and the two fields say what they hold.
+void makeReachable(QPrintPreviewDialog &dialog)
+{
+    for (QToolButton *tool : dialog.findChildren<QToolButton *>())
+        tool->setFocusPolicy(Qt::TabFocus);
+    if (auto *zoom = dialog.findChild<QComboBox *>())
+        zoom->setAccessibleName(QStringLiteral("Vergrößerung"));
+    for (QLineEdit *field : dialog.findChildren<QLineEdit *>()) {
+        if (!qobject_cast<QComboBox *>(field->parentWidget())) // the zoom's own field is named above
+            field->setAccessibleName(QStringLiteral("Seite"));
+    }
+}
+
+} // namespace
 
 PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
                            QWidget *parent)
@@ -46,6 +67,7 @@ PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &r
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Vorschau: ") + title);
+    makeReachable(dialog);
     // Large enough to read the sheet: most of the screen's height, the page's proportions; and
     // wide enough for the whole toolbar, whose last button prints.
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
