@@ -27,12 +27,12 @@ void makeReachable(QPrintPreviewDialog &dialog)
 {
     for (QToolButton *tool : dialog.findChildren<QToolButton *>())
         tool->setFocusPolicy(Qt::TabFocus);
+    for (QLineEdit *field : dialog.findChildren<QLineEdit *>()) {
+        const bool zoom = qobject_cast<QComboBox *>(field->parentWidget());
+        field->setAccessibleName(zoom ? QStringLiteral("Vergrößerung") : QStringLiteral("Seite"));
+    }
     if (auto *zoom = dialog.findChild<QComboBox *>())
         zoom->setAccessibleName(QStringLiteral("Vergrößerung"));
-    for (QLineEdit *field : dialog.findChildren<QLineEdit *>()) {
-        if (!qobject_cast<QComboBox *>(field->parentWidget())) // the zoom's own field is named above
-            field->setAccessibleName(QStringLiteral("Seite"));
-    }
 }
 
 } // namespace
