@@ -7,10 +7,12 @@
 #include "print/RecordingDevice.h"
 
 #include <QComboBox>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
@@ -22,7 +24,7 @@ using namespace print;
 namespace {
 
 // The toolbar's buttons take no keyboard focus of their own, so Tab never came to "Drucken";
-// now every tool is reached by Tab, and the two fields say what they hold.
+// now every tool is reached by Tab, and the fields and the sheet say what they are.
 void makeReachable(QPrintPreviewDialog &dialog)
 {
     for (QToolButton *tool : dialog.findChildren<QToolButton *>())
@@ -33,6 +35,12 @@ void makeReachable(QPrintPreviewDialog &dialog)
     }
     if (auto *zoom = dialog.findChild<QComboBox *>())
         zoom->setAccessibleName(QStringLiteral("Vergrößerung"));
+    // The sheet itself: the preview and the view inside it that takes the keyboard.
+    if (auto *sheet = dialog.findChild<QPrintPreviewWidget *>()) {
+        sheet->setAccessibleName(QStringLiteral("Vorschau des Blatts"));
+        if (auto *view = sheet->findChild<QGraphicsView *>())
+            view->setAccessibleName(QStringLiteral("Vorschau des Blatts"));
+    }
 }
 
 } // namespace

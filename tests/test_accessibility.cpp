@@ -116,8 +116,8 @@ private slots:
     void everyControlIsNamedAndPressable_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name :
-             {"form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9", "memo", "schiess", "slalom"})
+        for (const char *name : {"form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9",
+                                 "memo", "schiess", "slalom"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyControlIsNamedAndPressable()
