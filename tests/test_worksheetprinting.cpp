@@ -333,7 +333,7 @@ private slots:
                                                  QDir(outputs.folder).absoluteFilePath(files.first()) + u'\r');
     }
 
-    // A screen reader calls each group's row chooser by its group, not by the row it shows; in
+    // A screen reader calls each group's row chooser by its group and reads the row as its text; in
     // the preview Tab reaches the print button, and the zoom and page fields are named.
     void classSetAndPreviewForScreenReaders()
     {
@@ -343,12 +343,16 @@ private slots:
             auto *dialog = qobject_cast<ClassSetDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             dialog->addGroup();
-            for (QComboBox *row : dialog->findChildren<QComboBox *>())
-                rows << QAccessible::queryAccessibleInterface(row)->text(QAccessible::Name);
+            for (QComboBox *row : dialog->findChildren<QComboBox *>()) {
+                QAccessibleInterface *chooser = QAccessible::queryAccessibleInterface(row);
+                const QAccessibleTextInterface *shown = chooser->textInterface();
+                rows << chooser->text(QAccessible::Name) << shown->text(0, shown->characterCount());
+            }
             dialog->reject();
         });
         page.printClassSet();
-        QCOMPARE(rows, (QStringList{QStringLiteral("Gruppe 1: Blatt"), QStringLiteral("Gruppe 2: Blatt")}));
+        QCOMPARE(rows, (QStringList{QStringLiteral("Gruppe 1: Blatt"), QStringLiteral("Plusrechnen"),
+                                    QStringLiteral("Gruppe 2: Blatt"), QStringLiteral("Plusrechnen")}));
 
         outputs.printer = false;
         bool reached = false;

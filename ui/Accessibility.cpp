@@ -65,12 +65,52 @@ private:
 };
 
 // Qt names a combo box on Linux by the row it shows, which would call every group's row chooser
-// of a dialog "Plusrechnen"; a name of its own comes first. The rest is as Qt has it: the row is
-// the value, the list and the line edit are its children, press opens and closes the list.
-class ComboBoxAccessible : public QAccessibleWidget
+// of a dialog "Plusrechnen"; a name of its own comes first. The row shown is its value and, for
+// screen readers that read a combo box's row as its text (Orca), its text too. The rest is as Qt
+// has it: the list and the line edit are its children, press opens and closes the list.
+class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit ComboBoxAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    explicit ComboBoxAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox)
+    {
+        // Another row chosen is a new text, which a screen reader says.
+        QObject::connect(box, &QComboBox::currentTextChanged, box,
+                         [box, shown = box->currentText()](const QString &now) mutable {
+                             if (!box->isEditable() && QAccessible::isActive()) {
+                                 QAccessibleTextUpdateEvent update(box, 0, shown, now);
+                                 QAccessible::updateAccessibility(&update);
+                             }
+                             shown = now;
+                         });
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        // An editable box has its line edit for a text.
+        if (type == QAccessible::TextInterface && !box()->isEditable())
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The row shown, as a text that cannot be changed here.
+    QString text(int start, int end) const override { return value().mid(start, end - start); }
+    int characterCount() const override { return int(value().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
 
     QString text(QAccessible::Text t) const override
     {
