@@ -6,15 +6,44 @@
 
 #include "print/RecordingDevice.h"
 
+#include <QComboBox>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 using namespace print;
+
+namespace {
+
+// The toolbar's buttons take no keyboard focus of their own, so Tab never came to "Drucken";
+// now every tool is reached by Tab, and the fields and the sheet say what they are.
+void makeReachable(QPrintPreviewDialog &dialog)
+{
+    for (QToolButton *tool : dialog.findChildren<QToolButton *>())
+        tool->setFocusPolicy(Qt::TabFocus);
+    for (QLineEdit *field : dialog.findChildren<QLineEdit *>()) {
+        const bool zoom = qobject_cast<QComboBox *>(field->parentWidget());
+        field->setAccessibleName(zoom ? QStringLiteral("Vergrößerung") : QStringLiteral("Seite"));
+    }
+    if (auto *zoom = dialog.findChild<QComboBox *>())
+        zoom->setAccessibleName(QStringLiteral("Vergrößerung"));
+    // The sheet itself: the preview and the view inside it that takes the keyboard.
+    if (auto *sheet = dialog.findChild<QPrintPreviewWidget *>()) {
+        sheet->setAccessibleName(QStringLiteral("Vorschau des Blatts"));
+        if (auto *view = sheet->findChild<QGraphicsView *>())
+            view->setAccessibleName(QStringLiteral("Vorschau des Blatts"));
+    }
+}
+
+} // namespace
 
 PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
                            QWidget *parent)
@@ -46,6 +75,7 @@ PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &r
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Vorschau: ") + title);
+    makeReachable(dialog);
     // Large enough to read the sheet: most of the screen's height, the page's proportions; and
     // wide enough for the whole toolbar, whose last button prints.
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {

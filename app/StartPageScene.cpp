@@ -209,7 +209,7 @@ void StartPage::buildScene()
     Bezeichnung1->setCursor(Qt::PointingHandCursor);
     auto *knob = new Label(Bezeichnung1, QStringLiteral("doorKnob"), QRect(1050, 1530, 120, 120));
     knob->setAttribute(Qt::WA_TransparentForMouseEvents);
-    knob->setAccessibleName(QString());
+    knob->setAccessibleName(QStringLiteral("Türknauf"));
     dressDoor(Bezeichnung1);
 
     // On the wall: the dartboard, and the notes pinned over it and over the door.
@@ -279,6 +279,7 @@ void StartPage::buildScene()
     Bezeichnung11->setAlignment(Qt::AlignCenter);
     Bezeichnung11->setCursor(Qt::PointingHandCursor);
     Bezeichnung11->setToolTip(QStringLiteral("Belohnungsspiele"));
+    Bezeichnung11->setNameBeforeCaption(QStringLiteral("Belohnungsrunden"));
 
     // The two lists pop up over everything: the reward games under the dartboard, the
     // worksheets on the chalkboard.
@@ -300,7 +301,8 @@ void StartPage::setKeyboardOrder()
     // The name plate logs in and the door leaves, with Space or Enter as with a click; the score
     // slate needs no stop of its own, the dartboard beside it opens the same list.
     Bezeichnung12->setKeyboardClickable();
-    Bezeichnung12->setAccessibleName(QStringLiteral("Anmelden"));
+    // Said with the name it shows, which is what a child clicking it hears and reads.
+    Bezeichnung12->setNameBeforeCaption(QStringLiteral("Anmelden"));
     Bezeichnung1->setKeyboardClickable();
 
     // Tab starts at the range, where the focus is, and then walks the scene as a child reads it:

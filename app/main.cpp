@@ -10,6 +10,7 @@
 #include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
 #include "print/FaceMetrics.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Reading.h"
 #include "ui/Form.h"
@@ -215,6 +216,7 @@ int main(int argc, char *argv[])
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     kit::installZoomStyle();
+    kit::installAccessibleControls();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
     // the application name.

@@ -66,6 +66,8 @@ CalculationScreen::CalculationScreen(const kit::Context &context)
     Bezeichnung8->setFontSpec(QStringLiteral("Arial"), 24, false);
     Bezeichnung8->setCentred();
     Bezeichnung8->setWordWrap(true);
+    // Named for what the child does with them: their characters would give the count away.
+    Bezeichnung8->setAccessibleName(QStringLiteral("Bilder zum Zählen"));
 
     const QString unknown = QStringLiteral("?");
     Bezeichnung1 = equationLabel(this, QStringLiteral("Bezeichnung1"), 1200, unknown, true);
@@ -75,6 +77,10 @@ CalculationScreen::CalculationScreen(const kit::Context &context)
     Bezeichnung4 = equationLabel(this, QStringLiteral("Bezeichnung4"), 3720, QStringLiteral("="), false);
     Bezeichnung5 = equationLabel(this, QStringLiteral("Bezeichnung5"), 4560, unknown, true);
     Bezeichnung5->setBackgroundColour(Qt::white);
+    // Each number box says which it is: the one the child fills changes with the mode.
+    Bezeichnung1->setNameBeforeCaption(QStringLiteral("erste Zahl"));
+    Bezeichnung3->setNameBeforeCaption(QStringLiteral("zweite Zahl"));
+    Bezeichnung5->setNameBeforeCaption(QStringLiteral("Ergebnis"));
 
     buildCommonControls(QRect(480, 3480, 1095, 375), QRect(1680, 3480, 2655, 375), QRect(4440, 3480, 1095, 375),
                         QRect(5640, 3480, 375, 375), QStringLiteral("Befehl5"));

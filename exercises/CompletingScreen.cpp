@@ -61,10 +61,12 @@ CompletingScreen::CompletingScreen(const kit::Context &context)
     Bezeichnung1->setFontSpec(QStringLiteral("Arial"), 24, false);
     Bezeichnung1->setCentred();
     Bezeichnung1->setWordWrap(true);
-    Bezeichnung1->setAccessibleName(QStringLiteral("Bilder"));
+    // Named for what the child does with them: their characters would give the count away.
+    Bezeichnung1->setAccessibleName(QStringLiteral("Bilder zum Zählen"));
 
     Bezeichnung3 = numberBox(this, QStringLiteral("Bezeichnung3"), QRect(1560, 2520, 975, 615));
     Bezeichnung3->setCentred();
+    Bezeichnung3->setNameBeforeCaption(QStringLiteral("erste Zahl"));
     Bezeichnung4 =
         equationLabel(this, QStringLiteral("Bezeichnung4"), QRect(2640, 2520, 495, 615), QStringLiteral("+"));
     Bezeichnung4->setCentred();
@@ -74,10 +76,12 @@ CompletingScreen::CompletingScreen(const kit::Context &context)
     Bezeichnung5->setSingleBorder(true);
     // Centred like the first number, so the child's digit sits in the middle of the gap.
     Bezeichnung5->setCentred();
+    Bezeichnung5->setNameBeforeCaption(QStringLiteral("Antwortfeld"));
     Bezeichnung6 =
         equationLabel(this, QStringLiteral("Bezeichnung6"), QRect(4320, 2520, 495, 615), QStringLiteral("="));
     Bezeichnung7 = numberBox(this, QStringLiteral("Bezeichnung7"), QRect(4920, 2520, 975, 615));
     Bezeichnung7->setCentred();
+    Bezeichnung7->setNameBeforeCaption(QStringLiteral("Ergebnis"));
 
     buildCommonControls(QRect(960, 3480, 1095, 375), QRect(2160, 3480, 2655, 375), QRect(4920, 3480, 1095, 375),
                         QRect(6120, 3480, 375, 375), QStringLiteral("Befehl6"));

@@ -48,6 +48,7 @@ void ExerciseScreen::newTask()
 
 void ExerciseScreen::announceTask()
 {
+    describeTask();
     // A screen still being set up before it shows is announced by the task it shows with.
     if (!isVisible())
         return;
@@ -67,6 +68,15 @@ void ExerciseScreen::showTask(const Task &task)
     // Stored first: the scroll bar reset inside applyTask may run showEntry, which reads it.
     task_ = task;
     applyTask(task_);
+    describeTask();
+}
+
+void ExerciseScreen::describeTask()
+{
+    // A screen reader says the task when the answer bar takes the keyboard, as F2 would.
+    const QString sentence = taskSentence();
+    if (HBildlauf1->accessibleDescription() != sentence)
+        HBildlauf1->setAccessibleDescription(sentence);
 }
 
 void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scrollTwips, const QRect &okayTwips,

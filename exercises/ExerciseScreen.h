@@ -100,6 +100,8 @@ protected:
     void announceTask();
 
 private:
+    // The answer bar's accessible description: the current task as its sentence.
+    void describeTask();
 
     bool instructionDue_ = true;
     Reseed reseed_;

@@ -48,6 +48,7 @@ NumberLineScreen::NumberLineScreen(const kit::Context &context)
     // Centred both ways: the box is hardly taller than its 18 pt number.
     Bezeichnung1->setAlignment(Qt::AlignCenter);
     Bezeichnung1->setAccessibleDescription(QStringLiteral("Zahlenschild"));
+    Bezeichnung1->setNameBeforeCaption(QStringLiteral("rotes Schild"));
 
     buildCommonControls(QRect(1920, 2760, 1095, 375), QRect(3120, 2760, 2535, 375), QRect(5760, 2760, 1095, 375),
                         QRect(6960, 2760, 375, 375), QStringLiteral("Befehl5"));

@@ -40,6 +40,7 @@ NumberSetScreen::NumberSetScreen(const kit::Context &context)
     Bezeichnung3->setTextColour(darkRed);
     Bezeichnung3->setBackgroundColour(Qt::white);
     Bezeichnung3->setCentred();
+    Bezeichnung3->setNameBeforeCaption(QStringLiteral("Zahl"));
 
     Bezeichnung1 = new Label(this, QStringLiteral("Bezeichnung1"), QRect(1080, 960, 7335, 1215));
     Bezeichnung1->setFontSpec(QStringLiteral("Arial"), 24, false);
@@ -47,6 +48,8 @@ NumberSetScreen::NumberSetScreen(const kit::Context &context)
     Bezeichnung1->setCentred();
     Bezeichnung1->setSingleBorder(true);
     Bezeichnung1->setWordWrap(true);
+    // Named for what the child does with them: their characters would give the count away.
+    Bezeichnung1->setAccessibleName(QStringLiteral("Bilder zum Zählen"));
 
     buildCommonControls(QRect(1560, 2520, 1095, 375), QRect(2760, 2520, 2655, 375), QRect(5520, 2520, 1095, 375),
                         QRect(6720, 2520, 375, 375), QStringLiteral("Befehl5"));

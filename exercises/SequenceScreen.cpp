@@ -52,6 +52,7 @@ SequenceScreen::SequenceScreen(const kit::Context &context)
         label->setTextColour(orange);
         label->setSingleBorder(true);
         label->setCentred();
+        label->setNameBeforeCaption(QStringLiteral("Haus %1").arg(i + 1));
         boxes_[size_t(i)] = label;
     }
     Bezeichnung1 = boxes_[0];

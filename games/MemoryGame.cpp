@@ -130,7 +130,6 @@ MemoryGame::MemoryGame(const kit::Context &context)
         card->setTextColour(Qt::white);
         card->setCentred(false);
         card->setWordWrap(true);
-        card->setProperty("captionIsName", false);
         connect(card, &Label::clicked, this, [this, n] { revealCard(n); });
         cards_[n - 1] = card;
         describeCard(n);

@@ -18,8 +18,11 @@
 #include "ui/Controls.h"
 #include "ui/FileDialogs.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -328,6 +331,52 @@ private slots:
         QCOMPARE(world->dialogs.last().text, QStringLiteral("Es ist kein Drucker eingerichtet.\r"
                                                             "Das Blatt wurde als PDF-Datei gespeichert:\r") +
                                                  QDir(outputs.folder).absoluteFilePath(files.first()) + u'\r');
+    }
+
+    // A screen reader calls each group's row chooser by its group and reads the row as its text; in
+    // the preview Tab reaches the print button, and the zoom and page fields are named.
+    void classSetAndPreviewForScreenReaders()
+    {
+        StartPage &page = listWithRow(5);
+        QStringList rows;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<ClassSetDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->addGroup();
+            for (QComboBox *row : dialog->findChildren<QComboBox *>()) {
+                QAccessibleInterface *chooser = QAccessible::queryAccessibleInterface(row);
+                const QAccessibleTextInterface *shown = chooser->textInterface();
+                rows << chooser->text(QAccessible::Name) << shown->text(0, shown->characterCount());
+            }
+            dialog->reject();
+        });
+        page.printClassSet();
+        QCOMPARE(rows, (QStringList{QStringLiteral("Gruppe 1: Blatt"), QStringLiteral("Plusrechnen"),
+                                    QStringLiteral("Gruppe 2: Blatt"), QStringLiteral("Plusrechnen")}));
+
+        outputs.printer = false;
+        bool reached = false;
+        QStringList fields;
+        QTimer::singleShot(0, this, [&] {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            const QToolBar *tools = preview->findChild<QToolBar *>();
+            const QWidget *printButton = tools->widgetForAction(tools->actions().constLast());
+            preview->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(preview));
+            for (int tab = 0; tab < 40 && !reached; ++tab) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                reached = QApplication::focusWidget() == printButton;
+            }
+            fields << QAccessible::queryAccessibleInterface(preview->findChild<QComboBox *>())->text(QAccessible::Name);
+            for (QLineEdit *field : preview->findChildren<QLineEdit *>())
+                fields << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+            preview->reject();
+        });
+        page.previewSelectedWorksheet();
+        QVERIFY(reached);
+        QCOMPARE(fields, (QStringList{QStringLiteral("Vergrößerung"), QStringLiteral("Vergrößerung"),
+                                      QStringLiteral("Seite")}));
     }
 
     void saveAsPdf()

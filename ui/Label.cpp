@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,10 +29,35 @@ void Label::setCaption(const QString &caption)
     QString shown = caption;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
-    if (accessibleName().isEmpty() || property("captionIsName").toBool()) {
+    nameAfterCaption();
+}
+
+void Label::nameAfterCaption()
+{
+    // A name set on purpose stays; one the caption gave follows the caption.
+    const QString shown = text();
+    if (!namedAs_.isEmpty()) {
+        setAccessibleName(shown.isEmpty() ? namedAs_ : namedAs_ + QStringLiteral(": ") + shown);
+    } else if (accessibleName().isEmpty() || accessibleName() == nameFromCaption_) {
         setAccessibleName(shown);
-        setProperty("captionIsName", true);
+        nameFromCaption_ = shown;
     }
+}
+
+void Label::setNameBeforeCaption(const QString &what)
+{
+    namedAs_ = what;
+    nameAfterCaption();
+}
+
+bool Label::reactsToClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
+}
+
+void Label::click()
+{
+    emit clicked();
 }
 
 void Label::setTextColour(const QColor &colour)

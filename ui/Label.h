@@ -28,6 +28,13 @@ public:
     void setCentred(bool centred = true);
     // Tab reaches the label and Space or Enter clicks it, so it works without a mouse.
     void setKeyboardClickable();
+    // A label something is connected to acts as a button: screen readers see one and can press it.
+    bool reactsToClicks() const;
+    // What a click does, for a screen reader's press: the label is clicked once.
+    void click();
+    // Its name for screen readers says what it is and then what it shows ("Haus 2: 5"), also
+    // when it shows something else; empty, it is only what it is.
+    void setNameBeforeCaption(const QString &what);
 
 signals:
     void clicked();
@@ -39,7 +46,11 @@ protected:
     void followZoom(double previous) override;
 
 private:
+    void nameAfterCaption();
+
     QString caption_;
+    QString nameFromCaption_; // the name the caption gave, while no other name was set
+    QString namedAs_;         // what it is, before the caption
     bool singleBorder_ = false;
 };
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPainter>
@@ -93,6 +94,9 @@ Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
     QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton, dialogParent());
     box.setFont(dialogFont());
     setQuestionIcon(box);
+    // The question mark is a picture a screen reader meets; it says what it is.
+    if (auto *icon = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(QStringLiteral("Fragezeichen"));
     box.setTextFormat(Qt::PlainText);
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);

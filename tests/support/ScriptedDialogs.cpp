@@ -8,6 +8,7 @@
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/ZoomStyle.h"
@@ -54,6 +55,7 @@ TestWorld::TestWorld()
     if (!fontsReady) {
         kit::installFontSubstitutions(print::pictureFaceName());
         kit::installZoomStyle();
+        kit::installAccessibleControls();
         fontsReady = true;
     }
     useWindows(&windows);
