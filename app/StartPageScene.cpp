@@ -301,8 +301,7 @@ void StartPage::setKeyboardOrder()
     // The name plate logs in and the door leaves, with Space or Enter as with a click; the score
     // slate needs no stop of its own, the dartboard beside it opens the same list.
     Bezeichnung12->setKeyboardClickable();
-    // Said with the name it shows, which is what a child clicking it hears and reads.
-    Bezeichnung12->setNameBeforeCaption(QStringLiteral("Anmelden"));
+    Bezeichnung12->setAccessibleName(QStringLiteral("Anmelden"));
     Bezeichnung1->setKeyboardClickable();
 
     // Tab starts at the range, where the focus is, and then walks the scene as a child reads it:
