@@ -238,8 +238,10 @@ int main(int argc, char *argv[])
     QtPlatform platform(voiceFor(QGuiApplication::platformName()));
     SharedValues shared;
     Random random;
-    // Reading aloud is on before the first window, so that the first box is said too.
-    platform.reading().setOn(options.readAloud);
+    // Reading aloud is on before the first window, so that the first box is said too; the speech
+    // service starts with the greeting, while the start page is built.
+    if (options.readAloud)
+        platform.reading().startWithGreeting();
     Windows windows(platform, shared, random);
 
     // Searching the icon theme takes about as long as building the start page; neither the icon
