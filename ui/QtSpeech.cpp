@@ -98,9 +98,11 @@ void QtSpeech::Speaker::sayNewest()
         start();
     if (dispatcher) {
         dispatcher->say(text);
-        // Said first, looked at after: the whole list of voices takes seconds to come.
-        if (!text.isEmpty() && !voiceLookedFor)
+        // Said first, looked at after: the first word need not wait for the answer.
+        if (!text.isEmpty() && !voiceLookedFor) {
+            voiceLookedFor = true;
             lookForGermanVoice();
+        }
         return;
     }
     if (!tts)
@@ -113,7 +115,8 @@ void QtSpeech::Speaker::sayNewest()
 
 void QtSpeech::Speaker::lookForGermanVoice()
 {
-    voiceLookedFor = true;
+    if (!dispatcher)
+        return;
     if (dispatcher->hasGermanVoice())
         return;
     // Another language's voice would read our German words wrongly: better none.

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QLabel>
@@ -42,6 +43,7 @@ void Reading::setOn(bool on)
     }
     rest_.stop();
     nextBox_.reset();
+    stillPointer_ = QCursor::pos();
     // Heard at once, so the child knows the click did something; off is silence at once.
     speak(on ? QStringLiteral("Vorlesen an") : QString());
     emit switched(on);
@@ -197,7 +199,8 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
             // Rows are named where the pointer rests, so the list must report its moves.
             widget->setMouseTracking(true);
             lastRow_.clear();
-        } else if (!saidFor(widget).isEmpty()) {
+        } else if (QCursor::pos() != stillPointer_ && !saidFor(widget).isEmpty()) {
+            // A window that opens under a pointer that has not moved is not pointed at.
             restingOn_ = widget;
             rest_.start();
         }
@@ -219,8 +222,10 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
         if (restingOn_ == widget)
             rest_.stop();
         break;
-    case QEvent::Leave:
     case QEvent::MouseButtonPress:
+        stillPointer_ = QCursor::pos();
+        [[fallthrough]];
+    case QEvent::Leave:
         if (restingOn_ == widget)
             rest_.stop();
         break;
@@ -283,6 +288,7 @@ void Reading::rested()
         return;
     }
     // The pointer has not left it, or the rest would have been called off.
+    stillPointer_ = QCursor::pos();
     speak(saidFor(restingOn_));
 }
 

@@ -89,6 +89,7 @@ private:
     QTimer rest_;
     QPointer<QWidget> restingOn_; // a named control, or a list's viewport
     QPoint restingAt_;
+    QPoint stillPointer_; // where the pointer was when last looked at: no move, no name
     QString lastRow_;            // the row last named under the pointer, so resting again is quiet
     QSet<const QObject *> followed_;
     QPointer<QWidget> focusWindow_; // the window that last took the keyboard

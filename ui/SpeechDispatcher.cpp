@@ -63,6 +63,17 @@ bool SpeechDispatcher::hasGermanVoice()
 {
     if (!connection_)
         return false;
+    // The modules that always bring a German voice answer at once. Asking a module for its voices
+    // takes seconds, and one busy speaking may not answer until it has finished.
+    if (char **modules = spd_list_modules(line(connection_))) {
+        bool german = false;
+        for (char **module = modules; *module && !german; ++module)
+            german = std::strcmp(*module, "espeak-ng") == 0 || std::strcmp(*module, "espeak") == 0 ||
+                     std::strcmp(*module, "pico") == 0;
+        free_spd_modules(modules);
+        if (german)
+            return true;
+    }
     SPDVoice **voices = spd_list_synthesis_voices(line(connection_));
     if (!voices)
         return true; // a module that lists nothing may still speak German

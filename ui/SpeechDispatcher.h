@@ -11,7 +11,8 @@ namespace kit {
 // A straight line to speech-dispatcher, for the voice's thread. Qt's own engine asks the service
 // for every voice of every module before it says a word (espeak-ng alone has about 13,000, which
 // takes seconds); this asks for German and lets the service take its own German voice, so the
-// first word comes at once. Whether there is a German voice at all is asked after that word.
+// first word comes at once. Whether there is a German voice at all is asked after that word, from
+// the modules the service has where one of them always speaks German.
 class SpeechDispatcher
 {
 public:
