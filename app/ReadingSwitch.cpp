@@ -31,12 +31,27 @@ QString ReadingSwitch::nameFor(bool on)
 
 QString ReadingSwitch::hint() const
 {
-    if (reading_.voice() == Speech::Voice::None)
-        return QStringLiteral("Vorlesen geht auf diesem Rechner nicht: Es ist keine deutsche Stimme eingerichtet.");
+    switch (reading_.voice()) {
+    case Speech::Voice::NoService:
+        return QStringLiteral("Vorlesen geht auf diesem Rechner nicht: Es fehlt der Sprachdienst "
+                              "(zum Beispiel das Paket speech-dispatcher).");
+    case Speech::Voice::None:
+        return QStringLiteral("Vorlesen geht auf diesem Rechner nicht: Der Sprachdienst hat keine deutsche Stimme "
+                              "(zum Beispiel aus dem Paket speech-dispatcher-espeak-ng).");
+    case Speech::Voice::Unknown:
+    case Speech::Voice::German:
+        break;
+    }
     if (reading_.isOn())
         return QStringLiteral("Vorlesen ist an: Meldungen, Aufgaben und Namen werden vorgelesen. "
                               "Ein Klick schaltet es aus.");
     return QStringLiteral("Vorlesen einschalten: Meldungen, Aufgaben und Namen werden vorgelesen.");
+}
+
+bool ReadingSwitch::canSpeak() const
+{
+    const Speech::Voice voice = reading_.voice();
+    return voice != Speech::Voice::None && voice != Speech::Voice::NoService;
 }
 
 bool ReadingSwitch::eventFilter(QObject *watched, QEvent *event)
@@ -49,7 +64,6 @@ bool ReadingSwitch::eventFilter(QObject *watched, QEvent *event)
         // The speech service is asked only when someone comes near the switch, so a run that never
         // reads aloud never starts it; by the time the tooltip shows, the answer is mostly there.
         reading_.prepare();
-        loudspeaker_->setAccessibleDescription(hint());
         break;
     case QEvent::ToolTip:
         loudspeaker_->setToolTip(hint());
@@ -63,7 +77,7 @@ bool ReadingSwitch::eventFilter(QObject *watched, QEvent *event)
 void ReadingSwitch::toggle()
 {
     // Without a German voice the switch stays as it is; the tooltip says why.
-    if (reading_.voice() == Speech::Voice::None)
+    if (!canSpeak())
         return;
     reading_.prepare();
     reading_.setOn(!reading_.isOn());
@@ -90,6 +104,7 @@ void ReadingSwitch::lookAtVoice()
             return;
         break;
     case Speech::Voice::None:
+    case Speech::Voice::NoService:
         if (reading_.isOn())
             reading_.setOn(false);
         show(false);
@@ -105,5 +120,4 @@ void ReadingSwitch::show(bool on)
     loudspeaker_->setPicture(on ? QStringLiteral("loudspeaker_on.svg") : QStringLiteral("loudspeaker_off.svg"),
                              nameFor(on));
     loudspeaker_->setToolTip(hint());
-    loudspeaker_->setAccessibleDescription(hint());
 }

@@ -21,7 +21,8 @@ public:
     ReadingSwitch(kit::PictureButton *loudspeaker, kit::Reading &reading);
 
     static QString nameFor(bool on);
-    // The tooltip and the description for a screen reader, as things stand now.
+    // The tooltip, as things stand now: what a click does, or which of the speech service and
+    // its German voice the machine lacks.
     QString hint() const;
 
 protected:
@@ -29,6 +30,7 @@ protected:
 
 private:
     void toggle();
+    bool canSpeak() const;
     void show(bool on);
     // The speech service answers in its own time: while reading is on and the answer is still
     // out, the switch looks again now and then, and goes off if there is no German voice after all.

@@ -4,6 +4,7 @@
 
 #include "app/Windows.h"
 
+#include "app/ControlInvitations.h"
 #include "app/FontViewer.h"
 #include "app/Platform.h"
 #include "app/StartPage.h"
@@ -19,6 +20,7 @@
 #include "games/ShootingGallery.h"
 #include "games/SlalomDrive.h"
 #include "ui/Controls.h"
+#include "ui/Reading.h"
 
 using kit::Form;
 
@@ -42,13 +44,20 @@ struct Windows::Slots
 };
 
 Windows::Windows(Platform &platform, SharedValues &shared, Random &random)
-    : platform_(platform), shared_(shared), random_(random), slots_(std::make_unique<Slots>())
+    : platform_(platform), shared_(shared), random_(random),
+      invitations_(std::make_unique<ControlInvitations>(shared)), slots_(std::make_unique<Slots>())
 {
+    // Reading aloud says what a control does, not only its name.
+    platform_.reading().setInvitation(
+        [invitations = invitations_.get()](const QWidget *control, int row) {
+            return invitations->sentenceFor(control, row);
+        });
 }
 
 Windows::~Windows()
 {
     unloadAll();
+    platform_.reading().setInvitation(nullptr);
 }
 
 kit::Context Windows::context()
@@ -63,6 +72,7 @@ Window &Windows::instance(std::unique_ptr<Window> &slot, Argument &&argument)
     if (!slot) {
         slot = std::make_unique<Window>(std::forward<Argument>(argument));
         slots_->loaded.append(slot.get());
+        invitations_->watch(slot.get());
     }
     return *slot;
 }

@@ -34,6 +34,8 @@ class SlalomDrive;
 // made (and loaded) the first time it is asked for, afterwards only hidden and shown until the
 // registry goes. Each is handed the platform, the shared values, the generator and this registry
 // as its way back to the start page.
+class ControlInvitations;
+
 class Windows final : private kit::Navigation
 {
 public:
@@ -82,5 +84,6 @@ private:
     SharedValues &shared_;
     Random &random_;
     kit::KeyRouter keys_; // every window's keys, while the windows exist
+    std::unique_ptr<ControlInvitations> invitations_;
     std::unique_ptr<Slots> slots_;
 };

@@ -241,8 +241,10 @@ int main(int argc, char *argv[])
     QtPlatform platform(voiceFor(QGuiApplication::platformName()));
     SharedValues shared;
     Random random;
-    // Reading aloud is on before the first window, so that the first box is said too.
-    platform.reading().setOn(options.readAloud);
+    // Reading aloud is on before the first window, so that the first box is said too; the speech
+    // service starts with the greeting, while the start page is built.
+    if (options.readAloud)
+        platform.reading().startWithGreeting();
     // From the first box on (the start page may open one while it is made), a logout ends the
     // program cleanly.
     endOnTerminationSignals([&platform, &shared] { endWithoutAsking(platform, shared); });

@@ -49,13 +49,14 @@ void ExerciseScreen::newTask()
 void ExerciseScreen::announceTask()
 {
     describeTask();
+    const QString judgement = std::exchange(judgement_, QString());
     // A screen still being set up before it shows is announced by the task it shows with.
     if (!isVisible())
         return;
     QString words = taskSentence();
     if (std::exchange(instructionDue_, false))
         words = instruction() + QLatin1Char(' ') + words;
-    context_.platform.reading().say(words);
+    context_.platform.reading().say(judgement + words);
 }
 
 QString ExerciseScreen::taskSentence() const
@@ -92,7 +93,6 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
     helpButton->setAccessibleName(QStringLiteral("Hilfe"));
     // The help box keeps its picture of the task alone; reading aloud is told where it changes no text.
     helpButton->setToolTip(helpButtonHint());
-    helpButton->setAccessibleDescription(helpButtonHint());
 
     connect(Befehl1, &QPushButton::clicked, this, [this] { checkAnswer(); });
     connect(Befehl2, &QPushButton::clicked, this, [this] { leaveScreen(); });
@@ -150,7 +150,9 @@ void ExerciseScreen::rightAnswerMove()
 {
     const Race::Outcome outcome = race_.right();
     placeFigures();
+    judgement_ = QStringLiteral("Richtig! ");
     if (outcome == Race::Outcome::Won) {
+        judgement_.clear(); // the reward box says it
         awardReward(context_.platform.dialogs(), context_.shared);
         resetGame();
     }
@@ -163,7 +165,11 @@ void ExerciseScreen::wrongAnswerMove()
     if (outcome == Race::Outcome::Lost) {
         context_.platform.dialogs().message(race_.rules().lostText, race_.rules().lostTitle);
         resetGame();
+        // The box said how the race ended; the task is still there to answer.
+        context_.platform.reading().say(taskSentence());
+        return;
     }
+    context_.platform.reading().say(QStringLiteral("Noch nicht. ") + taskSentence());
 }
 
 void ExerciseScreen::showEntry()

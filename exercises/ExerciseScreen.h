@@ -83,9 +83,11 @@ protected:
     kit::Button *addModeButton(const QString &name, const QRect &twips, const QString &caption, TaskKind kind);
     void chooseMode(TaskKind kind);
 
-    // The child's figure moves on; at the goal the reward comes first, then a new run.
+    // The child's figure moves on; at the goal the reward comes first, then a new run. Read
+    // aloud, the next task announced starts with "Richtig!".
     void rightAnswerMove();
     // The opponent moves (or the child's figure back); a lost run shows its message, then a new run.
+    // Read aloud, the child hears "Noch nicht." and the task again.
     void wrongAnswerMove();
     // A help text in a message box with OK only, then the focus back on the scroll bar.
     void showHelpText(const help::HelpText &help);
@@ -104,6 +106,7 @@ private:
     void describeTask();
 
     bool instructionDue_ = true;
+    QString judgement_; // said before the next task: how the last answer went
     Reseed reseed_;
     Race race_;
     Task task_;

@@ -60,6 +60,8 @@ MemoryBoard::Turn MemoryBoard::reveal(int card, Random &random)
         firstCard_ = 0;
         secondCard_ = 0;
         turn.gameOver = allFound();
+    } else {
+        turn.unmatched = true;
     }
     return turn;
 }

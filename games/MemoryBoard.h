@@ -55,7 +55,8 @@ public:
         int shown = 0;         // the card turned face up
         int foundFirst = 0;    // the two cards of a pair just found
         int foundSecond = 0;
-        bool gameOver = false; // that was the ninth pair
+        bool unmatched = false; // the second card of the turn shows another digit
+        bool gameOver = false;  // that was the ninth pair
     };
 
     // A click on a card; the first click of a game deals from `random`.

@@ -162,7 +162,15 @@ void MemoryGame::revealCard(int number)
     const QChar digit = board_.digitOn(turn.shown);
     card(turn.shown)->setCaption(memory::faceCaption(digit));
     describeCard(turn.shown);
-    context_.platform.speech().speak(numberwords::word(digit.digitValue()));
+    QString words = numberwords::word(digit.digitValue());
+    // Read aloud, the second card of a turn also says how the turn went.
+    if (context_.platform.reading().isOn()) {
+        if (turn.foundFirst > 0)
+            words += QStringLiteral(". Richtig, ein Paar!");
+        else if (turn.unmatched)
+            words += QStringLiteral(". Noch nicht: kein Paar.");
+    }
+    context_.platform.speech().speak(words);
     if (turn.foundFirst > 0)
         markPairFound(turn.foundFirst, turn.foundSecond);
     if (turn.gameOver)

@@ -22,6 +22,8 @@ packages+=(xvfb xauth xdotool)
 # Reading aloud, offline: Qt's speech module with its speech-dispatcher plugin and the espeak-ng
 # voices. Debian 12's qt6-speech-dev needs QmlIntegration's CMake files without depending on them.
 packages+=(qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
+# The first word at once: the program talks to speech-dispatcher through its own library.
+packages+=(libspeechd-dev pkgconf)
 
 
 missing=()

@@ -198,6 +198,29 @@ private slots:
                  (QStringList{numberwords::word(deal.at(0).digitValue()), numberwords::word(deal.at(1).digitValue())}));
     }
 
+    void memorySaysHowEachTurnWent()
+    {
+        world->platform.reading().setOn(true);
+        MemoryGame &game = memo();
+        game.show();
+        world->speech.said.clear();
+        QTest::mouseClick(game.card(1), Qt::LeftButton);
+        const QString deal = game.board().deal();
+        // A second card with the same digit, and one with another.
+        const int same = int(deal.indexOf(deal.at(0), 1)) + 1;
+        const int other = deal.at(1) == deal.at(0) ? 3 : 2;
+        QTest::mouseClick(game.card(other), Qt::LeftButton);
+        QCOMPARE(said().last(), numberwords::word(deal.at(other - 1).digitValue()) +
+                                    QStringLiteral(". Noch nicht: kein Paar."));
+        QTest::mouseClick(game.card(1), Qt::LeftButton);
+        QTest::mouseClick(game.card(same), Qt::LeftButton);
+        QCOMPARE(said().last(),
+                 numberwords::word(deal.at(0).digitValue()) + QStringLiteral(". Richtig, ein Paar!"));
+        // Leaving the window stops what it was saying.
+        game.hide();
+        QCOMPARE(said().last(), QString());
+    }
+
     void shownTextsAreSaidAsWords_data()
     {
         QTest::addColumn<QString>("shown");
@@ -210,6 +233,8 @@ private slots:
         QTest::newRow("wide gaps") << QStringLiteral(" Immer zwei Felder, klicke   jedes Einzelfeld an !")
                                    << QStringLiteral("Immer zwei Felder, klicke jedes Einzelfeld an !");
         QTest::newRow("short words stay") << QStringLiteral("3 + 2") << QStringLiteral("3 + 2");
+        QTest::newRow("spread inside a sentence")
+            << QStringLiteral("Dann klicke auf 'o k a y'.\r") << QStringLiteral("Dann klicke auf 'okay'.");
     }
     void shownTextsAreSaidAsWords()
     {
@@ -237,17 +262,27 @@ private slots:
         screen.HBildlauf1->setValue((shared().expectedAnswer + 1) % 11);
         QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Schmatz"));
-        QCOMPARE(said().last(), QStringLiteral("Pech, du bist aufgefressen worden! Probier es noch einmal, viel Glück!"));
+        QCOMPARE(said().mid(said().size() - 2),
+                 (QStringList{QStringLiteral("Pech, du bist aufgefressen worden! Probier es noch einmal, viel Glück!"),
+                              screen.taskSentence()}));
 
-        // Each right answer says the next task, without the instruction; the won race says the
-        // reward box, and then the next task.
+        // Each right answer says so and the next task, without the instruction; a wrong one that
+        // does not end the race says so and the task again. The won race says the reward box, and
+        // then the next task.
+        bool wrongOnce = false;
         while (world->dialogs.last().title != QStringLiteral("Belohnung")) {
             world->speech.said.clear();
             screen.HBildlauf1->setValue(shared().expectedAnswer);
             QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
             QVERIFY(!said().isEmpty());
-            QCOMPARE(said().last(), screen.taskSentence());
-            QVERIFY(!said().last().startsWith(QStringLiteral("Rechne")));
+            if (world->dialogs.last().title == QStringLiteral("Belohnung"))
+                break;
+            QCOMPARE(said().last(), QStringLiteral("Richtig! ") + screen.taskSentence());
+            if (!std::exchange(wrongOnce, true)) {
+                screen.HBildlauf1->setValue((shared().expectedAnswer + 1) % 11);
+                QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
+                QCOMPARE(said().last(), QStringLiteral("Noch nicht. ") + screen.taskSentence());
+            }
         }
         QCOMPARE(said(), (QStringList{QStringLiteral("Prima, zur Belohnung gibt es eine Spielrunde geschenkt! Du kannst "
                                                      "weitermachen oder aber aufhören und dir deine Belohnung abholen!"),
@@ -277,14 +312,14 @@ private slots:
         // A control that takes the keyboard is named; so is one the pointer rests on.
         page.loudspeaker->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(page.loudspeaker, Qt::Key_Tab);
-        QCOMPARE(said().last(), QStringLiteral("Ausgang"));
+        QCOMPARE(said().last(), QStringLiteral("Die Tür: Hier hörst du auf."));
         QTest::mouseMove(page.Bild9);
-        QTRY_COMPARE(said().last(), QStringLiteral("Zahlwörter"));
+        QTRY_VERIFY(said().last().startsWith(QStringLiteral("Zahlwörter. Klick hier")));
         QTest::mouseClick(page.Bild5, Qt::LeftButton);
         const QRect row = page.Liste2->visualItemRect(page.Liste2->item(0));
         QTest::mouseMove(page.Liste2->viewport(), row.center() - QPoint(2, 0));
         QTest::mouseMove(page.Liste2->viewport(), row.center());
-        QTRY_COMPARE(said().last(), QStringLiteral("Memory"));
+        QTRY_VERIFY(said().last().startsWith(QStringLiteral("Memory. ")));
         // A real box's button takes the keyboard as the box appears: its name must not cut off
         // the box's text.
         const qsizetype beforeBox = said().size();
@@ -323,6 +358,9 @@ private slots:
         QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), page.loudspeaker->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(page.loudspeaker, &tip);
         QVERIFY(page.loudspeaker->toolTip().contains(QStringLiteral("keine deutsche Stimme")));
+        world->speech.answer = kit::Speech::Voice::NoService;
+        QApplication::sendEvent(page.loudspeaker, &tip);
+        QVERIFY(page.loudspeaker->toolTip().contains(QStringLiteral("fehlt der Sprachdienst")));
     }
 
     void germanLocaleIsChosen_data()
@@ -367,7 +405,7 @@ private slots:
         QCOMPARE(world->dialogs.count(), 0);
 
         QTRY_COMPARE(silent.status(), QtSpeech::Status::Silent);
-        QCOMPARE(silent.voice(), kit::Speech::Voice::None);
+        QCOMPARE(silent.voice(), kit::Speech::Voice::NoService);
         silent.speak(QStringLiteral("drei")); // after the voice gave up: nothing, at once
         silent.shutDown();
         world->platform.use.speech = &world->speech;

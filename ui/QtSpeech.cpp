@@ -4,6 +4,8 @@
 
 #include "ui/QtSpeech.h"
 
+#include "ui/SpeechDispatcher.h"
+
 #include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
@@ -18,6 +20,7 @@ struct QtSpeech::Speaker
     QString engine;
     std::atomic<Status> status{Status::NotStarted};
     std::atomic<bool> busy{false}; // inside a call to the speech service
+    std::atomic<bool> noService{false}; // silent because there is no speech service at all
 
     QMutex mutex;
     QString pending;     // the newest text not yet said
@@ -26,23 +29,40 @@ struct QtSpeech::Speaker
     // Touched only on the voice's thread.
     QObject *inbox = nullptr;
     QTextToSpeech *tts = nullptr;
+    std::unique_ptr<SpeechDispatcher> dispatcher; // instead of tts where this build has it
+    bool voiceLookedFor = false;
 
     void start();
+    void lookForGermanVoice();
     void sayPending();
     void sayNewest();
 };
 
 void QtSpeech::Speaker::start()
 {
+    if (SpeechDispatcher::available() && (engine.isEmpty() || engine == QLatin1String("speechd"))) {
+        dispatcher = std::make_unique<SpeechDispatcher>();
+        if (dispatcher->open()) {
+            status = Status::Ready;
+        } else {
+            dispatcher.reset();
+            noService = true;
+            status = Status::Silent;
+        }
+        return;
+    }
     const QStringList engines = QTextToSpeech::availableEngines();
     QString name = engine;
     if (name.isEmpty())
         name = engines.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd") : engines.value(0);
     if (name.isEmpty() || !engines.contains(name)) {
+        noService = true;
         status = Status::Silent;
         return;
     }
     tts = new QTextToSpeech(name);
+    if (tts->state() == QTextToSpeech::Error)
+        noService = true;
     const std::optional<QLocale> german =
         tts->state() == QTextToSpeech::Error ? std::nullopt : germanLocale(tts->availableLocales());
     if (!german) {
@@ -76,12 +96,33 @@ void QtSpeech::Speaker::sayNewest()
     }
     if (status == Status::Starting)
         start();
+    if (dispatcher) {
+        dispatcher->say(text);
+        // Said first, looked at after: the first word need not wait for the answer.
+        if (!text.isEmpty() && !voiceLookedFor) {
+            voiceLookedFor = true;
+            lookForGermanVoice();
+        }
+        return;
+    }
     if (!tts)
         return;
     if (tts->state() == QTextToSpeech::Speaking)
         tts->stop(QTextToSpeech::BoundaryHint::Immediate);
     if (!text.isEmpty())
         tts->say(text);
+}
+
+void QtSpeech::Speaker::lookForGermanVoice()
+{
+    if (!dispatcher)
+        return;
+    if (dispatcher->hasGermanVoice())
+        return;
+    // Another language's voice would read our German words wrongly: better none.
+    dispatcher->say(QString());
+    dispatcher.reset();
+    status = Status::Silent;
 }
 
 namespace {
@@ -98,6 +139,7 @@ protected:
         exec();
         delete voice_->tts;
         voice_->tts = nullptr;
+        voice_->dispatcher.reset();
     }
 
 private:
@@ -161,7 +203,7 @@ Speech::Voice QtSpeech::voice() const
     case Status::Ready:
         return Speech::Voice::German;
     case Status::Silent:
-        return Speech::Voice::None;
+        return voice_->noService ? Speech::Voice::NoService : Speech::Voice::None;
     case Status::NotStarted:
     case Status::Starting:
         break;

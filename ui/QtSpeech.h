@@ -15,7 +15,8 @@ class QThread;
 
 namespace kit {
 
-// The machine's German voice through Qt TextToSpeech (speech-dispatcher on Linux).
+// The machine's German voice: straight through speech-dispatcher where this build has its
+// library, else through Qt TextToSpeech.
 //
 // Connecting to the speech service can take seconds (it may have to start first) or hang when
 // the service is stuck, so the voice lives on a thread of its own, started by the first text:

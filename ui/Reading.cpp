@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QLabel>
@@ -42,9 +43,22 @@ void Reading::setOn(bool on)
     }
     rest_.stop();
     nextBox_.reset();
+    stillPointer_ = QCursor::pos();
     // Heard at once, so the child knows the click did something; off is silence at once.
     speak(on ? QStringLiteral("Vorlesen an") : QString());
     emit switched(on);
+}
+
+void Reading::startWithGreeting()
+{
+    setOn(true);
+    // Queued behind nothing: the greeting replaces "Vorlesen an" while the service still starts.
+    speak(greeting());
+}
+
+QString Reading::greeting()
+{
+    return QStringLiteral("Hallo! Ich lese dir vor. Zeig mit der Maus auf ein Bild, dann hörst du, was es macht.");
 }
 
 Speech::Voice Reading::voice() const
@@ -105,7 +119,17 @@ QString Reading::spoken(const QString &shown)
             const bool spread = last - first >= 3 && std::all_of(first, last, [](const QString &l) {
                                     return l.size() == 1 && l.at(0).isLetter();
                                 });
-            parts.append(spread ? letters.join(QString()) : part);
+            // Inside a sentence ("Dann klicke auf 'o k a y'.") only the spread word is joined.
+            static const QRegularExpression spreadWord(
+                QStringLiteral("(?<![\\p{L}\\p{N}])\\p{L}(?: \\p{L}){2,}(?![\\p{L}\\p{N}])"));
+            QString joined = part;
+            if (!spread) {
+                for (QRegularExpressionMatchIterator it = spreadWord.globalMatch(part); it.hasNext();) {
+                    const QRegularExpressionMatch word = it.next();
+                    joined.replace(word.captured(), word.captured().remove(QLatin1Char(' ')));
+                }
+            }
+            parts.append(spread ? letters.join(QString()) : joined);
         }
         said.append(parts.join(QLatin1Char(' ')));
     }
@@ -138,6 +162,28 @@ QString Reading::nameOf(const QWidget *widget)
     return spoken(name);
 }
 
+QString Reading::saidFor(const QWidget *control) const
+{
+    if (invitation_) {
+        const QString invitation = invitation_(control, 0);
+        if (!invitation.isEmpty())
+            return invitation;
+    }
+    return nameOf(control);
+}
+
+QString Reading::saidForRow(const QAbstractItemView *view, const QModelIndex &row) const
+{
+    if (!row.isValid())
+        return QString();
+    if (invitation_) {
+        const QString invitation = invitation_(view, row.row() + 1);
+        if (!invitation.isEmpty())
+            return invitation;
+    }
+    return spoken(row.data().toString());
+}
+
 bool Reading::eventFilter(QObject *watched, QEvent *event)
 {
     if (!watched->isWidgetType())
@@ -153,7 +199,8 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
             // Rows are named where the pointer rests, so the list must report its moves.
             widget->setMouseTracking(true);
             lastRow_.clear();
-        } else if (!nameOf(widget).isEmpty()) {
+        } else if (QCursor::pos() != stillPointer_ && !saidFor(widget).isEmpty()) {
+            // A window that opens under a pointer that has not moved is not pointed at.
             restingOn_ = widget;
             rest_.start();
         }
@@ -166,9 +213,19 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
             rest_.start();
         }
         break;
-    case QEvent::Leave:
     case QEvent::Hide:
+        // A window left, or a box closed: its words are no longer on the screen. Popups and
+        // tooltips are no windows of their own.
+        if (widget->isWindow() && !event->spontaneous() &&
+            (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog))
+            speak(QString());
+        if (restingOn_ == widget)
+            rest_.stop();
+        break;
     case QEvent::MouseButtonPress:
+        stillPointer_ = QCursor::pos();
+        [[fallthrough]];
+    case QEvent::Leave:
         if (restingOn_ == widget)
             rest_.stop();
         break;
@@ -194,10 +251,10 @@ void Reading::focused(QWidget *widget, int reason)
     if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
         followRows(view);
         const QModelIndex row = view->currentIndex();
-        speak(spoken(row.isValid() ? row.data().toString() : view->accessibleName()));
+        speak(row.isValid() ? saidForRow(view, row) : spoken(view->accessibleName()));
         return;
     }
-    const QString name = nameOf(widget);
+    const QString name = saidFor(widget);
     if (!name.isEmpty())
         speak(name);
 }
@@ -212,7 +269,7 @@ void Reading::followRows(QAbstractItemView *view)
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, guarded](const QModelIndex &current) {
                 if (on_ && guarded && guarded->hasFocus() && current.isValid())
-                    speak(spoken(current.data().toString()));
+                    speak(saidForRow(guarded, current));
             });
 }
 
@@ -223,7 +280,7 @@ void Reading::rested()
     if (auto *view = qobject_cast<QAbstractItemView *>(restingOn_->parentWidget());
         view && view->viewport() == restingOn_) {
         const QModelIndex row = view->indexAt(restingAt_);
-        const QString text = row.isValid() ? spoken(row.data().toString()) : QString();
+        const QString text = saidForRow(view, row);
         if (text.isEmpty() || text == lastRow_)
             return;
         lastRow_ = text;
@@ -231,7 +288,8 @@ void Reading::rested()
         return;
     }
     // The pointer has not left it, or the rest would have been called off.
-    speak(nameOf(restingOn_));
+    stillPointer_ = QCursor::pos();
+    speak(saidFor(restingOn_));
 }
 
 } // namespace kit

@@ -15,13 +15,15 @@
 #include <optional>
 
 class QAbstractItemView;
+class QModelIndex;
 class QWidget;
 
 namespace kit {
 
 // Reading aloud for children who cannot read yet. While it is on, what the program shows them is
-// said as well: every message box, each window's instruction and every new task, and the name of
-// a button, picture or list row that takes the keyboard or that the pointer rests on. It is
+// said as well: every message box, each window's instruction and every new task, and what a
+// button, picture or list row that takes the keyboard or that the pointer rests on does. A window
+// that goes away takes its words with it: what is still being said stops. It is
 // switched for this run only; nothing of it is kept. Every text goes to the speech seam, which
 // cuts off the one before and never makes anything wait.
 class Reading final : public QObject
@@ -37,9 +39,21 @@ public:
     bool isOn() const { return on_; }
     // Switching on says so; switching off stops what is being said.
     void setOn(bool on);
+    // Reading aloud from the program's start: on, with a greeting that tells the child how to
+    // find out what each picture does. The speech service starts with it, before any window.
+    void startWithGreeting();
+    static QString greeting();
     Speech::Voice voice() const;
     // Asks the speech service early, so the answer is there when the child looks for the switch.
     void prepare();
+
+    // What a control or a list row (counted from 1; 0 for the control itself) is and what a click
+    // does, in a child's words: said instead of its short name. Empty where there is no sentence.
+    using Invitation = std::function<QString(const QWidget *control, int row)>;
+    void setInvitation(Invitation invitation) { invitation_ = std::move(invitation); }
+    // What is said for a control that takes the keyboard or that the pointer rests on: its
+    // invitation, else its name; nothing for controls without either.
+    QString saidFor(const QWidget *control) const;
 
     // Says a text shown on the screen, when reading is on.
     void say(const QString &shown);
@@ -66,13 +80,16 @@ private:
     void focused(QWidget *widget, int reason);
     void followRows(QAbstractItemView *view);
     void rested();
+    QString saidForRow(const QAbstractItemView *view, const QModelIndex &row) const;
 
     std::function<Speech &()> speech_;
+    Invitation invitation_;
     bool on_ = false;
     std::optional<QString> nextBox_;
     QTimer rest_;
     QPointer<QWidget> restingOn_; // a named control, or a list's viewport
     QPoint restingAt_;
+    QPoint stillPointer_; // where the pointer was when last looked at: no move, no name
     QString lastRow_;            // the row last named under the pointer, so resting again is quiet
     QSet<const QObject *> followed_;
     QPointer<QWidget> focusWindow_; // the window that last took the keyboard

@@ -14,7 +14,8 @@ class Speech
 {
 public:
     // Whether the machine can speak German: not known until the speech service has answered.
-    enum class Voice { Unknown, German, None };
+    // None: the speech service is there but has no German voice; NoService: there is none.
+    enum class Voice { Unknown, German, None, NoService };
 
     virtual ~Speech() = default;
     // Says the text, cutting off whatever is still being said; an empty text only stops it.
