@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/EndOnSignal.h"
+#include "app/PlatformChoice.h"
 #include "app/QtPlatform.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
@@ -183,8 +184,12 @@ private:
 
     static void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
-        if (type == QtFatalMsg)
-            noScreen();
+        if (type == QtFatalMsg) {
+            QStringList said;
+            for (const Held &message : std::as_const(held_))
+                said.append(message.text);
+            endForNoPlatform(said << text);
+        }
         held_.append({type, QByteArray(context.category ? context.category : "default"), text});
     }
 
@@ -207,7 +212,8 @@ int main(int argc, char *argv[])
     std::thread fontConfiguration([] { FcInit(); });
 #endif
     HeldStartMessages startMessages;
-    QApplication app(argc, argv);
+    PlatformArguments arguments(argc, argv);
+    QApplication app(arguments.count(), arguments.values());
     startMessages.release();
 #ifdef QUARIMO_FONTCONFIG
     fontConfiguration.join(); // before anything asks for a font
