@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -177,9 +178,11 @@ void Form::leaveFullScreen()
     if (placed_) {
         placeAround(keptCentre_);
         // Until the window is on the screen again, Qt takes it to have the full screen's frame,
-        // none: the client area goes where the frame it had before leaves it.
-        if (frameBeforeFullScreen_)
-            setGeometry(QRect(placedAt_ + *frameBeforeFullScreen_, size()));
+        // none. The frame's corner is asked for as the frame's, not the client area's: a window
+        // manager that puts a hidden window's client area where its frame stood (mutter) would
+        // otherwise take it up by the title bar's height at every return.
+        if (QWindow *window = windowHandle(); window && frameBeforeFullScreen_)
+            window->setFramePosition(placedAt_);
     }
     frameBeforeFullScreen_.reset();
     update();
