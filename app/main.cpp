@@ -12,6 +12,7 @@
 #include "engine/TextHelpers.h"
 #include "print/FaceMetrics.h"
 #include "ui/Controls.h"
+#include "ui/Display.h"
 #include "ui/Reading.h"
 #include "ui/Form.h"
 #include "ui/Seams.h"
@@ -232,11 +233,11 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     // The start page takes about three quarters of the screen's height; every window follows.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        kit::twips::setStartZoom(kit::twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
+    // It follows the screen when that changes (a projector, xrandr).
+    kit::Display::instance().fitStartZoomTo(StartPage::sizeTwips);
     // On a classroom board every window fills the screen from the start; F11 gives the windows back.
     if (options.fullScreen)
-        kit::Form::setFullScreenMode(true);
+        kit::Display::instance().setFullScreen(true);
     // How the program is put together: the machine's platform (message boxes, clock, file
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that

@@ -4,6 +4,7 @@
 
 #include "ui/Form.h"
 
+#include "ui/Display.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace kit {
 
@@ -92,38 +94,10 @@ namespace {
 
 QRect freeArea(const QWidget *window)
 {
-    const QScreen *screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-
-// What the window manager's frame adds around a window; known once a window has been shown.
-QSize frameAround()
-{
-    QSize most;
-    for (const Form *form : Form::windows())
-        most = most.expandedTo(form->frameGeometry().size() - form->size());
-    return most;
+    return Display::freeArea(window);
 }
 
 } // namespace
-
-bool Form::everyWindowFitsAt(double factor)
-{
-    if (fullScreenMode())
-        return frontWindowFitsAt(factor);
-    // Frame included, within the screen's free area.
-    const QSize frame = frameAround();
-    for (const Form *form : windows()) {
-        const QSize pixels(twips::toPixelsAt(form->clientTwips().width(), factor),
-                           twips::toPixelsAt(form->clientTwips().height(), factor));
-        const QRect area = freeArea(form);
-        if (!area.isEmpty() && (pixels + frame).boundedTo(area.size()) != pixels + frame)
-            return false;
-    }
-    return true;
-}
 
 QList<Form *> Form::windows()
 {
@@ -140,24 +114,17 @@ bool Form::zoomKey(QKeyEvent *event)
 {
     if (!(event->modifiers() & Qt::ControlModifier) || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
         return false;
+    Display &display = Display::instance();
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        if (everyWindowFitsAt(twips::zoomAbove()))
-            twips::zoomIn();
+        display.zoomIn();
         return true;
     case Qt::Key_Minus:
-        twips::zoomOut();
+        display.zoomOut();
         return true;
     case Qt::Key_0:
-        if (fullScreenMode()) {
-            fitZoomToScreens();
-            return true;
-        }
-        // Back to what the program showed at its start: the start zoom, each window centred.
-        twips::resetZoom();
-        for (Form *form : windows())
-            form->centreOnScreen();
+        display.resetZoom();
         return true;
     default:
         return false;
@@ -178,7 +145,7 @@ Form::Form(const QString &name, const QSize &clientTwips, const QColor &backgrou
 
 Form::~Form()
 {
-    forgetFront(this);
+    Display::instance().forget(this);
 }
 
 Shape *Form::addShape(const QString &name, const QRect &twips)
@@ -219,8 +186,40 @@ void Form::showWindow()
 void Form::centreOnScreen()
 {
     const QRect area = freeArea(this);
-    if (!area.isEmpty())
-        placeAround(area.center());
+    if (area.isEmpty())
+        return;
+    placeAround(area.center());
+    centredIn_ = area;
+}
+
+void Form::keepOnScreen()
+{
+    const QRect area = freeArea(this);
+    if (area.isEmpty())
+        return;
+    if (fullScreen_ && isVisible() && geometry() != Display::wholeScreen(this)) {
+        // Without a window manager nobody else makes it fit the screen again.
+        setGeometry(Display::wholeScreen(this));
+        placeControls();
+    }
+    const QPoint centre = fullScreen_ ? keptCentre_ : keptCentre();
+    if (placed_ && centredIn_.isValid() && centre == centredIn_.center()) {
+        centreOnScreen();
+        return;
+    }
+    if (fullScreen_)
+        return; // its place is kept within the screen when it comes back
+    if (placed_ || (isVisible() && !area.contains(frameGeometry())))
+        placeAround(centre);
+}
+
+void Form::watchScreen()
+{
+    QWindow *window = windowHandle();
+    if (watchingScreen_ || !window)
+        return;
+    watchingScreen_ = true;
+    connect(window, &QWindow::screenChanged, this, [] { Display::instance().screensChanged(); });
 }
 
 void Form::placeAround(QPoint centre)
@@ -232,7 +231,7 @@ void Form::placeAround(QPoint centre)
         placed_ = true;
         return;
     }
-    const QSize frame = frameGeometry().size().expandedTo(size() + frameAround());
+    const QSize frame = frameGeometry().size().expandedTo(size() + Display::frameAround());
     const QRect area = freeArea(this);
     QPoint topLeft = centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2);
     if (!area.isEmpty()) {
@@ -347,16 +346,17 @@ bool Form::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        cameToFront();
+        Display::instance().cameToFront(this);
         activated();
         break;
     case QEvent::Show:
+        watchScreen();
         if (!event->spontaneous())
-            cameToFront();
+            Display::instance().cameToFront(this);
         break;
     case QEvent::Hide:
         if (!event->spontaneous())
-            wentBehind();
+            Display::instance().wentBehind();
         break;
     default:
         break;

@@ -7,6 +7,7 @@
 
 #include "ui/Form.h"
 
+#include "ui/Display.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
@@ -14,64 +15,17 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
-#include <vector>
 
 namespace kit {
 
 namespace {
 
-bool modeOn = false;
-// The windows in the order they were shown or activated, the front one last.
-std::vector<Form *> raisedOrder;
-// The window the zoom was last fitted to: while it stays in front, the zoom keys have their way.
-const Form *fittedTo = nullptr;
-// The zoom the windows had before full screen; they get it back when it ends.
-double windowedZoom = 1.0;
-
 QRect wholeScreen(const QWidget *window)
 {
-    const QScreen *screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
-}
-
-bool fitsAt(QSize clientTwips, double factor, QSize screen)
-{
-    return twips::toPixelsAt(clientTwips.width(), factor) <= screen.width() &&
-           twips::toPixelsAt(clientTwips.height(), factor) <= screen.height();
+    return Display::wholeScreen(window);
 }
 
 } // namespace
-
-bool Form::fullScreenMode()
-{
-    return modeOn;
-}
-
-void Form::setFullScreenMode(bool on)
-{
-    if (on == modeOn)
-        return;
-    modeOn = on;
-    // Hidden windows take the mode when they are shown next: a window system may not place a
-    // window that is not on the screen as it will place it when it is.
-    QList<Form *> shown = windows();
-    shown.removeIf([](const Form *form) { return !form->isVisible(); });
-    if (on) {
-        windowedZoom = twips::zoom();
-        for (Form *form : shown)
-            form->enterFullScreen();
-        fitZoomToScreens();
-    } else {
-        fittedTo = nullptr;
-        // The controls take the windowed zoom while the windows still fill the screen; then each
-        // window shrinks to its client area at that zoom and goes back to its place.
-        twips::setZoom(windowedZoom);
-        for (Form *form : shown)
-            form->leaveFullScreen();
-    }
-}
 
 QColor Form::fullScreenBackground()
 {
@@ -89,59 +43,13 @@ QRect Form::clientArea() const
                  client);
 }
 
-Form *Form::frontWindow()
-{
-    for (auto it = raisedOrder.crbegin(); it != raisedOrder.crend(); ++it)
-        if ((*it)->isVisible())
-            return *it;
-    return nullptr;
-}
-
-void Form::cameToFront()
-{
-    forgetFront(this);
-    raisedOrder.push_back(this);
-    if (modeOn && fittedTo != this)
-        fitZoomToScreens();
-}
-
-void Form::wentBehind()
-{
-    // In full screen the window now in front decides the zoom.
-    if (modeOn && frontWindow() != fittedTo)
-        fitZoomToScreens();
-}
-
-void Form::forgetFront(const Form *form)
-{
-    raisedOrder.erase(std::remove(raisedOrder.begin(), raisedOrder.end(), form), raisedOrder.end());
-    if (fittedTo == form)
-        fittedTo = nullptr;
-}
-
-bool Form::frontWindowFitsAt(double factor)
-{
-    const Form *front = frontWindow();
-    return !front || fitsAt(front->clientTwips_, factor, wholeScreen(front).size());
-}
-
-void Form::fitZoomToScreens()
-{
-    // The windows behind the front one are hidden by it; with no window shown, the next one to
-    // show decides.
-    const Form *front = modeOn ? frontWindow() : nullptr;
-    fittedTo = front;
-    if (front)
-        twips::setZoom(twips::largestZoomWithin(front->clientTwips_, wholeScreen(front).size()));
-}
-
 bool Form::fullScreenKey(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_F11 || (event->modifiers() & ~Qt::KeypadModifier))
         return false;
     // Held down, it switches once.
     if (!event->isAutoRepeat())
-        setFullScreenMode(!modeOn);
+        Display::instance().setFullScreen(!Display::instance().fullScreen());
     return true;
 }
 
@@ -190,6 +98,7 @@ void Form::leaveFullScreen()
 
 void Form::setVisible(bool visible)
 {
+    const bool modeOn = Display::instance().fullScreen();
     if (visible && fullScreen_ != modeOn) {
         if (modeOn)
             enterFullScreen();
