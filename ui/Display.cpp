@@ -43,7 +43,9 @@ QRect Display::wholeScreen(const QWidget *window)
 
 QSize Display::frameAround()
 {
-    QSize most;
+    // Kept once seen: a window in full screen has no frame, and one leaving it has none until the
+    // window manager has framed it again.
+    QSize &most = instance().frame_;
     for (const Form *form : Form::windows())
         most = most.expandedTo(form->frameGeometry().size() - form->size());
     return most;
@@ -63,6 +65,7 @@ void Display::reset()
     display.setFullScreen(false);
     display.startWindowTwips_ = QSize();
     display.fittedTo_ = nullptr;
+    display.frame_ = QSize();
     display.setStartZoom(twips::minimumZoom);
 }
 
@@ -231,17 +234,21 @@ void Display::followScreens()
             factor -= twips::zoomStep;
         return factor;
     };
-    if (fullScreen_) {
+    // Which windows stand centred is seen before the zoom moves them.
+    const QList<Form *> windows = Form::windows();
+    QList<bool> centred;
+    for (const Form *form : windows)
+        centred.append(form->standsCentred());
+    if (fullScreen_)
         windowedZoom_ = fitting(windowedZoom_);
-        for (Form *form : Form::windows())
-            form->keepOnScreen();
+    else
+        twips::setZoom(fitting(zoom_));
+    for (qsizetype i = 0; i < windows.size(); ++i)
+        windows[i]->keepOnScreen(centred[i]);
+    if (fullScreen_) {
         fittedTo_ = nullptr;
         fitZoomToScreens();
-        return;
     }
-    twips::setZoom(fitting(zoom_));
-    for (Form *form : Form::windows())
-        form->keepOnScreen();
 }
 
 } // namespace kit

@@ -93,6 +93,7 @@ private:
     std::vector<Form *> raisedOrder_;
     // The window the zoom was last fitted to: while it stays in front, the zoom keys have their way.
     const Form *fittedTo_ = nullptr;
+    QSize frame_;
     // Lives with the application and listens to its screens.
     QPointer<QObject> watcher_;
     QPointer<QTimer> settle_;

@@ -192,7 +192,17 @@ void Form::centreOnScreen()
     centredIn_ = area;
 }
 
-void Form::keepOnScreen()
+bool Form::standsCentred() const
+{
+    if (!placed_ || !centredIn_.isValid())
+        return false;
+    // A window manager moves a window that the screen no longer holds before the program hears of
+    // the new screen: a window centred on the screen that was counts as centred still.
+    const QPoint centre = fullScreen_ ? keptCentre_ : keptCentre();
+    return centre == centredIn_.center() || (centredIn_ != freeArea(this) && keptCentre_ == centredIn_.center());
+}
+
+void Form::keepOnScreen(bool centred)
 {
     const QRect area = freeArea(this);
     if (area.isEmpty())
@@ -202,15 +212,14 @@ void Form::keepOnScreen()
         setGeometry(Display::wholeScreen(this));
         placeControls();
     }
-    const QPoint centre = fullScreen_ ? keptCentre_ : keptCentre();
-    if (placed_ && centredIn_.isValid() && centre == centredIn_.center()) {
+    if (centred) {
         centreOnScreen();
         return;
     }
     if (fullScreen_)
         return; // its place is kept within the screen when it comes back
     if (placed_ || (isVisible() && !area.contains(frameGeometry())))
-        placeAround(centre);
+        placeAround(keptCentre());
 }
 
 void Form::watchScreen()

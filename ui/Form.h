@@ -158,9 +158,11 @@ private:
     static bool fullScreenKey(QKeyEvent *event);
     void enterFullScreen();
     void leaveFullScreen();
+    // Whether the window stands where centreOnScreen put it, as far as the child is concerned.
+    bool standsCentred() const;
     // After a change of screens: a full-screen window fills its screen again, a window centred
     // is centred again, any other stays whole within the screen's free area.
-    void keepOnScreen();
+    void keepOnScreen(bool centred);
     // Tells the display when the window goes to another screen.
     void watchScreen();
     // Puts every control where its twips say, from the client area's corner.

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -63,8 +64,10 @@ void Form::enterFullScreen()
         placed_ = true;
     }
     // What the frame added at the top left, while the window system still says.
-    if (testAttribute(Qt::WA_WState_Created))
+    if (testAttribute(Qt::WA_WState_Created)) {
         frameBeforeFullScreen_ = geometry().topLeft() - frameGeometry().topLeft();
+        Display::frameAround(); // learnt while the frame is there
+    }
     fullScreen_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -89,8 +92,20 @@ void Form::leaveFullScreen()
         // none. The frame's corner is asked for as the frame's, not the client area's: a window
         // manager that puts a hidden window's client area where its frame stood (mutter) would
         // otherwise take it up by the title bar's height at every return.
-        if (QWindow *window = windowHandle(); window && frameBeforeFullScreen_)
+        if (QWindow *window = windowHandle(); window && frameBeforeFullScreen_) {
             window->setFramePosition(placedAt_);
+            // A window manager may give the window back the place it had before full screen
+            // (mutter does), which is wrong when the screen changed meanwhile: asked again once
+            // it has.
+            const QPoint client = placedAt_ + *frameBeforeFullScreen_;
+            QTimer::singleShot(600, this, [this, centre = keptCentre_, client] {
+                QWindow *window = windowHandle();
+                if (fullScreen_ || !isVisible() || !window || keptCentre_ != centre || geometry().topLeft() == client)
+                    return;
+                placeAround(centre);
+                window->setFramePosition(placedAt_);
+            });
+        }
     }
     frameBeforeFullScreen_.reset();
     update();
