@@ -29,6 +29,12 @@ QSize pixelsAt(const QSize &twips, double factor)
 
 } // namespace
 
+bool Display::placesWindows()
+{
+    static const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return !wayland;
+}
+
 QRect Display::freeArea(const QWidget *window)
 {
     const QScreen *screen = screenOf(window);

@@ -58,6 +58,8 @@ public:
     // The shown window the child sees in front: the one shown or activated last.
     Form *frontWindow() const;
 
+    // Whether the program places its windows itself: not on Wayland, where the compositor does.
+    static bool placesWindows();
     // The screen's area free of panels, and the whole screen, for the window's screen.
     static QRect freeArea(const QWidget *window);
     static QRect wholeScreen(const QWidget *window);

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace kit {
@@ -366,6 +367,11 @@ bool Form::event(QEvent *event)
     case QEvent::Hide:
         if (!event->spontaneous())
             Display::instance().wentBehind();
+        break;
+    case QEvent::WindowStateChange:
+        // See resizeEvent: the frame Qt draws on Wayland comes or goes with full screen.
+        if (!Display::placesWindows())
+            QTimer::singleShot(0, this, &Form::paintAfresh);
         break;
     default:
         break;

@@ -167,6 +167,8 @@ private:
     void watchScreen();
     // Puts every control where its twips say, from the client area's corner.
     void placeControls();
+    // Paints the window and every control in it again, whatever Qt takes to be on the screen.
+    void paintAfresh();
 
     // Moves the window so that its frame stands around `centre`, inside the screen's free area as
     // far as it fits, and keeps `centre` for the next change of the zoom.

@@ -131,12 +131,24 @@ void Form::placeControls()
             placed->apply();
 }
 
+void Form::paintAfresh()
+{
+    update();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->update();
+}
+
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // The window manager sizes a full-screen window when it likes: the client area stays centred.
     if (clientOrigin() != placedOrigin_)
         placeControls();
+    // On Wayland Qt draws the window's frame itself and gives the window a new buffer when the
+    // frame comes or goes; what it copies over from the old one misses the opaque controls,
+    // which would stay black or show the desktop through: everything is painted afresh.
+    if (!Display::placesWindows())
+        paintAfresh();
 }
 
 } // namespace kit
