@@ -223,6 +223,23 @@ void Form::keepOnScreen(bool centred)
         placeAround(keptCentre());
 }
 
+void Form::recentreInFrame()
+{
+    // Centred before any window had a frame, the client area was; once the window manager has
+    // framed the window, the frame is centred instead, as every later window is.
+    if (frameCentred_ || fullScreen_ || !isVisible() || frameGeometry().size() == size())
+        return;
+    frameCentred_ = true;
+    QWindow *window = windowHandle();
+    if (!window || !standsCentred())
+        return;
+    const QRect area = freeArea(this);
+    if ((frameGeometry().center() - area.center()).manhattanLength() <= 2)
+        return;
+    centreOnScreen();
+    window->setFramePosition(placedAt_);
+}
+
 void Form::watchScreen()
 {
     QWindow *window = windowHandle();
@@ -367,6 +384,9 @@ bool Form::event(QEvent *event)
     case QEvent::Hide:
         if (!event->spontaneous())
             Display::instance().wentBehind();
+        break;
+    case QEvent::Move:
+        recentreInFrame();
         break;
     case QEvent::WindowStateChange:
         // See resizeEvent: the frame Qt draws on Wayland comes or goes with full screen.

@@ -163,6 +163,8 @@ private:
     // After a change of screens: a full-screen window fills its screen again, a window centred
     // is centred again, any other stays whole within the screen's free area.
     void keepOnScreen(bool centred);
+    // Centres the frame once the window manager has put one around a window centred without.
+    void recentreInFrame();
     // Tells the display when the window goes to another screen.
     void watchScreen();
     // Puts every control where its twips say, from the client area's corner.
@@ -187,6 +189,7 @@ private:
     // The free area the window was last centred in.
     QRect centredIn_;
     bool watchingScreen_ = false;
+    bool frameCentred_ = false;
     std::vector<std::unique_ptr<Shape>> shapes_;
     std::vector<std::unique_ptr<Line>> lines_;
     DrawingSurface surface_;
