@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/EndOnSignal.h"
+#include "app/PlatformChoice.h"
 #include "app/QtPlatform.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
@@ -12,6 +13,7 @@
 #include "print/FaceMetrics.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
+#include "ui/Display.h"
 #include "ui/Reading.h"
 #include "ui/Form.h"
 #include "ui/Seams.h"
@@ -184,8 +186,12 @@ private:
 
     static void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
-        if (type == QtFatalMsg)
-            noScreen();
+        if (type == QtFatalMsg) {
+            QStringList said;
+            for (const Held &message : std::as_const(held_))
+                said.append(message.text);
+            endForNoPlatform(said << text);
+        }
         held_.append({type, QByteArray(context.category ? context.category : "default"), text});
     }
 
@@ -209,7 +215,8 @@ int main(int argc, char *argv[])
     std::thread fontConfiguration([] { FcInit(); });
 #endif
     HeldStartMessages startMessages;
-    QApplication app(argc, argv);
+    PlatformArguments arguments(argc, argv);
+    QApplication app(arguments.count(), arguments.values());
     startMessages.release();
 #ifdef QUARIMO_FONTCONFIG
     fontConfiguration.join(); // before anything asks for a font
@@ -229,11 +236,11 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     // The start page takes about three quarters of the screen's height; every window follows.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        kit::twips::setStartZoom(kit::twips::zoomToFit(StartPage::sizeTwips, screen->availableGeometry().size()));
+    // It follows the screen when that changes (a projector, xrandr).
+    kit::Display::instance().fitStartZoomTo(StartPage::sizeTwips);
     // On a classroom board every window fills the screen from the start; F11 gives the windows back.
     if (options.fullScreen)
-        kit::Form::setFullScreenMode(true);
+        kit::Display::instance().setFullScreen(true);
     // How the program is put together: the machine's platform (message boxes, clock, file
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that

@@ -32,3 +32,14 @@ expect(1 "^quarimo: Der Bildschirm „:97“ ist nicht erreichbar\\.${no_screen}
 expect(0 "^quarimo ${VERSION}\n$" --version)
 set(ENV{DISPLAY} "Müll")
 expect(1 "^quarimo: Der Bildschirm „Müll“ ist nicht erreichbar\\.${no_screen}")
+
+# A platform Qt cannot load is named, whichever the user chose; with an X display and a Wayland one
+# that both fail, both are named (the Wayland library may say a word of its own first).
+set(ENV{QT_QPA_PLATFORM} "nirgends")
+expect(1 "^quarimo: Das Qt-Plattform-Plugin „nirgends“ ist nicht installiert\\.\nVorhanden sind: [^\n]*xcb[^\n]*\\.\nGewählt ist es mit QT_QPA_PLATFORM=nirgends;[^\n]*${no_screen}")
+set(ENV{QT_QPA_PLATFORM} "wayland")
+set(ENV{WAYLAND_DISPLAY} "quarimo-nirgends")
+expect(1 "(^|\n)quarimo: (Die Wayland-Anzeige „quarimo-nirgends“ ist nicht erreichbar|Das Qt-Plattform-Plugin „wayland“ ist nicht installiert \\(Paket qt6-wayland\\))\\.\n")
+unset(ENV{QT_QPA_PLATFORM})
+set(ENV{DISPLAY} ":97")
+expect(1 "(^|\n)quarimo: Der Bildschirm „:97“ ist nicht erreichbar\\.\nquarimo: (Die Wayland-Anzeige „quarimo-nirgends“ ist nicht erreichbar|Das Qt-Plattform-Plugin „wayland“ ist nicht installiert \\(Paket qt6-wayland\\))\\.\n")

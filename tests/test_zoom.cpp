@@ -21,6 +21,7 @@
 #include "support/TestWindows.h"
 #include "ui/Canvas.h"
 #include "ui/Controls.h"
+#include "ui/Display.h"
 #include "ui/QtDialogs.h"
 #include "ui/ZoomStyle.h"
 
@@ -279,7 +280,7 @@ private slots:
         };
 
         QTest::keyClick(page.HBildlauf1, Qt::Key_F11);
-        QVERIFY(Form::fullScreenMode());
+        QVERIFY(kit::Display::instance().fullScreen());
         QCOMPARE(page.geometry(), screen);
         // 800 x 600: the start page fits up to 1.25, in the middle.
         QCOMPARE(kit::twips::zoom(), 1.25);
@@ -310,7 +311,7 @@ private slots:
 
         // F11 again: every window at its normal size and place, at the zoom from before.
         QTest::keyClick(screen6.HBildlauf1, Qt::Key_F11);
-        QVERIFY(!Form::fullScreenMode());
+        QVERIFY(!kit::Display::instance().fullScreen());
         QCOMPARE(kit::twips::zoom(), 1.0);
         QVERIFY(!screen6.isFullScreen());
         QCOMPARE(screen6.size(), QSize(435, 341));
@@ -341,7 +342,7 @@ private slots:
         QFETCH(double, start);
         QFETCH(QString, keys);
         QFETCH(double, expected);
-        kit::twips::setStartZoom(start);
+        kit::Display::instance().setStartZoom(start);
         form1().showWindow();
         const QSize atStart = form1().size();
         for (QChar key : keys) {
@@ -378,6 +379,31 @@ private slots:
         QCOMPARE(form.x(), form.screen()->availableGeometry().left());
         kit::twips::setZoom(1);
         QCOMPARE(form.geometry(), centred);
+    }
+
+    void everyWindowStaysOnItsScreenWhenTheScreensChange()
+    {
+        kit::Display &display = kit::Display::instance();
+        StartPage &page = form1();
+        page.showWindow();
+        auto &words = Form7();
+        words.showWindow();
+        const QRect area = page.screen()->availableGeometry();
+        // Pushed off by a screen grown smaller under it; the one centred stays centred.
+        page.move(area.right() - 100, area.bottom() - 100);
+        display.followScreens();
+        QVERIFY(area.contains(page.frameGeometry()));
+        QVERIFY((words.frameGeometry().center() - area.center()).manhattanLength() <= 1);
+
+        // In full screen a window no one fitted to the screen fills it again, at the zoom that fits.
+        QTest::keyClick(words.HBildlauf1, Qt::Key_F11);
+        words.setGeometry(QRect(0, 0, 300, 200));
+        kit::twips::setZoom(3);
+        display.followScreens();
+        QCOMPARE(words.geometry(), page.screen()->geometry());
+        QCOMPARE(kit::twips::zoom(), kit::twips::largestZoomWithin(words.clientTwips(), area.size()));
+        QTest::keyClick(words.HBildlauf1, Qt::Key_F11);
+        QVERIFY(area.contains(words.frameGeometry()));
     }
 
     void startZoomFillsThreeQuartersOfTheHeight_data()

@@ -4,6 +4,7 @@
 
 #include "ui/Form.h"
 
+#include "ui/Display.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace kit {
 
@@ -88,43 +90,6 @@ void DrawingSurface::print(QPoint topLeft, const QString &text, double points, c
 
 // ---- Form
 
-namespace {
-
-QRect freeArea(const QWidget *window)
-{
-    const QScreen *screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-
-// What the window manager's frame adds around a window; known once a window has been shown.
-QSize frameAround()
-{
-    QSize most;
-    for (const Form *form : Form::windows())
-        most = most.expandedTo(form->frameGeometry().size() - form->size());
-    return most;
-}
-
-} // namespace
-
-bool Form::everyWindowFitsAt(double factor)
-{
-    if (fullScreenMode())
-        return frontWindowFitsAt(factor);
-    // Frame included, within the screen's free area.
-    const QSize frame = frameAround();
-    for (const Form *form : windows()) {
-        const QSize pixels(twips::toPixelsAt(form->clientTwips().width(), factor),
-                           twips::toPixelsAt(form->clientTwips().height(), factor));
-        const QRect area = freeArea(form);
-        if (!area.isEmpty() && (pixels + frame).boundedTo(area.size()) != pixels + frame)
-            return false;
-    }
-    return true;
-}
-
 QList<Form *> Form::windows()
 {
     QList<Form *> found;
@@ -140,24 +105,17 @@ bool Form::zoomKey(QKeyEvent *event)
 {
     if (!(event->modifiers() & Qt::ControlModifier) || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
         return false;
+    Display &display = Display::instance();
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        if (everyWindowFitsAt(twips::zoomAbove()))
-            twips::zoomIn();
+        display.zoomIn();
         return true;
     case Qt::Key_Minus:
-        twips::zoomOut();
+        display.zoomOut();
         return true;
     case Qt::Key_0:
-        if (fullScreenMode()) {
-            fitZoomToScreens();
-            return true;
-        }
-        // Back to what the program showed at its start: the start zoom, each window centred.
-        twips::resetZoom();
-        for (Form *form : windows())
-            form->centreOnScreen();
+        display.resetZoom();
         return true;
     default:
         return false;
@@ -178,7 +136,7 @@ Form::Form(const QString &name, const QSize &clientTwips, const QColor &backgrou
 
 Form::~Form()
 {
-    forgetFront(this);
+    Display::instance().forget(this);
 }
 
 Shape *Form::addShape(const QString &name, const QRect &twips)
@@ -214,45 +172,6 @@ void Form::showWindow()
     show();
     raise();
     activateWindow();
-}
-
-void Form::centreOnScreen()
-{
-    const QRect area = freeArea(this);
-    if (!area.isEmpty())
-        placeAround(area.center());
-}
-
-void Form::placeAround(QPoint centre)
-{
-    if (fullScreen_) {
-        // Kept for the return to a window.
-        keptCentre_ = centre;
-        placedAt_ = QPoint();
-        placed_ = true;
-        return;
-    }
-    const QSize frame = frameGeometry().size().expandedTo(size() + frameAround());
-    const QRect area = freeArea(this);
-    QPoint topLeft = centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2);
-    if (!area.isEmpty()) {
-        // Within the free area where it fits; where it does not, its title bar stays on the screen.
-        topLeft.setX(qMax(area.left(), qMin(topLeft.x(), area.right() + 1 - frame.width())));
-        topLeft.setY(qMax(area.top(), qMin(topLeft.y(), area.bottom() + 1 - frame.height())));
-    }
-    move(topLeft);
-    keptCentre_ = centre;
-    placedAt_ = pos();
-    placed_ = true;
-}
-
-QPoint Form::keptCentre() const
-{
-    // A window pushed to the screen's edge by a larger zoom comes back to where it stood when the
-    // zoom shrinks again; one the user has moved keeps its new place.
-    if (placed_ && pos() == placedAt_)
-        return keptCentre_;
-    return frameGeometry().center();
 }
 
 bool Form::previewKey(QKeyEvent *)
@@ -347,16 +266,25 @@ bool Form::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        cameToFront();
+        Display::instance().cameToFront(this);
         activated();
         break;
     case QEvent::Show:
+        watchScreen();
         if (!event->spontaneous())
-            cameToFront();
+            Display::instance().cameToFront(this);
         break;
     case QEvent::Hide:
         if (!event->spontaneous())
-            wentBehind();
+            Display::instance().wentBehind();
+        break;
+    case QEvent::Move:
+        recentreInFrame();
+        break;
+    case QEvent::WindowStateChange:
+        // See resizeEvent: the frame Qt draws on Wayland comes or goes with full screen.
+        if (!Display::placesWindows())
+            QTimer::singleShot(0, this, &Form::paintAfresh);
         break;
     default:
         break;

@@ -123,12 +123,7 @@ public:
     // Every window made so far.
     static QList<Form *> windows();
 
-    // Full screen is one mode for the whole program, for windows shown and hidden alike: each
-    // window fills its screen and shows its client area in the middle on a calm background, at the
-    // largest zoom at which the window in front fits. Leaving it gives every window back the
-    // zoom, size and place it had.
-    static bool fullScreenMode();
-    static void setFullScreenMode(bool on);
+    // The calm background around the client area in full screen (see Display::setFullScreen).
     static QColor fullScreenBackground();
     // The client area in the window's pixels: the whole window, but in full screen.
     QRect clientArea() const;
@@ -158,24 +153,24 @@ protected:
     void setVisible(bool visible) override;
 
 private:
+    friend class Display;
     static bool zoomKey(QKeyEvent *event);
     static bool fullScreenKey(QKeyEvent *event);
-    // The zoom may grow only as far as every window stays within its screen.
-    static bool everyWindowFitsAt(double factor);
-    // The shown window the child sees in front: the one shown or activated last.
-    static Form *frontWindow();
-    // In full screen: whether the front window's client area fits its screen at the zoom, and
-    // the zoom that fits it best.
-    static bool frontWindowFitsAt(double factor);
-    static void fitZoomToScreens();
-    // This window was shown or activated: it is in front now; or it was hidden.
-    void cameToFront();
-    static void wentBehind();
-    static void forgetFront(const Form *form);
     void enterFullScreen();
     void leaveFullScreen();
+    // Whether the window stands where centreOnScreen put it, as far as the child is concerned.
+    bool standsCentred() const;
+    // After a change of screens: a full-screen window fills its screen again, a window centred
+    // is centred again, any other stays whole within the screen's free area.
+    void keepOnScreen(bool centred);
+    // Centres the frame once the window manager has put one around a window centred without.
+    void recentreInFrame();
+    // Tells the display when the window goes to another screen.
+    void watchScreen();
     // Puts every control where its twips say, from the client area's corner.
     void placeControls();
+    // Paints the window and every control in it again, whatever Qt takes to be on the screen.
+    void paintAfresh();
 
     // Moves the window so that its frame stands around `centre`, inside the screen's free area as
     // far as it fits, and keeps `centre` for the next change of the zoom.
@@ -191,6 +186,10 @@ private:
     QPoint keptCentre_;
     QPoint placedAt_;
     bool placed_ = false;
+    // The free area the window was last centred in.
+    QRect centredIn_;
+    bool watchingScreen_ = false;
+    bool frameCentred_ = false;
     std::vector<std::unique_ptr<Shape>> shapes_;
     std::vector<std::unique_ptr<Line>> lines_;
     DrawingSurface surface_;

@@ -7,70 +7,26 @@
 
 #include "ui/Form.h"
 
+#include "ui/Display.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
-#include <vector>
 
 namespace kit {
 
 namespace {
 
-bool modeOn = false;
-// The windows in the order they were shown or activated, the front one last.
-std::vector<Form *> raisedOrder;
-// The window the zoom was last fitted to: while it stays in front, the zoom keys have their way.
-const Form *fittedTo = nullptr;
-// The zoom the windows had before full screen; they get it back when it ends.
-double windowedZoom = 1.0;
-
 QRect wholeScreen(const QWidget *window)
 {
-    const QScreen *screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
-}
-
-bool fitsAt(QSize clientTwips, double factor, QSize screen)
-{
-    return twips::toPixelsAt(clientTwips.width(), factor) <= screen.width() &&
-           twips::toPixelsAt(clientTwips.height(), factor) <= screen.height();
+    return Display::wholeScreen(window);
 }
 
 } // namespace
-
-bool Form::fullScreenMode()
-{
-    return modeOn;
-}
-
-void Form::setFullScreenMode(bool on)
-{
-    if (on == modeOn)
-        return;
-    modeOn = on;
-    // Hidden windows take the mode when they are shown next: a window system may not place a
-    // window that is not on the screen as it will place it when it is.
-    QList<Form *> shown = windows();
-    shown.removeIf([](const Form *form) { return !form->isVisible(); });
-    if (on) {
-        windowedZoom = twips::zoom();
-        for (Form *form : shown)
-            form->enterFullScreen();
-        fitZoomToScreens();
-    } else {
-        fittedTo = nullptr;
-        // The controls take the windowed zoom while the windows still fill the screen; then each
-        // window shrinks to its client area at that zoom and goes back to its place.
-        twips::setZoom(windowedZoom);
-        for (Form *form : shown)
-            form->leaveFullScreen();
-    }
-}
 
 QColor Form::fullScreenBackground()
 {
@@ -88,59 +44,13 @@ QRect Form::clientArea() const
                  client);
 }
 
-Form *Form::frontWindow()
-{
-    for (auto it = raisedOrder.crbegin(); it != raisedOrder.crend(); ++it)
-        if ((*it)->isVisible())
-            return *it;
-    return nullptr;
-}
-
-void Form::cameToFront()
-{
-    forgetFront(this);
-    raisedOrder.push_back(this);
-    if (modeOn && fittedTo != this)
-        fitZoomToScreens();
-}
-
-void Form::wentBehind()
-{
-    // In full screen the window now in front decides the zoom.
-    if (modeOn && frontWindow() != fittedTo)
-        fitZoomToScreens();
-}
-
-void Form::forgetFront(const Form *form)
-{
-    raisedOrder.erase(std::remove(raisedOrder.begin(), raisedOrder.end(), form), raisedOrder.end());
-    if (fittedTo == form)
-        fittedTo = nullptr;
-}
-
-bool Form::frontWindowFitsAt(double factor)
-{
-    const Form *front = frontWindow();
-    return !front || fitsAt(front->clientTwips_, factor, wholeScreen(front).size());
-}
-
-void Form::fitZoomToScreens()
-{
-    // The windows behind the front one are hidden by it; with no window shown, the next one to
-    // show decides.
-    const Form *front = modeOn ? frontWindow() : nullptr;
-    fittedTo = front;
-    if (front)
-        twips::setZoom(twips::largestZoomWithin(front->clientTwips_, wholeScreen(front).size()));
-}
-
 bool Form::fullScreenKey(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_F11 || (event->modifiers() & ~Qt::KeypadModifier))
         return false;
     // Held down, it switches once.
     if (!event->isAutoRepeat())
-        setFullScreenMode(!modeOn);
+        Display::instance().setFullScreen(!Display::instance().fullScreen());
     return true;
 }
 
@@ -154,8 +64,10 @@ void Form::enterFullScreen()
         placed_ = true;
     }
     // What the frame added at the top left, while the window system still says.
-    if (testAttribute(Qt::WA_WState_Created))
+    if (testAttribute(Qt::WA_WState_Created)) {
         frameBeforeFullScreen_ = geometry().topLeft() - frameGeometry().topLeft();
+        Display::frameAround(); // learnt while the frame is there
+    }
     fullScreen_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -177,9 +89,23 @@ void Form::leaveFullScreen()
     if (placed_) {
         placeAround(keptCentre_);
         // Until the window is on the screen again, Qt takes it to have the full screen's frame,
-        // none: the client area goes where the frame it had before leaves it.
-        if (frameBeforeFullScreen_)
-            setGeometry(QRect(placedAt_ + *frameBeforeFullScreen_, size()));
+        // none. The frame's corner is asked for as the frame's, not the client area's: a window
+        // manager that puts a hidden window's client area where its frame stood (mutter) would
+        // otherwise take it up by the title bar's height at every return.
+        if (QWindow *window = windowHandle(); window && frameBeforeFullScreen_) {
+            window->setFramePosition(placedAt_);
+            // A window manager may give the window back the place it had before full screen
+            // (mutter does), which is wrong when the screen changed meanwhile: asked again once
+            // it has.
+            const QPoint client = placedAt_ + *frameBeforeFullScreen_;
+            QTimer::singleShot(600, this, [this, centre = keptCentre_, client] {
+                QWindow *window = windowHandle();
+                if (fullScreen_ || !isVisible() || !window || keptCentre_ != centre || geometry().topLeft() == client)
+                    return;
+                placeAround(centre);
+                window->setFramePosition(placedAt_);
+            });
+        }
     }
     frameBeforeFullScreen_.reset();
     update();
@@ -187,6 +113,7 @@ void Form::leaveFullScreen()
 
 void Form::setVisible(bool visible)
 {
+    const bool modeOn = Display::instance().fullScreen();
     if (visible && fullScreen_ != modeOn) {
         if (modeOn)
             enterFullScreen();
@@ -204,12 +131,24 @@ void Form::placeControls()
             placed->apply();
 }
 
+void Form::paintAfresh()
+{
+    update();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->update();
+}
+
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // The window manager sizes a full-screen window when it likes: the client area stays centred.
     if (clientOrigin() != placedOrigin_)
         placeControls();
+    // On Wayland Qt draws the window's frame itself and gives the window a new buffer when the
+    // frame comes or goes; what it copies over from the old one misses the opaque controls,
+    // which would stay black or show the desktop through: everything is painted afresh.
+    if (!Display::placesWindows())
+        paintAfresh();
 }
 
 } // namespace kit

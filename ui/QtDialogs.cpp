@@ -4,6 +4,8 @@
 
 #include "ui/QtDialogs.h"
 
+#include "ui/Display.h"
+#include "ui/Form.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -23,7 +25,11 @@ namespace {
 
 QWidget *dialogParent()
 {
-    return QApplication::activeWindow();
+    // On Wayland the keyboard may be with no window for a moment after another box closed; the
+    // box still belongs to the window the child sees in front, which keeps it on that window.
+    if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    return Display::instance().frontWindow();
 }
 
 // The window behind a box takes the keys again when the box closes, also where no window manager

@@ -4,6 +4,7 @@
 
 #include "ui/Twips.h"
 
+#include "ui/Display.h"
 #include "ui/Form.h"
 #include "ui/ZoomStyle.h"
 
@@ -16,9 +17,6 @@
 namespace kit {
 
 namespace {
-
-double zoomFactor = 1.0;
-double chosenAtStart = 1.0;
 
 // Every control, canvas and window made so far; a handful of dozen per window.
 std::vector<ZoomFollower *> &followers()
@@ -43,16 +41,17 @@ namespace twips {
 
 double zoom()
 {
-    return zoomFactor;
+    return Display::instance().zoom();
 }
 
 void setZoom(double factor)
 {
     const double next = clampedZoom(factor);
-    if (next == zoomFactor)
+    Display &display = Display::instance();
+    if (next == display.zoom_)
         return;
-    const double previous = zoomFactor;
-    zoomFactor = next;
+    const double previous = display.zoom_;
+    display.zoom_ = next;
     // Controls first, so a window that fits texts to its controls sees their new sizes. A follower
     // may make or destroy others meanwhile: walk by index and look again each time.
     for (ZoomFollower::Stage stage : {ZoomFollower::Stage::Controls, ZoomFollower::Stage::Windows}) {
@@ -66,7 +65,7 @@ void setZoom(double factor)
 
 int toPixels(int value)
 {
-    return toPixelsAt(value, zoomFactor);
+    return toPixelsAt(value, zoom());
 }
 
 int toPixelsAt(int value, double factor)
@@ -84,34 +83,34 @@ QRect toPixels(const QRect &rect)
 
 int lineWidth(int widthAtZoom1)
 {
-    return std::max(1, int(std::lround(widthAtZoom1 * zoomFactor)));
+    return std::max(1, int(std::lround(widthAtZoom1 * zoom())));
 }
 
 int fontPixels(double points)
 {
-    return std::max(1, int(std::lround(points * 96.0 / 72.0 * zoomFactor)));
+    return std::max(1, int(std::lround(points * 96.0 / 72.0 * zoom())));
 }
 
 QPoint coveringPixel(QPoint twips)
 {
-    const double scale = zoomFactor / perPixel;
+    const double scale = zoom() / perPixel;
     return QPoint(int(std::floor(twips.x() * scale)), int(std::floor(twips.y() * scale)));
 }
 
 QPoint firstTwipIn(QPoint pixel)
 {
-    const double twipsPerPixel = perPixel / zoomFactor;
+    const double twipsPerPixel = perPixel / zoom();
     return QPoint(int(std::ceil(pixel.x() * twipsPerPixel)), int(std::ceil(pixel.y() * twipsPerPixel)));
 }
 
 double toExactPixels(double value)
 {
-    return value * zoomFactor / perPixel;
+    return value * zoom() / perPixel;
 }
 
 QPoint nearestTwips(QPointF pixel)
 {
-    const double twipsPerPixel = perPixel / zoomFactor;
+    const double twipsPerPixel = perPixel / zoom();
     return QPoint(int(std::lround(pixel.x() * twipsPerPixel)), int(std::lround(pixel.y() * twipsPerPixel)));
 }
 
@@ -137,35 +136,9 @@ double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels)
     return factor;
 }
 
-double startZoom()
-{
-    return chosenAtStart;
-}
-
-void setStartZoom(double factor)
-{
-    chosenAtStart = clampedZoom(factor);
-    setZoom(chosenAtStart);
-}
-
 double zoomAbove()
 {
-    return clampedZoom((std::floor(zoomFactor / zoomStep + 1e-9) + 1) * zoomStep);
-}
-
-void zoomIn()
-{
-    setZoom(zoomAbove());
-}
-
-void zoomOut()
-{
-    setZoom((std::ceil(zoomFactor / zoomStep - 1e-9) - 1) * zoomStep);
-}
-
-void resetZoom()
-{
-    setZoom(chosenAtStart);
+    return clampedZoom((std::floor(zoom() / zoomStep + 1e-9) + 1) * zoomStep);
 }
 
 } // namespace twips

@@ -20,7 +20,8 @@ constexpr double minimumZoom = 1.0;
 constexpr double maximumZoom = 3.0;
 constexpr double zoomStep = 0.25;
 
-// The one place where twips become pixels; a zoom factor scales every window at once.
+// The one place where twips become pixels; a zoom factor scales every window at once. The zoom
+// itself is the display's (ui/Display.h), with the start zoom and the zoom keys.
 double zoom();
 // Takes the new zoom (kept between 1 and 3) into every window, control and canvas made so far.
 void setZoom(double factor);
@@ -49,14 +50,7 @@ double zoomToFit(const QSize &windowTwips, const QSize &availablePixels);
 // The largest quarter step, from 1 to 3, at which a window of windowTwips fits within
 // screenPixels whole; 1 where not even that fits.
 double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels);
-// The zoom chosen for the screen at start; Ctrl+0 comes back to it.
-double startZoom();
-void setStartZoom(double factor);
-// Ctrl+Plus, Ctrl+Minus and Ctrl+0: a quarter up or down, or back to the start zoom.
-void zoomIn();
-void zoomOut();
-void resetZoom();
-// Where zoomIn would go from the zoom in force.
+// Where Ctrl+Plus would go from the zoom in force.
 double zoomAbove();
 
 } // namespace twips

@@ -10,6 +10,7 @@
 #include "print/FaceMetrics.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
+#include "ui/Display.h"
 #include "ui/Form.h"
 #include "ui/ZoomStyle.h"
 
@@ -60,8 +61,7 @@ TestWorld::TestWorld()
     }
     useWindows(&windows);
     // Every test sees the windows at their plain size, whatever the test before it zoomed to.
-    kit::Form::setFullScreenMode(false);
-    kit::twips::setStartZoom(kit::twips::minimumZoom);
+    kit::Display::reset();
     shared() = SharedValues();
     platform.onEndProgram = [this] { ++endProgramCalls; };
 
