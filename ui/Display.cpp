@@ -106,8 +106,10 @@ void Display::resetZoom()
         fitZoomToScreens();
         return;
     }
-    // Back to what the program showed at its start: the start zoom, each window centred.
-    twips::setZoom(startZoom_);
+    // Back to what the program showed at its start: the start zoom, each window centred. Where
+    // the compositor places windows, a window placed while smaller grows no further than that.
+    if (placesWindows() || startZoom_ <= zoom_ || windowsFitAt(startZoom_))
+        twips::setZoom(startZoom_);
     for (Form *form : Form::windows())
         form->centreOnScreen();
 }
@@ -170,9 +172,15 @@ bool Display::windowsFitAt(double factor) const
 {
     const QSize frame = frameAround();
     for (const Form *form : Form::windows()) {
-        const QSize pixels = pixelsAt(form->clientTwips(), factor) + frame;
+        const QSize client = pixelsAt(form->clientTwips(), factor);
+        const QSize pixels = client + frame;
         const QRect area = freeArea(form);
         if (!area.isEmpty() && pixels.boundedTo(area.size()) != pixels)
+            return false;
+        // The compositor placed the window whole on the screen and keeps its corner where it is:
+        // grown past the size it was placed at, it would run off the screen.
+        const QSize placed = form->sizeWhenPlaced();
+        if (form->isVisible() && placed.isValid() && client.boundedTo(placed) != client)
             return false;
     }
     return true;

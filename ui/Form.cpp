@@ -271,8 +271,11 @@ bool Form::event(QEvent *event)
         break;
     case QEvent::Show:
         watchScreen();
-        if (!event->spontaneous())
+        if (!event->spontaneous()) {
             Display::instance().cameToFront(this);
+            if (!Display::placesWindows() && !fullScreen_)
+                sizeWhenPlaced_ = size();
+        }
         break;
     case QEvent::Hide:
         if (!event->spontaneous())

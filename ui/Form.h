@@ -106,6 +106,10 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
     QSize clientTwips() const { return clientTwips_; }
+    // Where the compositor places windows (Wayland), the size the window had when it was placed:
+    // it keeps the window's corner, so only up to this size is the window sure to stay on the
+    // screen. Invalid where the program places its windows.
+    QSize sizeWhenPlaced() const { return sizeWhenPlaced_; }
 
     Shape *addShape(const QString &name, const QRect &twips);
     Shape *shape(const QString &name) const;
@@ -179,6 +183,7 @@ private:
     QPoint keptCentre() const;
 
     QSize clientTwips_;
+    QSize sizeWhenPlaced_;
     bool fullScreen_ = false;
     std::optional<QPoint> frameBeforeFullScreen_;
     // Where the controls were placed from; they move with the client area.
