@@ -18,8 +18,9 @@
 # kept in the folder it names at the end.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="${1:-$root/build}"
+build="$(realpath "${1:-$root/build}")"
 quarimo="$build/quarimo"
+[ -x "$quarimo" ] || { echo "error: no program at $quarimo: build it first" >&2; exit 1; }
 [ -x "$quarimo" ] || { echo "error: $quarimo is not built" >&2; exit 2; }
 
 # What the desktops need, installed when missing.
@@ -40,8 +41,14 @@ fi
 work="$(mktemp -d /tmp/quarimo-desktops.XXXXXX)"
 pids=()
 cleanup() {
+    local p
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    wait 2>/dev/null
+    # Only the processes started here: a plain wait would also wait for every other child.
+    for p in "${pids[@]}"; do
+        for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$p" 2>/dev/null
+        wait "$p" 2>/dev/null
+    done
 }
 trap cleanup EXIT
 failures=0
@@ -49,6 +56,15 @@ desktop=""
 
 row() { printf '%-8s | %-34s | %s\n' "$desktop" "$1" "$2"; }
 fail() { row "$1" "FEHLER: $2"; failures=$((failures + 1)); }
+
+# Whether the program ended by itself within 3 s, with status 0.
+ended_cleanly() {
+    for _ in $(seq 30); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; return; }
+        sleep 0.1
+    done
+    return 1
+}
 
 # ---- X11
 
@@ -208,6 +224,8 @@ run_x11() {
     (cd "$work/$desktop" && exec "$quarimo") >"$work/$desktop.log" 2>&1 &
     local app=$!
     pids+=($app)
+    # The first start may take a while on a busy machine.
+    timeout 60 xdotool search --sync --onlyvisible --name Startseite >/dev/null 2>&1 || true
     check "Startseite" 'Startseite' centred
     local start_place
     start_place=$(client_of "$(page_id)")
@@ -286,12 +304,7 @@ run_x11() {
     xdotool key Escape
     check "Ausgang: Frage" '.' "over:$(client_of "$(page_id)")"
     xdotool key shift+Tab space
-    local ended=0
-    for _ in $(seq 30); do
-        kill -0 "$app" 2>/dev/null || { ended=1; break; }
-        sleep 0.1
-    done
-    if [ "$ended" = 1 ] && wait "$app"; then row "Ende" "ok: beendet mit Status 0"; else fail "Ende" "nicht beendet"; fi
+    if ended_cleanly "$app"; then row "Ende" "ok: beendet mit Status 0"; else fail "Ende" "nicht beendet"; fi
     cleanup
     pids=()
     sleep 0.5
@@ -348,12 +361,7 @@ run_weston() {
     sleep 1.5
     shot frage
     xdotool key shift+Tab space
-    local ended=0
-    for _ in $(seq 30); do
-        kill -0 "$app" 2>/dev/null || { ended=1; break; }
-        sleep 0.1
-    done
-    if [ "$ended" = 1 ] && wait "$app"; then
+    if ended_cleanly "$app"; then
         row "Tastaturweg bis zum Ende" "ok: jede Taste kam an, beendet mit Status 0"
     else
         # Known of weston: a box may come up without the keyboard. Seen in the pictures, not failed.
