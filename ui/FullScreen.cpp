@@ -19,15 +19,6 @@
 
 namespace kit {
 
-namespace {
-
-QRect wholeScreen(const QWidget *window)
-{
-    return Display::wholeScreen(window);
-}
-
-} // namespace
-
 QColor Form::fullScreenBackground()
 {
     // A quiet grey-blue: no scene's colour, so the window's own area stands out without glare.
@@ -72,7 +63,7 @@ void Form::enterFullScreen()
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // Laid out for the screen before it gets there, so it comes up whole.
-    setGeometry(wholeScreen(this));
+    setGeometry(Display::wholeScreen(this));
     setWindowState(windowState() | Qt::WindowFullScreen);
     placeControls();
     update();

@@ -14,18 +14,9 @@
 
 namespace kit {
 
-namespace {
-
-QRect freeArea(const QWidget *window)
-{
-    return Display::freeArea(window);
-}
-
-} // namespace
-
 void Form::centreOnScreen()
 {
-    const QRect area = freeArea(this);
+    const QRect area = Display::freeArea(this);
     if (area.isEmpty())
         return;
     placeAround(area.center());
@@ -39,12 +30,12 @@ bool Form::standsCentred() const
     // A window manager moves a window that the screen no longer holds before the program hears of
     // the new screen: a window centred on the screen that was counts as centred still.
     const QPoint centre = fullScreen_ ? keptCentre_ : keptCentre();
-    return centre == centredIn_.center() || (centredIn_ != freeArea(this) && keptCentre_ == centredIn_.center());
+    return centre == centredIn_.center() || (centredIn_ != Display::freeArea(this) && keptCentre_ == centredIn_.center());
 }
 
 void Form::keepOnScreen(bool centred)
 {
-    const QRect area = freeArea(this);
+    const QRect area = Display::freeArea(this);
     if (area.isEmpty())
         return;
     if (fullScreen_ && isVisible() && geometry() != Display::wholeScreen(this)) {
@@ -72,7 +63,7 @@ void Form::recentreInFrame()
     QWindow *window = windowHandle();
     if (!window || !standsCentred())
         return;
-    const QRect area = freeArea(this);
+    const QRect area = Display::freeArea(this);
     if ((frameGeometry().center() - area.center()).manhattanLength() <= 2)
         return;
     centreOnScreen();
@@ -98,7 +89,7 @@ void Form::placeAround(QPoint centre)
         return;
     }
     const QSize frame = frameGeometry().size().expandedTo(size() + Display::frameAround());
-    const QRect area = freeArea(this);
+    const QRect area = Display::freeArea(this);
     QPoint topLeft = centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2);
     if (!area.isEmpty()) {
         // Within the free area where it fits; where it does not, its title bar stays on the screen.
