@@ -20,7 +20,6 @@ set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$(realpath "${1:-$root/build}")"
 quarimo="$build/quarimo"
-[ -x "$quarimo" ] || { echo "error: no program at $quarimo: build it first" >&2; exit 1; }
 [ -x "$quarimo" ] || { echo "error: $quarimo is not built" >&2; exit 2; }
 
 # What the desktops need, installed when missing.
