@@ -25,28 +25,42 @@ trap cleanup EXIT
 fail() {
     echo "lifecycle: $*" >&2
     [ ! -s "$work/stderr" ] || sed 's/^/    /' "$work/stderr" >&2
+    # What was on the screen, and where the program stood, so that a failure far away can be read.
+    echo "    windows on the screen:" >&2
+    for w in $(timeout 10 xdotool search --onlyvisible --name . 2>/dev/null); do
+        echo "      '$(timeout 10 xdotool getwindowname "$w" 2>/dev/null)'" >&2
+    done
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && command -v gdb >/dev/null; then
+        timeout 60 gdb -p "$pid" -batch -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(Thread|#)' | sed -E 's/ \(.*//; s/0x[0-9a-f]+ in //' |
+            sed 's/^/    /' >&2 || true
+    fi
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export LSAN_OPTIONS="suppressions=$suppressions"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-# start <case> <range or "none"> [prefix command...]: starts the program in a folder of its own.
+# start <case> <range or "none"> [prefix command...]: starts the program in a folder of its own, on
+# a display and with a home of its own, so that no case inherits anything from the one before (a
+# pointer left over a control, a service one of them started, a server reset between them).
 start() {
     local case="$1" range="$2"
     shift 2
     folder="$work/$case"
     mkdir -p "$folder"
     [ "$range" = none ] || printf '%s\r\n' "$range" >"$folder/QUARIMO.INI"
+    [ -z "$xvfb" ] || { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; }
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "$case: Xvfb did not start"
+    export DISPLAY=":$(head -1 "$work/display")"
+    : >"$work/display"
+    local env="$work/$case-env"
+    export HOME="$env/home" XDG_RUNTIME_DIR="$env/run" XDG_CACHE_HOME="$env/cache" XDG_CONFIG_HOME="$env/config"
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     (cd "$folder" && exec "$@" "$quarimo") 2>"$work/stderr" &
     pid=$!
 }
