@@ -96,21 +96,6 @@ start first-start none
 kill -TERM "$pid"
 ended first-start 10
 
-# A logout while the box about missing text faces is open, before the event loop ever ran. The
-# program also reads the faces of its font packages directly: a mount namespace hides them.
-mkdir -p "$work/empty"
-hide_fonts=(unshare -m)
-[ "$(id -u)" -eq 0 ] || hide_fonts=(unshare -r -m)
-if "${hide_fonts[@]}" mount --bind "$work/empty" /usr/share/fonts 2>/dev/null; then
-    start no-fonts 14 "${hide_fonts[@]}" bash -c \
-        "mount --bind '$work/empty' /usr/share/fonts && FONTCONFIG_FILE='$no_fonts' exec \"\$0\""
-    [ -n "$(window 'Q U A R I M O')" ] || fail "no fonts: no box said that there is no text face"
-    kill -TERM "$pid"
-    ended no-fonts 14
-else
-    echo "lifecycle: no mount namespace here, the start without text faces is not tried"
-fi
-
 # Started under nohup and as a background job of a script: the ignored signal stays ignored,
 # a logout still ends it.
 for ignored in HUP INT; do
@@ -122,4 +107,37 @@ for ignored in HUP INT; do
     kill -TERM "$pid"
     ended "ignored-$ignored" 12
 done
+
+# A logout while the box about missing text faces is open, before the event loop ever ran. The
+# program also reads the faces of its font packages directly: a private mount namespace hides
+# them. It comes last, and the faces are looked for afterwards: a sandbox that let the hiding
+# reach beyond the program would spoil every later check of this machine.
+face=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+faces_still_here() {
+    [ -e "$face" ] && return 0
+    umount /usr/share/fonts 2>/dev/null || true
+    fail "no fonts: hiding the font folder reached beyond its mount namespace"
+}
+mkdir -p "$work/empty"
+hide_fonts=(unshare -m --propagation private)
+[ "$(id -u)" -eq 0 ] || hide_fonts=(unshare -r -m --propagation private)
+hiding_works=0
+if [ -e "$face" ] && "${hide_fonts[@]}" mount --bind "$work/empty" /usr/share/fonts 2>/dev/null; then
+    if [ -e "$face" ]; then
+        hiding_works=1
+    else # the sandbox let the mount out: undo it and leave this case alone
+        umount /usr/share/fonts 2>/dev/null || true
+    fi
+fi
+if [ "$hiding_works" = 1 ]; then
+    start no-fonts 14 "${hide_fonts[@]}" bash -c \
+        "mount --bind '$work/empty' /usr/share/fonts && FONTCONFIG_FILE='$no_fonts' exec \"\$0\""
+    [ -n "$(window 'Q U A R I M O')" ] || fail "no fonts: no box said that there is no text face"
+    kill -TERM "$pid"
+    ended no-fonts 14
+    faces_still_here
+else
+    echo "lifecycle: no private mount namespace here, the start without text faces is not tried"
+fi
+
 echo "lifecycle: ended through the door, by a logout during the first start's box and the no-font box; ignored signals stayed ignored"
