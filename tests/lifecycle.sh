@@ -37,7 +37,7 @@ fail() {
     exit 1
 }
 
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XAUTHORITY
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export LSAN_OPTIONS="suppressions=$suppressions"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
