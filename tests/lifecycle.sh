@@ -11,8 +11,8 @@
 # Usage: tests/lifecycle.sh <quarimo> <lsan suppressions> <font configuration without faces>
 set -euo pipefail
 quarimo="$(realpath "$1")"
-suppressions="$2"
-no_fonts="$3"
+suppressions="$(realpath "$2")"
+no_fonts="$(realpath "$3")"
 work="$(mktemp -d)"
 xvfb=""
 pid=""
