@@ -18,7 +18,7 @@ floor="$build/bench/empty_window_first_frame"
 work="$(mktemp -d)"
 # Xvfb picks a free display itself and names it once it accepts clients: a display chosen at
 # random may be taken, and a fixed wait may be too short on a busy machine.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for ((wait = 0; wait < 100; wait++)); do

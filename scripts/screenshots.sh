@@ -39,7 +39,7 @@ trap cleanup EXIT
 fail() { echo "screenshots: $*" >&2; exit 1; }
 
 # A screen of 1280 x 960: the program picks a zoom of about 1.5, which reads well in the guide.
-Xvfb -displayfd 3 -screen 0 1280x960x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x960x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
