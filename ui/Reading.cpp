@@ -26,6 +26,9 @@ Reading::Reading(std::function<Speech &()> speech) : speech_(std::move(speech))
     rest_.setSingleShot(true);
     rest_.setInterval(restMilliseconds);
     connect(&rest_, &QTimer::timeout, this, &Reading::rested);
+    focusSettle_.setSingleShot(true);
+    focusSettle_.setInterval(focusSettleMilliseconds);
+    connect(&focusSettle_, &QTimer::timeout, this, &Reading::settled);
 }
 
 Reading::~Reading() = default;
@@ -42,6 +45,7 @@ void Reading::setOn(bool on)
             app->removeEventFilter(this);
     }
     rest_.stop();
+    focusSettle_.stop();
     nextBox_.reset();
     stillPointer_ = QCursor::pos();
     // Heard at once, so the child knows the click did something; off is silence at once.
@@ -73,6 +77,8 @@ void Reading::prepare()
 
 void Reading::speak(const QString &text)
 {
+    // Anything said now is newer than a name still waiting for the keyboard to stay.
+    focusSettle_.stop();
     speech_().speak(text);
 }
 
@@ -254,9 +260,16 @@ void Reading::focused(QWidget *widget, int reason)
         speak(row.isValid() ? saidForRow(view, row) : spoken(view->accessibleName()));
         return;
     }
-    const QString name = saidFor(widget);
-    if (!name.isEmpty())
-        speak(name);
+    if (saidFor(widget).isEmpty())
+        return;
+    focusedOn_ = widget;
+    focusSettle_.start();
+}
+
+void Reading::settled()
+{
+    if (on_ && focusedOn_ && focusedOn_->hasFocus() && focusedOn_->isVisible())
+        speak(saidFor(focusedOn_));
 }
 
 void Reading::followRows(QAbstractItemView *view)

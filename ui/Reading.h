@@ -32,6 +32,9 @@ class Reading final : public QObject
 public:
     // How long the pointer must rest on a control before its name is said.
     static constexpr int restMilliseconds = 500;
+    // How long the keyboard must stay on a control before its name is said: where it only passes
+    // on the way to a window that speaks for itself, nothing is cut off after a syllable.
+    static constexpr int focusSettleMilliseconds = 80;
 
     explicit Reading(std::function<Speech &()> speech);
     ~Reading() override;
@@ -80,6 +83,7 @@ private:
     void focused(QWidget *widget, int reason);
     void followRows(QAbstractItemView *view);
     void rested();
+    void settled();
     QString saidForRow(const QAbstractItemView *view, const QModelIndex &row) const;
 
     std::function<Speech &()> speech_;
@@ -93,6 +97,8 @@ private:
     QString lastRow_;            // the row last named under the pointer, so resting again is quiet
     QSet<const QObject *> followed_;
     QPointer<QWidget> focusWindow_; // the window that last took the keyboard
+    QTimer focusSettle_;
+    QPointer<QWidget> focusedOn_; // the control whose name waits for the keyboard to stay
 };
 
 } // namespace kit
