@@ -14,7 +14,6 @@
 #include "ui/Platform.h"
 #include "ui/Reading.h"
 #include "ui/Seams.h"
-#include "ui/Speech.h"
 
 #include <QKeyEvent>
 #include <utility>
@@ -194,7 +193,7 @@ void ExerciseScreen::showHelpText(const help::HelpText &help)
 
 void ExerciseScreen::readTaskAloud()
 {
-    context_.platform.speech().speak(taskSentence());
+    context_.platform.reading().speakNow(taskSentence());
     focusAnswer();
 }
 

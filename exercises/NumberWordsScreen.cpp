@@ -10,8 +10,8 @@
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
-#include "ui/Speech.h"
 
 #include <QKeyEvent>
 
@@ -101,13 +101,13 @@ void NumberWordsScreen::newTask()
 {
     quiz_.newTask(context_.random);
     Bezeichnung2->setCaption(quiz_.taskText());
-    // A child who cannot read the word yet hears it.
-    if (quiz_.mode() == Mode::Words)
-        context_.platform.speech().speak(quiz_.taskText());
     // Setting 0 when the bar already stands at 0 changes nothing, so the answer is shown here.
     HBildlauf1->setValue(0);
     showAnswer();
     HBildlauf1->setFocus(Qt::OtherFocusReason);
+    // A child who cannot read the word yet hears it, rather than the name of the bar.
+    if (quiz_.mode() == Mode::Words)
+        context_.platform.reading().speakNow(quiz_.taskText());
 }
 
 void NumberWordsScreen::showAnswer()
@@ -119,7 +119,7 @@ void NumberWordsScreen::sayAnswer(int value)
 {
     // In numbers mode the child hears the word the bar stopped on; in words mode it is a digit.
     if (quiz_.mode() == Mode::Numbers)
-        context_.platform.speech().speak(quiz_.answerText(value));
+        context_.platform.reading().speakNow(quiz_.answerText(value));
 }
 
 void NumberWordsScreen::judge()

@@ -12,7 +12,6 @@
 #include "ui/Platform.h"
 #include "ui/Reading.h"
 #include "ui/Seams.h"
-#include "ui/Speech.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -170,7 +169,7 @@ void MemoryGame::revealCard(int number)
         else if (turn.unmatched)
             words += QStringLiteral(". Noch nicht: kein Paar.");
     }
-    context_.platform.speech().speak(words);
+    context_.platform.reading().speakNow(words);
     if (turn.foundFirst > 0)
         markPairFound(turn.foundFirst, turn.foundSecond);
     if (turn.gameOver)

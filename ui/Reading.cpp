@@ -82,6 +82,11 @@ void Reading::speak(const QString &text)
     speech_().speak(text);
 }
 
+void Reading::speakNow(const QString &words)
+{
+    speak(words);
+}
+
 void Reading::say(const QString &shown)
 {
     if (!on_)

@@ -60,6 +60,8 @@ public:
 
     // Says a text shown on the screen, when reading is on.
     void say(const QString &shown);
+    // Says words whether reading is on or not: what a key asked for, a card turned, a word to hear.
+    void speakNow(const QString &words);
     // A message box as it appears: its own text, or the words given with sayNextBoxAs.
     void sayBox(const QString &text);
     // The next box is said as these words instead of its text: a help box that pictures a task in
