@@ -255,6 +255,8 @@ int main(int argc, char *argv[])
     // From the first box on (the start page may open one while it is made), a logout ends the
     // program cleanly.
     endOnTerminationSignals([&platform, &shared] { endWithoutAsking(platform, shared); });
+    followSessionManager([&platform, &shared] { keepRange(platform, shared); });
+    const SaveWhenDisplayLost keptWhenDisplayLost([&platform, &shared] { keepRange(platform, shared); });
     Windows windows(platform, shared, random);
 
     // Searching the icon theme takes about as long as building the start page; neither the icon

@@ -67,12 +67,12 @@ start() {
 window() { # waits for a window by its whole title
     { timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" || true; } | head -1
 }
-ended() { # <case> <range>: the program ends by itself with status 0 and has kept the range
-    local status=0
+ended() { # <case> <range> [status]: the program ends by itself with status 0 and has kept the range
+    local status=0 expected="${3:-0}"
     timeout 60 tail --pid="$pid" -f /dev/null || fail "$1: the program did not end"
     wait "$pid" || status=$?
     pid=""
-    [ "$status" -eq 0 ] || fail "$1: the program ended with status $status"
+    [ "$status" -eq "$expected" ] || fail "$1: the program ended with status $status"
     [ "$(od -An -c "$folder/QUARIMO.INI" | tr -s ' ')" = " $(echo "$2" | sed 's/./& /g')\\r \\n" ] ||
         fail "$1: the range was not written as $2"
     [ "$(ls -A "$folder")" = QUARIMO.INI ] || fail "$1: left behind: $(ls -A "$folder" | tr '\n' ' ')"
@@ -108,6 +108,18 @@ for ignored in HUP INT; do
     ended "ignored-$ignored" 12
 done
 
+# The display goes away under the program (a session ends without a word, XWayland ends first): Qt
+# ends the process itself, with status 1, and the range the child chose is kept all the same.
+start display-lost 12
+page="$(window 'Q U A R I M O :  Startseite')"
+[ -n "$page" ] || fail "display lost: the start page never appeared"
+xdotool windowfocus --sync "$page" key Right
+sleep 0.5
+kill "$xvfb"
+wait "$xvfb" 2>/dev/null || true
+xvfb=""
+ended display-lost 13 1
+
 # A logout while the box about missing text faces is open, before the event loop ever ran. The
 # program also reads the faces of its font packages directly: a private mount namespace hides
 # them. It comes last, and the faces are looked for afterwards: a sandbox that let the hiding
@@ -140,4 +152,4 @@ else
     echo "lifecycle: no private mount namespace here, the start without text faces is not tried"
 fi
 
-echo "lifecycle: ended through the door, by a logout during the first start's box and the no-font box; ignored signals stayed ignored"
+echo "lifecycle: ended through the door, by a logout during the first start's box and the no-font box, and by the display's end; ignored signals stayed ignored"

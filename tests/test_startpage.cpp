@@ -213,13 +213,18 @@ private slots:
         QCOMPARE(shared().numberRange, 17);
     }
 
-    // Logging out sends SIGTERM: the range is kept and the program ends, without a box nobody
-    // would close. The signal is handled once, on the event thread.
+    // Logging out sends SIGTERM, or a session manager's "die" (the application's Quit event): the
+    // range is kept and the program ends, without a box nobody would close. The first request
+    // ends it, once, on the event thread.
     void terminationSignalEndsKeepingTheRange()
     {
         StartPage &page = openStartPage(12);
         page.HBildlauf1->setValue(16);
         endOnTerminationSignals([this] { endWithoutAsking(world->platform, shared()); });
+        QEvent quit(QEvent::Quit);
+        QVERIFY(QCoreApplication::sendEvent(QCoreApplication::instance(), &quit));
+        QCOMPARE(world->endProgramCalls, 1);
+        QVERIFY(page.isVisible());
         ::raise(SIGTERM);
         ::raise(SIGTERM);
         QTRY_COMPARE(world->endProgramCalls, 1);
