@@ -24,8 +24,8 @@
 
 using kit::QtDialogs;
 
-using print::ClassSet;
-using print::ClassSetGroup;
+using worksheets::ClassSet;
+using worksheets::ClassSetGroup;
 
 namespace {
 
@@ -134,8 +134,8 @@ void ClassSetDialog::appendGroup(const ClassSetGroup &group)
     QWidget *panel = groupsArea_->widget();
     GroupControls controls{new QLabel(panel), new QComboBox(panel), new QSpinBox(panel), new QSpinBox(panel),
                            new QPushButton(QStringLiteral("Entfernen"), panel)};
-    for (int row = 1; row <= sheets::rowCount; ++row)
-        controls.row->addItem(sheets::rowName(row));
+    for (int row = 1; row <= sheettable::rowCount; ++row)
+        controls.row->addItem(sheettable::rowName(row));
     controls.range->setRange(10, 20);
     controls.sheets->setRange(1, ClassSet::maxSheets);
     controls.remove->setAutoDefault(false);
@@ -163,7 +163,7 @@ void ClassSetDialog::setGroup(int index, const ClassSetGroup &group)
     if (index < 0 || index >= groupCount())
         return;
     const GroupControls &controls = groups_[size_t(index)];
-    controls.row->setCurrentIndex(qBound(1, group.row, sheets::rowCount) - 1);
+    controls.row->setCurrentIndex(qBound(1, group.row, sheettable::rowCount) - 1);
     controls.range->setValue(group.range);
     controls.sheets->setValue(group.sheets);
     updateTotal();

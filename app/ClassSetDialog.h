@@ -27,12 +27,12 @@ public:
     ClassSetDialog(int row, int range, QWidget *parent = nullptr);
     ~ClassSetDialog() override;
 
-    print::ClassSet classSet() const;
+    worksheets::ClassSet classSet() const;
     int groupCount() const { return int(groups_.size()); }
     // Adds a group like the last one, with the sheets still free (at least one).
     void addGroup();
     void removeGroup(int index);
-    void setGroup(int index, const print::ClassSetGroup &group);
+    void setGroup(int index, const worksheets::ClassSetGroup &group);
 
     QLabel *total = nullptr;
     QCheckBox *keysApart = nullptr;
@@ -50,7 +50,7 @@ private:
         QPushButton *remove;
     };
 
-    void appendGroup(const print::ClassSetGroup &group);
+    void appendGroup(const worksheets::ClassSetGroup &group);
     void placeGroups();
     void updateTotal();
     void fitToScreen();

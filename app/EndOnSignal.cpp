@@ -149,7 +149,7 @@ bool endedBySignal()
 
 void keepRange(Platform &platform, const SharedValues &shared)
 {
-    if (!settings::writeSettings(platform.settingsWriter(), settings::fileName(), shared.numberRange))
+    if (!settingsfile::writeSettings(platform.settingsWriter(), settingsfile::fileName(), shared.numberRange))
         std::fputs("quarimo: Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden. Der Zahlenraum wird beim "
                    "nächsten Start nicht übernommen.\n",
                    stderr);

@@ -118,14 +118,14 @@ QString FontViewer::saveSample()
     }
     if (path.isEmpty()) {
         context_.platform.dialogs().message(QStringLiteral("Die Schriftprobe konnte nicht gespeichert werden.") +
-                                                text::CR + (reason.isEmpty() ? QString() : reason + text::CR) +
+                                                captions::CR + (reason.isEmpty() ? QString() : reason + captions::CR) +
                                                 QStringLiteral("Ordner: ") + QDir::toNativeSeparators(folder) +
-                                                text::CR,
+                                                captions::CR,
                                             title);
         return QString();
     }
-    context_.platform.dialogs().message(QStringLiteral("Die Schriftprobe ist als Bild gespeichert:") + text::CR +
-                                            QDir::toNativeSeparators(path) + text::CR,
+    context_.platform.dialogs().message(QStringLiteral("Die Schriftprobe ist als Bild gespeichert:") + captions::CR +
+                                            QDir::toNativeSeparators(path) + captions::CR,
                                         title);
     return path;
 }

@@ -6,10 +6,10 @@
 
 #include "ui/Platform.h"
 
-namespace print {
+namespace worksheets {
 class Outputs;
 }
-namespace settings {
+namespace settingsfile {
 class Writer;
 }
 
@@ -20,6 +20,6 @@ class Writer;
 class Platform : public kit::Platform
 {
 public:
-    virtual print::Outputs &printOutputs() = 0;
-    virtual settings::Writer &settingsWriter() = 0;
+    virtual worksheets::Outputs &printOutputs() = 0;
+    virtual settingsfile::Writer &settingsWriter() = 0;
 };

@@ -19,7 +19,7 @@
 #include <QToolButton>
 #include <QWidget>
 
-using namespace print;
+using namespace worksheets;
 
 namespace {
 

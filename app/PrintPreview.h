@@ -16,9 +16,9 @@ class Random;
 struct PreviewOutcome
 {
     QString notShown;                      // why the preview could not be shown; empty when it was
-    std::optional<print::Outcome> printed; // what printing from the preview did, when it was printed
+    std::optional<worksheets::Outcome> printed; // what printing from the preview did, when it was printed
 };
 
 // Shows a new sheet in a print preview from which it can be printed.
-PreviewOutcome showPreview(print::Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
+PreviewOutcome showPreview(worksheets::Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title,
                            QWidget *parent);

@@ -29,7 +29,7 @@ using kit::SystemClock;
 
 namespace {
 
-class SystemOutputs final : public print::Outputs
+class SystemOutputs final : public worksheets::Outputs
 {
 public:
     bool hasPrinter() override { return !QPrinterInfo::defaultPrinter().isNull(); }
@@ -62,7 +62,7 @@ struct QtPlatform::Parts
     QtFileDialogs fileDialogs;
     std::unique_ptr<Speech> speech;
     SystemOutputs outputs;
-    settings::SaveFileWriter settingsWriter;
+    settingsfile::SaveFileWriter settingsWriter;
     QMetaObject::Connection quitting;
 };
 
@@ -109,12 +109,12 @@ void QtPlatform::endProgram()
     QCoreApplication::exit(0);
 }
 
-print::Outputs &QtPlatform::printOutputs()
+worksheets::Outputs &QtPlatform::printOutputs()
 {
     return parts_->outputs;
 }
 
-settings::Writer &QtPlatform::settingsWriter()
+settingsfile::Writer &QtPlatform::settingsWriter()
 {
     return parts_->settingsWriter;
 }

@@ -23,8 +23,8 @@ public:
     kit::FileDialogs &fileDialogs() override;
     kit::Speech &speech() override;
     void endProgram() override;
-    print::Outputs &printOutputs() override;
-    settings::Writer &settingsWriter() override;
+    worksheets::Outputs &printOutputs() override;
+    settingsfile::Writer &settingsWriter() override;
 
 protected:
     kit::Dialogs &machineDialogs() override;

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace settings {
+namespace settingsfile {
 
 namespace {
 
@@ -147,4 +147,4 @@ void SaveFileWriter::cancel()
     file_.reset();
 }
 
-} // namespace settings
+} // namespace settingsfile

@@ -12,7 +12,7 @@
 class QSaveFile;
 
 // "QUARIMO.INI": the one file the program keeps, holding the number range on one line.
-namespace settings {
+namespace settingsfile {
 
 // The bare file name: it lives in the working directory the program was started in.
 QString fileName();
@@ -75,4 +75,4 @@ bool writeSettings(Writer &writer, const QString &path, int range);
 // The same through the program's own writer.
 bool writeSettings(const QString &path, int range);
 
-} // namespace settings
+} // namespace settingsfile

@@ -40,7 +40,7 @@ StartPage::StartPage(Windows &windows)
     windows_.shared().numberRange = 10;
     windows_.random().seedWithTimeOfDay(platform().clock().secondsSinceMidnight());
     loadSettings();
-    windows_.shared().rewardRoundsChanged = [this](qint16 rounds) { Bezeichnung11->setCaption(text::plain(rounds)); };
+    windows_.shared().rewardRoundsChanged = [this](qint16 rounds) { Bezeichnung11->setCaption(captions::plain(rounds)); };
 }
 
 StartPage::~StartPage()
@@ -89,9 +89,9 @@ void StartPage::connectScene()
 
 void StartPage::loadSettings()
 {
-    const std::optional<int> range = settings::readSettings(settings::fileName());
+    const std::optional<int> range = settingsfile::readSettings(settingsfile::fileName());
     if (!range) {
-        dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + text::CR, QStringLiteral("Zahlenraum"));
+        dialogs().message(QStringLiteral("Datei 'QUARIMO.INI' fehlt.") + captions::CR, QStringLiteral("Zahlenraum"));
         return;
     }
     windows_.shared().numberRange = qint16(*range);
@@ -101,18 +101,18 @@ void StartPage::loadSettings()
 void StartPage::changeRange(int value)
 {
     windows_.shared().numberRange = qint16(value);
-    Bezeichnung8->setCaption(text::plain(value));
+    Bezeichnung8->setCaption(captions::plain(value));
 }
 
 void StartPage::exitProgram()
 {
     const QString title = QStringLiteral("Q U A R I M O");
-    if (dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + text::CR, title) != Dialogs::Answer::Yes)
+    if (dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + captions::CR, title) != Dialogs::Answer::Yes)
         return;
-    if (!settings::writeSettings(platform().settingsWriter(), settings::fileName(), windows_.shared().numberRange)) {
+    if (!settingsfile::writeSettings(platform().settingsWriter(), settingsfile::fileName(), windows_.shared().numberRange)) {
         // Say so before the program is gone, or the chosen range is silently lost next time.
-        dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") + text::CR +
-                              QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + text::CR,
+        dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") + captions::CR +
+                              QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + captions::CR,
                           title);
     }
     platform().endProgram();
@@ -173,7 +173,7 @@ void StartPage::toggleWorksheetList()
         closeList(Liste1, Bild4);
         return;
     }
-    const QString suffix = QStringLiteral(" bis") + text::signedNumber(windows_.shared().numberRange);
+    const QString suffix = QStringLiteral(" bis") + captions::signedNumber(windows_.shared().numberRange);
     const QStringList kinds = {
         QStringLiteral("Zahlenstrahl"),    QStringLiteral("Bilder zählen"),  QStringLiteral("Bilder malen"),
         QStringLiteral("Zahlfolgen"),      QStringLiteral("Plusrechnen"),    QStringLiteral("Minusrechnen"),
@@ -228,8 +228,8 @@ void StartPage::startSelectedRewardGame()
 
 void StartPage::showAuthor()
 {
-    dialogs().message(QStringLiteral("Die quarimo-Entwickler") + text::CR + text::CR +
-                          QStringLiteral("https://quarimo.example.org") + text::CR,
+    dialogs().message(QStringLiteral("Die quarimo-Entwickler") + captions::CR + captions::CR +
+                          QStringLiteral("https://quarimo.example.org") + captions::CR,
                       QStringLiteral("Autor"));
 }
 

@@ -19,7 +19,7 @@ class Shape;
 }
 class Platform;
 class Windows;
-namespace print {
+namespace worksheets {
 struct ClassSet;
 }
 
@@ -73,7 +73,7 @@ public:
     void saveSelectedWorksheetAsPdf();
     // Asks for the class set's groups in a dialog, then prints it.
     void printClassSet();
-    void printClassSet(const print::ClassSet &set);
+    void printClassSet(const worksheets::ClassSet &set);
 
 protected:
     bool event(QEvent *event) override;

@@ -28,7 +28,7 @@ using kit::Dialogs;
 
 namespace {
 
-using text::CR;
+using captions::CR;
 
 // The wait cursor stands while sheets are made and goes whatever happens.
 class WaitCursor
@@ -40,14 +40,14 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
-void tellPrintOutcome(Dialogs &dialogs, const print::Outcome &outcome, int copies)
+void tellPrintOutcome(Dialogs &dialogs, const worksheets::Outcome &outcome, int copies)
 {
     const QString title = QStringLiteral("Blatt drucken");
     switch (outcome.kind) {
-    case print::Outcome::Kind::Printed:
+    case worksheets::Outcome::Kind::Printed:
         dialogs.message(QStringLiteral("Der Ausdruck ist abgeschlossen!") + CR, title);
         break;
-    case print::Outcome::Kind::SavedAsPdf: {
+    case worksheets::Outcome::Kind::SavedAsPdf: {
         const QString saved = copies == 1
                                   ? QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:")
                                   : QStringLiteral("Die %1 Blätter wurden als PDF-Datei gespeichert:").arg(copies);
@@ -55,7 +55,7 @@ void tellPrintOutcome(Dialogs &dialogs, const print::Outcome &outcome, int copie
                         title);
         break;
     }
-    case print::Outcome::Kind::Failed: {
+    case worksheets::Outcome::Kind::Failed: {
         const QString failed = copies == 1 ? QStringLiteral("Das Blatt konnte nicht gedruckt werden.")
                                            : QStringLiteral("Die Blätter konnten nicht gedruckt werden.");
         dialogs.message(failed + CR + outcome.reason + CR, title);
@@ -71,17 +71,17 @@ void StartPage::printSelectedWorksheet()
     windows_.shared().taskKind = TaskKind::NotSet;
     const int row = Liste1->listIndex() + 1;
     closeList(Liste1, Bild4);
-    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    const TaskKind kindCode = sheettable::kindCodeOfRow(row);
     if (kindCode == TaskKind::NotSet)
         return; // no row chosen
     windows_.shared().taskKind = kindCode;
     const QString title = Liste1->item(row - 1)->text();
     if (dialogs().question(QStringLiteral("Dieses Blatt jetzt ausdrucken?") + CR, title) != Dialogs::Answer::Yes)
         return;
-    print::Outcome outcome;
+    worksheets::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::printSheets(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+        outcome = worksheets::printSheets(platform().printOutputs(), kindCode, windows_.shared().numberRange,
                                      windows_.random(), title);
     }
     tellPrintOutcome(dialogs(), outcome, 1);
@@ -90,7 +90,7 @@ void StartPage::printSelectedWorksheet()
 void StartPage::previewSelectedWorksheet()
 {
     const int row = Liste1->listIndex() + 1;
-    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    const TaskKind kindCode = sheettable::kindCodeOfRow(row);
     if (kindCode == TaskKind::NotSet)
         return;
     const PreviewOutcome preview = showPreview(platform().printOutputs(), kindCode, windows_.shared().numberRange,
@@ -103,7 +103,7 @@ void StartPage::previewSelectedWorksheet()
     if (!preview.printed)
         return; // closed without printing
     // Printed to a file although a printer is there: the teacher chose it in the print dialog.
-    if (preview.printed->kind == print::Outcome::Kind::SavedAsPdf && platform().printOutputs().hasPrinter()) {
+    if (preview.printed->kind == worksheets::Outcome::Kind::SavedAsPdf && platform().printOutputs().hasPrinter()) {
         dialogs().message(QStringLiteral("Das Blatt wurde als PDF-Datei gespeichert:") + CR + preview.printed->file +
                               CR,
                           QStringLiteral("Blatt drucken"));
@@ -115,24 +115,24 @@ void StartPage::previewSelectedWorksheet()
 void StartPage::saveSelectedWorksheetAsPdf()
 {
     const int row = Liste1->listIndex() + 1;
-    const TaskKind kindCode = sheets::kindCodeOfRow(row);
+    const TaskKind kindCode = sheettable::kindCodeOfRow(row);
     if (kindCode == TaskKind::NotSet)
         return;
     const QString title = Liste1->item(row - 1)->text();
     const QString dialogTitle = QStringLiteral("Als PDF speichern");
     QString path = platform().fileDialogs().saveFileName(
-        dialogTitle, print::newPdfPath(platform().printOutputs(), title), QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialogTitle, worksheets::newPdfPath(platform().printOutputs(), title), QStringLiteral("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    print::Outcome outcome;
+    worksheets::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::saveSheetsAsPdf(platform().printOutputs(), kindCode, windows_.shared().numberRange,
+        outcome = worksheets::saveSheetsAsPdf(platform().printOutputs(), kindCode, windows_.shared().numberRange,
                                          windows_.random(), title, path);
     }
-    if (outcome.kind == print::Outcome::Kind::Failed) {
+    if (outcome.kind == worksheets::Outcome::Kind::Failed) {
         dialogs().message(QStringLiteral("Das Blatt konnte nicht gespeichert werden.") + CR + outcome.reason + CR,
                           dialogTitle);
     } else {
@@ -144,7 +144,7 @@ void StartPage::saveSelectedWorksheetAsPdf()
 void StartPage::printClassSet()
 {
     const int row = Liste1->listIndex() + 1;
-    if (sheets::kindCodeOfRow(row) == TaskKind::NotSet)
+    if (sheettable::kindCodeOfRow(row) == TaskKind::NotSet)
         return;
     ClassSetDialog dialog(row, windows_.shared().numberRange, this);
     const int answer = dialog.exec();
@@ -154,12 +154,12 @@ void StartPage::printClassSet()
         printClassSet(dialog.classSet());
 }
 
-void StartPage::printClassSet(const print::ClassSet &set)
+void StartPage::printClassSet(const worksheets::ClassSet &set)
 {
-    print::Outcome outcome;
+    worksheets::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = print::printClassSet(platform().printOutputs(), set, windows_.random());
+        outcome = worksheets::printClassSet(platform().printOutputs(), set, windows_.random());
     }
     tellPrintOutcome(dialogs(), outcome, set.totalSheets());
 }

@@ -230,8 +230,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QString::fromLatin1(desktopId));
     // The faces for text first: without one the picture face must not come in at all. Then the
     // worksheets' picture face, before any window lists or uses fonts.
-    const bool textFace = kit::installFontSubstitutions(print::pictureFaceName());
-    print::registerPictureFace();
+    const bool textFace = kit::installFontSubstitutions(worksheets::pictureFaceName());
+    worksheets::registerPictureFace();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
@@ -273,10 +273,10 @@ int main(int argc, char *argv[])
     windows.form1().showWindow();
     if (!textFace) {
         // The box itself may be unreadable then: the words go to the terminal too.
-        const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + text::CR +
+        const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + captions::CR +
                              QStringLiteral("Die Beschriftungen lassen sich so nicht lesen. Bitte eine Schrift "
                                             "installieren, zum Beispiel das Paket „fonts-dejavu-core“.") +
-                             text::CR;
+                             captions::CR;
         std::fputs((QStringLiteral("quarimo: ") + QString(warning).replace(u'\r', u'\n')).toLocal8Bit().constData(),
                    stderr);
         platform.dialogs().message(warning, QStringLiteral("Q U A R I M O"));

@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    kit::installFontSubstitutions(print::pictureFaceName());
+    kit::installFontSubstitutions(worksheets::pictureFaceName());
     ClosingDialogs dialogs;
     SystemClock clock;
     RecordingSpeech speech;

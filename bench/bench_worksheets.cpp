@@ -27,13 +27,13 @@
 
 namespace {
 
-const char *const rowNames[sheets::rowCount] = {
+const char *const rowNames[sheettable::rowCount] = {
     "Zahlenstrahl",   "Bilder zaehlen",       "Bilder malen",    "Zahlfolgen",      "Plusrechnen",
     "Minusrechnen",   "Zahlenraum ergaenzen", "Plus-Ergaenzen",  "Minus-Ergaenzen", "Plus-Umkehren",
     "Minus-Umkehren", "Verm. Rechnen",        "Verm. Ergaenzen", "Verm. Umkehren"};
 
 // The system's PDFs, but in the benchmark's folder and never on a printer.
-class FolderOutputs final : public print::Outputs
+class FolderOutputs final : public worksheets::Outputs
 {
 public:
     explicit FolderOutputs(const QString &folder) : folder_(folder) {}
@@ -49,14 +49,14 @@ private:
     QString folder_;
 };
 
-double timedPdf(print::Outputs &pdfs, TaskKind kindCode, const QString &path, int copies)
+double timedPdf(worksheets::Outputs &pdfs, TaskKind kindCode, const QString &path, int copies)
 {
     QElapsedTimer timer;
     timer.start();
-    const print::Outcome outcome =
-        print::saveSheetsAsPdf(pdfs, kindCode, shared().numberRange, rng(), QFileInfo(path).baseName(), path, copies);
+    const worksheets::Outcome outcome =
+        worksheets::saveSheetsAsPdf(pdfs, kindCode, shared().numberRange, rng(), QFileInfo(path).baseName(), path, copies);
     const double ms = timer.nsecsElapsed() / 1e6;
-    if (outcome.kind == print::Outcome::Kind::Failed)
+    if (outcome.kind == worksheets::Outcome::Kind::Failed)
         std::printf("  failed: %s\n", qPrintable(outcome.reason));
     return ms;
 }
@@ -68,10 +68,10 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    kit::installFontSubstitutions(print::pictureFaceName());
+    kit::installFontSubstitutions(worksheets::pictureFaceName());
     QElapsedTimer registering;
     registering.start();
-    print::registerPictureFace();
+    worksheets::registerPictureFace();
     std::printf("registering the picture face: %.3f ms\n", registering.nsecsElapsed() / 1e6);
 
     QTemporaryDir temporary;
@@ -87,10 +87,10 @@ int main(int argc, char *argv[])
     QFile::remove(warmUp);
 
     std::printf("%-22s %10s %10s\n", "sheet (range 20)", "ms", "bytes");
-    for (int row = 1; row <= sheets::rowCount; ++row) {
+    for (int row = 1; row <= sheettable::rowCount; ++row) {
         const QString path = QDir(folder).filePath(
             QStringLiteral("%1 %2.pdf").arg(row, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(rowNames[row - 1])));
-        const double ms = timedPdf(pdfs, sheets::kindCodeOfRow(row), path, 1);
+        const double ms = timedPdf(pdfs, sheettable::kindCodeOfRow(row), path, 1);
         std::printf("%-22s %10.1f %10lld\n", rowNames[row - 1], ms, QFileInfo(path).size());
     }
 
@@ -100,14 +100,14 @@ int main(int argc, char *argv[])
                 QFileInfo(classSet).size());
 
     // Plus to 10, completing to 20, mixed completing to 15: every sheet with a key.
-    print::ClassSet largest;
+    worksheets::ClassSet largest;
     largest.groups = {{5, 10, 15}, {7, 20, 15}, {13, 15, 10}};
     largest.keysApart = true;
     QElapsedTimer timer;
     timer.start();
-    const print::Outcome outcome = print::printClassSet(pdfs, largest, rng());
+    const worksheets::Outcome outcome = worksheets::printClassSet(pdfs, largest, rng());
     const double setMs = timer.nsecsElapsed() / 1e6;
-    if (outcome.kind == print::Outcome::Kind::Failed)
+    if (outcome.kind == worksheets::Outcome::Kind::Failed)
         std::printf("  failed: %s\n", qPrintable(outcome.reason));
     std::printf("class set, 40 sheets in 3 groups, keys apart: %.1f ms, %lld bytes\n", setMs,
                 QFileInfo(outcome.file).size());

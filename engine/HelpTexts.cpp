@@ -8,12 +8,12 @@
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
 
-namespace help {
+namespace helptexts {
 
 HelpText numberLine(const Task &task)
 {
     static const QString scale = QStringLiteral("  0- 1- 2- 3- 4- 5- 6- 7- 8- 9-10-11-12-13-14-15-16-17-18-19-20");
-    return {QStringLiteral("Hilfe: Zahlenstrahl"), scale.left(3 * (task.answer + 1)) + text::CR + text::CR};
+    return {QStringLiteral("Hilfe: Zahlenstrahl"), scale.left(3 * (task.answer + 1)) + captions::CR + captions::CR};
 }
 
 HelpText numberSets(const Task &task)
@@ -24,7 +24,7 @@ HelpText numberSets(const Task &task)
         if (i % 5 == 0)
             symbols += QLatin1Char(' ');
     }
-    return {QStringLiteral("Hilfe: Zahlmengen"), symbols + text::CR + text::CR};
+    return {QStringLiteral("Hilfe: Zahlmengen"), symbols + captions::CR + captions::CR};
 }
 
 HelpText completing(const Task &task, int range)
@@ -42,10 +42,10 @@ HelpText completing(const Task &task, int range)
     switch (task.kind) {
     case TaskKind::CompleteRange:
     case TaskKind::CompletePlus:
-        part = text::repeated(o, afterEquals - missing) + blank + text::repeated(x, missing);
+        part = captions::repeated(o, afterEquals - missing) + blank + captions::repeated(x, missing);
         break;
     case TaskKind::CompleteMinus:
-        part = text::repeated(o, missing) + blank + text::repeated(x, afterEquals);
+        part = captions::repeated(o, missing) + blank + captions::repeated(x, afterEquals);
         break;
     case TaskKind::NotSet: // no completing task: the equation alone
     case TaskKind::NameNumber:
@@ -64,7 +64,7 @@ HelpText completing(const Task &task, int range)
         break;
     }
     const QString line = view.first + blank + view.op + QStringLiteral(" __ = ") + view.result;
-    return {QStringLiteral("Hilfe: Ergänzen"), line + text::CR + text::CR + part + text::CR};
+    return {QStringLiteral("Hilfe: Ergänzen"), line + captions::CR + captions::CR + part + captions::CR};
 }
 
 HelpText sequence(const Task &task)
@@ -72,12 +72,12 @@ HelpText sequence(const Task &task)
     QString numbers;
     if (task.kind == TaskKind::CountBack) {
         for (int i = 0; i < 5; ++i)
-            numbers = text::signedNumber(task.s - i) + QStringLiteral("  ") + numbers;
+            numbers = captions::signedNumber(task.s - i) + QStringLiteral("  ") + numbers;
     } else {
         for (int i = 0; i < 5; ++i)
-            numbers += QLatin1Char(' ') + text::signedNumber(task.s + i) + QLatin1Char(' ');
+            numbers += QLatin1Char(' ') + captions::signedNumber(task.s + i) + QLatin1Char(' ');
     }
-    return {QStringLiteral("Hilfe: Zahlfolgen"), numbers + text::CR + text::CR};
+    return {QStringLiteral("Hilfe: Zahlfolgen"), numbers + captions::CR + captions::CR};
 }
 
 std::optional<HelpText> calculation(const Task &task)
@@ -114,7 +114,7 @@ std::optional<HelpText> calculation(const Task &task)
 
 QString calculationSymbols(int p, int q)
 {
-    const QString symbols = text::repeated(QStringLiteral("o"), p) + text::repeated(QStringLiteral("x"), q);
+    const QString symbols = captions::repeated(QStringLiteral("o"), p) + captions::repeated(QStringLiteral("x"), q);
     QString help;
     for (int i = 1; i <= symbols.size(); ++i) {
         help += symbols.at(i - 1);
@@ -123,7 +123,7 @@ QString calculationSymbols(int p, int q)
         if (i % 5 == 0)
             help += QStringLiteral("  ");
     }
-    return help + text::CR + text::CR;
+    return help + captions::CR + captions::CR;
 }
 
-} // namespace help
+} // namespace helptexts

@@ -11,7 +11,7 @@ struct Task;
 
 // The help boxes of the exercise screens: a picture of the task in symbols, built from the task
 // itself, never from the child's entry.
-namespace help {
+namespace helptexts {
 
 struct HelpText
 {
@@ -34,4 +34,4 @@ std::optional<HelpText> calculation(const Task &task);
 // CRs at the end.
 QString calculationSymbols(int p, int q);
 
-} // namespace help
+} // namespace helptexts

@@ -34,17 +34,17 @@ void Quiz::newTask(Random &random)
 
 QString Quiz::taskText() const
 {
-    return mode_ == Mode::Words ? word(solution_) : text::plain(solution_);
+    return mode_ == Mode::Words ? word(solution_) : captions::plain(solution_);
 }
 
 QString Quiz::answerText(int value) const
 {
-    return mode_ == Mode::Words ? text::plain(value) : word(value);
+    return mode_ == Mode::Words ? captions::plain(value) : word(value);
 }
 
 QString Quiz::helpText() const
 {
-    const QChar cr = text::CR;
+    const QChar cr = captions::CR;
     if (mode_ == Mode::Words)
         return QStringLiteral("Oben steht eine Zahl als Wort.") + cr +
                QStringLiteral("Schiebe den Balken, bis in der Mitte") + cr +

@@ -14,7 +14,7 @@ namespace {
 
 QString lines(const QString &first, const QString &second)
 {
-    return first + text::CR + second + text::CR;
+    return first + captions::CR + second + captions::CR;
 }
 
 } // namespace

@@ -21,7 +21,7 @@ void tellObserver(const SharedValues &values)
 
 QString rewardMessage()
 {
-    const QChar cr = text::CR;
+    const QChar cr = captions::CR;
     return QStringLiteral("Prima, zur Belohnung gibt es eine") + cr + QStringLiteral("Spielrunde geschenkt!  Du kannst") +
            cr + QStringLiteral("weitermachen oder aber aufhören") + cr +
            QStringLiteral("und dir deine Belohnung abholen!") + cr;

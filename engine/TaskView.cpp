@@ -12,39 +12,39 @@ namespace taskview {
 NumberLine numberLine(const Task &task)
 {
     if (task.kind == TaskKind::PlaceNumber)
-        return {text::plain(task.n), QStringLiteral("Wo steht diese Zahl?"), 0};
+        return {captions::plain(task.n), QStringLiteral("Wo steht diese Zahl?"), 0};
     return {QString(), QStringLiteral("Wie heißt diese Zahl?"), task.n};
 }
 
 NumberSet numberSet(const Task &task)
 {
     if (task.kind == TaskKind::SetPictures)
-        return {QString(task.picture), QStringLiteral("Stelle die Bilder ein!"), text::plain(task.n), 1};
-    return {text::pictureBlock(task.picture, task.n), QStringLiteral("Wie viele sind das?"), QStringLiteral("0"), 0};
+        return {QString(task.picture), QStringLiteral("Stelle die Bilder ein!"), captions::plain(task.n), 1};
+    return {captions::pictureBlock(task.picture, task.n), QStringLiteral("Wie viele sind das?"), QStringLiteral("0"), 0};
 }
 
 Completing completing(const Task &task, int range)
 {
     const QString question = QStringLiteral("Wie viel fehlt?");
     if (task.kind == TaskKind::CompleteRange) {
-        return {text::pictureBlock(task.picture, range), question, text::plain(task.a), QStringLiteral("+"),
-                text::plain(range)};
+        return {captions::pictureBlock(task.picture, range), question, captions::plain(task.a), QStringLiteral("+"),
+                captions::plain(range)};
     }
     const bool plus = task.kind == TaskKind::CompletePlus;
-    const QString whole = text::plain(task.t);
-    const QString part = text::plain(task.t - task.a);
-    return {text::pictureBlock(task.picture, task.t), question, plus ? part : whole,
+    const QString whole = captions::plain(task.t);
+    const QString part = captions::plain(task.t - task.a);
+    return {captions::pictureBlock(task.picture, task.t), question, plus ? part : whole,
             plus ? QStringLiteral("+") : QStringLiteral("-"), plus ? whole : part};
 }
 
 QString completingRangeCaption(int range)
 {
-    return QStringLiteral("z u m ") + text::signedNumber(range) + QStringLiteral(" e r");
+    return QStringLiteral("z u m ") + captions::signedNumber(range) + QStringLiteral(" e r");
 }
 
 QString completingRangeAccessibleName(int range)
 {
-    return QStringLiteral("zum ") + text::plain(range) + QStringLiteral("er");
+    return QStringLiteral("zum ") + captions::plain(range) + QStringLiteral("er");
 }
 
 Sequence sequence(const Task &task)
@@ -52,10 +52,10 @@ Sequence sequence(const Task &task)
     Sequence view;
     if (task.kind == TaskKind::CountBack) {
         view.boxes[3] = QStringLiteral("0");
-        view.boxes[4] = text::plain(task.s);
+        view.boxes[4] = captions::plain(task.s);
         view.currentBox = 4;
     } else {
-        view.boxes[0] = text::plain(task.s);
+        view.boxes[0] = captions::plain(task.s);
         view.boxes[1] = QStringLiteral("0");
         view.currentBox = 2;
     }
@@ -67,19 +67,19 @@ Calculation calculation(const Task &task, int range)
     const int s = task.s;
     const int b = task.b;
     Calculation view;
-    view.second = text::plain(b);
+    view.second = captions::plain(b);
     switch (task.kind) {
     case TaskKind::Plus:
         view.op = QStringLiteral("+");
-        view.first = text::plain(s - b);
+        view.first = captions::plain(s - b);
         break;
     case TaskKind::Minus:
         view.op = QStringLiteral("-");
-        view.first = text::plain(s);
+        view.first = captions::plain(s);
         break;
     case TaskKind::ReversedPlus:
         view.op = QStringLiteral("+");
-        view.result = text::plain(s);
+        view.result = captions::plain(s);
         break;
     case TaskKind::ReversedMinus:
     case TaskKind::NotSet: // no calculation: shown as before, as a reversed minus task
@@ -96,10 +96,10 @@ Calculation calculation(const Task &task, int range)
     case TaskKind::MixedReversing:
     case TaskKind::MixedCompleting:
         view.op = QStringLiteral("-");
-        view.result = text::plain(s - b);
+        view.result = captions::plain(s - b);
         break;
     }
-    view.pictures = text::pictureBlock(task.picture, range);
+    view.pictures = captions::pictureBlock(task.picture, range);
     return view;
 }
 

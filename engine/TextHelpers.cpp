@@ -4,7 +4,7 @@
 
 #include "engine/TextHelpers.h"
 
-namespace text {
+namespace captions {
 
 QString signedNumber(int value)
 {
@@ -49,4 +49,4 @@ QString repeated(const QString &text, int count)
     return count > 0 ? text.repeated(count) : QString();
 }
 
-} // namespace text
+} // namespace captions

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace text {
+namespace captions {
 
 constexpr QChar CR = QChar(13);
 
@@ -21,4 +21,4 @@ QString pictureBlock(QChar picture, int count);
 // `text` repeated `count` times (nothing for count <= 0).
 QString repeated(const QString &text, int count);
 
-} // namespace text
+} // namespace captions

@@ -137,14 +137,14 @@ void CalculationScreen::writeEntry(int value)
 {
     const TaskKind kind = task().kind;
     if (isCalculating(kind))
-        Bezeichnung5->setCaption(text::plain(value));
+        Bezeichnung5->setCaption(captions::plain(value));
     else if (isReversing(kind))
-        Bezeichnung1->setCaption(text::plain(value));
+        Bezeichnung1->setCaption(captions::plain(value));
 }
 
 void CalculationScreen::showHelp()
 {
-    if (const std::optional<help::HelpText> help = help::calculation(task()))
+    if (const std::optional<helptexts::HelpText> help = helptexts::calculation(task()))
         showHelpText(*help);
 }
 

@@ -128,12 +128,12 @@ void CompletingScreen::applyTask(const Task &task)
 
 void CompletingScreen::writeEntry(int value)
 {
-    Bezeichnung5->setCaption(text::plain(value));
+    Bezeichnung5->setCaption(captions::plain(value));
 }
 
 void CompletingScreen::showHelp()
 {
-    showHelpText(help::completing(task(), context_.shared.numberRange));
+    showHelpText(helptexts::completing(task(), context_.shared.numberRange));
 }
 
 void CompletingScreen::placeFigures()

@@ -35,7 +35,7 @@ ExerciseScreen::ExerciseScreen(const kit::Context &context, const QString &name,
 void ExerciseScreen::setUp()
 {
     const int range = context_.shared.numberRange;
-    setCaption(captionPrefix() + text::signedNumber(range));
+    setCaption(captionPrefix() + captions::signedNumber(range));
     HBildlauf1->setMaximum(range);
 }
 
@@ -183,7 +183,7 @@ QString ExerciseScreen::helpButtonHint()
     return QStringLiteral("Zeigt ein Bild der Aufgabe (Einfg). F2 liest die Aufgabe vor.");
 }
 
-void ExerciseScreen::showHelpText(const help::HelpText &help)
+void ExerciseScreen::showHelpText(const helptexts::HelpText &help)
 {
     // The box pictures the task in symbols; a child listening hears what they stand for.
     context_.platform.reading().sayNextBoxAs(taskSentence());

@@ -90,7 +90,7 @@ protected:
     // Read aloud, the child hears "Noch nicht." and the task again.
     void wrongAnswerMove();
     // A help text in a message box with OK only, then the focus back on the scroll bar.
-    void showHelpText(const help::HelpText &help);
+    void showHelpText(const helptexts::HelpText &help);
 
     bool previewKey(QKeyEvent *event) override;
     void closeRequested() override;

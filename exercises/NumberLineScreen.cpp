@@ -75,7 +75,7 @@ NumberLineScreen::NumberLineScreen(const kit::Context &context)
 void NumberLineScreen::setUp()
 {
     const int range = context_.shared.numberRange;
-    setCaption(captionPrefix() + text::signedNumber(range));
+    setCaption(captionPrefix() + captions::signedNumber(range));
     HBildlauf1->setValue(0);
     HBildlauf1->setMaximum(range);
 
@@ -129,12 +129,12 @@ void NumberLineScreen::writeEntry(int value)
     if (task().kind == TaskKind::PlaceNumber)
         placeTag(value);
     else
-        Bezeichnung1->setCaption(text::plain(value));
+        Bezeichnung1->setCaption(captions::plain(value));
 }
 
 void NumberLineScreen::showHelp()
 {
-    showHelpText(help::numberLine(task()));
+    showHelpText(helptexts::numberLine(task()));
 }
 
 void NumberLineScreen::placeFigures()

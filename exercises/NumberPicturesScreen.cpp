@@ -84,7 +84,7 @@ void NumberPicturesScreen::pointCheck()
     if (!drawing_.pointCheck())
         return;
     addRewardRound(context_.shared);
-    context_.platform.dialogs().message(QStringLiteral("Du bekommst einen Punkt dazu!") + text::CR,
+    context_.platform.dialogs().message(QStringLiteral("Du bekommst einen Punkt dazu!") + captions::CR,
                                         QStringLiteral("A B C - Bilder"));
 }
 
@@ -92,9 +92,9 @@ namespace {
 
 QString helpText()
 {
-    return QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + text::CR +
-           QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") + text::CR +
-           QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") + text::CR;
+    return QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + captions::CR +
+           QStringLiteral("Maus anklickst! Wenn das Bild fertig ist, klicke auf 'NEU'") + captions::CR +
+           QStringLiteral("und verbinde die Zahlen rückwärts. Schaffst du das auch?") + captions::CR;
 }
 
 } // namespace

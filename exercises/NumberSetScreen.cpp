@@ -89,14 +89,14 @@ void NumberSetScreen::applyTask(const Task &task)
 void NumberSetScreen::writeEntry(int value)
 {
     if (task().kind == TaskKind::SetPictures)
-        Bezeichnung1->setCaption(text::pictureBlock(task().picture, value));
+        Bezeichnung1->setCaption(captions::pictureBlock(task().picture, value));
     else
-        Bezeichnung3->setCaption(text::plain(value));
+        Bezeichnung3->setCaption(captions::plain(value));
 }
 
 void NumberSetScreen::showHelp()
 {
-    showHelpText(help::numberSets(task()));
+    showHelpText(helptexts::numberSets(task()));
 }
 
 void NumberSetScreen::placeFigures()

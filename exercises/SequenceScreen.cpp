@@ -107,7 +107,7 @@ void SequenceScreen::writeEntry(int value)
     // The given end box is never overwritten.
     const bool fillable = backward() ? currentBox_ >= 1 && currentBox_ <= 4 : currentBox_ >= 2 && currentBox_ <= 5;
     if (fillable)
-        box(currentBox_)->setCaption(text::plain(value));
+        box(currentBox_)->setCaption(captions::plain(value));
 }
 
 void SequenceScreen::checkAnswer()
@@ -131,7 +131,7 @@ void SequenceScreen::checkAnswer()
 
 void SequenceScreen::showHelp()
 {
-    showHelpText(help::sequence(task()));
+    showHelpText(helptexts::sequence(task()));
 }
 
 void SequenceScreen::placeFigures()

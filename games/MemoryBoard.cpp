@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-QString memory::faceCaption(QChar digit)
+QString memorygame::faceCaption(QChar digit)
 {
     return QString(digit) + QString(16, QLatin1Char(' ')) + QString(digit);
 }
@@ -16,13 +16,13 @@ QString memory::faceCaption(QChar digit)
 MemoryBoard::Turn MemoryBoard::reveal(int card, Random &random)
 {
     Turn turn;
-    if (card < 1 || card > memory::cardCount) {
+    if (card < 1 || card > memorygame::cardCount) {
         turn.ignored = true;
         return turn;
     }
 
     if (!dealt_) {
-        deal_ = memory::dealCards(random);
+        deal_ = memorygame::dealCards(random);
         found_.fill(false);
         dealt_ = true;
         firstCard_ = 0;
@@ -80,7 +80,7 @@ QChar MemoryBoard::digitOn(int card) const
 
 bool MemoryBoard::isFound(int card) const
 {
-    return card >= 1 && card <= memory::cardCount && found_[card - 1];
+    return card >= 1 && card <= memorygame::cardCount && found_[card - 1];
 }
 
 bool MemoryBoard::allFound() const

@@ -9,7 +9,7 @@
 
 class Random;
 
-namespace memory {
+namespace memorygame {
 
 constexpr int cardCount = 18;
 
@@ -39,7 +39,7 @@ QString dealCards(Draw &random)
 // blanks away so the digit shows on two lines.
 QString faceCaption(QChar digit);
 
-} // namespace memory
+} // namespace memorygame
 
 // The game's rules without the window: the deal, the found pairs and the cards open in this turn.
 // Cards are numbered 1 to 18, left to right and top to bottom; 0 means "no card".
@@ -74,7 +74,7 @@ private:
 
     bool dealt_ = false;
     QString deal_;                                 // character p - 1: the digit on card p
-    std::array<bool, memory::cardCount> found_{};  // true: the card belongs to a found pair
+    std::array<bool, memorygame::cardCount> found_{};  // true: the card belongs to a found pair
     int firstCard_ = 0;                            // first face-up card of the turn
     int secondCard_ = 0;                           // second face-up card, left open when unmatched
 };

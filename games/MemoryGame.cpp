@@ -32,7 +32,7 @@ class CardLabel : public Label
 {
 public:
     CardLabel(QWidget *parent, int number, const QRect &twips)
-        : Label(parent, QStringLiteral("Bezeichnung") + text::plain(number), twips), number_(number)
+        : Label(parent, QStringLiteral("Bezeichnung") + captions::plain(number), twips), number_(number)
     {
         // A found card keeps only this frame.
         setSingleBorder(true);
@@ -64,14 +64,14 @@ protected:
             row = qMax(0, row - 1);
             break;
         case Qt::Key_Down:
-            row = qMin(memory::cardCount / 6 - 1, row + 1);
+            row = qMin(memorygame::cardCount / 6 - 1, row + 1);
             break;
         default:
             Label::keyPressEvent(event);
             return;
         }
         event->accept();
-        const QString neighbour = QStringLiteral("Bezeichnung") + text::plain(row * 6 + column + 1);
+        const QString neighbour = QStringLiteral("Bezeichnung") + captions::plain(row * 6 + column + 1);
         if (auto *card = parentWidget()->findChild<QWidget *>(neighbour, Qt::FindDirectChildrenOnly))
             card->setFocus(Qt::TabFocusReason);
     }
@@ -120,7 +120,7 @@ MemoryGame::MemoryGame(const kit::Context &context)
     Befehl1->setFont(font());
     connect(Befehl1, &QPushButton::clicked, this, [this] { stopGame(); });
 
-    for (int n = 1; n <= memory::cardCount; ++n) {
+    for (int n = 1; n <= memorygame::cardCount; ++n) {
         const int row = (n - 1) / 6;
         const int column = (n - 1) % 6;
         auto *card = new CardLabel(this, n, QRect(480 + 840 * column, 1080 + 1320 * row, 615, 1095));
@@ -139,7 +139,7 @@ MemoryGame::MemoryGame(const kit::Context &context)
 
 Label *MemoryGame::card(int number) const
 {
-    if (number < 1 || number > memory::cardCount)
+    if (number < 1 || number > memorygame::cardCount)
         return nullptr;
     return cards_[number - 1];
 }
@@ -159,7 +159,7 @@ void MemoryGame::revealCard(int number)
     if (turn.hiddenFirst > 0)
         hideOpenPair(turn.hiddenFirst, turn.hiddenSecond);
     const QChar digit = board_.digitOn(turn.shown);
-    card(turn.shown)->setCaption(memory::faceCaption(digit));
+    card(turn.shown)->setCaption(memorygame::faceCaption(digit));
     describeCard(turn.shown);
     QString words = numberwords::word(digit.digitValue());
     // Read aloud, the second card of a turn also says how the turn went.
@@ -195,7 +195,7 @@ void MemoryGame::markPairFound(int first, int second)
 
 void MemoryGame::endGame()
 {
-    context_.platform.dialogs().message(QStringLiteral("  Das Spiel ist beendet!") + text::CR,
+    context_.platform.dialogs().message(QStringLiteral("  Das Spiel ist beendet!") + captions::CR,
                                         QStringLiteral("Memory"));
     resetBoard();
 }
@@ -207,7 +207,7 @@ void MemoryGame::resetBoard()
         c->setBackgroundColour(cardBackAfterGame);
         c->setCaption(QString());
     }
-    for (int n = 1; n <= memory::cardCount; ++n)
+    for (int n = 1; n <= memorygame::cardCount; ++n)
         describeCard(n);
     leaveGame();
 }
@@ -215,7 +215,7 @@ void MemoryGame::resetBoard()
 void MemoryGame::stopGame()
 {
     const Dialogs::Answer answer = context_.platform.dialogs().question(
-        QStringLiteral("Dieses Spiel jetzt beenden?") + text::CR, QStringLiteral("M e m o r y"));
+        QStringLiteral("Dieses Spiel jetzt beenden?") + captions::CR, QStringLiteral("M e m o r y"));
     if (answer != Dialogs::Answer::No)
         leaveGame();
 }
@@ -242,7 +242,7 @@ void MemoryGame::leaveGame()
 void MemoryGame::describeCard(int number)
 {
     // What a screen reader says; the child sees the card itself.
-    QString name = QStringLiteral("Karte ") + text::plain(number);
+    QString name = QStringLiteral("Karte ") + captions::plain(number);
     if (board_.isFound(number))
         name += QStringLiteral(", gefunden");
     else if (!card(number)->caption().isEmpty())

@@ -49,6 +49,6 @@ private:
     void leaveGame();
     void describeCard(int number);
 
-    std::array<kit::Label *, memory::cardCount> cards_{};
+    std::array<kit::Label *, memorygame::cardCount> cards_{};
     MemoryBoard board_;
 };

@@ -54,7 +54,7 @@ ShootingGallery::ShootingGallery(const kit::Context &context)
     }
     setAccessibleDescription(QStringLiteral("Ein Spiel für die Maus: klicke auf die schwarzen Quadrate."));
 
-    Zeit1 = new GameTimer(this, QStringLiteral("Zeit1"), gallery::tickMs);
+    Zeit1 = new GameTimer(this, QStringLiteral("Zeit1"), shootinggallery::tickMs);
     connect(Zeit1, &GameTimer::tick, this, &ShootingGallery::tick);
 
     centreOnScreen();
@@ -62,7 +62,7 @@ ShootingGallery::ShootingGallery(const kit::Context &context)
 
 ShootingGallery::~ShootingGallery()
 {
-    kit::pointer::set(kit::pointer::Shape::Default);
+    kit::mousepointer::set(kit::mousepointer::Shape::Default);
 }
 
 Label *ShootingGallery::addBarLabel(const QString &name, int left, int width, const QString &caption)
@@ -82,10 +82,10 @@ void ShootingGallery::startGame()
 {
     // The clock runs before the instruction is shown: squares already appear behind the box.
     Zeit1->setEnabled(true);
-    kit::pointer::set(kit::pointer::Shape::Crosshair);
+    kit::mousepointer::set(kit::mousepointer::Shape::Crosshair);
     rules_.start();
     canvas_.clear();
-    context_.platform.dialogs().message(QStringLiteral("   Bei diesem Spiel musst du immer") + text::CR +
+    context_.platform.dialogs().message(QStringLiteral("   Bei diesem Spiel musst du immer") + captions::CR +
                                             QStringLiteral("die schwarzen Quadrate abschießen!"),
                                         title);
 }
@@ -111,7 +111,7 @@ void ShootingGallery::shoot(QPoint twips)
     const ShootingGalleryRules::Shot shot = rules_.shoot(under);
     if (!shot.hole)
         return;
-    canvas_.filledCircle(twips, gallery::holeRadius, Qt::white);
+    canvas_.filledCircle(twips, shootinggallery::holeRadius, Qt::white);
     context_.platform.dialogs().beep();
     if (shot.scored)
         Bezeichnung3->setCaption(rules_.pointsText());
@@ -145,7 +145,7 @@ void ShootingGallery::stopClock()
 {
     Zeit1->setEnabled(false);
     rules_.stop();
-    kit::pointer::set(kit::pointer::Shape::Default);
+    kit::mousepointer::set(kit::mousepointer::Shape::Default);
 }
 
 void ShootingGallery::leaveGame()

@@ -7,7 +7,7 @@
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
 
-namespace gallery {
+namespace shootinggallery {
 
 int columns(QSize outerTwips)
 {
@@ -49,7 +49,7 @@ Target drawTarget(Random &random, QSize outerTwips)
     return target;
 }
 
-} // namespace gallery
+} // namespace shootinggallery
 
 void ShootingGalleryRules::start()
 {
@@ -64,11 +64,11 @@ ShootingGalleryRules::Tick ShootingGalleryRules::tick(Random &random)
     if (state_ != State::Running)
         return tick;
     tick.ran = true;
-    elapsedMs_ += gallery::tickMs;
-    tick.remainingMs = gallery::gameLengthMs - elapsedMs_;
-    tick.timeText = QStringLiteral("Zeit: ") + text::plain(tick.remainingMs / 100);
-    tick.target = gallery::drawTarget(random);
-    if (tick.remainingMs < gallery::tickMs) {
+    elapsedMs_ += shootinggallery::tickMs;
+    tick.remainingMs = shootinggallery::gameLengthMs - elapsedMs_;
+    tick.timeText = QStringLiteral("Zeit: ") + captions::plain(tick.remainingMs / 100);
+    tick.target = shootinggallery::drawTarget(random);
+    if (tick.remainingMs < shootinggallery::tickMs) {
         tick.gameOver = true;
         state_ = State::Idle;
     }
@@ -95,10 +95,10 @@ ShootingGalleryRules::Shot ShootingGalleryRules::shoot(const QColor &under)
 
 QString ShootingGalleryRules::pointsText() const
 {
-    return QStringLiteral("Punkte: ") + text::plain(hits_);
+    return QStringLiteral("Punkte: ") + captions::plain(hits_);
 }
 
 QString ShootingGalleryRules::endMessage() const
 {
-    return QStringLiteral("Du hast ") + text::plain(hits_) + QStringLiteral(" Treffer erzielt!");
+    return QStringLiteral("Du hast ") + captions::plain(hits_) + QStringLiteral(" Treffer erzielt!");
 }

@@ -11,7 +11,7 @@
 
 class Random;
 
-namespace gallery {
+namespace shootinggallery {
 
 constexpr int tickMs = 200;
 constexpr int gameLengthMs = 40000;
@@ -43,7 +43,7 @@ struct Target
 // Column, row and colour of the next square, drawn in this order.
 Target drawTarget(Random &random, QSize outerTwips = nominalOuterSize);
 
-} // namespace gallery
+} // namespace shootinggallery
 
 // One game of the shooting gallery: the clock, the hits and what a shot does.
 class ShootingGalleryRules
@@ -56,7 +56,7 @@ public:
         bool ran = false; // false: no game runs, nothing happens
         int remainingMs = 0;
         QString timeText;       // "Zeit: " and the tenths of a second left
-        gallery::Target target; // the square to paint
+        shootinggallery::Target target; // the square to paint
         bool gameOver = false;  // that was the last tick
     };
 

@@ -28,33 +28,33 @@ namespace {
 using Direction = SlalomDriveRules::Direction;
 
 const QColor panelColour(0, 192, 192);
-constexpr int C = drive::cellTwips;
+constexpr int C = slalomdrive::cellTwips;
 
-QString travellerPicture(drive::Traveller traveller)
+QString travellerPicture(slalomdrive::Traveller traveller)
 {
     switch (traveller) {
-    case drive::Traveller::Car:
+    case slalomdrive::Traveller::Car:
         return QStringLiteral("car_red.svg");
-    case drive::Traveller::Bicycle:
+    case slalomdrive::Traveller::Bicycle:
         return QStringLiteral("bicycle.svg");
-    case drive::Traveller::Pedestrian:
+    case slalomdrive::Traveller::Pedestrian:
         return QStringLiteral("walker.svg");
-    case drive::Traveller::Ambulance:
+    case slalomdrive::Traveller::Ambulance:
         break;
     }
     return QStringLiteral("ambulance.svg");
 }
 
-QString travellerName(drive::Traveller traveller)
+QString travellerName(slalomdrive::Traveller traveller)
 {
     switch (traveller) {
-    case drive::Traveller::Car:
+    case slalomdrive::Traveller::Car:
         return QStringLiteral("rotes Auto");
-    case drive::Traveller::Bicycle:
+    case slalomdrive::Traveller::Bicycle:
         return QStringLiteral("Klapprad");
-    case drive::Traveller::Pedestrian:
+    case slalomdrive::Traveller::Pedestrian:
         return QStringLiteral("zu Fuß");
-    case drive::Traveller::Ambulance:
+    case slalomdrive::Traveller::Ambulance:
         break;
     }
     return QStringLiteral("Krankenwagen");
@@ -98,13 +98,13 @@ SlalomDrive::SlalomDrive(const kit::Context &context)
     Bezeichnung4->setBackgroundColour(panelColour);
     Bezeichnung4->setCentred(true);
 
-    addShape(QStringLiteral("Figur1"), QRect(drive::roadLeft, drive::roadTop, 0, 0));
+    addShape(QStringLiteral("Figur1"), QRect(slalomdrive::roadLeft, slalomdrive::roadTop, 0, 0));
 
-    Bild6 = new Picture(this, QStringLiteral("Bild6"), QRect(drive::roadLeft, drive::roadTop, C, C),
+    Bild6 = new Picture(this, QStringLiteral("Bild6"), QRect(slalomdrive::roadLeft, slalomdrive::roadTop, C, C),
                         QStringLiteral("house.svg"), QStringLiteral("Haus"));
     Bild6->setBackgroundColour(QColor(255, 255, 128));
-    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(drive::roadLeft, drive::roadTop, C, C),
-                        travellerPicture(drive::Traveller::Car), travellerName(drive::Traveller::Car));
+    Bild1 = new Picture(this, QStringLiteral("Bild1"), QRect(slalomdrive::roadLeft, slalomdrive::roadTop, C, C),
+                        travellerPicture(slalomdrive::Traveller::Car), travellerName(slalomdrive::Traveller::Car));
     Bild1->setBackgroundColour(Qt::white);
 
     Bezeichnung5 = new Label(this, QStringLiteral("Bezeichnung5"), QRect(0, 0, 495, 495), QStringLiteral("X"));
@@ -132,17 +132,17 @@ void SlalomDrive::open()
 
 void SlalomDrive::prepareDrive()
 {
-    prepareDriveWith(drive::placeNails(context_.random));
+    prepareDriveWith(slalomdrive::placeNails(context_.random));
 }
 
-void SlalomDrive::prepareDriveWith(const QList<drive::Place> &nails)
+void SlalomDrive::prepareDriveWith(const QList<slalomdrive::Place> &nails)
 {
     canvas_.clear();
     drawRoad();
     rules_.prepareWith(nails);
     Bezeichnung5->hide();
     showMove(rules_.moveTraveller());
-    context_.platform.dialogs().message(QStringLiteral("Jetzt werden die Nagelstellen") + text::CR +
+    context_.platform.dialogs().message(QStringLiteral("Jetzt werden die Nagelstellen") + captions::CR +
                                             QStringLiteral("aufgelistet, merke sie dir gut!"),
                                         QStringLiteral("Nagelstellen"));
     updateListingClock();
@@ -150,19 +150,19 @@ void SlalomDrive::prepareDriveWith(const QList<drive::Place> &nails)
 
 void SlalomDrive::drawRoad()
 {
-    const int width = drive::columns * C;
-    const int height = drive::rows * C;
-    shape(QStringLiteral("Figur1"))->setRectTwips(QRect(drive::roadLeft, drive::roadTop, width, height));
-    const QPoint house = drive::cellTopLeft(drive::goalCell);
+    const int width = slalomdrive::columns * C;
+    const int height = slalomdrive::rows * C;
+    shape(QStringLiteral("Figur1"))->setRectTwips(QRect(slalomdrive::roadLeft, slalomdrive::roadTop, width, height));
+    const QPoint house = slalomdrive::cellTopLeft(slalomdrive::goalCell);
     Bild6->setLeftTwips(house.x());
     Bild6->setTopTwips(house.y());
     // The road's own outline is its left and top edge.
-    for (int i = 1; i <= drive::columns; ++i)
-        canvas_.line(QPoint(drive::roadLeft + i * C, drive::roadTop),
-                     QPoint(drive::roadLeft + i * C, drive::roadTop + height), Qt::black);
-    for (int i = 1; i <= drive::rows; ++i)
-        canvas_.line(QPoint(drive::roadLeft, drive::roadTop + i * C),
-                     QPoint(drive::roadLeft + width, drive::roadTop + i * C), Qt::black);
+    for (int i = 1; i <= slalomdrive::columns; ++i)
+        canvas_.line(QPoint(slalomdrive::roadLeft + i * C, slalomdrive::roadTop),
+                     QPoint(slalomdrive::roadLeft + i * C, slalomdrive::roadTop + height), Qt::black);
+    for (int i = 1; i <= slalomdrive::rows; ++i)
+        canvas_.line(QPoint(slalomdrive::roadLeft, slalomdrive::roadTop + i * C),
+                     QPoint(slalomdrive::roadLeft + width, slalomdrive::roadTop + i * C), Qt::black);
 }
 
 void SlalomDrive::move(Direction direction)
@@ -178,12 +178,12 @@ void SlalomDrive::showMove(const SlalomDriveRules::Move &move)
     if (move.goal) {
         drawAllNails();
         Bezeichnung4->setCaption(QString());
-        context_.platform.dialogs().message(QStringLiteral("Prima, du hast es geschafft!") + text::CR,
+        context_.platform.dialogs().message(QStringLiteral("Prima, du hast es geschafft!") + captions::CR,
                                             QStringLiteral("Spielende"));
         return;
     }
     if (move.breakdown > 0) {
-        const drive::Breakdown breakdown = drive::breakdown(move.breakdown);
+        const slalomdrive::Breakdown breakdown = slalomdrive::breakdown(move.breakdown);
         if (move.breakdown >= 4)
             drawAllNails();
         context_.platform.dialogs().message(breakdown.text, breakdown.title);
@@ -202,10 +202,10 @@ void SlalomDrive::showMove(const SlalomDriveRules::Move &move)
 
 void SlalomDrive::showTraveller()
 {
-    const QPoint at = drive::cellTopLeft(rules_.cell());
+    const QPoint at = slalomdrive::cellTopLeft(rules_.cell());
     Bild1->setLeftTwips(at.x());
     Bild1->setTopTwips(at.y());
-    const drive::Traveller traveller = rules_.traveller();
+    const slalomdrive::Traveller traveller = rules_.traveller();
     if (Bild1->svgFile() != travellerPicture(traveller))
         Bild1->setPicture(travellerPicture(traveller), travellerName(traveller));
 }
@@ -221,23 +221,23 @@ void SlalomDrive::tick()
         context_.platform.dialogs().message(QStringLiteral("Los geht's, viel Glück!"), QStringLiteral("Starten"));
         return;
     }
-    const QPoint at = drive::cellTopLeft(step.marker);
+    const QPoint at = slalomdrive::cellTopLeft(step.marker);
     Bezeichnung5->setLeftTwips(at.x());
     Bezeichnung5->setTopTwips(at.y());
     Bezeichnung5->show();
     Bezeichnung5->raise();
 }
 
-void SlalomDrive::drawNail(drive::Place place)
+void SlalomDrive::drawNail(slalomdrive::Place place)
 {
-    const drive::NailDrawing nail = drive::nailDrawing(place);
+    const slalomdrive::NailDrawing nail = slalomdrive::nailDrawing(place);
     canvas_.rectangle(nail.headFrom, nail.headTo, Qt::black);
     canvas_.rectangle(nail.shankFrom, nail.shankTo, Qt::black);
 }
 
 void SlalomDrive::drawAllNails()
 {
-    for (const drive::Place &place : rules_.nails())
+    for (const slalomdrive::Place &place : rules_.nails())
         drawNail(place);
 }
 

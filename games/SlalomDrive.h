@@ -44,7 +44,7 @@ public:
     void open();
     // New nails, the car on the start cell, then the nail places are listed.
     void prepareDrive();
-    void prepareDriveWith(const QList<drive::Place> &nails);
+    void prepareDriveWith(const QList<slalomdrive::Place> &nails);
     void move(SlalomDriveRules::Direction direction);
     void tick();
     void leaveGame();
@@ -60,7 +60,7 @@ private:
     void drawRoad();
     void showMove(const SlalomDriveRules::Move &move);
     void showTraveller();
-    void drawNail(drive::Place place);
+    void drawNail(slalomdrive::Place place);
     void drawAllNails();
     void updateListingClock();
 

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace drive {
+namespace slalomdrive {
 
 QPoint cellTopLeft(Place place)
 {
@@ -25,7 +25,7 @@ NailDrawing nailDrawing(Place place)
 
 Breakdown breakdown(int count)
 {
-    const QChar cr = text::CR;
+    const QChar cr = captions::CR;
     switch (count) {
     case 1:
         return {Traveller::Car, QStringLiteral("Autopanne"),
@@ -44,14 +44,14 @@ Breakdown breakdown(int count)
     }
 }
 
-} // namespace drive
+} // namespace slalomdrive
 
 void SlalomDriveRules::prepare(Random &random)
 {
-    prepareWith(drive::placeNails(random));
+    prepareWith(slalomdrive::placeNails(random));
 }
 
-void SlalomDriveRules::prepareWith(const QList<drive::Place> &nails)
+void SlalomDriveRules::prepareWith(const QList<slalomdrive::Place> &nails)
 {
     *this = SlalomDriveRules();
     nails_ = nails;
@@ -59,19 +59,19 @@ void SlalomDriveRules::prepareWith(const QList<drive::Place> &nails)
 
 SlalomDriveRules::Move SlalomDriveRules::move(Direction direction)
 {
-    if (traveller() != drive::Traveller::Ambulance) {
+    if (traveller() != slalomdrive::Traveller::Ambulance) {
         switch (direction) {
         case Direction::Left:
             cell_.column = std::max(1, cell_.column - 1);
             break;
         case Direction::Right:
-            cell_.column = std::min(drive::columns, cell_.column + 1);
+            cell_.column = std::min(slalomdrive::columns, cell_.column + 1);
             break;
         case Direction::Up:
             cell_.row = std::max(1, cell_.row - 1);
             break;
         case Direction::Down:
-            cell_.row = std::min(drive::rows, cell_.row + 1);
+            cell_.row = std::min(slalomdrive::rows, cell_.row + 1);
             break;
         }
     }
@@ -81,12 +81,12 @@ SlalomDriveRules::Move SlalomDriveRules::move(Direction direction)
 SlalomDriveRules::Move SlalomDriveRules::moveTraveller()
 {
     Move move;
-    if (traveller() == drive::Traveller::Ambulance) {
+    if (traveller() == slalomdrive::Traveller::Ambulance) {
         move.ignored = true;
         return move;
     }
     move.cell = cell_;
-    if (cell_ == drive::goalCell) {
+    if (cell_ == slalomdrive::goalCell) {
         move.goal = true;
         move.status = QString();
         state_ = State::Won;
@@ -121,22 +121,22 @@ SlalomDriveRules::ListingStep SlalomDriveRules::tick()
     return step;
 }
 
-drive::Traveller SlalomDriveRules::traveller() const
+slalomdrive::Traveller SlalomDriveRules::traveller() const
 {
-    return breakdowns_ == 0 ? drive::Traveller::Car : drive::breakdown(breakdowns_).becomes;
+    return breakdowns_ == 0 ? slalomdrive::Traveller::Car : slalomdrive::breakdown(breakdowns_).becomes;
 }
 
-bool SlalomDriveRules::nailAt(drive::Place place) const
+bool SlalomDriveRules::nailAt(slalomdrive::Place place) const
 {
     return nails_.contains(place);
 }
 
-bool SlalomDriveRules::nailNextTo(drive::Place place) const
+bool SlalomDriveRules::nailNextTo(slalomdrive::Place place) const
 {
     const int x = place.column;
     const int y = place.row;
-    for (const drive::Place &neighbour :
-         {drive::Place{x + 1, y}, drive::Place{x - 1, y}, drive::Place{x, y + 1}, drive::Place{x, y - 1}})
+    for (const slalomdrive::Place &neighbour :
+         {slalomdrive::Place{x + 1, y}, slalomdrive::Place{x - 1, y}, slalomdrive::Place{x, y + 1}, slalomdrive::Place{x, y - 1}})
         if (nailAt(neighbour))
             return true;
     return false;

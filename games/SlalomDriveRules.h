@@ -11,7 +11,7 @@
 
 class Random;
 
-namespace drive {
+namespace slalomdrive {
 
 constexpr int columns = 12;
 constexpr int rows = 10;
@@ -72,7 +72,7 @@ struct Breakdown
 };
 Breakdown breakdown(int count);
 
-} // namespace drive
+} // namespace slalomdrive
 
 // The drive home: the hidden nails, the listing that shows them, the traveller's cell and the
 // breakdown chain.
@@ -88,7 +88,7 @@ public:
     struct Move
     {
         bool ignored = false;          // the drive is lost: nothing moves
-        drive::Place cell;             // where the traveller stands
+        slalomdrive::Place cell;             // where the traveller stands
         bool goal = false;             // the house: all nails shown, status emptied, praise
         bool warning = false;          // a nail next door: beep
         std::optional<QString> status; // new status text; none after a breakdown
@@ -99,12 +99,12 @@ public:
     {
         bool ran = false;      // false: the listing is over
         bool finished = false; // all places shown: time to say "Los geht's"
-        drive::Place marker;   // the place to mark for one second
+        slalomdrive::Place marker;   // the place to mark for one second
     };
 
     // A new drive: new nails, the car on the start cell, the listing from the first place.
     void prepare(Random &random);
-    void prepareWith(const QList<drive::Place> &nails);
+    void prepareWith(const QList<slalomdrive::Place> &nails);
 
     // One cell on, not beyond the road's edge; the cell is checked even when the edge stops it.
     Move move(Direction direction);
@@ -116,18 +116,18 @@ public:
     State state() const { return state_; }
     bool isListing() const { return !listingOver_; }
     bool isFinished() const { return state_ == State::Won || state_ == State::Lost; }
-    drive::Place cell() const { return cell_; }
+    slalomdrive::Place cell() const { return cell_; }
     int breakdowns() const { return breakdowns_; }
-    drive::Traveller traveller() const;
-    const QList<drive::Place> &nails() const { return nails_; }
+    slalomdrive::Traveller traveller() const;
+    const QList<slalomdrive::Place> &nails() const { return nails_; }
 
 private:
-    bool nailAt(drive::Place place) const;
-    bool nailNextTo(drive::Place place) const;
+    bool nailAt(slalomdrive::Place place) const;
+    bool nailNextTo(slalomdrive::Place place) const;
 
     State state_ = State::Listing;
-    QList<drive::Place> nails_;
-    drive::Place cell_;
+    QList<slalomdrive::Place> nails_;
+    slalomdrive::Place cell_;
     int breakdowns_ = 0;
     int listingIndex_ = 0;
     bool listingOver_ = false;

@@ -26,9 +26,9 @@ int halfToEven(int length)
 // the task counter (from 1).
 void printCalculationRows(PrintDevice &device, int range, Random &random, const std::function<TaskKind(int)> &kindOf)
 {
-    using layout::gap;
-    layout::pageSetUp(device, 16);
-    layout::blankLine(device);
+    using sheetlayout::gap;
+    sheetlayout::pageSetUp(device, 16);
+    sheetlayout::blankLine(device);
 
     const int firstTab[3] = {8, 35, 62};
     QString key;
@@ -38,7 +38,7 @@ void printCalculationRows(PrintDevice &device, int range, Random &random, const 
             const Task task = drawTask(kindOf(++counter), range, random);
             const taskview::Calculation view = taskview::calculation(task, range);
             if (column == 0)
-                layout::blankLine(device);
+                sheetlayout::blankLine(device);
             const bool reversed = task.kind == TaskKind::ReversedPlus || task.kind == TaskKind::ReversedMinus;
             const int tab = firstTab[column];
             device.print({{tab, reversed ? gap : view.first},
@@ -47,12 +47,12 @@ void printCalculationRows(PrintDevice &device, int range, Random &random, const 
                           {tab + 11, QStringLiteral("=")},
                           {tab + 14, reversed ? view.result : gap}},
                          column == 2 ? PrintDevice::LineEnd::Next : PrintDevice::LineEnd::Stay);
-            key += text::signedNumber(task.answer);
+            key += captions::signedNumber(task.answer);
         }
     }
 
     device.beginAnswerKey();
-    layout::blankLine(device);
+    sheetlayout::blankLine(device);
     device.setFontSize(12);
     device.print({{10, QString(75, u'_')}}, PrintDevice::LineEnd::Next);
     // The key's first character is the first answer's blank; every other one is printed once,

@@ -25,7 +25,7 @@ public:
     NumberedSheet(SheetDevice &target, bool keysApart) : target_(target), keysApart_(keysApart) {}
 
     // The next sheet: its number and where its key goes.
-    void start(const QString &number, keys::AnswerKey *key)
+    void start(const QString &number, keypages::AnswerKey *key)
     {
         number_ = number;
         key_ = key;
@@ -72,7 +72,7 @@ public:
     void beginAnswerKey() override { inKey_ = keysApart_; }
     void endDocument() override
     {
-        target_.setFontName(layout::arial);
+        target_.setFontName(sheetlayout::arial);
         target_.setFontSize(numberPoints);
         target_.setCurrentX(numberRight - target_.textWidth(number_));
         target_.setCurrentY(0);
@@ -94,15 +94,15 @@ private:
     SheetDevice &target_;
     bool keysApart_;
     QString number_;
-    keys::AnswerKey *key_ = nullptr;
+    keypages::AnswerKey *key_ = nullptr;
     bool inKey_ = false;
-    QString face_ = layout::arial;
+    QString face_ = sheetlayout::arial;
     double points_ = 12;
 };
 
 } // namespace
 
-namespace print {
+namespace worksheets {
 
 int ClassSet::totalSheets() const
 {
@@ -117,7 +117,7 @@ bool ClassSet::isValid() const
     if (groups.isEmpty() || groups.size() > maxGroups || totalSheets() > maxSheets)
         return false;
     for (const ClassSetGroup &group : groups) {
-        if (sheets::kindCodeOfRow(group.row) == TaskKind::NotSet || group.range < 10 || group.range > 20 ||
+        if (sheettable::kindCodeOfRow(group.row) == TaskKind::NotSet || group.range < 10 || group.range > 20 ||
             group.sheets < 1)
             return false;
     }
@@ -141,22 +141,22 @@ void layOutClassSet(RecordingDevice &device, const ClassSet &set, Random &random
         return;
     const int total = set.totalSheets();
     NumberedSheet numbered(device, set.keysApart);
-    QList<keys::AnswerKey> answerKeys;
+    QList<keypages::AnswerKey> answerKeys;
     int number = 0;
     for (const ClassSetGroup &group : set.groups) {
-        const TaskKind kindCode = sheets::kindCodeOfRow(group.row);
+        const TaskKind kindCode = sheettable::kindCodeOfRow(group.row);
         for (int i = 0; i < group.sheets && !device.failed(); ++i) {
             ++number;
-            keys::AnswerKey key;
-            key.heading = QStringLiteral("Blatt %1: ").arg(number) + sheets::rowTitle(group.row, group.range);
+            keypages::AnswerKey key;
+            key.heading = QStringLiteral("Blatt %1: ").arg(number) + sheettable::rowTitle(group.row, group.range);
             numbered.start(sheetNumber(number, total), &key);
-            sheets::printSheetOfKind(numbered, kindCode, group.range, random);
+            sheettable::printSheetOfKind(numbered, kindCode, group.range, random);
             if (set.keysApart)
                 answerKeys.append(key);
         }
     }
     if (set.keysApart && !device.failed())
-        keys::printKeyPages(device, answerKeys);
+        keypages::printKeyPages(device, answerKeys);
 }
 
 Outcome printClassSet(Outputs &out, const ClassSet &set, Random &random)
@@ -167,7 +167,7 @@ Outcome printClassSet(Outputs &out, const ClassSet &set, Random &random)
         return outcome;
     }
     for (const ClassSetGroup &group : set.groups) {
-        if (!pictureFaceReady(sheets::kindCodeOfRow(group.row))) {
+        if (!pictureFaceReady(sheettable::kindCodeOfRow(group.row))) {
             outcome.reason = pictureFaceMissing();
             return outcome;
         }
@@ -183,4 +183,4 @@ Outcome printClassSet(Outputs &out, const ClassSet &set, Random &random)
                       [&laidOut](SheetDevice &device) { device.printSheets(laidOut.sheets); });
 }
 
-} // namespace print
+} // namespace worksheets

@@ -14,7 +14,7 @@ class RecordingDevice;
 
 // A class set: sheets for a whole class in groups, each group at its own level, numbered through,
 // with the answer keys on the sheets or apart on key pages at the end.
-namespace print {
+namespace worksheets {
 
 // One group of children: sheets of one worksheet row at the group's own number range.
 struct ClassSetGroup
@@ -53,4 +53,4 @@ void layOutClassSet(RecordingDevice &device, const ClassSet &set, Random &random
 // folder named after the set's title and the time.
 Outcome printClassSet(Outputs &out, const ClassSet &set, Random &random);
 
-} // namespace print
+} // namespace worksheets

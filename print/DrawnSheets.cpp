@@ -14,7 +14,7 @@
 
 void printNumberLineSheet(PrintDevice &device, int range, Random &random)
 {
-    layout::pageSetUp(device, 14);
+    sheetlayout::pageSetUp(device, 14);
     device.setLineWidth(3);
     for (int y = 1100; y <= 16000; y += 1400) {
         // Five draws, repeats allowed: one to five ticks whose numbers the child writes.
@@ -30,7 +30,7 @@ void printNumberLineSheet(PrintDevice &device, int range, Random &random)
             if (k % 10 == 0) {
                 device.setCurrentX(x - 250);
                 device.setCurrentY(y + 100);
-                device.print({{0, text::signedNumber(k)}}, PrintDevice::LineEnd::Next);
+                device.print({{0, captions::signedNumber(k)}}, PrintDevice::LineEnd::Next);
             }
         }
         for (int k = 1; k <= range; ++k) {
@@ -43,7 +43,7 @@ void printNumberLineSheet(PrintDevice &device, int range, Random &random)
 
 void printSequenceSheet(PrintDevice &device, int range, Random &random)
 {
-    layout::pageSetUp(device, 16);
+    sheetlayout::pageSetUp(device, 16);
     device.setLineWidth(3);
     // No start repeats within a direction; every range has at least seven starts per direction.
     std::vector<bool> usedForward(range + 1, false);
@@ -52,7 +52,7 @@ void printSequenceSheet(PrintDevice &device, int range, Random &random)
     auto freshStart = [range, &random](TaskKind kind, std::vector<bool> &used, int box) {
         for (;;) {
             const QString start = taskview::sequence(drawTask(kind, range, random)).boxes[box];
-            const int s = text::captionNumber(start);
+            const int s = captions::captionNumber(start);
             if (!used[s]) {
                 used[s] = true;
                 return start;

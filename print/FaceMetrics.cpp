@@ -85,9 +85,9 @@ double classicAverageWidth(const QRawFont &font)
 
 std::optional<FaceMetrics> faceMetrics(const QString &face)
 {
-    if (face.compare(print::pictureFaceName(), Qt::CaseInsensitive) == 0) {
+    if (face.compare(worksheets::pictureFaceName(), Qt::CaseInsensitive) == 0) {
         PictureFaceState &state = pictureFace();
-        if (!print::registerPictureFace())
+        if (!worksheets::registerPictureFace())
             return std::nullopt;
         auto found = state.metrics.find(state.file);
         if (found == state.metrics.end())
@@ -110,7 +110,7 @@ std::optional<FaceMetrics> faceMetrics(const QString &face)
     return *found;
 }
 
-namespace print {
+namespace worksheets {
 
 QString pictureFaceName()
 {
@@ -143,4 +143,4 @@ bool registerPictureFace()
     return usable;
 }
 
-} // namespace print
+} // namespace worksheets

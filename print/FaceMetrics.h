@@ -32,7 +32,7 @@ double classicAverageWidth(const QRawFont &raw);
 // font and the name are shared).
 std::optional<FaceMetrics> faceMetrics(const QString &face);
 
-namespace print {
+namespace worksheets {
 
 QString pictureFaceName(); // "ANLAUT"
 // Where the picture face is loaded from: the compiled-in font unless a test chose another file.
@@ -42,4 +42,4 @@ void setPictureFaceFile(const QString &file);
 // and font lists see it; false when it cannot be loaded, or when no face for text is installed.
 bool registerPictureFace();
 
-} // namespace print
+} // namespace worksheets

@@ -12,7 +12,7 @@ namespace {
 // Every layout may use 16,000 twips of height; the key pages stay a little inside.
 const double pageBottom = 15800;
 
-bool isBlank(const keys::KeyLine &line)
+bool isBlank(const keypages::KeyLine &line)
 {
     for (const PrintItem &item : line.items) {
         if (!item.text.trimmed().isEmpty())
@@ -23,28 +23,28 @@ bool isBlank(const keys::KeyLine &line)
 
 void startPage(PrintDevice &device)
 {
-    layout::pageSetUp(device, 16);
+    sheetlayout::pageSetUp(device, 16);
     device.print({{0, QStringLiteral("Lösungen")}}, PrintDevice::LineEnd::Next);
-    layout::blankLine(device);
+    sheetlayout::blankLine(device);
 }
 
 // The heading at the left, the key's lines as the sheet had them (same face, size and tab
 // columns, so they read the same), and a blank line after.
-void printKey(PrintDevice &device, const keys::AnswerKey &key)
+void printKey(PrintDevice &device, const keypages::AnswerKey &key)
 {
-    layout::useFont(device, layout::arial, 12);
+    sheetlayout::useFont(device, sheetlayout::arial, 12);
     device.print({{0, key.heading}}, PrintDevice::LineEnd::Next);
-    for (const keys::KeyLine &line : key.lines) {
+    for (const keypages::KeyLine &line : key.lines) {
         if (isBlank(line))
             continue;
-        layout::useFont(device, line.face, line.points);
+        sheetlayout::useFont(device, line.face, line.points);
         device.print(line.items, line.end);
     }
-    layout::useFont(device, layout::arial, 12);
-    layout::blankLine(device);
+    sheetlayout::useFont(device, sheetlayout::arial, 12);
+    sheetlayout::blankLine(device);
 }
 
-double heightOf(const keys::AnswerKey &key)
+double heightOf(const keypages::AnswerKey &key)
 {
     RecordingDevice scratch;
     printKey(scratch, key);
@@ -53,7 +53,7 @@ double heightOf(const keys::AnswerKey &key)
 
 } // namespace
 
-namespace keys {
+namespace keypages {
 
 bool AnswerKey::isEmpty() const
 {
@@ -83,4 +83,4 @@ void printKeyPages(SheetDevice &device, const QList<AnswerKey> &keys)
         device.endDocument();
 }
 
-} // namespace keys
+} // namespace keypages

@@ -10,7 +10,7 @@
 #include <QString>
 
 // Answer keys taken off their sheets and printed together on key pages.
-namespace keys {
+namespace keypages {
 
 // One line of a key as its sheet printed it: face, size, items and line end.
 struct KeyLine
@@ -34,4 +34,4 @@ struct AnswerKey
 // "Lösungen"; ends every page it starts. Blank key lines are left out.
 void printKeyPages(SheetDevice &device, const QList<AnswerKey> &keys);
 
-} // namespace keys
+} // namespace keypages

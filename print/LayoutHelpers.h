@@ -7,7 +7,7 @@
 #include "print/PrintDevice.h"
 
 // Small steps every layout takes the same way.
-namespace layout {
+namespace sheetlayout {
 
 inline const QString arial = QStringLiteral("ARIAL");
 inline const QString pictures = QStringLiteral("ANLAUT");
@@ -32,4 +32,4 @@ inline void useFont(PrintDevice &device, const QString &face, double points)
     device.setFontSize(points);
 }
 
-} // namespace layout
+} // namespace sheetlayout

@@ -22,24 +22,24 @@ const QString drawingPictures = QStringLiteral("*,.:<>AFGKPRZbglrswz");
 // to the first. `kindOf` chooses each task's kind from the task counter (from 1).
 void printCompletingRows(PrintDevice &device, int range, Random &random, const std::function<TaskKind(int)> &kindOf)
 {
-    layout::pageSetUp(device, 16);
-    layout::blankLine(device);
+    sheetlayout::pageSetUp(device, 16);
+    sheetlayout::blankLine(device);
     QString key;
     for (int row = 1; row <= 20; ++row) {
         const Task task = drawTask(kindOf(row), range, random);
         const taskview::Completing view = taskview::completing(task, range);
-        layout::blankLine(device);
-        device.print({{8, view.first}, {12, view.op}, {15, layout::gap}, {19, QStringLiteral("=")}, {22, view.result}},
+        sheetlayout::blankLine(device);
+        device.print({{8, view.first}, {12, view.op}, {15, sheetlayout::gap}, {19, QStringLiteral("=")}, {22, view.result}},
                      PrintDevice::LineEnd::Stay);
-        layout::useFont(device, layout::pictures, 18);
-        const int whole = text::captionNumber(task.kind == TaskKind::CompleteMinus ? view.first : view.result);
+        sheetlayout::useFont(device, sheetlayout::pictures, 18);
+        const int whole = captions::captionNumber(task.kind == TaskKind::CompleteMinus ? view.first : view.result);
         device.print({{14, QString(whole, countingPictures.at(row - 1))}}, PrintDevice::LineEnd::Next);
-        layout::useFont(device, layout::arial, 16);
-        key = text::signedNumber(task.answer) + u' ' + key;
+        sheetlayout::useFont(device, sheetlayout::arial, 16);
+        key = captions::signedNumber(task.answer) + u' ' + key;
     }
     device.beginAnswerKey();
-    layout::blankLine(device);
-    layout::blankLine(device);
+    sheetlayout::blankLine(device);
+    sheetlayout::blankLine(device);
     device.setFontSize(12);
     device.print({{37, key}}, PrintDevice::LineEnd::Next);
     device.endDocument();
@@ -47,19 +47,19 @@ void printCompletingRows(PrintDevice &device, int range, Random &random, const s
 
 void printCountingSheet(PrintDevice &device, int range, Random &random)
 {
-    layout::pageSetUp(device, 16);
+    sheetlayout::pageSetUp(device, 16);
     QString key;
     for (int row = 1; row <= 20; ++row) {
-        layout::blankLine(device);
+        sheetlayout::blankLine(device);
         device.print({{8, QStringLiteral("____")}}, PrintDevice::LineEnd::Stay);
         const int count = random.below(range) + 1;
-        layout::useFont(device, layout::pictures, 20);
+        sheetlayout::useFont(device, sheetlayout::pictures, 20);
         device.print({{8, QString(count, countingPictures.at(row - 1))}}, PrintDevice::LineEnd::Next);
-        layout::useFont(device, layout::arial, 16);
-        key = text::signedNumber(count) + u' ' + key;
+        sheetlayout::useFont(device, sheetlayout::arial, 16);
+        key = captions::signedNumber(count) + u' ' + key;
     }
     device.beginAnswerKey();
-    layout::blankLine(device);
+    sheetlayout::blankLine(device);
     device.setFontSize(14);
     device.print({{19, key}}, PrintDevice::LineEnd::Next);
     device.endDocument();
@@ -67,20 +67,20 @@ void printCountingSheet(PrintDevice &device, int range, Random &random)
 
 void printDrawingSheet(PrintDevice &device, int range, Random &random)
 {
-    layout::pageSetUp(device, 16);
-    layout::blankLine(device);
+    sheetlayout::pageSetUp(device, 16);
+    sheetlayout::blankLine(device);
     for (int row = 1; row <= 20; ++row) {
-        layout::blankLine(device);
+        sheetlayout::blankLine(device);
         const int count = random.below(range) + 1;
-        device.print({{8, text::signedNumber(count)}}, PrintDevice::LineEnd::Stay);
-        layout::useFont(device, layout::pictures, 20);
+        device.print({{8, captions::signedNumber(count)}}, PrintDevice::LineEnd::Stay);
+        sheetlayout::useFont(device, sheetlayout::pictures, 20);
         device.print({{0, QString(drawingPictures.at(row - 1))}}, PrintDevice::LineEnd::Stay);
-        layout::useFont(device, layout::arial, 16);
+        sheetlayout::useFont(device, sheetlayout::arial, 16);
         device.print({{18, QString(50, u'_')}}, PrintDevice::LineEnd::Next);
     }
     // The key line stays empty: the child's drawings are the answers.
     device.beginAnswerKey();
-    layout::blankLine(device);
+    sheetlayout::blankLine(device);
     device.setFontSize(14);
     device.print({{19, QString()}}, PrintDevice::LineEnd::Next);
     device.endDocument();

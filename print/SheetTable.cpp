@@ -7,7 +7,7 @@
 #include "engine/TextHelpers.h"
 #include "print/Layouts.h"
 
-namespace sheets {
+namespace sheettable {
 
 TaskKind kindCodeOfRow(int row)
 {
@@ -34,7 +34,7 @@ QString rowTitle(int row, int range)
     // Row 7 completes to the range itself and names no range.
     if (row == 7)
         return rowName(row);
-    return rowName(row) + QStringLiteral(" bis") + text::signedNumber(range);
+    return rowName(row) + QStringLiteral(" bis") + captions::signedNumber(range);
 }
 
 bool usesPictureFace(TaskKind kindCode)
@@ -103,4 +103,4 @@ void printSheetOfKind(PrintDevice &device, TaskKind kindCode, int range, Random 
     }
 }
 
-} // namespace sheets
+} // namespace sheettable

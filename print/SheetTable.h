@@ -12,7 +12,7 @@ class PrintDevice;
 class Random;
 
 // The fourteen rows of the worksheet list and what each prints.
-namespace sheets {
+namespace sheettable {
 
 inline constexpr int rowCount = 14;
 
@@ -28,4 +28,4 @@ bool usesPictureFace(TaskKind kindCode);
 // ends it. A kind without a sheet prints nothing.
 void printSheetOfKind(PrintDevice &device, TaskKind kindCode, int range, Random &random);
 
-} // namespace sheets
+} // namespace sheettable

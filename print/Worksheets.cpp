@@ -18,15 +18,15 @@
 
 namespace {
 
-print::Outcome drawOn(SheetDevice *device, const print::PageMaker &make, int pages, print::Outcome outcome)
+worksheets::Outcome drawOn(SheetDevice *device, const worksheets::PageMaker &make, int pages, worksheets::Outcome outcome)
 {
     if (device && !device->failed())
         make(*device);
     if (!device || device->failed() || device->finishedSheets() < pages) {
-        outcome.kind = print::Outcome::Kind::Failed;
+        outcome.kind = worksheets::Outcome::Kind::Failed;
         outcome.reason =
             device && device->failed() ? device->failure() : QStringLiteral("Das Blatt ließ sich nicht anlegen.");
-    } else if (outcome.kind == print::Outcome::Kind::SavedAsPdf && !device->savedFile().isEmpty()) {
+    } else if (outcome.kind == worksheets::Outcome::Kind::SavedAsPdf && !device->savedFile().isEmpty()) {
         // The name asked for may have been taken in the meantime.
         outcome.file = QDir::toNativeSeparators(device->savedFile());
     }
@@ -35,23 +35,23 @@ print::Outcome drawOn(SheetDevice *device, const print::PageMaker &make, int pag
 
 } // namespace
 
-namespace print {
+namespace worksheets {
 
 QString pictureFaceMissing()
 {
-    return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(print::pictureFaceName());
+    return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(worksheets::pictureFaceName());
 }
 
 bool pictureFaceReady(TaskKind kindCode)
 {
-    return !sheets::usesPictureFace(kindCode) || print::registerPictureFace();
+    return !sheettable::usesPictureFace(kindCode) || worksheets::registerPictureFace();
 }
 
 void drawSheets(SheetDevice &device, TaskKind kindCode, int range, Random &random, int copies)
 {
     device.expectSheets(copies);
     for (int i = 0; i < copies && !device.failed(); ++i)
-        sheets::printSheetOfKind(device, kindCode, range, random);
+        sheettable::printSheetOfKind(device, kindCode, range, random);
 }
 
 Outcome printSheets(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title, int copies)
@@ -140,4 +140,4 @@ QString newPdfPath(Outputs &out, const QString &title)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-} // namespace print
+} // namespace worksheets

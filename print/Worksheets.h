@@ -19,7 +19,7 @@ struct Sheet;
 
 // Printing whole worksheets: on the default printer, as a PDF, in a preview, or as a class set
 // of different sheets. The caller asks the questions and shows the outcome.
-namespace print {
+namespace worksheets {
 
 // What this computer offers to put sheets on; the top of the program hands it in, tests their own.
 class Outputs
@@ -69,4 +69,4 @@ QString pdfFileName(const QString &title, const QDateTime &when);
 // The path for a new PDF of the title in the PDF folder; never one that anything holds already.
 QString newPdfPath(Outputs &out, const QString &title);
 
-} // namespace print
+} // namespace worksheets

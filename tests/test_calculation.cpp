@@ -102,16 +102,16 @@ private slots:
             QCOMPARE(entry->caption(), QString());
 
             // The equation the child sees holds with the expected answer in the entry box.
-            const int first = reversed ? shared().expectedAnswer : text::captionNumber(given->caption());
-            const int second = text::captionNumber(screen.Bezeichnung3->caption());
-            const int result = reversed ? text::captionNumber(given->caption()) : shared().expectedAnswer;
+            const int first = reversed ? shared().expectedAnswer : captions::captionNumber(given->caption());
+            const int second = captions::captionNumber(screen.Bezeichnung3->caption());
+            const int result = reversed ? captions::captionNumber(given->caption()) : shared().expectedAnswer;
             QCOMPARE(sign == QLatin1String("+") ? first + second : first - second, result);
             QVERIFY(second < qMax(first, result));
             QVERIFY(result >= 0 && first <= range && result <= range);
 
             // A counting aid of as many pictures as the range.
             const QString pictures = screen.Bezeichnung8->caption();
-            QCOMPARE(pictures.size() - pictures.count(text::CR), range);
+            QCOMPARE(pictures.size() - pictures.count(captions::CR), range);
 
             // The scroll bar shows its value in the entry box only.
             const QString givenBefore = given->caption();
@@ -327,8 +327,8 @@ private slots:
         // A seeded task: the pictured quantity is the larger number of the task.
         CalculationScreen &screen = openKind(11);
         QTest::keyClick(&screen, Qt::Key_Insert);
-        const int s = text::captionNumber(screen.Bezeichnung1->caption());
-        const int b = text::captionNumber(screen.Bezeichnung3->caption());
+        const int s = captions::captionNumber(screen.Bezeichnung1->caption());
+        const int b = captions::captionNumber(screen.Bezeichnung3->caption());
         const QString shown = world->dialogs.last().text;
         QCOMPARE(shown.count(QLatin1Char('o')), b);
         QCOMPARE(shown.count(QLatin1Char('x')), s - b);

@@ -20,21 +20,21 @@
 namespace {
 
 // A teacher's three groups: plus to 10, completing to 20, sequences to 15.
-print::ClassSet threeGroups(bool keysApart)
+worksheets::ClassSet threeGroups(bool keysApart)
 {
-    print::ClassSet set;
+    worksheets::ClassSet set;
     set.groups = {{5, 10, 10}, {7, 20, 10}, {4, 15, 5}};
     set.keysApart = keysApart;
     return set;
 }
 
-QList<Sheet> laidOut(const print::ClassSet &set, quint32 seed = 7)
+QList<Sheet> laidOut(const worksheets::ClassSet &set, quint32 seed = 7)
 {
     shared() = SharedValues();
     shared().numberRange = 12;
     rng().seed(seed);
     RecordingDevice device;
-    print::layOutClassSet(device, set, rng());
+    worksheets::layOutClassSet(device, set, rng());
     return device.sheets;
 }
 
@@ -69,8 +69,8 @@ class ClassSetTest : public QObject
 private slots:
     void initTestCase()
     {
-        kit::installFontSubstitutions(print::pictureFaceName());
-        QVERIFY(print::registerPictureFace());
+        kit::installFontSubstitutions(worksheets::pictureFaceName());
+        QVERIFY(worksheets::registerPictureFace());
     }
 
     void groupsInOrderAtTheirRanges()
@@ -165,10 +165,10 @@ private slots:
 
     void limits_data()
     {
-        QTest::addColumn<QList<print::ClassSetGroup>>("groups");
+        QTest::addColumn<QList<worksheets::ClassSetGroup>>("groups");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("title");
-        using G = print::ClassSetGroup;
+        using G = worksheets::ClassSetGroup;
         QTest::newRow("one sheet") << QList<G>{{1, 10, 1}} << true << QStringLiteral("Klassensatz 1 Blatt");
         QTest::newRow("40 sheets") << QList<G>{{1, 10, 20}, {2, 20, 20}} << true
                                    << QStringLiteral("Klassensatz 40 Blätter");
@@ -183,10 +183,10 @@ private slots:
     }
     void limits()
     {
-        QFETCH(QList<print::ClassSetGroup>, groups);
+        QFETCH(QList<worksheets::ClassSetGroup>, groups);
         QFETCH(bool, valid);
         QFETCH(QString, title);
-        print::ClassSet set;
+        worksheets::ClassSet set;
         set.groups = groups;
         QCOMPARE(set.isValid(), valid);
         QCOMPARE(set.title(), title);
@@ -199,12 +199,12 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QByteArray>("digest");
-        const char *const digests[sheets::rowCount] = {
+        const char *const digests[sheettable::rowCount] = {
             "03dfd7f7dd17d71a", "d212e50c71ab3177", "23f5102ce75e9b0c", "21367feaec09cc80", "fb430437bb023720",
             "4ce3e5dad5e2168c", "cf33012736fc7bee", "35ac6075d59cc45d", "50ee54460931a9aa", "ea410bcd40d70fc3",
             "ea6b31a7089cf047", "39e5dc972846e29c", "880c9c312d7b46a3", "d3d05c65264a3f4f",
         };
-        for (int row = 1; row <= sheets::rowCount; ++row)
+        for (int row = 1; row <= sheettable::rowCount; ++row)
             QTest::addRow("row %d", row) << row << QByteArray(digests[row - 1]);
     }
     void singleSheetsAreUnchanged()
@@ -213,10 +213,10 @@ private slots:
         QFETCH(QByteArray, digest);
         shared() = SharedValues();
         shared().numberRange = 13;
-        shared().taskKind = sheets::kindCodeOfRow(row);
+        shared().taskKind = sheettable::kindCodeOfRow(row);
         rng().seed(2026);
         RecordingDevice device;
-        sheets::printSheetOfKind(device, sheets::kindCodeOfRow(row), shared().numberRange, rng());
+        sheettable::printSheetOfKind(device, sheettable::kindCodeOfRow(row), shared().numberRange, rng());
         const QByteArray got =
             QCryptographicHash::hash(device.operations.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
         QCOMPARE(got, digest);

@@ -67,7 +67,7 @@ private slots:
         QSet<int> columns, rows;
         const int draws = 10000;
         for (int i = 0; i < draws; ++i) {
-            const gallery::Target t = gallery::drawTarget(random);
+            const shootinggallery::Target t = shootinggallery::drawTarget(random);
             QVERIFY(t.column >= 0 && t.column < 26 && t.row >= 0 && t.row < 18 && t.k >= 0 && t.k < 5);
             columns.insert(t.column);
             rows.insert(t.row);
@@ -78,8 +78,8 @@ private slots:
         QCOMPARE(rows.size(), 18);
         for (int count : perColour)
             QVERIFY2(count > draws / 5 - 300 && count < draws / 5 + 300, qPrintable(QString::number(count)));
-        QCOMPARE(gallery::targetColour(0), QColor(0, 0, 0));
-        QCOMPARE(gallery::targetColour(3), QColor(0, 0, 255));
+        QCOMPARE(shootinggallery::targetColour(0), QColor(0, 0, 0));
+        QCOMPARE(shootinggallery::targetColour(3), QColor(0, 0, 255));
     }
 
     void aGameLastsExactly200Ticks()
@@ -135,10 +135,10 @@ private slots:
     {
         Canvas &canvas = schiess().canvas();
         for (int k = 0; k < 5; ++k) {
-            const QRect square = gallery::Target{k, 2, k}.square();
-            canvas.filledRectangle(square, gallery::targetColour(k));
+            const QRect square = shootinggallery::Target{k, 2, k}.square();
+            canvas.filledRectangle(square, shootinggallery::targetColour(k));
             for (QPoint p : {square.topLeft(), square.center(), square.bottomRight()})
-                QCOMPARE(canvas.colourAt(p), gallery::targetColour(k));
+                QCOMPARE(canvas.colourAt(p), shootinggallery::targetColour(k));
             QCOMPARE(canvas.colourAt(square.topLeft() - QPoint(16, 16)), QColor(Qt::white));
         }
         canvas.filledCircle(QPoint(400, 1000), 200, Qt::white);
@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Schießbude"));
         QCOMPARE(world->dialogs.last().text, instruction);
         QCOMPARE(timeDuringBox, QStringLiteral("Zeit: 396"));
-        QCOMPARE(kit::pointer::current(), kit::pointer::Shape::Crosshair);
+        QCOMPARE(kit::mousepointer::current(), kit::mousepointer::Shape::Crosshair);
         QVERIFY(schiess().Zeit1->isEnabled());
         QCOMPARE(schiess().Zeit1->interval(), 200);
     }
@@ -171,7 +171,7 @@ private slots:
     void aWholeGameEndsWithTheHitsAndTheStartPage()
     {
         QTest::mouseClick(schiess().Bezeichnung2, Qt::LeftButton);
-        const QRect black = gallery::Target{3, 4, 0}.square();
+        const QRect black = shootinggallery::Target{3, 4, 0}.square();
         schiess().canvas().filledRectangle(black, Qt::black);
         pressAt(black.center());
         bool boardKeptDuringBox = false;
@@ -189,7 +189,7 @@ private slots:
         QVERIFY(!schiess().isVisible());
         QVERIFY(form1().isVisible());
         QVERIFY(!schiess().Zeit1->isEnabled());
-        QCOMPARE(kit::pointer::current(), kit::pointer::Shape::Default);
+        QCOMPARE(kit::mousepointer::current(), kit::mousepointer::Shape::Default);
     }
 
     void shotsPunchHolesAndOnlyBlackScores()
@@ -197,9 +197,9 @@ private slots:
         QTest::mouseClick(schiess().Bezeichnung2, Qt::LeftButton);
         world->dialogs.clear();
         Canvas &canvas = schiess().canvas();
-        const QRect teal = gallery::Target{10, 5, 1}.square();
-        const QRect black = gallery::Target{20, 5, 0}.square();
-        canvas.filledRectangle(teal, gallery::targetColour(1));
+        const QRect teal = shootinggallery::Target{10, 5, 1}.square();
+        const QRect black = shootinggallery::Target{20, 5, 0}.square();
+        canvas.filledRectangle(teal, shootinggallery::targetColour(1));
         canvas.filledRectangle(black, Qt::black);
 
         pressAt(teal.center());
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(schiess().isVisible(), way == 1);
         QCOMPARE(form1().isVisible(), way != 1);
         QVERIFY(!schiess().Zeit1->isEnabled());
-        QCOMPARE(kit::pointer::current(), kit::pointer::Shape::Default);
+        QCOMPARE(kit::mousepointer::current(), kit::mousepointer::Shape::Default);
 
         // No further squares until START.
         const QImage before = schiess().canvas().image();

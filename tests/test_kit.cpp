@@ -223,18 +223,18 @@ private slots:
     {
         QFETCH(QString, caption);
         QFETCH(int, value);
-        QCOMPARE(text::captionNumber(caption), value);
+        QCOMPARE(captions::captionNumber(caption), value);
     }
 
     void pictureBlockRows()
     {
         const QChar c = QLatin1Char('*');
-        QCOMPARE(text::pictureBlock(c, 1), QStringLiteral("*"));
-        QCOMPARE(text::pictureBlock(c, 10), QStringLiteral("**********"));
-        QCOMPARE(text::pictureBlock(c, 11), QStringLiteral("**********\r*"));
-        QCOMPARE(text::pictureBlock(c, 20), QStringLiteral("**********\r**********"));
-        QCOMPARE(text::signedNumber(10), QStringLiteral(" 10"));
-        QCOMPARE(text::signedNumber(-1), QStringLiteral("-1"));
+        QCOMPARE(captions::pictureBlock(c, 1), QStringLiteral("*"));
+        QCOMPARE(captions::pictureBlock(c, 10), QStringLiteral("**********"));
+        QCOMPARE(captions::pictureBlock(c, 11), QStringLiteral("**********\r*"));
+        QCOMPARE(captions::pictureBlock(c, 20), QStringLiteral("**********\r**********"));
+        QCOMPARE(captions::signedNumber(10), QStringLiteral(" 10"));
+        QCOMPARE(captions::signedNumber(-1), QStringLiteral("-1"));
     }
 
     // Each image is drawn once, by whichever thread gets to it first, and a replaced or cleared

@@ -119,7 +119,7 @@ private slots:
         Random random;
         for (quint32 seed = 0; seed < 500; ++seed) {
             random.seed(seed);
-            const QString deal = memory::dealCards(random);
+            const QString deal = memorygame::dealCards(random);
             QCOMPARE(deal.size(), 18);
             QCOMPARE(sortedDigits(deal), QStringLiteral("112233445566778899"));
         }
@@ -138,14 +138,14 @@ private slots:
         QFETCH(QString, deal);
         Random random;
         random.seed(seed);
-        QCOMPARE(memory::dealCards(random), deal);
+        QCOMPARE(memorygame::dealCards(random), deal);
     }
 
     void takenPlaceIsDrawnAgain()
     {
         // Place 18, then 18 again and 1, then 1 again and 2, then 3 to 17 in turn.
         ScriptedDraws draws{{17, 17, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}};
-        QCOMPARE(memory::dealCards(draws), QStringLiteral("122334455667788991"));
+        QCOMPARE(memorygame::dealCards(draws), QStringLiteral("122334455667788991"));
         QVERIFY(draws.draws.isEmpty());
     }
 

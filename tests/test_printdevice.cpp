@@ -68,8 +68,8 @@ class PrintDeviceTest : public QObject
 private slots:
     void initTestCase()
     {
-        kit::installFontSubstitutions(print::pictureFaceName());
-        QVERIFY(print::registerPictureFace());
+        kit::installFontSubstitutions(worksheets::pictureFaceName());
+        QVERIFY(worksheets::registerPictureFace());
     }
 
     void classicAverageWidth()
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(qRound(device.currentX()), 10599);
 
         // The picture face: one advance for all, so its column is one picture wide.
-        const std::optional<FaceMetrics> pictures = faceMetrics(print::pictureFaceName());
+        const std::optional<FaceMetrics> pictures = faceMetrics(worksheets::pictureFaceName());
         QVERIFY(pictures);
         QVERIFY(pictures->classicAverage <= 0.9);
         QCOMPARE(pictures->width(QStringLiteral("ACcFghIiKLMNPrsTZ<?*")), 20 * pictures->classicAverage);
@@ -144,10 +144,10 @@ private slots:
 
         prepare(20, 99);
         const QString path = folder.filePath(QStringLiteral("Minusrechnen bis 20.pdf"));
-        const print::Outcome outcome =
-            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Minus, shared().numberRange, rng(),
+        const worksheets::Outcome outcome =
+            worksheets::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Minus, shared().numberRange, rng(),
                                    QStringLiteral("Minusrechnen bis 20"), path);
-        QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
+        QCOMPARE(outcome.kind, worksheets::Outcome::Kind::SavedAsPdf);
         QStringList read;
         for (const QString &line : pdfText({QStringLiteral("-layout"), path}).split(u'\n')) {
             if (!line.simplified().isEmpty() && line != QLatin1String("\f"))
@@ -160,10 +160,10 @@ private slots:
     {
         prepare(10, 3);
         const QString path = folder.filePath(QStringLiteral("Zahlenstrahl.pdf"));
-        QCOMPARE(print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::NameNumber, shared().numberRange, rng(),
+        QCOMPARE(worksheets::saveSheetsAsPdf(machine.printOutputs(), TaskKind::NameNumber, shared().numberRange, rng(),
                                         QStringLiteral("Zahlenstrahl bis 10"), path)
                      .kind,
-                 print::Outcome::Kind::SavedAsPdf);
+                 worksheets::Outcome::Kind::SavedAsPdf);
         const auto words = wordsOf(path);
         QCOMPARE(words.size(), 22);
         // The labels 0 and 10 stand 10,000 twips (500 points) apart, as their ticks do, and the
@@ -199,10 +199,10 @@ private slots:
     {
         prepare(10, 5);
         const QString path = folder.filePath(QStringLiteral("Klassensatz.pdf"));
-        const print::Outcome outcome =
-            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
+        const worksheets::Outcome outcome =
+            worksheets::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
                                    QStringLiteral("Plusrechnen bis 10"), path, 30);
-        QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
+        QCOMPARE(outcome.kind, worksheets::Outcome::Kind::SavedAsPdf);
         QStringList pages = pdfText({path}).split(u'\f');
         pages.removeAll(QString());
         QCOMPARE(pages.size(), 30);
@@ -227,13 +227,13 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
         old.close();
         prepare(10, 5);
-        print::Outcome outcome;
+        worksheets::Outcome outcome;
         {
             const FileSizeLimit nearlyFull(4096);
-            outcome = print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
+            outcome = worksheets::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
                                              QStringLiteral("Plusrechnen bis 10"), path, 30);
         }
-        QCOMPARE(outcome.kind, print::Outcome::Kind::Failed);
+        QCOMPARE(outcome.kind, worksheets::Outcome::Kind::Failed);
         QCOMPARE(outcome.reason, QStringLiteral("Die PDF-Datei „%1“ konnte nicht geschrieben werden.\r"
                                                 "Auf dem Datenträger ist nicht genug Platz frei.")
                                      .arg(path));
@@ -252,10 +252,10 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("Blatt.pdf"));
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), path));
         prepare(10, 5);
-        const print::Outcome outcome =
-            print::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
+        const worksheets::Outcome outcome =
+            worksheets::saveSheetsAsPdf(machine.printOutputs(), TaskKind::Plus, shared().numberRange, rng(),
                                    QStringLiteral("Plusrechnen bis 10"), path);
-        QCOMPARE(outcome.kind, print::Outcome::Kind::SavedAsPdf);
+        QCOMPARE(outcome.kind, worksheets::Outcome::Kind::SavedAsPdf);
         QCOMPARE(outcome.file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
         QVERIFY(!pdfText({outcome.file}).trimmed().isEmpty());
         QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("Ziel.pdf"))));
@@ -271,21 +271,21 @@ private slots:
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), chosen));
         prepare(10, 5);
         RecordingDevice recorded;
-        print::drawSheets(recorded, TaskKind::Plus, shared().numberRange, rng(), 1);
+        worksheets::drawSheets(recorded, TaskKind::Plus, shared().numberRange, rng(), 1);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(chosen);
         QPrintPreviewWidget preview(&printer);
-        QList<print::Outcome> outcomes;
+        QList<worksheets::Outcome> outcomes;
         connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter *target) {
-            outcomes.append(print::putPreviewedSheets(*target, recorded.sheets, QStringLiteral("Plusrechnen bis 10")));
+            outcomes.append(worksheets::putPreviewedSheets(*target, recorded.sheets, QStringLiteral("Plusrechnen bis 10")));
         });
         preview.updatePreview();
         QCOMPARE(preview.pageCount(), 1);
         preview.print();
         QCOMPARE(outcomes.size(), 2);
-        QCOMPARE(outcomes[0].kind, print::Outcome::Kind::Printed);
-        QCOMPARE(outcomes[1].kind, print::Outcome::Kind::SavedAsPdf);
+        QCOMPARE(outcomes[0].kind, worksheets::Outcome::Kind::Printed);
+        QCOMPARE(outcomes[1].kind, worksheets::Outcome::Kind::SavedAsPdf);
         QCOMPARE(outcomes[1].file, folder.filePath(QStringLiteral("Blatt (2).pdf")));
         QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("Ziel.pdf"))));
         QVERIFY(!pdfText({outcomes[1].file}).trimmed().isEmpty());

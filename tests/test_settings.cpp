@@ -74,7 +74,7 @@ private slots:
         QTest::newRow("ends at CR") << QByteArray("16\r\nmore") << 16;
         QTest::newRow("ends at LF") << QByteArray("17\n") << 17;
         QTest::newRow("leading zero") << QByteArray("011") << 11;
-        for (int range = settings::lowestRange; range <= settings::highestRange; ++range)
+        for (int range = settingsfile::lowestRange; range <= settingsfile::highestRange; ++range)
             QTest::addRow("range %d", range) << QByteArray::number(range) << range;
 
         QTest::newRow("empty") << QByteArray() << 0;
@@ -96,7 +96,7 @@ private slots:
     {
         QFETCH(QByteArray, data);
         QFETCH(int, range);
-        const std::optional<int> parsed = settings::parseSettings(data);
+        const std::optional<int> parsed = settingsfile::parseSettings(data);
         QCOMPARE(parsed.value_or(0), range);
     }
 
@@ -122,24 +122,24 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(int, range);
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         if (kind == QLatin1String("folder"))
-            QVERIFY(QDir(dir.path()).mkdir(settings::fileName()));
+            QVERIFY(QDir(dir.path()).mkdir(settingsfile::fileName()));
         else if (kind == QLatin1String("file"))
             writeFile(path, data);
-        QCOMPARE(settings::readSettings(path).value_or(0), range);
+        QCOMPARE(settingsfile::readSettings(path).value_or(0), range);
     }
 
     void unreadableFile()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         writeFile(path, " 15 \r\n");
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("file modes do not stop this user from reading");
-        QVERIFY(!settings::readSettings(path).has_value());
+        QVERIFY(!settingsfile::readSettings(path).has_value());
     }
 
     void writtenBytes_data()
@@ -155,13 +155,13 @@ private slots:
         QFETCH(int, range);
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         // An older, longer file is replaced whole, not overwritten in part.
         writeFile(path, "  17 written by hand, with a long comment behind it\r\n");
-        QVERIFY(settings::writeSettings(path, range));
+        QVERIFY(settingsfile::writeSettings(path, range));
         QCOMPARE(readFile(path), bytes);
-        QCOMPARE(settings::readSettings(path).value_or(0), range);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{settings::fileName()});
+        QCOMPARE(settingsfile::readSettings(path).value_or(0), range);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{settingsfile::fileName()});
     }
 
     void writeFailure_data()
@@ -174,9 +174,9 @@ private slots:
     {
         QFETCH(QString, obstacle);
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         if (obstacle == QLatin1String("folder")) {
-            QVERIFY(QDir(dir.path()).mkdir(settings::fileName()));
+            QVERIFY(QDir(dir.path()).mkdir(settingsfile::fileName()));
         } else {
             // The file itself read-only too: written in place, a writable one would be saved.
             writeFile(path, " 15 \r\n");
@@ -188,7 +188,7 @@ private slots:
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QSKIP("file modes do not stop this user from writing");
         }
-        QVERIFY(!settings::writeSettings(path, 12));
+        QVERIFY(!settingsfile::writeSettings(path, 12));
         if (obstacle == QLatin1String("read-only")) {
             QCOMPARE(readFile(path), QByteArray(" 15 \r\n")); // the old file stays whole
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -214,12 +214,12 @@ private slots:
         QFETCH(int, step);
         QFETCH(bool, oldFile);
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         if (oldFile)
             writeFile(path, oldBytes);
         FailingSettingsWriter failing{FailingSettingsWriter::Step(step)};
-        QVERIFY(!settings::writeSettings(failing, path, 12));
-        QCOMPARE(filesIn(dir.path()), oldFile ? QStringList{settings::fileName()} : QStringList());
+        QVERIFY(!settingsfile::writeSettings(failing, path, 12));
+        QCOMPARE(filesIn(dir.path()), oldFile ? QStringList{settingsfile::fileName()} : QStringList());
         if (oldFile)
             QCOMPARE(readFile(path), oldBytes);
     }
@@ -238,16 +238,16 @@ private slots:
         const QByteArray mountPoint = QFile::encodeName(dir.path());
         if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=4k") != 0)
             QSKIP("mounting a tiny tmpfs is not allowed here (needs root or CAP_SYS_ADMIN)");
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         // One page holds the whole file system: the old file, or a filler where there is none.
         writeFile(oldFile ? path : dir.filePath(QStringLiteral("filler")), oldFile ? oldBytes : QByteArray(4096, 'x'));
-        const bool written = settings::writeSettings(path, 12);
+        const bool written = settingsfile::writeSettings(path, 12);
         const QStringList files = filesIn(dir.path());
         const QByteArray bytes = readFile(path);
         ::umount2(mountPoint.constData(), MNT_DETACH);
 
         QVERIFY(!written);
-        QCOMPARE(files, QStringList{oldFile ? settings::fileName() : QStringLiteral("filler")});
+        QCOMPARE(files, QStringList{oldFile ? settingsfile::fileName() : QStringLiteral("filler")});
         if (oldFile)
             QCOMPARE(bytes, oldBytes);
     }
@@ -266,7 +266,7 @@ private slots:
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         const QString fifo = dir.filePath(QStringLiteral("fifo"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
@@ -279,8 +279,8 @@ private slots:
             QVERIFY(QFile::link(target, path));
         const QStringList before = filesIn(dir.path());
 
-        QVERIFY(!settings::readSettings(path).has_value());
-        QVERIFY(!settings::writeSettings(path, 12));
+        QVERIFY(!settingsfile::readSettings(path).has_value());
+        QVERIFY(!settingsfile::writeSettings(path, 12));
         QCOMPARE(filesIn(dir.path()), before);
         if (kind == QLatin1String("fifo"))
             QVERIFY(isFifo(path));
@@ -296,11 +296,11 @@ private slots:
     void linkToAFileStaysUntouched()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         const QString target = dir.filePath(QStringLiteral("elsewhere.txt"));
         writeFile(target, oldBytes);
         QVERIFY(QFile::link(target, path));
-        QVERIFY(!settings::writeSettings(path, 12));
+        QVERIFY(!settingsfile::writeSettings(path, 12));
         QCOMPARE(QFileInfo(path).symLinkTarget(), target);
         QCOMPARE(readFile(target), oldBytes);
         QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("elsewhere.txt"), QStringLiteral("QUARIMO.INI")}));
@@ -318,7 +318,7 @@ private slots:
     {
         QFETCH(bool, oldFile);
         QTemporaryDir dir;
-        const QString path = dir.filePath(settings::fileName());
+        const QString path = dir.filePath(settingsfile::fileName());
         if (oldFile) {
             writeFile(path, oldBytes);
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
@@ -335,7 +335,7 @@ private slots:
             if (child == 0) {
                 const bool ready = ::chdir(folder.constData()) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
                                    refusesWrites(QStringLiteral("."));
-                ::_exit(!ready ? 2 : settings::writeSettings(settings::fileName(), 12) ? 0 : 1);
+                ::_exit(!ready ? 2 : settingsfile::writeSettings(settingsfile::fileName(), 12) ? 0 : 1);
             }
             int status = 0;
             QCOMPARE(::waitpid(child, &status, 0), child);
@@ -343,13 +343,13 @@ private slots:
             written = WEXITSTATUS(status) == 0;
         } else {
             QVERIFY(refusesWrites(dir.path()));
-            written = settings::writeSettings(path, 12);
+            written = settingsfile::writeSettings(path, 12);
         }
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(written, oldFile);
         if (oldFile)
             QCOMPARE(readFile(path), QByteArray(" 12 \r\n"));
-        QCOMPARE(filesIn(dir.path()), oldFile ? QStringList{settings::fileName()} : QStringList());
+        QCOMPARE(filesIn(dir.path()), oldFile ? QStringList{settingsfile::fileName()} : QStringList());
     }
 };
 

@@ -52,7 +52,7 @@ std::optional<int> expected(const QByteArray &data, bool wholeFile)
     if (digits.size() > 2)
         return std::nullopt;
     const int value = digits.toInt();
-    if (value < settings::lowestRange || value > settings::highestRange)
+    if (value < settingsfile::lowestRange || value > settingsfile::highestRange)
         return std::nullopt;
     return value;
 }
@@ -133,7 +133,7 @@ bool checkFile(const QString &path, const QByteArray &data)
     file.close();
     // What lies past the first 4 KB never changes the answer.
     const bool whole = data.size() <= readLimit;
-    return settings::readSettings(path) == expected(data.left(readLimit), whole);
+    return settingsfile::readSettings(path) == expected(data.left(readLimit), whole);
 }
 
 } // namespace
@@ -160,8 +160,8 @@ int main(int argc, char **argv)
     for (qint64 input = 0; input < inputs; ++input) {
         const QByteArray data = mutator.next();
         const bool whole = input % 2 == 0;
-        const std::optional<int> range = settings::parseSettings(data, whole);
-        if (range && (*range < settings::lowestRange || *range > settings::highestRange))
+        const std::optional<int> range = settingsfile::parseSettings(data, whole);
+        if (range && (*range < settingsfile::lowestRange || *range > settingsfile::highestRange))
             return fail(input, seed, data, "a range outside 10 to 20");
         if (range != expected(data, whole))
             return fail(input, seed, data, "the reader and the rule disagree");

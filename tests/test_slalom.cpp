@@ -14,7 +14,7 @@
 #include <QtTest>
 #include <memory>
 
-using drive::Place;
+using slalomdrive::Place;
 using Direction = SlalomDriveRules::Direction;
 
 namespace {
@@ -38,7 +38,7 @@ QString placesText(const QList<Place> &places)
 QList<Place> nailsWith(const QList<Place> &some)
 {
     QList<Place> nails = some;
-    while (nails.size() < drive::nailCount)
+    while (nails.size() < slalomdrive::nailCount)
         nails.append(Place{1, 10});
     return nails;
 }
@@ -93,7 +93,7 @@ private slots:
         QFETCH(QString, places);
         Random random;
         random.seed(seed);
-        QCOMPARE(placesText(drive::placeNails(random)), places);
+        QCOMPARE(placesText(slalomdrive::placeNails(random)), places);
     }
 
     void startAndGoalStayFree()
@@ -102,7 +102,7 @@ private slots:
         ScriptedDraws draws;
         for (int i = 0; i < 10; ++i)
             draws.draws << 0 << 0 << 11 << 9;
-        QCOMPARE(placesText(drive::placeNails(draws)).left(15), QStringLiteral("1,2 11,10 1,2 1"));
+        QCOMPARE(placesText(slalomdrive::placeNails(draws)).left(15), QStringLiteral("1,2 11,10 1,2 1"));
     }
 
     void warningOnlyForTheFourNeighbours_data()
@@ -123,7 +123,7 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(bool, warning);
         SlalomDriveRules rules;
-        rules.prepareWith(QList<Place>(drive::nailCount, nail));
+        rules.prepareWith(QList<Place>(slalomdrive::nailCount, nail));
         SlalomDriveRules::Move move = rules.moveTraveller();
         for (QChar c : moves)
             move = rules.move(direction(c));
@@ -139,14 +139,14 @@ private slots:
         QTest::addColumn<int>("traveller");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1") << 1 << int(drive::Traveller::Car) << QStringLiteral("Autopanne")
+        QTest::newRow("1") << 1 << int(slalomdrive::Traveller::Car) << QStringLiteral("Autopanne")
                            << QStringLiteral("Pech, ein Reifenplatzer! Aber\rdu hast ja einen Ersatzreifen!");
-        QTest::newRow("2") << 2 << int(drive::Traveller::Bicycle) << QStringLiteral("Autodefekt")
+        QTest::newRow("2") << 2 << int(slalomdrive::Traveller::Bicycle) << QStringLiteral("Autodefekt")
                            << QStringLiteral(
                                   "Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!");
-        QTest::newRow("3") << 3 << int(drive::Traveller::Pedestrian) << QStringLiteral("Radpanne")
+        QTest::newRow("3") << 3 << int(slalomdrive::Traveller::Pedestrian) << QStringLiteral("Radpanne")
                            << QStringLiteral("Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!");
-        QTest::newRow("4") << 4 << int(drive::Traveller::Ambulance) << QStringLiteral("Fußverletzung")
+        QTest::newRow("4") << 4 << int(slalomdrive::Traveller::Ambulance) << QStringLiteral("Fußverletzung")
                            << QStringLiteral("Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!");
     }
     void breakdownChain()
@@ -155,8 +155,8 @@ private slots:
         QFETCH(int, traveller);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        QCOMPARE(drive::breakdown(count).title, title);
-        QCOMPARE(drive::breakdown(count).text, text);
+        QCOMPARE(slalomdrive::breakdown(count).title, title);
+        QCOMPARE(slalomdrive::breakdown(count).text, text);
 
         // Down onto a nail, then Left against the edge: the same nail again and again.
         SlalomDriveRules rules;
@@ -210,11 +210,11 @@ private slots:
         launch();
         QCOMPARE(slalom().rules().nails(), nails); // the same drive goes on
         QVERIFY(slalom().Zeit1->isEnabled());
-        for (int i = 3; i < drive::nailCount; ++i) {
+        for (int i = 3; i < slalomdrive::nailCount; ++i) {
             slalom().Zeit1->fire();
             QVERIFY(slalom().Bezeichnung5->isVisible());
             QCOMPARE(QPoint(slalom().Bezeichnung5->leftTwips(), slalom().Bezeichnung5->topTwips()),
-                     drive::cellTopLeft(nails.at(i)));
+                     slalomdrive::cellTopLeft(nails.at(i)));
         }
         QCOMPARE(world->dialogs.count(ScriptedDialogs::Kind::Message), 1);
         slalom().Zeit1->fire();
@@ -259,10 +259,10 @@ private slots:
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Fußverletzung"));
         QCOMPARE(slalom().Bild1->accessibleName(), QStringLiteral("Krankenwagen"));
         // Every nail is drawn: the head's left end is black.
-        const drive::NailDrawing far = drive::nailDrawing(Place{6, 6});
+        const slalomdrive::NailDrawing far = slalomdrive::nailDrawing(Place{6, 6});
         QCOMPARE(slalom().canvas().colourAt(far.headFrom), QColor(Qt::black));
         QTest::keyClick(&slalom(), Qt::Key_Right);
-        QCOMPARE(travellerAt(), drive::cellTopLeft(Place{1, 2}));
+        QCOMPARE(travellerAt(), slalomdrive::cellTopLeft(Place{1, 2}));
     }
 
     void reachingTheHouseAndComingBackForANewDrive()
@@ -275,11 +275,11 @@ private slots:
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Spielende"));
         QCOMPARE(world->dialogs.last().text, QStringLiteral("Prima, du hast es geschafft!\r"));
         QCOMPARE(slalom().Bezeichnung4->caption(), QString());
-        QCOMPARE(slalom().canvas().colourAt(drive::nailDrawing(Place{5, 5}).headFrom), QColor(Qt::black));
+        QCOMPARE(slalom().canvas().colourAt(slalomdrive::nailDrawing(Place{5, 5}).headFrom), QColor(Qt::black));
         QCOMPARE(slalom().rules().state(), SlalomDriveRules::State::Won);
         // Moves go on after the goal, and coming back praises again.
         slalom().move(Direction::Up);
-        QCOMPARE(travellerAt(), drive::cellTopLeft(Place{12, 9}));
+        QCOMPARE(travellerAt(), slalomdrive::cellTopLeft(Place{12, 9}));
         slalom().move(Direction::Down);
         QCOMPARE(world->dialogs.count(ScriptedDialogs::Kind::Message), 2);
 
@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Nagelstellen"));
         QCOMPARE(travellerAt(), QPoint(120, 960));
         QCOMPARE(slalom().rules().state(), SlalomDriveRules::State::Listing);
-        QCOMPARE(slalom().canvas().colourAt(drive::nailDrawing(Place{5, 5}).headFrom), QColor(Qt::white));
+        QCOMPARE(slalom().canvas().colourAt(slalomdrive::nailDrawing(Place{5, 5}).headFrom), QColor(Qt::white));
     }
 };
 

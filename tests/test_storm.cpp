@@ -83,7 +83,7 @@ private:
 };
 
 // Sheets are laid out on a recording device: a storm prints hundreds of them.
-class RecordedOutputs final : public print::Outputs
+class RecordedOutputs final : public worksheets::Outputs
 {
 public:
     bool hasPrinter() override { return true; }
@@ -379,7 +379,7 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    kit::installFontSubstitutions(print::pictureFaceName());
+    kit::installFontSubstitutions(worksheets::pictureFaceName());
     qint64 steps = 20000;
     quint32 seed = 1;
     const QStringList args = app.arguments();

@@ -96,7 +96,7 @@ private slots:
         form1().Liste2->setListIndex(1); // "Schießbude"
         startRewardGame();
         tap(schiess().Bezeichnung2); // the start label
-        const QRect black = gallery::Target{20, 5, 0}.square();
+        const QRect black = shootinggallery::Target{20, 5, 0}.square();
         schiess().canvas().filledRectangle(black, Qt::black);
         tap(&schiess(), pixelAt(black.center()));
         QCOMPARE(schiess().Bezeichnung3->caption(), QStringLiteral("Punkte: 1"));

@@ -61,7 +61,7 @@ private:
     QString failAtEnd_;
 };
 
-class ScriptedOutputs final : public print::Outputs
+class ScriptedOutputs final : public worksheets::Outputs
 {
 public:
     bool printer = true;
@@ -219,7 +219,7 @@ private slots:
         QFETCH(QString, failure);
         QFETCH(int, row);
         QFETCH(QString, reason);
-        const QString faceFile = print::pictureFaceFile();
+        const QString faceFile = worksheets::pictureFaceFile();
         if (failure == QLatin1String("open"))
             outputs.failAtOpen = reason;
         if (failure == QLatin1String("end"))
@@ -229,10 +229,10 @@ private slots:
             outputs.folder = world->workingDirectory.filePath(QStringLiteral("fehlt"));
         }
         if (failure == QLatin1String("face"))
-            print::setPictureFaceFile(world->workingDirectory.filePath(QStringLiteral("fehlt.ttf")));
+            worksheets::setPictureFaceFile(world->workingDirectory.filePath(QStringLiteral("fehlt.ttf")));
         world->dialogs.answerYes();
         doubleClickRow(row);
-        print::setPictureFaceFile(faceFile);
+        worksheets::setPictureFaceFile(faceFile);
 
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
         const QString text = world->dialogs.last().text;
@@ -253,7 +253,7 @@ private slots:
             auto *dialog = qobject_cast<ClassSetDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             proposed = dialog->total->text();
-            QCOMPARE(dialog->classSet().groups, (QList<print::ClassSetGroup>{{12, 10, 25}}));
+            QCOMPARE(dialog->classSet().groups, (QList<worksheets::ClassSetGroup>{{12, 10, 25}}));
             QVERIFY(!dialog->keysApart->isChecked());
             dialog->addGroup();
             dialog->setGroup(1, {4, 15, 16});
@@ -288,7 +288,7 @@ private slots:
     {
         outputs.printer = false;
         listWithRow(5);
-        print::ClassSet set;
+        worksheets::ClassSet set;
         set.groups = {{5, 10, 2}, {7, 20, 1}};
         form1().printClassSet(set);
         const QStringList files = QDir(outputs.folder).entryList({QStringLiteral("*.pdf")});

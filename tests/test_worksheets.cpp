@@ -26,7 +26,7 @@ Sheet sheetOf(int kindCode, int range, quint32 seed = 11)
 {
     rng().seed(seed);
     RecordingDevice device;
-    sheets::printSheetOfKind(device, TaskKind(kindCode), range, rng());
+    sheettable::printSheetOfKind(device, TaskKind(kindCode), range, rng());
     return device.sheets.value(0);
 }
 
@@ -77,7 +77,7 @@ class WorksheetsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { kit::installFontSubstitutions(print::pictureFaceName()); }
+    void initTestCase() { kit::installFontSubstitutions(worksheets::pictureFaceName()); }
 
     void calculationSheets_data()
     {

@@ -220,14 +220,14 @@ private slots:
         kit::twips::setZoom(drawnAt);
         Canvas &canvas = schiess().canvas();
         for (int k = 0; k < 5; ++k)
-            canvas.filledRectangle(gallery::Target{k, 2, k}.square(), gallery::targetColour(k));
+            canvas.filledRectangle(shootinggallery::Target{k, 2, k}.square(), shootinggallery::targetColour(k));
         canvas.filledCircle(QPoint(4000, 4000), 200, Qt::black);
         kit::twips::setZoom(readAt);
         QCOMPARE(canvas.image().size(), schiess().size());
         for (int k = 0; k < 5; ++k) {
-            const QRect square = gallery::Target{k, 2, k}.square();
+            const QRect square = shootinggallery::Target{k, 2, k}.square();
             for (QPoint p : {square.topLeft(), square.center(), square.bottomRight()})
-                QCOMPARE(canvas.colourAt(p), gallery::targetColour(k));
+                QCOMPARE(canvas.colourAt(p), shootinggallery::targetColour(k));
             QCOMPARE(canvas.colourAt(square.topLeft() - QPoint(16, 16)), QColor(Qt::white));
         }
         QCOMPARE(canvas.colourAt(QPoint(4000, 4000)), QColor(Qt::black));
@@ -258,7 +258,7 @@ private slots:
             QTest::keyClick(&schiess(), Qt::Key_F11);
         QCOMPARE(kit::twips::zoom(), zoom);
         QTest::mouseClick(schiess().Bezeichnung2, Qt::LeftButton);
-        const QRect black = gallery::Target{20, 5, 0}.square();
+        const QRect black = shootinggallery::Target{20, 5, 0}.square();
         schiess().canvas().filledRectangle(black, Qt::black);
         // The calm border around the gallery is no target.
         QTest::mousePress(&schiess(), Qt::LeftButton, {}, QPoint(0, 0));

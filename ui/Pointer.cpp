@@ -10,10 +10,10 @@
 namespace kit {
 
 namespace {
-pointer::Shape shown = pointer::Shape::Default;
+mousepointer::Shape shown = mousepointer::Shape::Default;
 }
 
-namespace pointer {
+namespace mousepointer {
 
 void set(Shape shape)
 {
@@ -33,6 +33,6 @@ Shape current()
     return shown;
 }
 
-} // namespace pointer
+} // namespace mousepointer
 
 } // namespace kit

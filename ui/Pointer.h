@@ -8,13 +8,13 @@ namespace kit {
 
 // The screen-wide mouse pointer: the shooting gallery shows a crosshair over everything while a
 // game runs, and every way out of the game puts the ordinary arrow back.
-namespace pointer {
+namespace mousepointer {
 
 enum class Shape { Default, Crosshair };
 
 void set(Shape shape);
 Shape current();
 
-} // namespace pointer
+} // namespace mousepointer
 
 } // namespace kit

@@ -8,7 +8,7 @@
 
 // Writes the settings file as the program does, but lets one step fail as a full disk or a
 // failed rename would.
-class FailingSettingsWriter final : public settings::Writer
+class FailingSettingsWriter final : public settingsfile::Writer
 {
 public:
     enum class Step { Write, Flush, Commit };
@@ -29,5 +29,5 @@ public:
 
 private:
     Step failing_;
-    settings::SaveFileWriter real_;
+    settingsfile::SaveFileWriter real_;
 };

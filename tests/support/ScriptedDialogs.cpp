@@ -54,7 +54,7 @@ TestWorld::TestWorld()
 {
     static bool fontsReady = false;
     if (!fontsReady) {
-        kit::installFontSubstitutions(print::pictureFaceName());
+        kit::installFontSubstitutions(worksheets::pictureFaceName());
         kit::installZoomStyle();
         kit::installAccessibleControls();
         fontsReady = true;

@@ -27,8 +27,8 @@ public:
         kit::Clock *clock;
         kit::Speech *speech;
         kit::FileDialogs *fileDialogs;
-        print::Outputs *outputs;
-        settings::Writer *settingsWriter;
+        worksheets::Outputs *outputs;
+        settingsfile::Writer *settingsWriter;
     };
     Parts use;
     std::function<void()> onEndProgram; // what ending the program does instead
@@ -37,8 +37,8 @@ public:
     kit::FileDialogs &fileDialogs() override { return *use.fileDialogs; }
     kit::Speech &speech() override { return *use.speech; }
     void endProgram() override;
-    print::Outputs &printOutputs() override { return *use.outputs; }
-    settings::Writer &settingsWriter() override { return *use.settingsWriter; }
+    worksheets::Outputs &printOutputs() override { return *use.outputs; }
+    settingsfile::Writer &settingsWriter() override { return *use.settingsWriter; }
 
 protected:
     kit::Dialogs &machineDialogs() override { return *use.dialogs; }
