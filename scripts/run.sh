@@ -8,7 +8,7 @@
 # which is where it reads and writes QUARIMO.INI.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/setup.sh" "$root/build"
+"$root/scripts/setup.sh" --program-only "$root/build"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "quarimo is a window program and needs a graphical display (no DISPLAY is set)." >&2
   echo "Start it from a desktop session, or under a virtual display: xvfb-run -a bash scripts/run.sh" >&2

@@ -25,7 +25,7 @@ if ((${#missing[@]})); then
   $sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
   $sudo apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"
 fi
-[ -x "$program" ] || { "$root/scripts/setup.sh" "$root/build" >/dev/null; program="$root/build/quarimo"; }
+[ -x "$program" ] || { "$root/scripts/setup.sh" --program-only "$root/build" >/dev/null; program="$root/build/quarimo"; }
 
 work="$(mktemp -d)"
 xvfb=""

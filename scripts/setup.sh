@@ -5,10 +5,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the Debian packages quarimo needs (only the missing ones) and builds it.
-# Usage: scripts/setup.sh [build-directory] [extra cmake arguments...]
+# Usage: scripts/setup.sh [--program-only] [build-directory] [extra cmake arguments...]
+# --program-only builds the program alone, so that no test that fails to build can keep a child
+# from it; without it every target is built, the tests included.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+targets=()
+if [ "${1:-}" = "--program-only" ]; then
+  targets=(--target quarimo)
+  shift
+fi
 build="${1:-$root/build}"
 shift || true
 
@@ -43,4 +50,4 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" -j2
+cmake --build "$build" -j2 "${targets[@]}"
