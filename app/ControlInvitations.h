@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "engine/Invitations.h"
+
 #include <QObject>
 #include <QString>
 
@@ -18,7 +20,10 @@ class ControlInvitations final : public QObject
 public:
     explicit ControlInvitations(const SharedValues &shared);
 
-    // The sentence for a control, or for one of a list's rows counted from 1 (0: the control).
+    // What a control is, or one of a list's rows counted from 1 (0: the control): what the
+    // control tells itself, else what its window's and its own name say.
+    static Invitation invitationOf(const QWidget *control, int row);
+    // The sentence for a control or a row.
     QString sentenceFor(const QWidget *control, int row) const;
     // Keeps the window's controls described from now on.
     void watch(QWidget *window);

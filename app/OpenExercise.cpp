@@ -8,6 +8,7 @@
 #include "app/Windows.h"
 #include "engine/SharedValues.h"
 #include "engine/Task.h"
+#include "engine/TaskKinds.h"
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
@@ -56,28 +57,17 @@ ExerciseScreen &openExercise(Windows &windows, Exercise exercise)
 
 ExerciseScreen &screenForKind(Windows &windows, TaskKind taskKind)
 {
-    switch (effectiveKind(taskKind)) {
-    case TaskKind::CountPictures:
-    case TaskKind::SetPictures:
+    switch (kindInfo(effectiveKind(taskKind)).screen) {
+    case Screen::NumberSets:
         return windows.Form3();
-    case TaskKind::CompleteRange:
-    case TaskKind::CompletePlus:
-    case TaskKind::CompleteMinus:
+    case Screen::Completing:
         return windows.Form4();
-    case TaskKind::CountOn:
-    case TaskKind::CountBack:
+    case Screen::Sequences:
         return windows.Form5();
-    case TaskKind::Plus:
-    case TaskKind::Minus:
-    case TaskKind::ReversedPlus:
-    case TaskKind::ReversedMinus:
+    case Screen::Calculation:
         return windows.Form6();
-    case TaskKind::NameNumber:
-    case TaskKind::PlaceNumber:
-    case TaskKind::NotSet: // effectiveKind makes these NameNumber
-    case TaskKind::MixedCalculation:
-    case TaskKind::MixedReversing:
-    case TaskKind::MixedCompleting:
+    case Screen::NumberLine:
+    case Screen::None: // effectiveKind makes the kinds of no screen NameNumber
         break;
     }
     return windows.Form2();

@@ -5,15 +5,26 @@
 #include "engine/HelpTexts.h"
 
 #include "engine/Task.h"
+#include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
 
 namespace helptexts {
 
+namespace {
+
+QString title(const Task &task)
+{
+    const char16_t *title = kindInfo(task.kind).helpTitle;
+    return title ? QString::fromUtf16(title) : QString();
+}
+
+} // namespace
+
 HelpText numberLine(const Task &task)
 {
     static const QString scale = QStringLiteral("  0- 1- 2- 3- 4- 5- 6- 7- 8- 9-10-11-12-13-14-15-16-17-18-19-20");
-    return {QStringLiteral("Hilfe: Zahlenstrahl"), scale.left(3 * (task.answer + 1)) + captions::CR + captions::CR};
+    return {title(task), scale.left(3 * (task.answer + 1)) + captions::CR + captions::CR};
 }
 
 HelpText numberSets(const Task &task)
@@ -24,11 +35,12 @@ HelpText numberSets(const Task &task)
         if (i % 5 == 0)
             symbols += QLatin1Char(' ');
     }
-    return {QStringLiteral("Hilfe: Zahlmengen"), symbols + captions::CR + captions::CR};
+    return {title(task), symbols + captions::CR + captions::CR};
 }
 
 HelpText completing(const Task &task, int range)
 {
+    const KindInfo &info = kindInfo(task.kind);
     const taskview::Completing view = taskview::completing(task, range);
     const int missing = task.answer;
     // The number after "=": the range, the whole t, or what is left of it.
@@ -38,33 +50,14 @@ HelpText completing(const Task &task, int range)
     const QString blank = QStringLiteral(" ");
     const QString o = QStringLiteral("o");
     const QString x = QStringLiteral("x");
+    // The part given as "o", the missing one as "x"; for a minus task the missing part is taken away.
     QString part;
-    switch (task.kind) {
-    case TaskKind::CompleteRange:
-    case TaskKind::CompletePlus:
-        part = captions::repeated(o, afterEquals - missing) + blank + captions::repeated(x, missing);
-        break;
-    case TaskKind::CompleteMinus:
-        part = captions::repeated(o, missing) + blank + captions::repeated(x, afterEquals);
-        break;
-    case TaskKind::NotSet: // no completing task: the equation alone
-    case TaskKind::NameNumber:
-    case TaskKind::PlaceNumber:
-    case TaskKind::CountPictures:
-    case TaskKind::SetPictures:
-    case TaskKind::CountOn:
-    case TaskKind::CountBack:
-    case TaskKind::Plus:
-    case TaskKind::Minus:
-    case TaskKind::ReversedPlus:
-    case TaskKind::ReversedMinus:
-    case TaskKind::MixedCalculation:
-    case TaskKind::MixedReversing:
-    case TaskKind::MixedCompleting:
-        break;
+    if (info.screen == Screen::Completing && isDrawn(info)) {
+        part = info.sign == u'+' ? captions::repeated(o, afterEquals - missing) + blank + captions::repeated(x, missing)
+                                 : captions::repeated(o, missing) + blank + captions::repeated(x, afterEquals);
     }
     const QString line = view.first + blank + view.op + QStringLiteral(" __ = ") + view.result;
-    return {QStringLiteral("Hilfe: Ergänzen"), line + captions::CR + captions::CR + part + captions::CR};
+    return {title(task), line + captions::CR + captions::CR + part + captions::CR};
 }
 
 HelpText sequence(const Task &task)
@@ -77,39 +70,18 @@ HelpText sequence(const Task &task)
         for (int i = 0; i < 5; ++i)
             numbers += QLatin1Char(' ') + captions::signedNumber(task.s + i) + QLatin1Char(' ');
     }
-    return {QStringLiteral("Hilfe: Zahlfolgen"), numbers + captions::CR + captions::CR};
+    return {title(task), numbers + captions::CR + captions::CR};
 }
 
 std::optional<HelpText> calculation(const Task &task)
 {
+    const KindInfo &info = kindInfo(task.kind);
+    if (info.screen != Screen::Calculation || !isDrawn(info))
+        return std::nullopt; // a kind of another screen
     // p + q is always s, the larger number of the task, split into the two parts it shows.
     const int s = task.s;
     const int b = task.b;
-    switch (task.kind) {
-    case TaskKind::Plus:
-        return HelpText{QStringLiteral("Hilfe: Rechnen"), calculationSymbols(s - b, b)};
-    case TaskKind::Minus:
-        return HelpText{QStringLiteral("Hilfe: Rechnen"), calculationSymbols(b, s - b)};
-    case TaskKind::ReversedPlus:
-        return HelpText{QStringLiteral("Hilfe: Umkehren"), calculationSymbols(s - b, b)};
-    case TaskKind::ReversedMinus:
-        return HelpText{QStringLiteral("Hilfe: Umkehren"), calculationSymbols(b, s - b)};
-    case TaskKind::NotSet: // a kind of another screen
-    case TaskKind::NameNumber:
-    case TaskKind::PlaceNumber:
-    case TaskKind::CountPictures:
-    case TaskKind::SetPictures:
-    case TaskKind::CompleteRange:
-    case TaskKind::CompletePlus:
-    case TaskKind::CompleteMinus:
-    case TaskKind::CountOn:
-    case TaskKind::CountBack:
-    case TaskKind::MixedCalculation:
-    case TaskKind::MixedReversing:
-    case TaskKind::MixedCompleting:
-        break;
-    }
-    return std::nullopt;
+    return HelpText{title(task), info.sign == u'+' ? calculationSymbols(s - b, b) : calculationSymbols(b, s - b)};
 }
 
 QString calculationSymbols(int p, int q)

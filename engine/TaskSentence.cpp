@@ -6,6 +6,7 @@
 
 #include "engine/NumberWords.h"
 #include "engine/Task.h"
+#include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 
 namespace {
@@ -23,12 +24,28 @@ QString sign(const QString &op)
 // The numbers of a sequence so far, in the order the child counts them.
 QString countedSoFar(const Task &task, int expectedAnswer)
 {
-    const int step = task.kind == TaskKind::CountBack ? -1 : 1;
+    const int step = kindInfo(task.kind).sign == u'-' ? -1 : 1;
     QString said;
     // Five boxes at most, however the answer stands.
     for (int i = 0, value = task.s; i < 5 && value != expectedAnswer; ++i, value += step)
         said += w(value) + QStringLiteral(", ");
     return said;
+}
+
+// The task as an equation with its gap said as "wie viel".
+QString equation(const Task &task, int range)
+{
+    const QString gap = QStringLiteral("wie viel");
+    const KindInfo &info = kindInfo(task.kind);
+    if (info.screen == Screen::Completing && isDrawn(info)) {
+        const taskview::Completing view = taskview::completing(task, range);
+        return w(view.first.toInt()) + sign(view.op) + gap + QStringLiteral(" gleich ") + w(view.result.toInt()) +
+               QLatin1Char('?');
+    }
+    const taskview::Calculation view = taskview::calculation(task, range);
+    const QString first = view.first.isEmpty() ? QStringLiteral("Wie viel") : w(view.first.toInt());
+    const QString result = view.result.isEmpty() ? gap : w(view.result.toInt());
+    return first + sign(view.op) + w(view.second.toInt()) + QStringLiteral(" gleich ") + result + QLatin1Char('?');
 }
 
 } // namespace
@@ -37,45 +54,15 @@ namespace tasksentence {
 
 QString sentence(const Task &task, int range, int expectedAnswer)
 {
-    const QString gap = QStringLiteral("wie viel");
-    switch (task.kind) {
-    case TaskKind::NameNumber:
-        return QStringLiteral("Wie heißt die Zahl beim roten Schild?");
-    case TaskKind::PlaceNumber:
-        return QStringLiteral("Wo steht die Zahl ") + w(task.n) + QStringLiteral(" auf dem Zahlenstrahl?");
-    case TaskKind::CountPictures:
-        return QStringLiteral("Wie viele Bilder sind das? Zähle sie!");
-    case TaskKind::SetPictures:
-        return task.n == 1 ? QStringLiteral("Stelle ein Bild ein!")
-                           : QStringLiteral("Stelle ") + w(task.n) + QStringLiteral(" Bilder ein!");
-    case TaskKind::CompleteRange:
-    case TaskKind::CompletePlus:
-    case TaskKind::CompleteMinus: {
-        const taskview::Completing view = taskview::completing(task, range);
-        return w(view.first.toInt()) + sign(view.op) + gap + QStringLiteral(" gleich ") + w(view.result.toInt()) +
-               QLatin1Char('?');
-    }
-    case TaskKind::CountOn:
-        return QStringLiteral("Zähle vorwärts: ") + countedSoFar(task, expectedAnswer) +
-               QStringLiteral("welche Zahl kommt dann?");
-    case TaskKind::CountBack:
-        return QStringLiteral("Zähle rückwärts: ") + countedSoFar(task, expectedAnswer) +
-               QStringLiteral("welche Zahl kommt dann?");
-    case TaskKind::Plus:
-    case TaskKind::Minus:
-    case TaskKind::ReversedPlus:
-    case TaskKind::ReversedMinus:
-    case TaskKind::NotSet: // never a drawn task's kind
-    case TaskKind::MixedCalculation:
-    case TaskKind::MixedReversing:
-    case TaskKind::MixedCompleting: {
-        const taskview::Calculation view = taskview::calculation(task, range);
-        const QString first = view.first.isEmpty() ? QStringLiteral("Wie viel") : w(view.first.toInt());
-        const QString result = view.result.isEmpty() ? gap : w(view.result.toInt());
-        return first + sign(view.op) + w(view.second.toInt()) + QStringLiteral(" gleich ") + result + QLatin1Char('?');
-    }
-    }
-    return QString(); // a kind outside the enum; drawTask never makes one
+    QString said = QString::fromUtf16(kindInfo(task.kind).sentence);
+    said.replace(QStringLiteral("{Zahl}"), w(task.n));
+    said.replace(QStringLiteral("{Bilder}"),
+                 task.n == 1 ? QStringLiteral("ein Bild") : w(task.n) + QStringLiteral(" Bilder"));
+    if (said.contains(QStringLiteral("{Gezählt}")))
+        said.replace(QStringLiteral("{Gezählt}"), countedSoFar(task, expectedAnswer));
+    if (said.contains(QStringLiteral("{Gleichung}")))
+        said.replace(QStringLiteral("{Gleichung}"), equation(task, range));
+    return said;
 }
 
 } // namespace tasksentence

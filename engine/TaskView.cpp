@@ -5,6 +5,7 @@
 #include "engine/TaskView.h"
 
 #include "engine/Task.h"
+#include "engine/TaskKinds.h"
 #include "engine/TextHelpers.h"
 
 namespace taskview {
@@ -20,7 +21,8 @@ NumberSet numberSet(const Task &task)
 {
     if (task.kind == TaskKind::SetPictures)
         return {QString(task.picture), QStringLiteral("Stelle die Bilder ein!"), captions::plain(task.n), 1};
-    return {captions::pictureBlock(task.picture, task.n), QStringLiteral("Wie viele sind das?"), QStringLiteral("0"), 0};
+    return {captions::pictureBlock(task.picture, task.n), QStringLiteral("Wie viele sind das?"), QStringLiteral("0"),
+            0};
 }
 
 Completing completing(const Task &task, int range)
@@ -66,39 +68,17 @@ Calculation calculation(const Task &task, int range)
 {
     const int s = task.s;
     const int b = task.b;
+    // A task of no calculation kind shows as before, as a reversed minus task.
+    const KindInfo &own = kindInfo(task.kind);
+    const KindInfo &info = own.screen == Screen::Calculation && isDrawn(own) ? own : kindInfo(TaskKind::ReversedMinus);
+    const bool plus = info.sign == u'+';
     Calculation view;
+    view.op = plus ? QStringLiteral("+") : QStringLiteral("-");
     view.second = captions::plain(b);
-    switch (task.kind) {
-    case TaskKind::Plus:
-        view.op = QStringLiteral("+");
-        view.first = captions::plain(s - b);
-        break;
-    case TaskKind::Minus:
-        view.op = QStringLiteral("-");
-        view.first = captions::plain(s);
-        break;
-    case TaskKind::ReversedPlus:
-        view.op = QStringLiteral("+");
-        view.result = captions::plain(s);
-        break;
-    case TaskKind::ReversedMinus:
-    case TaskKind::NotSet: // no calculation: shown as before, as a reversed minus task
-    case TaskKind::NameNumber:
-    case TaskKind::PlaceNumber:
-    case TaskKind::CountPictures:
-    case TaskKind::SetPictures:
-    case TaskKind::CompleteRange:
-    case TaskKind::CompletePlus:
-    case TaskKind::CompleteMinus:
-    case TaskKind::CountOn:
-    case TaskKind::CountBack:
-    case TaskKind::MixedCalculation:
-    case TaskKind::MixedReversing:
-    case TaskKind::MixedCompleting:
-        view.op = QStringLiteral("-");
-        view.result = captions::plain(s - b);
-        break;
-    }
+    if (info.reversed)
+        view.result = captions::plain(plus ? s : s - b);
+    else
+        view.first = captions::plain(plus ? s - b : s);
     view.pictures = captions::pictureBlock(task.picture, range);
     return view;
 }

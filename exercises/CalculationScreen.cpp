@@ -4,7 +4,9 @@
 
 #include "exercises/CalculationScreen.h"
 
+#include "engine/Invitations.h"
 #include "engine/SharedValues.h"
+#include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
@@ -49,6 +51,7 @@ CalculationScreen::CalculationScreen(const kit::Context &context)
     // Created in the order they lie on the screen, so the Tab key runs top to bottom.
     Befehl3 = new Button(this, QStringLiteral("Befehl3"), QRect(120, 360, 1455, 495), QStringLiteral("p l u s"));
     Befehl3->setAccessibleName(QStringLiteral("plus"));
+    invitations::declare(*Befehl3, kindInfo(TaskKind::Plus).mode);
     Bezeichnung6 =
         new Label(this, QStringLiteral("Bezeichnung6"), QRect(1680, 360, 3135, 495), QStringLiteral("Rechne aus!"));
     Bezeichnung6->setFontSpec(QStringLiteral("MS Sans Serif"), 18, true);
@@ -56,6 +59,7 @@ CalculationScreen::CalculationScreen(const kit::Context &context)
     Bezeichnung6->setCentred();
     Befehl4 = new Button(this, QStringLiteral("Befehl4"), QRect(4920, 360, 1455, 495), QStringLiteral("m i n u s"));
     Befehl4->setAccessibleName(QStringLiteral("minus"));
+    invitations::declare(*Befehl4, kindInfo(TaskKind::Minus).mode);
 
     Figur1 = addShape(QStringLiteral("Figur1"), QRect(120, 1080, 6255, 2175));
     Figur1->setBorder(darkBlue, 2);

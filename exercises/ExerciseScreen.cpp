@@ -5,7 +5,9 @@
 #include "exercises/ExerciseScreen.h"
 
 #include "engine/Random.h"
+#include "engine/Invitations.h"
 #include "engine/SharedValues.h"
+#include "engine/TaskKinds.h"
 #include "engine/TaskSentence.h"
 #include "engine/TextHelpers.h"
 #include "exercises/RewardAward.h"
@@ -84,12 +86,15 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
 {
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), endTwips, QStringLiteral("E n d e"));
     Befehl2->setAccessibleName(QStringLiteral("Ende"));
+    invitations::declare(*Befehl2, Invitation::ExerciseEnd);
     HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), scrollTwips, 0, context_.shared.numberRange);
     HBildlauf1->setAccessibleName(QStringLiteral("Deine Zahl"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), okayTwips, QStringLiteral("o k a y"));
     Befehl1->setAccessibleName(QStringLiteral("okay"));
+    invitations::declare(*Befehl1, Invitation::ExerciseOkay);
     helpButton = new Button(this, helpName, helpTwips, QStringLiteral(" ?"));
     helpButton->setAccessibleName(QStringLiteral("Hilfe"));
+    invitations::declare(*helpButton, Invitation::ExerciseHelp);
     // The help box keeps its picture of the task alone; reading aloud is told where it changes no text.
     helpButton->setToolTip(helpButtonHint());
 
@@ -103,6 +108,7 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
 Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, const QString &caption, TaskKind kind)
 {
     auto *button = new Button(this, name, twips, caption);
+    invitations::declare(*button, kindInfo(kind).mode);
     connect(button, &QPushButton::clicked, this, [this, kind] { chooseMode(kind); });
     return button;
 }

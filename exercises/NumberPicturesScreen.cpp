@@ -4,6 +4,7 @@
 
 #include "exercises/NumberPicturesScreen.h"
 
+#include "engine/Invitations.h"
 #include "engine/Rewards.h"
 #include "engine/TextHelpers.h"
 #include "exercises/NumberPicturesCanvas.h"
@@ -28,8 +29,10 @@ NumberPicturesScreen::NumberPicturesScreen(const kit::Context &context)
     Bild1->setAccessibleName(QStringLiteral("Zahlenbild: klicke die Zahlen der Reihe nach an"));
 
     Befehl3 = new Button(this, QStringLiteral("Befehl3"), QRect(240, 7680, 1095, 375), QStringLiteral("E n d e"));
+    invitations::declare(*Befehl3, Invitation::NumberPicturesEnd);
     Befehl3->setAccessibleName(QStringLiteral("Ende"));
     Befehl4 = new Button(this, QStringLiteral("Befehl4"), QRect(1440, 7680, 855, 375), QStringLiteral("?"));
+    invitations::declare(*Befehl4, Invitation::NumberPicturesHelp);
     Befehl4->setAccessibleName(QStringLiteral("Hilfe"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(2400, 7680, 1095, 375), QStringLiteral("<<"));
     Befehl1->setAccessibleName(QStringLiteral("Bild 1"));

@@ -4,6 +4,7 @@
 
 #include "exercises/NumberWordsScreen.h"
 
+#include "engine/Invitations.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "ui/ActivationWatch.h"
@@ -46,13 +47,16 @@ NumberWordsScreen::NumberWordsScreen(const kit::Context &context)
     Bezeichnung3->setCentred();
 
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(1920, 2880, 1095, 375), QStringLiteral("E n d e"));
+    invitations::declare(*Befehl2, Invitation::NumberWordsEnd);
     Befehl2->setAccessibleName(QStringLiteral("Ende"));
     HBildlauf1 =
         new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(3120, 2880, 2535, 375), 0, context_.shared.numberRange);
     HBildlauf1->setAccessibleName(QStringLiteral("Deine Antwort"));
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(5760, 2880, 1095, 375), QStringLiteral("o k a y"));
+    invitations::declare(*Befehl1, Invitation::NumberWordsOkay);
     Befehl1->setAccessibleName(QStringLiteral("okay"));
     Befehl5 = new Button(this, QStringLiteral("Befehl5"), QRect(6960, 2880, 375, 375), QStringLiteral(" ?"));
+    invitations::declare(*Befehl5, Invitation::NumberWordsHelp);
     Befehl5->setAccessibleName(QStringLiteral("Hilfe"));
 
     Shape *band = addShape(QStringLiteral("Figur2"), QRect(0, 3720, 9615, 975));

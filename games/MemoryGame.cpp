@@ -4,6 +4,7 @@
 
 #include "games/MemoryGame.h"
 
+#include "engine/Invitations.h"
 #include "engine/NumberWords.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
@@ -117,6 +118,7 @@ MemoryGame::MemoryGame(const kit::Context &context)
     Bezeichnung19 = instructions;
 
     Befehl1 = new Button(this, QStringLiteral("Befehl1"), QRect(4680, 120, 735, 495), QStringLiteral("STOP"));
+    invitations::declare(*Befehl1, Invitation::MemoryStop);
     Befehl1->setFont(font());
     connect(Befehl1, &QPushButton::clicked, this, [this] { stopGame(); });
 

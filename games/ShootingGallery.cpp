@@ -4,6 +4,7 @@
 
 #include "games/ShootingGallery.h"
 
+#include "engine/Invitations.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
@@ -38,6 +39,7 @@ ShootingGallery::ShootingGallery(const kit::Context &context)
     setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
 
     Bezeichnung1 = addBarLabel(QStringLiteral("Bezeichnung1"), 0, 975, QStringLiteral("E N D E"));
+    invitations::declare(*Bezeichnung1, Invitation::ShootingGalleryEnd);
     Bezeichnung1->setAccessibleName(QStringLiteral("Ende"));
     connect(Bezeichnung1, &Label::clicked, this, &ShootingGallery::endGame);
     Bezeichnung2 = addBarLabel(QStringLiteral("Bezeichnung2"), 960, 975, QStringLiteral("S T A R T"));

@@ -4,6 +4,7 @@
 
 #include "games/SlalomDrive.h"
 
+#include "engine/Invitations.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
 #include "ui/Controls.h"
@@ -76,6 +77,7 @@ SlalomDrive::SlalomDrive(const kit::Context &context)
         return button;
     };
     Befehl1 = addButton(QStringLiteral("Befehl1"), 120, QStringLiteral("Ende"));
+    invitations::declare(*Befehl1, Invitation::SlalomEnd);
     Befehl2 = addButton(QStringLiteral("Befehl2"), 3120, QStringLiteral("links"));
     Befehl3 = addButton(QStringLiteral("Befehl3"), 3840, QStringLiteral("rechts"));
     Befehl4 = addButton(QStringLiteral("Befehl4"), 4560, QStringLiteral("hoch"));

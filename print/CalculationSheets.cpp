@@ -5,6 +5,7 @@
 #include "print/Layouts.h"
 
 #include "engine/Task.h"
+#include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
 #include "print/LayoutHelpers.h"
@@ -67,16 +68,5 @@ void printCalculationRows(PrintDevice &device, int range, Random &random, const 
 
 void printCalculationSheet(PrintDevice &device, TaskKind kind, int range, Random &random)
 {
-    printCalculationRows(device, range, random, [kind](int) { return kind; });
-}
-
-void printMixedCalculationSheet(PrintDevice &device, int range, Random &random)
-{
-    printCalculationRows(device, range, random, [](int c) { return c % 2 == 1 ? TaskKind::Minus : TaskKind::Plus; });
-}
-
-void printMixedReversingSheet(PrintDevice &device, int range, Random &random)
-{
-    printCalculationRows(device, range, random,
-                         [](int c) { return c % 2 == 1 ? TaskKind::ReversedMinus : TaskKind::ReversedPlus; });
+    printCalculationRows(device, range, random, [kind](int c) { return kindOfSheetTask(kind, c); });
 }

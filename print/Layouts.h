@@ -12,13 +12,11 @@ class Random;
 // The worksheet layouts. Each prints one page on the device and ends it; they draw their tasks
 // in the range from `random` with the task generator's drawTask and never ask anything.
 
-// Plus to ReversedMinus; the mixed sheets take turns, the minus kind first.
+// Plus to ReversedMinus, MixedCalculation and MixedReversing: the mixed sheets take turns, the
+// minus kind first.
 void printCalculationSheet(PrintDevice &device, TaskKind kind, int range, Random &random);
-void printMixedCalculationSheet(PrintDevice &device, int range, Random &random);
-void printMixedReversingSheet(PrintDevice &device, int range, Random &random);
-// CompleteRange to CompleteMinus; the mixed sheet takes turns, CompleteMinus first.
+// CompleteRange to CompleteMinus and MixedCompleting, which takes turns, CompleteMinus first.
 void printCompletingSheet(PrintDevice &device, TaskKind kind, int range, Random &random);
-void printMixedCompletingSheet(PrintDevice &device, int range, Random &random);
 // SetPictures: numbers to draw as pictures; CountPictures: pictures to count.
 void printPictureSheet(PrintDevice &device, TaskKind kind, int range, Random &random);
 void printNumberLineSheet(PrintDevice &device, int range, Random &random);

@@ -6,6 +6,7 @@
 
 #include "engine/Random.h"
 #include "engine/Task.h"
+#include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
 #include "print/LayoutHelpers.h"
@@ -90,13 +91,7 @@ void printDrawingSheet(PrintDevice &device, int range, Random &random)
 
 void printCompletingSheet(PrintDevice &device, TaskKind kind, int range, Random &random)
 {
-    printCompletingRows(device, range, random, [kind](int) { return kind; });
-}
-
-void printMixedCompletingSheet(PrintDevice &device, int range, Random &random)
-{
-    printCompletingRows(device, range, random,
-                        [](int c) { return c % 2 == 1 ? TaskKind::CompleteMinus : TaskKind::CompletePlus; });
+    printCompletingRows(device, range, random, [kind](int c) { return kindOfSheetTask(kind, c); });
 }
 
 void printPictureSheet(PrintDevice &device, TaskKind kind, int range, Random &random)

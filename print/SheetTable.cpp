@@ -4,103 +4,66 @@
 
 #include "print/SheetTable.h"
 
+#include "engine/TaskKinds.h"
 #include "engine/TextHelpers.h"
 #include "print/Layouts.h"
 
+#include <array>
+
 namespace sheettable {
+
+namespace {
+
+using Layout = void (*)(PrintDevice &device, TaskKind kind, int range, Random &random);
+
+// The layout of each screen's kinds, in the order of Screen; a mixed sheet's layout is the one of
+// its two kinds.
+constexpr std::array<Layout, 6> layouts = {
+    nullptr,
+    [](PrintDevice &device, TaskKind, int range, Random &random) { printNumberLineSheet(device, range, random); },
+    printPictureSheet,
+    printCompletingSheet,
+    [](PrintDevice &device, TaskKind, int range, Random &random) { printSequenceSheet(device, range, random); },
+    printCalculationSheet,
+};
+static_assert(layouts.size() == std::size_t(Screen::Calculation) + 1, "a layout for every screen");
+
+} // namespace
 
 TaskKind kindCodeOfRow(int row)
 {
-    static const TaskKind codes[rowCount] = {
-        TaskKind::NameNumber,      TaskKind::CountPictures, TaskKind::SetPictures,
-        TaskKind::CountOn,         TaskKind::Plus,          TaskKind::Minus,
-        TaskKind::CompleteRange,   TaskKind::CompletePlus,  TaskKind::CompleteMinus,
-        TaskKind::ReversedPlus,    TaskKind::ReversedMinus, TaskKind::MixedCalculation,
-        TaskKind::MixedCompleting, TaskKind::MixedReversing};
-    return row >= 1 && row <= rowCount ? codes[row - 1] : TaskKind::NotSet;
+    for (const KindInfo &info : kindTable()) {
+        if (info.worksheetRow != 0 && info.worksheetRow == row)
+            return info.kind;
+    }
+    return TaskKind::NotSet;
 }
 
 QString rowName(int row)
 {
-    static const char16_t *const names[rowCount] = {
-        u"Zahlenstrahl",   u"Bilder zählen",       u"Bilder malen",   u"Zahlfolgen",     u"Plusrechnen",
-        u"Minusrechnen",   u"Zahlenraum ergänzen", u"Plus-Ergänzen",  u"Minus-Ergänzen", u"Plus-Umkehren",
-        u"Minus-Umkehren", u"Verm. Rechnen",       u"Verm. Ergänzen", u"Verm. Umkehren"};
-    return row >= 1 && row <= rowCount ? QString::fromUtf16(names[row - 1]) : QString();
+    const char16_t *name = kindInfo(kindCodeOfRow(row)).worksheetName;
+    return name ? QString::fromUtf16(name) : QString();
 }
 
 QString rowTitle(int row, int range)
 {
-    // Row 7 completes to the range itself and names no range.
-    if (row == 7)
+    // Completing to the range itself names no range.
+    if (kindCodeOfRow(row) == TaskKind::CompleteRange)
         return rowName(row);
     return rowName(row) + QStringLiteral(" bis") + captions::signedNumber(range);
 }
 
 bool usesPictureFace(TaskKind kindCode)
 {
-    switch (kindCode) {
-    case TaskKind::CountPictures:
-    case TaskKind::SetPictures:
-    case TaskKind::CompleteRange:
-    case TaskKind::CompletePlus:
-    case TaskKind::CompleteMinus:
-    case TaskKind::MixedCompleting:
-        return true;
-    case TaskKind::NotSet:
-    case TaskKind::NameNumber:
-    case TaskKind::PlaceNumber:
-    case TaskKind::CountOn:
-    case TaskKind::CountBack:
-    case TaskKind::Plus:
-    case TaskKind::Minus:
-    case TaskKind::ReversedPlus:
-    case TaskKind::ReversedMinus:
-    case TaskKind::MixedCalculation:
-    case TaskKind::MixedReversing:
-        break;
-    }
-    return false;
+    return kindInfo(kindCode).pictureFace;
 }
 
 void printSheetOfKind(PrintDevice &device, TaskKind kindCode, int range, Random &random)
 {
-    switch (kindCode) {
-    case TaskKind::NameNumber:
-        printNumberLineSheet(device, range, random);
-        break;
-    case TaskKind::CountPictures:
-    case TaskKind::SetPictures:
-        printPictureSheet(device, kindCode, range, random);
-        break;
-    case TaskKind::CompleteRange:
-    case TaskKind::CompletePlus:
-    case TaskKind::CompleteMinus:
-        printCompletingSheet(device, kindCode, range, random);
-        break;
-    case TaskKind::CountOn:
-        printSequenceSheet(device, range, random);
-        break;
-    case TaskKind::MixedCalculation:
-        printMixedCalculationSheet(device, range, random);
-        break;
-    case TaskKind::MixedReversing:
-        printMixedReversingSheet(device, range, random);
-        break;
-    case TaskKind::MixedCompleting:
-        printMixedCompletingSheet(device, range, random);
-        break;
-    case TaskKind::Plus:
-    case TaskKind::Minus:
-    case TaskKind::ReversedPlus:
-    case TaskKind::ReversedMinus:
-        printCalculationSheet(device, kindCode, range, random);
-        break;
-    case TaskKind::NotSet: // no row has these
-    case TaskKind::PlaceNumber:
-    case TaskKind::CountBack:
-        break;
-    }
+    const KindInfo &info = kindInfo(kindCode);
+    if (info.worksheetRow == 0)
+        return; // no row prints it
+    layouts[std::size_t(info.screen)](device, kindCode, range, random);
 }
 
 } // namespace sheettable

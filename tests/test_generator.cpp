@@ -6,11 +6,14 @@
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "engine/Task.h"
+#include "engine/TaskKinds.h"
+#include "engine/TaskSentence.h"
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
 #include "exercises/NumberSetScreen.h"
 #include "exercises/SequenceScreen.h"
+#include "print/SheetTable.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
 #include "ui/Controls.h"
@@ -171,6 +174,69 @@ private slots:
         Random random;
         random.seed(5);
         QCOMPARE(drawTask(TaskKind(taskKind), 10, random).kind, TaskKind(effective));
+    }
+
+    // The kind table walked once: each kind's screen, help box title, worksheet row, the mode
+    // button's first words and the task read aloud, for one task with the same numbers for all.
+    void everyKindHasItsRow_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("helpTitle");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("said");
+        auto add = [](int kind, const char *screen, const char16_t *help, int row, const char16_t *mode,
+                      const char16_t *said) {
+            QTest::addRow("kind %d", kind) << kind << QString::fromLatin1(screen) << QString::fromUtf16(help) << row
+                                           << QString::fromUtf16(mode) << QString::fromUtf16(said);
+        };
+        const char16_t *reversedMinus = u"Wie viel minus zwei gleich vier?";
+        add(0, "Form2", u"", 0, u"", reversedMinus);
+        add(1, "Form2", u"Hilfe: Zahlenstrahl", 1, u"Zahlenwert.", u"Wie heißt die Zahl beim roten Schild?");
+        add(2, "Form2", u"Hilfe: Zahlenstrahl", 0, u"Zahlposition.", u"Wo steht die Zahl drei auf dem Zahlenstrahl?");
+        add(3, "Form3", u"Hilfe: Zahlmengen", 2, u"Zahlen.", u"Wie viele Bilder sind das? Zähle sie!");
+        add(4, "Form3", u"Hilfe: Zahlmengen", 3, u"Bilder.", u"Stelle drei Bilder ein!");
+        add(5, "Form4", u"Hilfe: Ergänzen", 7, u"Bis zehn.", u"zwei plus wie viel gleich zehn?");
+        add(6, "Form4", u"Hilfe: Ergänzen", 8, u"Plus.", u"drei plus wie viel gleich fünf?");
+        add(7, "Form4", u"Hilfe: Ergänzen", 9, u"Minus.", u"fünf minus wie viel gleich drei?");
+        add(8, "Form5", u"Hilfe: Zahlfolgen", 4, u"Vorwärts.", u"Zähle vorwärts: sechs, welche Zahl kommt dann?");
+        add(9, "Form5", u"Hilfe: Zahlfolgen", 0, u"Rückwärts.", u"Zähle rückwärts: sechs, welche Zahl kommt dann?");
+        add(10, "Form6", u"Hilfe: Rechnen", 5, u"Plus.", u"vier plus zwei gleich wie viel?");
+        add(11, "Form6", u"Hilfe: Rechnen", 6, u"Minus.", u"sechs minus zwei gleich wie viel?");
+        add(12, "Form6", u"Hilfe: Umkehren", 10, u"Plus.", u"Wie viel plus zwei gleich sechs?");
+        add(13, "Form6", u"Hilfe: Umkehren", 11, u"Minus.", reversedMinus);
+        add(14, "Form2", u"", 12, u"", reversedMinus);
+        add(15, "Form2", u"", 14, u"", reversedMinus);
+        add(16, "Form2", u"", 13, u"", reversedMinus);
+        QCOMPARE(kindTable().size(), std::size_t(17));
+    }
+    void everyKindHasItsRow()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, screen);
+        QFETCH(QString, helpTitle);
+        QFETCH(int, row);
+        QFETCH(QString, mode);
+        QFETCH(QString, said);
+        const KindInfo &info = kindInfo(TaskKind(kind));
+        QCOMPARE(int(info.kind), kind);
+        QCOMPARE(screenForKind(TaskKind(kind)).objectName(), screen);
+        QCOMPARE(info.helpTitle ? QString::fromUtf16(info.helpTitle) : QString(), helpTitle);
+        QCOMPARE(info.worksheetRow, row);
+        if (row != 0)
+            QCOMPARE(sheettable::kindCodeOfRow(row), TaskKind(kind));
+        const QString modeSentence = invitations::sentence(info.mode, 10);
+        QVERIFY2(mode.isEmpty() ? modeSentence.isEmpty() : modeSentence.startsWith(mode), qPrintable(modeSentence));
+        Task task;
+        task.kind = TaskKind(kind);
+        task.n = 3;
+        task.a = 2;
+        task.t = 5;
+        task.s = 6;
+        task.b = 2;
+        task.picture = QLatin1Char('A');
+        QCOMPARE(tasksentence::sentence(task, 10, kind == 9 ? 5 : 7), said);
     }
 
     void captions_data()

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/ControlInvitations.h"
 #include "app/FontViewer.h"
 #include "app/StartPage.h"
 #include "engine/Invitations.h"
@@ -37,8 +38,7 @@ private slots:
     void everyControlOfEveryWindowHasASentence()
     {
         shared().numberRange = 10;
-        form1(), Form2(), Form3(), Form4(), Form5(), Form6(), Form7(), Form8(), Form9(), memo(), schiess(),
-            slalom();
+        form1(), Form2(), Form3(), Form4(), Form5(), Form6(), Form7(), Form8(), Form9(), memo(), schiess(), slalom();
         QStringList missing;
         int controls = 0;
         for (kit::Form *window : loadedWindows()) {
@@ -63,37 +63,53 @@ private slots:
         QCOMPARE(page.Liste1->count(), 14);
         for (const kit::ListBox *list : {page.Liste2, page.Liste1}) {
             for (int row = 1; row <= list->count(); ++row) {
-                const QString key = QStringLiteral("form1/") + list->objectName() + QLatin1Char('/') +
-                                    QString::number(row);
-                QVERIFY2(!invitations::sentence(key, 10).isEmpty(), qPrintable(key));
+                const Invitation what = ControlInvitations::invitationOf(list, row);
+                QVERIFY2(!invitations::sentence(what, 10).isEmpty(), qPrintable(list->objectName()));
             }
         }
     }
 
     void sentencesSayWhatTheChildNeeds_data()
     {
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("what");
         QTest::addColumn<int>("range");
         QTest::addColumn<QString>("part");
-        QTest::newRow("range 10") << QStringLiteral("form1/HBildlauf1") << 10 << QStringLiteral("Zahlen bis zehn.");
-        QTest::newRow("range 17") << QStringLiteral("form1/HBildlauf1") << 17
-                                  << QStringLiteral("Zahlen bis siebzehn.");
-        QTest::newRow("completing") << QStringLiteral("Form4/Befehl5") << 15 << QStringLiteral("bis fünfzehn");
-        QTest::newRow("race help") << QStringLiteral("Form6/Befehl5") << 10 << QStringLiteral("Fragezeichen");
-        QTest::newRow("completing help") << QStringLiteral("Form4/Befehl6") << 10 << QStringLiteral("Fragezeichen");
-        QTest::newRow("card") << QStringLiteral("memo/Bezeichnung17") << 10 << QStringLiteral("Karte");
-        QTest::newRow("printer") << QStringLiteral("form1/Bild4") << 10 << QStringLiteral("Lehrerin oder den Lehrer");
-        QTest::newRow("fonts") << QStringLiteral("form1/Bild8") << 10 << QStringLiteral("für Erwachsene");
-        QTest::newRow("author") << QStringLiteral("form1/Bild2") << 10 << QStringLiteral("für Erwachsene");
-        QTest::newRow("screwdriver") << QStringLiteral("form1/Bild7") << 10 << QStringLiteral("für Erwachsene");
-        QTest::newRow("door") << QStringLiteral("form1/Bezeichnung1") << 10 << QStringLiteral("Hier hörst du auf.");
+        auto add = [](const char *name, Invitation what, int range, const char16_t *part) {
+            QTest::newRow(name) << int(what) << range << QString::fromUtf16(part);
+        };
+        add("range 10", Invitation::RangeBar, 10, u"Zahlen bis zehn.");
+        add("range 17", Invitation::RangeBar, 17, u"Zahlen bis siebzehn.");
+        add("completing", Invitation::CompleteRangeMode, 15, u"bis fünfzehn");
+        add("printer", Invitation::Printer, 10, u"Lehrerin oder den Lehrer");
+        add("fonts", Invitation::FountainPen, 10, u"für Erwachsene");
+        add("author", Invitation::RedBook, 10, u"für Erwachsene");
+        add("screwdriver", Invitation::Screwdriver, 10, u"für Erwachsene");
+        add("door", Invitation::Door, 10, u"Hier hörst du auf.");
     }
     void sentencesSayWhatTheChildNeeds()
     {
-        QFETCH(QString, key);
+        QFETCH(int, what);
         QFETCH(int, range);
         QFETCH(QString, part);
-        QVERIFY2(invitations::sentence(key, range).contains(part), qPrintable(invitations::sentence(key, range)));
+        const QString said = invitations::sentence(Invitation(what), range);
+        QVERIFY2(said.contains(part), qPrintable(said));
+    }
+
+    // The controls the screens tell themselves: each screen's help button, whatever its name,
+    // and a card found by the number in its name.
+    void controlsFindTheirThing()
+    {
+        const std::pair<const QWidget *, Invitation> controls[] = {
+            {Form6().helpButton, Invitation::ExerciseHelp},
+            {Form4().helpButton, Invitation::ExerciseHelp},
+            {Form2().Befehl2, Invitation::ExerciseEnd},
+            {Form6().Befehl4, Invitation::MinusMode},
+            {memo().findChild<QWidget *>(QStringLiteral("Bezeichnung17")), Invitation::MemoryCard},
+        };
+        for (const auto &[control, what] : controls) {
+            QVERIFY(control);
+            QCOMPARE(ControlInvitations::invitationOf(control, 0), what);
+        }
     }
 };
 
