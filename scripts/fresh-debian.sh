@@ -87,7 +87,7 @@ in_root bash -c '
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
     bash scripts/run.sh >/tmp/run.log 2>&1 &
     program=\$!
-    for _ in \$(seq 1800); do
+    for _ in \$(seq 4800); do
       if xdotool search --onlyvisible --name \"^Q U A R I M O :  Startseite\$\" >/dev/null 2>&1; then
         echo found; kill -TERM \$program; wait; exit 0
       fi
