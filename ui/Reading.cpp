@@ -65,21 +65,34 @@ QString Reading::greeting()
     return QStringLiteral("Hallo! Ich lese dir vor. Zeig mit der Maus auf ein Bild, dann hörst du, was es macht.");
 }
 
+Speech &Reading::speech() const
+{
+    Speech &speech = speech_();
+    if (&speech != watched_) {
+        watched_ = &speech;
+        speech.watchVoice([reading = QPointer<Reading>(const_cast<Reading *>(this))] {
+            if (reading)
+                emit reading->voiceChanged();
+        });
+    }
+    return speech;
+}
+
 Speech::Voice Reading::voice() const
 {
-    return speech_().voice();
+    return speech().voice();
 }
 
 void Reading::prepare()
 {
-    speech_().prepare();
+    speech().prepare();
 }
 
 void Reading::speak(const QString &text)
 {
     // Anything said now is newer than a name still waiting for the keyboard to stay.
     focusSettle_.stop();
-    speech_().speak(text);
+    speech().speak(text);
 }
 
 void Reading::speakNow(const QString &words)
