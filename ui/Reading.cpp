@@ -237,6 +237,9 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
             rest_.start();
         }
         break;
+    case QEvent::KeyPress:
+        keyedWindow_ = widget->window();
+        break;
     case QEvent::Hide:
         // A window left, or a box closed: its words are no longer on the screen. Popups and
         // tooltips are no windows of their own.
@@ -245,6 +248,8 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
             speak(QString());
         if (restingOn_ == widget)
             rest_.stop();
+        if (keyedWindow_ == widget)
+            keyedWindow_ = nullptr; // shown again, it arrives anew
         break;
     case QEvent::MouseButtonPress:
         stillPointer_ = QCursor::pos();
@@ -261,12 +266,11 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
 
 void Reading::focused(QWidget *widget, int reason)
 {
-    // A box puts the keyboard on its button as it appears (Qt says by Tab); the child must hear the
-    // box's text, not "OK". Moving on inside the box names the buttons.
+    // A box puts the keyboard on its button as it appears, by a reason and as often as the Qt
+    // version likes (as if by Tab, on some twice); the child must hear the box's text, not "OK".
+    // Only the child's own keys moving on inside the box name its buttons.
     QWidget *window = widget->window();
-    const bool arrivedInBox = qobject_cast<QDialog *>(window) && window != focusWindow_;
-    focusWindow_ = window;
-    if (arrivedInBox)
+    if (qobject_cast<QDialog *>(window) && window != keyedWindow_)
         return;
     // Coming back to a window or a click says nothing: the window's own words or the click's
     // outcome come next, and the pointer's rest names what it points at.

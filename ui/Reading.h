@@ -104,7 +104,7 @@ private:
     QPoint stillPointer_; // where the pointer was when last looked at: no move, no name
     QString lastRow_;            // the row last named under the pointer, so resting again is quiet
     QSet<const QObject *> followed_;
-    QPointer<QWidget> focusWindow_; // the window that last took the keyboard
+    QPointer<QWidget> keyedWindow_; // the window of the child's last key press
     QTimer focusSettle_;
     QPointer<QWidget> focusedOn_; // the control whose name waits for the keyboard to stay
 };
