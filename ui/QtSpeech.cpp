@@ -201,6 +201,9 @@ void QtSpeech::Speaker::sayNewest()
             tts->say(text);
         return;
     }
+    // A text that came while the last try was failing waits for the next one.
+    if (status == Status::Silent && !mayTryAgain(retryByHandMs))
+        return;
     if (!dispatcher.isOpen() && !connect())
         return;
     if (dispatcher.say(text))
