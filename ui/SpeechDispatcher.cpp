@@ -156,6 +156,9 @@ bool SpeechDispatcher::startService(const QString &program, const QString &path)
         // It returns once its socket is there; one that hangs is ended with the time limit.
         if (!service.waitForFinished(int(qMax<qint64>(1, deadline.remainingTime()))))
             return false;
+        // One that refused (autospawn switched off, another socket configured) is asked once.
+        if (service.exitStatus() != QProcess::NormalExit || service.exitCode() != 0)
+            return connectTo(path);
     }
     // Whether it started now or was just starting anyway: the socket tells.
     while (!connectTo(path)) {
