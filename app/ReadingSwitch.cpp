@@ -8,6 +8,7 @@
 #include "ui/Reading.h"
 
 #include <QEvent>
+#include <utility>
 
 using kit::Speech;
 
@@ -16,28 +17,47 @@ ReadingSwitch::ReadingSwitch(kit::PictureButton *loudspeaker, kit::Reading &read
 {
     connect(loudspeaker_, &kit::PictureButton::clicked, this, &ReadingSwitch::toggle);
     connect(&reading_, &kit::Reading::switched, this, &ReadingSwitch::show);
+    // Queued: the news may come while reading is busy saying something.
+    connect(&reading_, &kit::Reading::voiceChanged, this, &ReadingSwitch::voiceChanged, Qt::QueuedConnection);
     loudspeaker_->installEventFilter(this);
-    watch_.setInterval(200);
-    connect(&watch_, &QTimer::timeout, this, &ReadingSwitch::lookAtVoice);
-    show(reading_.isOn());
     if (reading_.isOn())
-        watchVoice();
+        reading_.prepare();
+    // The voice may have been lost before the page was there (reading from the start).
+    voiceChanged();
 }
 
-QString ReadingSwitch::nameFor(bool on)
+QString ReadingSwitch::nameFor(bool on, Speech::Voice voice)
 {
+    switch (voice) {
+    case Speech::Voice::NotInstalled:
+        return QStringLiteral("Vorlesen aus: kein Sprachdienst");
+    case Speech::Voice::NoAnswer:
+        return QStringLiteral("Vorlesen aus: Der Sprachdienst antwortet nicht");
+    case Speech::Voice::NoGermanVoice:
+        return QStringLiteral("Vorlesen aus: keine deutsche Stimme");
+    case Speech::Voice::Unknown:
+    case Speech::Voice::German:
+        break;
+    }
     return on ? QStringLiteral("Vorlesen an") : QStringLiteral("Vorlesen aus");
 }
 
 QString ReadingSwitch::hint() const
 {
+    const QString again = QStringLiteral(" Ein Klick versucht es noch einmal.");
     switch (reading_.voice()) {
-    case Speech::Voice::NoService:
+    case Speech::Voice::NotInstalled:
         return QStringLiteral("Vorlesen geht auf diesem Rechner nicht: Es fehlt der Sprachdienst "
-                              "(zum Beispiel das Paket speech-dispatcher).");
-    case Speech::Voice::None:
+                              "(zum Beispiel das Paket speech-dispatcher).") +
+               again;
+    case Speech::Voice::NoAnswer:
+        return QStringLiteral("Vorlesen geht gerade nicht: Der Sprachdienst (speech-dispatcher) ist da, "
+                              "antwortet aber nicht.") +
+               again;
+    case Speech::Voice::NoGermanVoice:
         return QStringLiteral("Vorlesen geht auf diesem Rechner nicht: Der Sprachdienst hat keine deutsche Stimme "
-                              "(zum Beispiel aus dem Paket speech-dispatcher-espeak-ng).");
+                              "(zum Beispiel aus dem Paket speech-dispatcher-espeak-ng).") +
+               again;
     case Speech::Voice::Unknown:
     case Speech::Voice::German:
         break;
@@ -51,7 +71,7 @@ QString ReadingSwitch::hint() const
 bool ReadingSwitch::canSpeak() const
 {
     const Speech::Voice voice = reading_.voice();
-    return voice != Speech::Voice::None && voice != Speech::Voice::NoService;
+    return voice == Speech::Voice::Unknown || voice == Speech::Voice::German;
 }
 
 bool ReadingSwitch::eventFilter(QObject *watched, QEvent *event)
@@ -76,48 +96,35 @@ bool ReadingSwitch::eventFilter(QObject *watched, QEvent *event)
 
 void ReadingSwitch::toggle()
 {
-    // Without a German voice the switch stays as it is; the tooltip says why.
-    if (!canSpeak())
+    reading_.prepare();
+    // Without a voice the click asks the service again; reading comes on once it answers.
+    if (!canSpeak()) {
+        wanted_ = true;
         return;
-    reading_.prepare();
-    reading_.setOn(!reading_.isOn());
-    if (reading_.isOn())
-        watchVoice();
-}
-
-void ReadingSwitch::watchVoice()
-{
-    reading_.prepare();
-    looks_ = 0;
-    lookAtVoice();
-    if (reading_.voice() == Speech::Voice::Unknown)
-        watch_.start();
-}
-
-void ReadingSwitch::lookAtVoice()
-{
-    // A stuck speech service never answers: after half a minute the switch stops asking.
-    constexpr int mostLooks = 150;
-    switch (reading_.voice()) {
-    case Speech::Voice::Unknown:
-        if (++looks_ < mostLooks)
-            return;
-        break;
-    case Speech::Voice::None:
-    case Speech::Voice::NoService:
-        if (reading_.isOn())
-            reading_.setOn(false);
-        show(false);
-        break;
-    case Speech::Voice::German:
-        break;
     }
-    watch_.stop();
+    wanted_ = false;
+    reading_.setOn(!reading_.isOn());
+}
+
+void ReadingSwitch::voiceChanged()
+{
+    if (!canSpeak()) {
+        if (reading_.isOn()) {
+            wanted_ = true;
+            reading_.setOn(false); // shows it
+            return;
+        }
+    } else if (reading_.voice() == Speech::Voice::German && std::exchange(wanted_, false)) {
+        reading_.setOn(true);
+        return;
+    }
+    show(reading_.isOn());
 }
 
 void ReadingSwitch::show(bool on)
 {
+    const Speech::Voice voice = reading_.voice();
     loudspeaker_->setPicture(on ? QStringLiteral("loudspeaker_on.svg") : QStringLiteral("loudspeaker_off.svg"),
-                             nameFor(on));
+                             nameFor(on, voice));
     loudspeaker_->setToolTip(hint());
 }

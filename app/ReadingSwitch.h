@@ -4,8 +4,9 @@
 
 #pragma once
 
+#include "ui/Speech.h"
+
 #include <QObject>
-#include <QTimer>
 
 namespace kit {
 class PictureButton;
@@ -13,14 +14,17 @@ class Reading;
 }
 
 // The loudspeaker on the start page: a click switches reading aloud for this run. Its picture and
-// name say whether reading is on; its tooltip says what it does, or that the machine has no
-// German voice, in which case the click does nothing.
+// name say whether reading is on, and when the machine cannot speak, why not; its tooltip says
+// what a click does, or what the machine lacks. Where the voice is lost (the speech service died,
+// hangs or has no German voice) reading goes off; a click asks the service again, and a voice
+// that comes back brings reading back as it was.
 class ReadingSwitch final : public QObject
 {
 public:
     ReadingSwitch(kit::PictureButton *loudspeaker, kit::Reading &reading);
 
-    static QString nameFor(bool on);
+    // The name for reading on or off; off for a reason where the machine cannot speak.
+    static QString nameFor(bool on, kit::Speech::Voice voice = kit::Speech::Voice::Unknown);
     // The tooltip, as things stand now: what a click does, or which of the speech service and
     // its German voice the machine lacks.
     QString hint() const;
@@ -32,13 +36,10 @@ private:
     void toggle();
     bool canSpeak() const;
     void show(bool on);
-    // The speech service answers in its own time: while reading is on and the answer is still
-    // out, the switch looks again now and then, and goes off if there is no German voice after all.
-    void watchVoice();
-    void lookAtVoice();
+    // The speech service has answered, or gone away, or come back.
+    void voiceChanged();
 
     kit::PictureButton *loudspeaker_;
     kit::Reading &reading_;
-    QTimer watch_;
-    int looks_ = 0;
+    bool wanted_ = false; // reading was on, or asked for, when the voice failed
 };

@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QScreen>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -203,6 +204,7 @@ private:
 
 int main(int argc, char *argv[])
 {
+    std::signal(SIGPIPE, SIG_IGN); // a dead service's socket makes a write fail, never the program end
     StartOptions options;
     if (const int status = answerArguments(argc, argv, options); status >= 0)
         return status;

@@ -26,11 +26,11 @@ packages+=(libfontconfig-dev)
 # The program's own start and end are tried on a virtual display.
 packages+=(xvfb xauth xdotool)
 
-# Reading aloud, offline: Qt's speech module with its speech-dispatcher plugin and the espeak-ng
-# voices. Debian 12's qt6-speech-dev needs QmlIntegration's CMake files without depending on them.
-packages+=(qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
-# The first word at once: the program talks to speech-dispatcher through its own library.
-packages+=(libspeechd-dev pkgconf)
+# Reading aloud, offline: speech-dispatcher with the espeak-ng voices, which the program talks to
+# itself, and Qt's speech module for a named engine. Debian 12's qt6-speech-dev needs
+# QmlIntegration's CMake files without depending on them. The test of a dying speech service
+# plays the service with python3.
+packages+=(qt6-speech-dev qt6-declarative-dev speech-dispatcher speech-dispatcher-espeak-ng python3)
 
 
 missing=()

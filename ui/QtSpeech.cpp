@@ -7,75 +7,171 @@
 #include "ui/SpeechDispatcher.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QTextToSpeech>
 #include <QThread>
 #include <atomic>
+#include <limits>
 
 namespace kit {
+
+namespace {
+
+// A silent voice is asked again by a later text after this long, twice as long after each
+// failure up to the longest wait; by the switch (prepare) after a second.
+constexpr qint64 firstRetryMs = 2000;
+constexpr qint64 longestRetryMs = 60000;
+constexpr qint64 retryByHandMs = 1000;
+
+qint64 now()
+{
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.elapsed();
+}
+
+} // namespace
 
 struct QtSpeech::Speaker
 {
     QString engine;
     std::atomic<Status> status{Status::NotStarted};
+    std::atomic<Speech::Voice> silentBecause{Speech::Voice::Unknown};
     std::atomic<bool> busy{false}; // inside a call to the speech service
-    std::atomic<bool> noService{false}; // silent because there is no speech service at all
+    std::atomic<qint64> failedAt{0};
+    std::atomic<qint64> retryAfter{0}; // how long after failedAt a text may try again
 
     QMutex mutex;
-    QString pending;     // the newest text not yet said
-    bool posted = false; // a call to sayPending is on its way
+    QString pending;           // the newest text not yet said
+    bool posted = false;       // a call to sayPending is on its way
+    QObject *outbox = nullptr; // on the windows' thread; gone once the voice is shut down
+    std::function<void()> *watcher = nullptr; // called there, by way of the outbox
 
     // Touched only on the voice's thread.
     QObject *inbox = nullptr;
     QTextToSpeech *tts = nullptr;
-    std::unique_ptr<SpeechDispatcher> dispatcher; // instead of tts where this build has it
-    bool voiceLookedFor = false;
+    SpeechDispatcher dispatcher;
+    qint64 nextRetryMs = firstRetryMs;
 
-    void start();
-    void lookForGermanVoice();
+    Speech::Voice voice() const;
+    bool mayTryAgain(qint64 afterMs) const;
     void sayPending();
     void sayNewest();
+    void startQtEngine();
+    bool connect();
+    void ready();
+    void fail(Speech::Voice why, bool forGood = false);
+    void told(Status status, Speech::Voice why);
 };
 
-void QtSpeech::Speaker::start()
+Speech::Voice QtSpeech::Speaker::voice() const
 {
-    if (SpeechDispatcher::available() && (engine.isEmpty() || engine == QLatin1String("speechd"))) {
-        dispatcher = std::make_unique<SpeechDispatcher>();
-        if (dispatcher->open()) {
-            status = Status::Ready;
-        } else {
-            dispatcher.reset();
-            noService = true;
-            status = Status::Silent;
-        }
-        return;
+    switch (status.load()) {
+    case Status::Ready:
+        return Speech::Voice::German;
+    case Status::Silent:
+        return silentBecause;
+    case Status::NotStarted:
+    case Status::Starting:
+        break;
     }
+    return Speech::Voice::Unknown;
+}
+
+bool QtSpeech::Speaker::mayTryAgain(qint64 afterMs) const
+{
+    const qint64 wait = retryAfter;
+    return wait != std::numeric_limits<qint64>::max() && now() - failedAt >= qMin(afterMs, wait);
+}
+
+void QtSpeech::Speaker::told(Status newStatus, Speech::Voice why)
+{
+    const Speech::Voice before = voice();
+    silentBecause = why;
+    status = newStatus;
+    if (voice() == before)
+        return;
+    QMutexLocker lock(&mutex);
+    if (outbox) {
+        QMetaObject::invokeMethod(
+            outbox,
+            [watcher = watcher] {
+                if (*watcher)
+                    (*watcher)();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void QtSpeech::Speaker::ready()
+{
+    nextRetryMs = firstRetryMs;
+    told(Status::Ready, Speech::Voice::German);
+}
+
+void QtSpeech::Speaker::fail(Speech::Voice why, bool forGood)
+{
+    dispatcher.close();
+    failedAt = now();
+    retryAfter = forGood ? std::numeric_limits<qint64>::max() : nextRetryMs;
+    nextRetryMs = qMin(nextRetryMs * 2, longestRetryMs);
+    told(Status::Silent, why);
+}
+
+bool QtSpeech::Speaker::connect()
+{
+    switch (dispatcher.open()) {
+    case SpeechDispatcher::Opened::Yes:
+        break;
+    case SpeechDispatcher::Opened::NotInstalled:
+        fail(Speech::Voice::NotInstalled);
+        return false;
+    case SpeechDispatcher::Opened::NoAnswer:
+        fail(Speech::Voice::NoAnswer);
+        return false;
+    }
+    switch (dispatcher.hasGermanVoice()) {
+    case SpeechDispatcher::German::Yes:
+        ready();
+        return true;
+    case SpeechDispatcher::German::No:
+        // Another language's voice would read our German words wrongly: better none.
+        fail(Speech::Voice::NoGermanVoice);
+        return false;
+    case SpeechDispatcher::German::NoAnswer:
+        break;
+    }
+    fail(Speech::Voice::NoAnswer);
+    return false;
+}
+
+void QtSpeech::Speaker::startQtEngine()
+{
     const QStringList engines = QTextToSpeech::availableEngines();
-    QString name = engine;
-    if (name.isEmpty())
-        name = engines.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd") : engines.value(0);
-    if (name.isEmpty() || !engines.contains(name)) {
-        noService = true;
-        status = Status::Silent;
+    if (!engines.contains(engine)) {
+        fail(Speech::Voice::NotInstalled, true);
         return;
     }
-    tts = new QTextToSpeech(name);
-    if (tts->state() == QTextToSpeech::Error)
-        noService = true;
+    tts = new QTextToSpeech(engine);
     const std::optional<QLocale> german =
         tts->state() == QTextToSpeech::Error ? std::nullopt : germanLocale(tts->availableLocales());
     if (!german) {
-        // Another language's voice would read our German words wrongly: better none.
+        const bool broken = tts->state() == QTextToSpeech::Error;
         delete tts;
         tts = nullptr;
-        status = Status::Silent;
+        fail(broken ? Speech::Voice::NoAnswer : Speech::Voice::NoGermanVoice, true);
         return;
     }
     tts->setLocale(*german);
     // A little slower than grown-ups talk.
     tts->setRate(-0.15);
-    status = Status::Ready;
+    ready();
 }
 
 void QtSpeech::Speaker::sayPending()
@@ -94,35 +190,27 @@ void QtSpeech::Speaker::sayNewest()
         pending.clear();
         posted = false;
     }
-    if (status == Status::Starting)
-        start();
-    if (dispatcher) {
-        dispatcher->say(text);
-        // Said first, looked at after: the first word need not wait for the answer.
-        if (!text.isEmpty() && !voiceLookedFor) {
-            voiceLookedFor = true;
-            lookForGermanVoice();
-        }
+    if (!engine.isEmpty() && engine != QLatin1String("speechd")) {
+        if (status == Status::Starting)
+            startQtEngine();
+        if (!tts)
+            return;
+        if (tts->state() == QTextToSpeech::Speaking)
+            tts->stop(QTextToSpeech::BoundaryHint::Immediate);
+        if (!text.isEmpty())
+            tts->say(text);
         return;
     }
-    if (!tts)
+    // A text that came while the last try was failing waits for the next one.
+    if (status == Status::Silent && !mayTryAgain(retryByHandMs))
         return;
-    if (tts->state() == QTextToSpeech::Speaking)
-        tts->stop(QTextToSpeech::BoundaryHint::Immediate);
-    if (!text.isEmpty())
-        tts->say(text);
-}
-
-void QtSpeech::Speaker::lookForGermanVoice()
-{
-    if (!dispatcher)
+    if (!dispatcher.isOpen() && !connect())
         return;
-    if (dispatcher->hasGermanVoice())
+    if (dispatcher.say(text))
         return;
-    // Another language's voice would read our German words wrongly: better none.
-    dispatcher->say(QString());
-    dispatcher.reset();
-    status = Status::Silent;
+    // The service went away since the last text (it died, or was restarted): once more, anew.
+    if (connect() && !dispatcher.say(text))
+        fail(Speech::Voice::NoAnswer);
 }
 
 namespace {
@@ -139,7 +227,7 @@ protected:
         exec();
         delete voice_->tts;
         voice_->tts = nullptr;
-        voice_->dispatcher.reset();
+        voice_->dispatcher.close();
     }
 
 private:
@@ -153,6 +241,7 @@ QtSpeech::QtSpeech(const QString &engine) : engine_(engine) {}
 QtSpeech::~QtSpeech()
 {
     shutDown();
+    delete outbox_;
 }
 
 QtSpeech::Status QtSpeech::status() const
@@ -165,6 +254,11 @@ void QtSpeech::start()
     voice_ = std::make_shared<Speaker>();
     voice_->engine = engine_;
     voice_->status = Status::Starting;
+    // News of the voice reach the windows' thread through an object of its own, which takes
+    // news still on their way with it when it goes.
+    outbox_ = new QObject;
+    voice_->outbox = outbox_;
+    voice_->watcher = &watcher_;
     thread_ = new VoiceThread(voice_);
     thread_->setObjectName(QStringLiteral("Stimme"));
     voice_->inbox = new QObject;
@@ -178,10 +272,17 @@ void QtSpeech::speak(const QString &text)
         return;
     if (!voice_)
         start();
-    if (voice_->status == Status::Silent)
+    // A silent voice drops the text, unless it is time to ask the service again.
+    if (voice_->status == Status::Silent && !voice_->mayTryAgain(std::numeric_limits<qint64>::max()))
         return;
+    post(text, true);
+}
+
+void QtSpeech::post(const QString &text, bool replace)
+{
     QMutexLocker lock(&voice_->mutex);
-    voice_->pending = text;
+    if (replace)
+        voice_->pending = text;
     if (voice_->posted)
         return;
     voice_->posted = true;
@@ -192,32 +293,38 @@ void QtSpeech::speak(const QString &text)
 
 void QtSpeech::prepare()
 {
-    // The empty text connects and says nothing; a voice already asked for needs nothing more.
+    if (shutDown_ || !QCoreApplication::instance())
+        return;
+    // The empty text connects and says nothing; a voice already asked for needs nothing more,
+    // unless it gave up, when it is asked again.
     if (!voice_)
         speak(QString());
+    else if (voice_->status == Status::Silent && voice_->mayTryAgain(retryByHandMs))
+        post(QString(), false);
+}
+
+void QtSpeech::watchVoice(std::function<void()> changed)
+{
+    watcher_ = std::move(changed);
 }
 
 Speech::Voice QtSpeech::voice() const
 {
-    switch (status()) {
-    case Status::Ready:
-        return Speech::Voice::German;
-    case Status::Silent:
-        return voice_->noService ? Speech::Voice::NoService : Speech::Voice::None;
-    case Status::NotStarted:
-    case Status::Starting:
-        break;
-    }
-    return Speech::Voice::Unknown;
+    return voice_ ? voice_->voice() : Speech::Voice::Unknown;
 }
 
 void QtSpeech::shutDown()
 {
     shutDown_ = true;
+    if (voice_) {
+        QMutexLocker lock(&voice_->mutex);
+        voice_->outbox = nullptr;
+    }
     if (!thread_)
         return;
     thread_->quit();
-    // An idle voice ends at once. One inside a call may be held there by a stuck speech service.
+    // An idle voice ends at once. One inside a call may be held there by a stuck speech service,
+    // for its time limit at most.
     if (!voice_->busy && thread_->wait(QDeadlineTimer(250))) {
         delete voice_->inbox;
         delete thread_;

@@ -65,21 +65,34 @@ QString Reading::greeting()
     return QStringLiteral("Hallo! Ich lese dir vor. Zeig mit der Maus auf ein Bild, dann hörst du, was es macht.");
 }
 
+Speech &Reading::speech() const
+{
+    Speech &speech = speech_();
+    if (&speech != watched_) {
+        watched_ = &speech;
+        speech.watchVoice([reading = QPointer<Reading>(const_cast<Reading *>(this))] {
+            if (reading)
+                emit reading->voiceChanged();
+        });
+    }
+    return speech;
+}
+
 Speech::Voice Reading::voice() const
 {
-    return speech_().voice();
+    return speech().voice();
 }
 
 void Reading::prepare()
 {
-    speech_().prepare();
+    speech().prepare();
 }
 
 void Reading::speak(const QString &text)
 {
     // Anything said now is newer than a name still waiting for the keyboard to stay.
     focusSettle_.stop();
-    speech_().speak(text);
+    speech().speak(text);
 }
 
 void Reading::speakNow(const QString &words)
@@ -224,6 +237,9 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
             rest_.start();
         }
         break;
+    case QEvent::KeyPress:
+        keyedWindow_ = widget->window();
+        break;
     case QEvent::Hide:
         // A window left, or a box closed: its words are no longer on the screen. Popups and
         // tooltips are no windows of their own.
@@ -232,6 +248,8 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
             speak(QString());
         if (restingOn_ == widget)
             rest_.stop();
+        if (keyedWindow_ == widget)
+            keyedWindow_ = nullptr; // shown again, it arrives anew
         break;
     case QEvent::MouseButtonPress:
         stillPointer_ = QCursor::pos();
@@ -248,12 +266,11 @@ bool Reading::eventFilter(QObject *watched, QEvent *event)
 
 void Reading::focused(QWidget *widget, int reason)
 {
-    // A box puts the keyboard on its button as it appears (Qt says by Tab); the child must hear the
-    // box's text, not "OK". Moving on inside the box names the buttons.
+    // A box puts the keyboard on its button as it appears, by a reason and as often as the Qt
+    // version likes (as if by Tab, on some twice); the child must hear the box's text, not "OK".
+    // Only the child's own keys moving on inside the box name its buttons.
     QWidget *window = widget->window();
-    const bool arrivedInBox = qobject_cast<QDialog *>(window) && window != focusWindow_;
-    focusWindow_ = window;
-    if (arrivedInBox)
+    if (qobject_cast<QDialog *>(window) && window != keyedWindow_)
         return;
     // Coming back to a window or a click says nothing: the window's own words or the click's
     // outcome come next, and the pointer's rest names what it points at.

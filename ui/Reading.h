@@ -47,7 +47,8 @@ public:
     void startWithGreeting();
     static QString greeting();
     Speech::Voice voice() const;
-    // Asks the speech service early, so the answer is there when the child looks for the switch.
+    // Asks the speech service early, so the answer is there when the child looks for the switch;
+    // where it failed, asks it again.
     void prepare();
 
     // What a control or a list row (counted from 1; 0 for the control itself) is and what a click
@@ -76,12 +77,16 @@ public:
 
 signals:
     void switched(bool on);
+    // The machine's voice came or went (voice() says which, and why).
+    void voiceChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void speak(const QString &text);
+    // The speech seam, which is told to report changes of its voice here.
+    Speech &speech() const;
     void focused(QWidget *widget, int reason);
     void followRows(QAbstractItemView *view);
     void rested();
@@ -89,6 +94,7 @@ private:
     QString saidForRow(const QAbstractItemView *view, const QModelIndex &row) const;
 
     std::function<Speech &()> speech_;
+    mutable Speech *watched_ = nullptr;
     Invitation invitation_;
     bool on_ = false;
     std::optional<QString> nextBox_;
@@ -98,7 +104,7 @@ private:
     QPoint stillPointer_; // where the pointer was when last looked at: no move, no name
     QString lastRow_;            // the row last named under the pointer, so resting again is quiet
     QSet<const QObject *> followed_;
-    QPointer<QWidget> focusWindow_; // the window that last took the keyboard
+    QPointer<QWidget> keyedWindow_; // the window of the child's last key press
     QTimer focusSettle_;
     QPointer<QWidget> focusedOn_; // the control whose name waits for the keyboard to stay
 };
