@@ -5,6 +5,7 @@
 #include "app/ClassSetDialog.h"
 
 #include "print/SheetTable.h"
+#include "ui/Accessibility.h"
 #include "ui/QtDialogs.h"
 #include "ui/Twips.h"
 
@@ -134,6 +135,7 @@ void ClassSetDialog::appendGroup(const ClassSetGroup &group)
     QWidget *panel = groupsArea_->widget();
     GroupControls controls{new QLabel(panel), new QComboBox(panel), new QSpinBox(panel), new QSpinBox(panel),
                            new QPushButton(QStringLiteral("Entfernen"), panel)};
+    kit::nameComboBoxItself(controls.row);
     for (int row = 1; row <= sheettable::rowCount; ++row)
         controls.row->addItem(sheettable::rowName(row));
     controls.range->setRange(10, 20);

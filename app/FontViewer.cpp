@@ -7,6 +7,7 @@
 #include "engine/TextHelpers.h"
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
+#include "ui/DocumentsFolder.h"
 #include "ui/Navigation.h"
 #include "ui/NewFile.h"
 #include "ui/Platform.h"
@@ -18,7 +19,6 @@
 #include <QImageWriter>
 #include <QPixmap>
 #include <QSet>
-#include <QStandardPaths>
 
 using kit::ActivationWatch;
 using kit::Button;
@@ -96,26 +96,28 @@ void FontViewer::showFont(const QString &family)
 
 QString FontViewer::saveSample()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
+    const QString title = QStringLiteral("Sichern");
+    const kit::DocumentsFolder documents = kit::documentsFolder();
+    const QString &folder = documents.path;
+    if (folder.isEmpty()) {
+        context_.platform.dialogs().message(QStringLiteral("Die Schriftprobe konnte nicht gespeichert werden.") +
+                                                captions::CR + documents.reason + captions::CR,
+                                            title);
+        return QString();
+    }
     // The face really shown, not the name it was asked for under.
     QString family = QFontInfo(Bezeichnung1->font()).family();
     // A family name may hold signs a file name cannot.
     family.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
     const QString wanted = QDir(folder).filePath(QStringLiteral("Schriftprobe %1.png").arg(family));
-    const QString title = QStringLiteral("Sichern");
     QString path;
-    QString reason;
-    if (QDir().mkpath(folder)) {
-        // A sample saved before keeps its file: this one gets a free name beside it, and only
-        // once the whole picture is on the disk.
-        kit::NewFile file(wanted);
-        QImageWriter png(&file, "png");
-        if (file.isOpen() && png.write(Bezeichnung1->grab().toImage()))
-            path = file.commit();
-        reason = file.failureReason();
-    }
+    // A sample saved before keeps its file: this one gets a free name beside it, and only once
+    // the whole picture is on the disk.
+    kit::NewFile file(wanted);
+    QImageWriter png(&file, "png");
+    if (file.isOpen() && png.write(Bezeichnung1->grab().toImage()))
+        path = file.commit();
+    const QString reason = file.failureReason();
     if (path.isEmpty()) {
         context_.platform.dialogs().message(QStringLiteral("Die Schriftprobe konnte nicht gespeichert werden.") +
                                                 captions::CR + (reason.isEmpty() ? QString() : reason + captions::CR) +

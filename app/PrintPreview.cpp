@@ -5,6 +5,7 @@
 #include "app/PrintPreview.h"
 
 #include "print/RecordingDevice.h"
+#include "ui/Accessibility.h"
 
 #include <QComboBox>
 #include <QGraphicsView>
@@ -33,8 +34,10 @@ void makeReachable(QPrintPreviewDialog &dialog)
         const bool zoom = qobject_cast<QComboBox *>(field->parentWidget());
         field->setAccessibleName(zoom ? QStringLiteral("Vergrößerung") : QStringLiteral("Seite"));
     }
-    if (auto *zoom = dialog.findChild<QComboBox *>())
+    if (auto *zoom = dialog.findChild<QComboBox *>()) {
+        kit::nameComboBoxItself(zoom);
         zoom->setAccessibleName(QStringLiteral("Vergrößerung"));
+    }
     // The sheet itself: the preview and the view inside it that takes the keyboard.
     if (auto *sheet = dialog.findChild<QPrintPreviewWidget *>()) {
         sheet->setAccessibleName(QStringLiteral("Vorschau des Blatts"));
@@ -65,10 +68,16 @@ PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &r
     const bool paper = out.hasPrinter();
     QPrinter printer(QPrinter::HighResolution); // the default printer, where there is one
     if (!paper) {
+        // With nowhere to save, printing from the preview could only fail.
+        const QString path = newPdfPath(out, title);
+        if (path.isEmpty()) {
+            result.notShown = noPdfFolder();
+            return result;
+        }
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageMargins(QMarginsF(0.25, 0.3, 0.1, 0.1), QPageLayout::Inch);
-        printer.setOutputFileName(newPdfPath(out, title));
+        printer.setOutputFileName(path);
     }
     printer.setDocName(title);
     printer.setCreator(QStringLiteral("quarimo"));

@@ -7,15 +7,14 @@
 #include "app/SettingsFile.h"
 #include "print/PageDevice.h"
 #include "print/Worksheets.h"
+#include "ui/DocumentsFolder.h"
 #include "ui/FileDialogs.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtSpeech.h"
 #include "ui/Seams.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 using kit::Clock;
 using kit::Dialogs;
@@ -44,13 +43,7 @@ public:
         return std::make_unique<PdfDevice>(path, title);
     }
 
-    QString pdfFolder() override
-    {
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (!documents.isEmpty() && QDir().mkpath(documents))
-            return documents;
-        return QDir::currentPath();
-    }
+    QString pdfFolder() override { return kit::documentsFolder().path; }
 };
 
 } // namespace

@@ -61,12 +61,12 @@ Dialogs &StartPage::dialogs() const
 void StartPage::connectScene()
 {
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &StartPage::changeRange);
-    connect(Bezeichnung1, &Label::clicked, this, &StartPage::exitProgram);
-    connect(Bezeichnung12, &Label::clicked, this, &StartPage::login);
+    Bezeichnung1->onClick(this, &StartPage::exitProgram);
+    Bezeichnung12->onClick(this, &StartPage::login);
     connect(Bild4, &PictureButton::clicked, this, &StartPage::toggleWorksheetList);
     connect(Bild5, &PictureButton::clicked, this, &StartPage::toggleRewardList);
     // The note over the dartboard hides most of it; children click the number they earned.
-    connect(Bezeichnung11, &Label::clicked, this, &StartPage::toggleRewardList);
+    Bezeichnung11->onClick(this, &StartPage::toggleRewardList);
     connect(Liste1, &ListBox::doubleClicked, this, &StartPage::printSelectedWorksheet);
     connectWorksheetMenu();
     connect(Liste2, &ListBox::doubleClicked, this, &StartPage::startSelectedRewardGame);

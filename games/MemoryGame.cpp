@@ -131,7 +131,7 @@ MemoryGame::MemoryGame(const kit::Context &context)
         card->setTextColour(Qt::white);
         card->setCentred(false);
         card->setWordWrap(true);
-        connect(card, &Label::clicked, this, [this, n] { revealCard(n); });
+        card->onClick(this, [this, n] { revealCard(n); });
         cards_[n - 1] = card;
         describeCard(n);
     }

@@ -41,10 +41,10 @@ ShootingGallery::ShootingGallery(const kit::Context &context)
     Bezeichnung1 = addBarLabel(QStringLiteral("Bezeichnung1"), 0, 975, QStringLiteral("E N D E"));
     invitations::declare(*Bezeichnung1, Invitation::ShootingGalleryEnd);
     Bezeichnung1->setAccessibleName(QStringLiteral("Ende"));
-    connect(Bezeichnung1, &Label::clicked, this, &ShootingGallery::endGame);
+    Bezeichnung1->onClick(this, &ShootingGallery::endGame);
     Bezeichnung2 = addBarLabel(QStringLiteral("Bezeichnung2"), 960, 975, QStringLiteral("S T A R T"));
     Bezeichnung2->setAccessibleName(QStringLiteral("Start"));
-    connect(Bezeichnung2, &Label::clicked, this, &ShootingGallery::startGame);
+    Bezeichnung2->onClick(this, &ShootingGallery::startGame);
     Bezeichnung3 = addBarLabel(QStringLiteral("Bezeichnung3"), 1920, 1455, QString());
     Bezeichnung4 = addBarLabel(QStringLiteral("Bezeichnung4"), 3360, 1455, QString());
     Bezeichnung5 = addBarLabel(QStringLiteral("Bezeichnung5"), 4800, 3135, QString());

@@ -75,6 +75,11 @@ Outcome printPages(Outputs &out, const QString &title, int pages, const PageMake
     } else {
         outcome.kind = Outcome::Kind::SavedAsPdf;
         outcome.file = newPdfPath(out, title);
+        if (outcome.file.isEmpty()) {
+            outcome.kind = Outcome::Kind::Failed;
+            outcome.reason = noPdfFolder();
+            return outcome;
+        }
         device = out.openPdf(outcome.file, title);
     }
     return drawOn(device.get(), make, pages, outcome);
@@ -130,9 +135,18 @@ QString pdfFileName(const QString &title, const QDateTime &when)
     return name + u' ' + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) + QStringLiteral(".pdf");
 }
 
+QString noPdfFolder()
+{
+    return QStringLiteral("Es ist kein Drucker eingerichtet, und es gibt keinen Ordner, in dem das Blatt als "
+                          "PDF-Datei gespeichert werden kann.");
+}
+
 QString newPdfPath(Outputs &out, const QString &title)
 {
-    const QDir folder(out.pdfFolder());
+    const QString where = out.pdfFolder();
+    if (where.isEmpty())
+        return QString();
+    const QDir folder(where);
     const QString name = pdfFileName(title, QDateTime::currentDateTime());
     // Anything at the name takes it, a link leading nowhere too: the sheet is never written
     // through it.

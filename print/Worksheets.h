@@ -29,8 +29,8 @@ public:
     virtual bool hasPrinter() = 0;
     virtual std::unique_ptr<SheetDevice> openPrinter(const QString &jobName) = 0;
     virtual std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) = 0;
-    // Where sheets go as PDFs when there is no printer: the documents folder, created when
-    // missing, else the working directory.
+    // Where sheets go as PDFs when there is no printer: the documents folder, else the working
+    // directory; empty when neither can be reached, and then nothing is saved.
     virtual QString pdfFolder() = 0;
 };
 
@@ -67,6 +67,9 @@ Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const Q
 // "Plusrechnen bis 10 2026-12-07 09-30-12.pdf"
 QString pdfFileName(const QString &title, const QDateTime &when);
 // The path for a new PDF of the title in the PDF folder; never one that anything holds already.
+// Empty when there is no PDF folder.
 QString newPdfPath(Outputs &out, const QString &title);
+// Why no PDF was saved when there is no PDF folder, in plain German.
+QString noPdfFolder();
 
 } // namespace worksheets

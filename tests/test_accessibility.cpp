@@ -15,11 +15,15 @@
 #include "games/SlalomDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QDialog>
 #include <QtTest>
 #include <memory>
+#include <typeinfo>
 
 using kit::Label;
 
@@ -146,6 +150,126 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(page.Bezeichnung11)->text(QAccessible::Name),
                  QStringLiteral("Belohnungsrunden: 3"));
         QCOMPARE(page.Bezeichnung11->caption(), QStringLiteral("3"));
+    }
+
+    // Two presses on the door, the second while the first one's question is open (or both before
+    // it opens): one question, as with a double click.
+    void aSecondPressWhileTheQuestionIsOpenIsIgnored_data()
+    {
+        QTest::addColumn<bool>("bothAtOnce");
+        QTest::newRow("the second while the question is open") << false;
+        QTest::newRow("both before the question opens") << true;
+    }
+    void aSecondPressWhileTheQuestionIsOpenIsIgnored()
+    {
+        QFETCH(bool, bothAtOnce);
+        QAccessibleActionInterface *door =
+            QAccessible::queryAccessibleInterface(form1().Bezeichnung1)->actionInterface();
+        world->dialogs.onNextQuestion([&] {
+            if (!bothAtOnce)
+                door->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents(); // as the open box's own event loop does
+        });
+        door->doAction(QAccessibleActionInterface::pressAction());
+        if (bothAtOnce)
+            door->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(world->dialogs.count(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(world->dialogs.count(), 1);
+        QCOMPARE(world->dialogs.last().text, QStringLiteral("Dieses Programm jetzt beenden?\r"));
+    }
+
+    // Every kind of control the kit makes acts once at a time: a press that comes while its
+    // action runs (here an event loop, as a box runs one) does nothing, and the next one after
+    // it acts again.
+    void everyControlActsOnceAtATime_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"label", "button", "picture"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void everyControlActsOnceAtATime()
+    {
+        QFETCH(QString, kind);
+        QWidget window;
+        QAccessibleActionInterface *press = nullptr;
+        int actions = 0;
+        bool pressedAgain = false;
+        const auto act = [&] {
+            ++actions;
+            if (pressedAgain)
+                return;
+            pressedAgain = true;
+            press->doAction(QAccessibleActionInterface::pressAction());
+            QTest::qWait(400); // longer than a button's pressed look
+        };
+        const QRect place(0, 0, 900, 900);
+        QWidget *control = nullptr;
+        if (kind == QLatin1String("label")) {
+            auto *label = new Label(&window, kind, place, QStringLiteral("Los"));
+            label->onClick(this, act);
+            control = label;
+        } else {
+            QAbstractButton *button =
+                kind == QLatin1String("button")
+                    ? static_cast<QAbstractButton *>(new kit::Button(&window, kind, place, QStringLiteral("Los")))
+                    : new kit::PictureButton(&window, kind, place, QStringLiteral("bird.svg"), QStringLiteral("Los"));
+            connect(button, &QAbstractButton::clicked, this, act);
+            control = button;
+        }
+        window.show();
+        press = QAccessible::queryAccessibleInterface(control)->actionInterface();
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(actions, 1);
+        QTest::qWait(400);
+        QCOMPARE(actions, 1);
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(actions, 2);
+    }
+
+    // While a box stands over the start page, a press on its door does nothing: the mouse could
+    // not reach it either.
+    void aPressUnderABoxIsIgnored()
+    {
+        StartPage &page = form1();
+        page.showWindow();
+        QDialog box(&page);
+        QTimer::singleShot(0, &box, [&] {
+            QAccessible::queryAccessibleInterface(page.Bezeichnung1)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents();
+            box.reject();
+        });
+        box.exec();
+        QCoreApplication::processEvents();
+        QCOMPARE(world->dialogs.count(), 0);
+    }
+
+    // Only the program's own controls are changed for screen readers: a combo box it has not
+    // taken as its own is as Qt makes it, and a label is a button only when given an action,
+    // whatever listens to it.
+    void onlyOwnControlsAreChanged()
+    {
+        QComboBox plain;
+        QComboBox own;
+        for (QComboBox *box : {&plain, &own}) {
+            box->addItems({QStringLiteral("Plusrechnen"), QStringLiteral("Minusrechnen")});
+            box->setAccessibleName(QStringLiteral("Blatt"));
+        }
+        kit::nameComboBoxItself(&own);
+        kit::nameComboBoxItself(&own);
+        QAccessibleInterface *ours = QAccessible::queryAccessibleInterface(&own);
+        QAccessibleInterface *qts = QAccessible::queryAccessibleInterface(&plain);
+        QCOMPARE(ours->text(QAccessible::Name), QStringLiteral("Blatt"));
+        QVERIFY(ours->textInterface());
+        QVERIFY(typeid(*qts) != typeid(*ours));
+
+        Label listened(nullptr, QStringLiteral("L"), QRect(0, 0, 900, 300), QStringLiteral("5"));
+        QSignalSpy spy(&listened, &Label::clicked);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&listened)->role(), QAccessible::StaticText);
+        QVERIFY(!QAccessible::queryAccessibleInterface(&listened)->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
     }
 
     // The answer bar's description is the task, said as F2 says it, and follows every task and

@@ -210,6 +210,9 @@ private slots:
         QTest::newRow("printer reports an error")
             << QStringLiteral("end") << 5 << QStringLiteral("Der Drucker „Schule“ hat einen Fehler gemeldet.");
         QTest::newRow("PDF cannot be written") << QStringLiteral("pdf") << 5 << QStringLiteral("Die PDF-Datei „");
+        QTest::newRow("no folder to save into")
+            << QStringLiteral("nofolder") << 5
+            << QStringLiteral("Es ist kein Drucker eingerichtet, und es gibt keinen Ordner, in dem das Blatt");
         QTest::newRow("picture face missing")
             << QStringLiteral("face") << 2
             << QStringLiteral("Die Bilderschrift „ANLAUT“ fehlt oder lässt sich nicht laden.");
@@ -227,6 +230,10 @@ private slots:
         if (failure == QLatin1String("pdf")) {
             outputs.printer = false;
             outputs.folder = world->workingDirectory.filePath(QStringLiteral("fehlt"));
+        }
+        if (failure == QLatin1String("nofolder")) {
+            outputs.printer = false;
+            outputs.folder.clear();
         }
         if (failure == QLatin1String("face"))
             worksheets::setPictureFaceFile(world->workingDirectory.filePath(QStringLiteral("fehlt.ttf")));

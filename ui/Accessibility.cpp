@@ -48,7 +48,7 @@ public:
     {
         // Later, as a button's press is: what the click opens (a box) must not block the caller.
         if (action == pressAction() && label()->reactsToClicks())
-            QMetaObject::invokeMethod(label(), &Label::click, Qt::QueuedConnection);
+            label()->pressLater();
         else
             QAccessibleWidget::doAction(action);
     }
@@ -64,6 +64,9 @@ private:
     Label *label() const { return static_cast<Label *>(widget()); }
 };
 
+// The combo boxes the program has named as its own; every other one is as Qt makes it.
+const char *const ownComboBox = "quarimoOwnComboBox";
+
 // Qt names a combo box on Linux by the row it shows, which would call every group's row chooser
 // of a dialog "Plusrechnen"; a name of its own comes first. The row shown is its value and, for
 // screen readers that read a combo box's row as its text (Orca), its text too. The rest is as Qt
@@ -71,18 +74,7 @@ private:
 class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit ComboBoxAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox)
-    {
-        // Another row chosen is a new text, which a screen reader says.
-        QObject::connect(box, &QComboBox::currentTextChanged, box,
-                         [box, shown = box->currentText()](const QString &now) mutable {
-                             if (!box->isEditable() && QAccessible::isActive()) {
-                                 QAccessibleTextUpdateEvent update(box, 0, shown, now);
-                                 QAccessible::updateAccessibility(&update);
-                             }
-                             shown = now;
-                         });
-    }
+    explicit ComboBoxAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -196,12 +188,33 @@ QAccessibleInterface *kitControls(const QString &, QObject *object)
 {
     if (auto *label = qobject_cast<Label *>(object))
         return new LabelAccessible(label);
-    if (auto *box = qobject_cast<QComboBox *>(object))
+    if (auto *box = qobject_cast<QComboBox *>(object); box && box->property(ownComboBox).toBool())
         return new ComboBoxAccessible(box);
     return nullptr;
 }
 
 } // namespace
+
+void nameComboBoxItself(QComboBox *box)
+{
+    if (box->property(ownComboBox).toBool())
+        return;
+    box->setProperty(ownComboBox, true);
+    // Qt may have made its own interface for the box already (a new row or name asks for one); it
+    // would stay in use, so it goes, and the next question gets ours.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(box);
+        made && !dynamic_cast<ComboBoxAccessible *>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    // Another row chosen is a new text, which a screen reader says.
+    QObject::connect(box, &QComboBox::currentTextChanged, box,
+                     [box, shown = box->currentText()](const QString &now) mutable {
+                         if (!box->isEditable() && QAccessible::isActive()) {
+                             QAccessibleTextUpdateEvent update(box, 0, shown, now);
+                             QAccessible::updateAccessibility(&update);
+                         }
+                         shown = now;
+                     });
+}
 
 void installAccessibleControls()
 {

@@ -4,12 +4,20 @@
 
 #pragma once
 
+class QComboBox;
+
 namespace kit {
 
 // Tells the accessibility layer (AT-SPI, and so screen readers such as Orca) what the kit's own
-// controls are: a label that acts on a click is a button it can press, and a combo box that
-// has a name of its own is called by it rather than by the row it shows. Once, before the
-// first window.
+// controls are: a label given an action is a button it can press, and a combo box handed to
+// nameComboBoxItself() is called by its own name rather than by the row it shows. Every other
+// control of the process, those of Qt's own dialogs included, stays as Qt makes it. Once, before
+// the first window.
 void installAccessibleControls();
+
+// Makes the combo box one of the program's own for screen readers: called by its accessible
+// name, its row shown as its value and text, a new row said. Before a screen reader first asks
+// for it; once is enough, more is harmless.
+void nameComboBoxItself(QComboBox *box);
 
 } // namespace kit

@@ -17,4 +17,9 @@ Button::Button(QWidget *parent, const QString &name, const QRect &twips, const Q
     setRectTwips(twips);
 }
 
+bool Button::event(QEvent *event)
+{
+    return guard_.event(this, event, [&] { return QPushButton::event(event); });
+}
+
 } // namespace kit

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ui/PressGuard.h"
 #include "ui/Twips.h"
 
 #include <QPushButton>
@@ -19,6 +20,12 @@ public:
 
     QString caption() const { return text(); }
     void setCaption(const QString &caption) { setText(caption); }
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    PressGuard guard_;
 };
 
 } // namespace kit

@@ -7,7 +7,6 @@
 #include "ui/Fonts.h"
 
 #include <QKeyEvent>
-#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -50,14 +49,29 @@ void Label::setNameBeforeCaption(const QString &what)
     nameAfterCaption();
 }
 
-bool Label::reactsToClicks() const
-{
-    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
-}
-
 void Label::click()
 {
-    emit clicked();
+    if (!blockedByBox(this))
+        act();
+}
+
+void Label::pressLater()
+{
+    if (pressPending_)
+        return;
+    pressPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            pressPending_ = false;
+            click();
+        },
+        Qt::QueuedConnection);
+}
+
+void Label::act()
+{
+    guard_.run(this, [this] { emit clicked(); });
 }
 
 void Label::setTextColour(const QColor &colour)
@@ -130,7 +144,7 @@ void Label::keyPressEvent(QKeyEvent *event)
     if (focusPolicy() != Qt::NoFocus && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
         event->accept();
         if (!event->isAutoRepeat())
-            emit clicked();
+            act();
         return;
     }
     QLabel::keyPressEvent(event);
@@ -153,7 +167,7 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        act();
 }
 
 } // namespace kit

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ui/PressGuard.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -28,10 +29,22 @@ public:
     void setCentred(bool centred = true);
     // Tab reaches the label and Space or Enter clicks it, so it works without a mouse.
     void setKeyboardClickable();
-    // A label something is connected to acts as a button: screen readers see one and can press it.
-    bool reactsToClicks() const;
-    // What a click does, for a screen reader's press: the label is clicked once.
+    // Gives the label its action: a click (or Space and Enter, where the keyboard reaches it)
+    // runs it, and screen readers see a button they can press. Only labels given an action so
+    // act; what else listens to `clicked` makes none a button.
+    template <typename Receiver, typename Action>
+    QMetaObject::Connection onClick(const Receiver *receiver, Action &&action)
+    {
+        acts_ = true;
+        return connect(this, &Label::clicked, receiver, std::forward<Action>(action));
+    }
+    bool reactsToClicks() const { return acts_; }
+    // What a click does, for a screen reader's press: the label is clicked once, unless a box
+    // stands over it or its action still runs.
     void click();
+    // A screen reader's press: the click comes once the caller is done; presses that come before it
+    // are one press, as a button's are.
+    void pressLater();
     // Its name for screen readers says what it is and then what it shows ("Haus 2: 5"), also
     // when it shows something else; empty, it is only what it is.
     void setNameBeforeCaption(const QString &what);
@@ -47,11 +60,15 @@ protected:
 
 private:
     void nameAfterCaption();
+    void act();
 
     QString caption_;
     QString nameFromCaption_; // the name the caption gave, while no other name was set
     QString namedAs_;         // what it is, before the caption
     bool singleBorder_ = false;
+    bool acts_ = false;
+    bool pressPending_ = false;
+    PressGuard guard_;
 };
 
 } // namespace kit

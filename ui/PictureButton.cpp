@@ -34,6 +34,11 @@ void PictureButton::setPicture(const QString &svgFile, const QString &accessible
     update();
 }
 
+bool PictureButton::event(QEvent *event)
+{
+    return guard_.event(this, event, [&] { return QAbstractButton::event(event); });
+}
+
 void PictureButton::keyPressEvent(QKeyEvent *event)
 {
     // Space clicks as on every button (on release); Enter clicks at once.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/DrawnPicture.h"
+#include "ui/PressGuard.h"
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
@@ -26,6 +27,7 @@ public:
     void setPicture(const QString &svgFile, const QString &accessibleName);
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -35,6 +37,7 @@ protected:
 private:
     DrawnPicture picture_;
     QPointer<QWidget> coveredBy_; // what lay on top of it before the focus brought it forward
+    PressGuard guard_;
 };
 
 } // namespace kit

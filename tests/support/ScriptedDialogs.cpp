@@ -36,6 +36,8 @@ void ScriptedDialogs::message(const QString &text, const QString &title)
 Dialogs::Answer ScriptedDialogs::question(const QString &text, const QString &title)
 {
     boxes_.append({Kind::Question, title, text, {}});
+    if (!questionActions_.isEmpty())
+        questionActions_.dequeue()();
     return answers_.isEmpty() ? Answer::No : answers_.dequeue();
 }
 

@@ -34,6 +34,8 @@ public:
     void answerInput(const QString &text) { inputs_.enqueue(text); }
     // Runs inside the next message box (while it is "open"), e.g. to look at the screen then.
     void onNextMessage(std::function<void()> action) { messageActions_.enqueue(std::move(action)); }
+    // Runs inside the next question, before it is answered.
+    void onNextQuestion(std::function<void()> action) { questionActions_.enqueue(std::move(action)); }
 
     const QList<Box> &boxes() const { return boxes_; }
     int count() const { return int(boxes_.size()); }
@@ -51,6 +53,7 @@ private:
     QQueue<Answer> answers_;
     QQueue<QString> inputs_;
     QQueue<std::function<void()>> messageActions_;
+    QQueue<std::function<void()>> questionActions_;
 };
 
 // A clock that stands still where the test puts it.
