@@ -6,8 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -115,36 +115,96 @@ bool writeSettings(const QString &path, int range)
 }
 
 SaveFileWriter::SaveFileWriter() = default;
-SaveFileWriter::~SaveFileWriter() = default;
 
+SaveFileWriter::~SaveFileWriter()
+{
+    if (fd_ >= 0)
+        cancel();
+}
+
+// Plain system calls on the name as given: a relative name is found by the kernel in the working
+// folder, whatever bytes that folder's own name holds. Qt would make it absolute first, decoding
+// the folder's name as UTF-8, and then fail to find it in a Latin-1 home.
 bool SaveFileWriter::open(const QString &path)
 {
-    file_ = std::make_unique<QSaveFile>(path);
+    target_ = QFile::encodeName(path);
+    temporary_ = target_ + ".XXXXXX";
+    fd_ = ::mkstemp(temporary_.data());
+    if (fd_ >= 0) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        (void)::fchmod(fd_, 0666 & ~mask);
+        direct_ = false;
+        return true;
+    }
+    temporary_.clear();
     // A read-only folder allows no temporary file, but the file itself may be writable.
-    file_->setDirectWriteFallback(true);
-    return file_->open(QIODevice::WriteOnly);
+    if (errno != EACCES && errno != EROFS && errno != EPERM)
+        return false;
+    fd_ = ::open(target_.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    direct_ = true;
+    written_ = 0;
+    return true;
 }
 
 bool SaveFileWriter::write(const QByteArray &bytes)
 {
-    return file_->write(bytes) == bytes.size();
+    if (fd_ < 0)
+        return false;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    written_ += done;
+    return true;
 }
 
 bool SaveFileWriter::flush()
 {
-    return file_->flush() && file_->error() == QFileDevice::NoError;
+    if (fd_ < 0)
+        return false;
+    // Written in place, the file must end where the new text ends.
+    if (direct_ && ::ftruncate(fd_, written_) != 0)
+        return false;
+    return ::fsync(fd_) == 0;
 }
 
 bool SaveFileWriter::commit()
 {
-    return file_->commit();
+    if (fd_ < 0)
+        return false;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (direct_)
+        return closed;
+    if (!closed || ::rename(temporary_.constData(), target_.constData()) != 0) {
+        ::unlink(temporary_.constData());
+        return false;
+    }
+    return true;
 }
 
 void SaveFileWriter::cancel()
 {
-    file_->cancelWriting();
-    file_->commit(); // removes the temporary file
-    file_.reset();
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!direct_ && !temporary_.isEmpty())
+        ::unlink(temporary_.constData());
+    temporary_.clear();
 }
 
 } // namespace settingsfile

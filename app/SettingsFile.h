@@ -9,7 +9,6 @@
 #include <memory>
 #include <optional>
 
-class QSaveFile;
 
 // "QUARIMO.INI": the one file the program keeps, holding the number range on one line.
 namespace settingsfile {
@@ -35,7 +34,7 @@ std::optional<int> readSettings(const QString &path);
 QByteArray settingsBytes(int range);
 
 // The steps of writing the file, each of which can fail on a real disk. The program writes
-// through QSaveFile; tests hand in a writer that makes one step fail.
+// through the system's own calls; tests hand in a writer that makes one step fail.
 class Writer
 {
 public:
@@ -52,7 +51,7 @@ public:
     virtual void cancel() = 0;
 };
 
-// The program's own writer: QSaveFile, which renames a finished temporary file over the old one.
+// The program's own writer: a temporary file beside the old one, renamed over it when finished.
 class SaveFileWriter final : public Writer
 {
 public:
@@ -65,7 +64,11 @@ public:
     void cancel() override;
 
 private:
-    std::unique_ptr<QSaveFile> file_;
+    QByteArray target_;
+    QByteArray temporary_;
+    int fd_ = -1;
+    bool direct_ = false; // writing the file itself, in a folder that allows no new file
+    qint64 written_ = 0;
 };
 
 // Writes the range so that the file is either replaced whole or left as it was (or, where there

@@ -306,6 +306,25 @@ private slots:
         QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("elsewhere.txt"), QStringLiteral("QUARIMO.INI")}));
     }
 
+    // A working folder whose name is not UTF-8 (a Latin-1 home under a Latin-1 locale): the file
+    // is still written there, by the name relative to it.
+    void latin1WorkingFolder()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/Sch\xfcler";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        char before[4096];
+        QVERIFY(::getcwd(before, sizeof before));
+        QCOMPARE(::chdir(folder.constData()), 0);
+        const bool written = settingsfile::writeSettings(settingsfile::fileName(), 14);
+        const std::optional<int> read = settingsfile::readSettings(settingsfile::fileName());
+        QCOMPARE(::chdir(before), 0);
+        QVERIFY(written);
+        QCOMPARE(read.value_or(0), 14);
+        // Nothing beside it: no folder of a garbled name, no temporary file left.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
+    }
+
     // In a working folder that allows no new file, a writable settings file is written in place;
     // where there is none yet, the write fails (and the exit says so) and leaves nothing.
     void readOnlyFolder_data()
