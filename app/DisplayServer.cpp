@@ -72,7 +72,8 @@ QString unreachable(const Tried &platform, const QByteArray &display, const QByt
         return QStringLiteral("Die Wayland-Anzeige ") +
                quoted(waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : QString::fromLocal8Bit(waylandDisplay)) +
                QStringLiteral(" ist nicht erreichbar.");
-    return QStringLiteral("Das Qt-Plattform-Plugin ") + quoted(platform.name) + QStringLiteral(" ließ sich nicht starten.");
+    return QStringLiteral("Das Qt-Plattform-Plugin ") + quoted(platform.name) +
+           QStringLiteral(" ließ sich nicht starten.");
 }
 
 } // namespace
@@ -86,7 +87,8 @@ QString displayFailureText(const QStringList &qtMessages, const QByteArray &disp
             text += QStringLiteral("quarimo: ") + unreachable(platform, display, waylandDisplay) + u'\n';
             continue;
         }
-        text += QStringLiteral("quarimo: Das Qt-Plattform-Plugin ") + quoted(platform.name) + QStringLiteral(" ist nicht installiert");
+        text += QStringLiteral("quarimo: Das Qt-Plattform-Plugin ") + quoted(platform.name) +
+                QStringLiteral(" ist nicht installiert");
         if (platform.name == QStringLiteral("wayland"))
             text += QStringLiteral(" (Paket qt6-wayland)");
         text += QStringLiteral(".\n");
@@ -98,10 +100,10 @@ QString displayFailureText(const QStringList &qtMessages, const QByteArray &disp
                     QStringLiteral("; ohne diese Einstellung nimmt quarimo die Anzeige, die es findet.\n");
     }
     if (tried.isEmpty())
-        text = QStringLiteral("quarimo: ") + unreachable({QStringLiteral("xcb"), true}, display, waylandDisplay) + u'\n';
+        text =
+            QStringLiteral("quarimo: ") + unreachable({QStringLiteral("xcb"), true}, display, waylandDisplay) + u'\n';
     return text + QString::fromUtf8(windowProgram);
 }
-
 
 QString noScreenText(const QString &qtPlatform, const QByteArray &display, const QByteArray &waylandDisplay)
 {
@@ -109,7 +111,8 @@ QString noScreenText(const QString &qtPlatform, const QByteArray &display, const
     if (qtPlatform == QStringLiteral("xcb") || qtPlatform == QStringLiteral("wayland"))
         said = unreachable({qtPlatform, true}, display, waylandDisplay);
     else
-        said = QStringLiteral("Das Qt-Plattform-Plugin ") + quoted(qtPlatform) + QStringLiteral(" fand keinen Bildschirm.");
+        said = QStringLiteral("Das Qt-Plattform-Plugin ") + quoted(qtPlatform) +
+               QStringLiteral(" fand keinen Bildschirm.");
     return QStringLiteral("quarimo: ") + said + u'\n' + QString::fromUtf8(windowProgram);
 }
 
@@ -117,7 +120,8 @@ QString notAnsweringText(const QByteArray &display, const QByteArray &waylandDis
 {
     QString said;
     if (!display.isEmpty() && (userChoice.isEmpty() || userChoice.startsWith("xcb")))
-        said = QStringLiteral("Der Bildschirm ") + quoted(QString::fromLocal8Bit(display)) + QStringLiteral(" antwortet nicht.");
+        said = QStringLiteral("Der Bildschirm ") + quoted(QString::fromLocal8Bit(display)) +
+               QStringLiteral(" antwortet nicht.");
     else if (userChoice.isEmpty() || userChoice.startsWith("wayland"))
         said = QStringLiteral("Die Wayland-Anzeige ") +
                quoted(waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : QString::fromLocal8Bit(waylandDisplay)) +
@@ -209,7 +213,8 @@ DisplayServer::DisplayServer(int argc, char *argv[])
         std::unique_lock lock(watching_);
         if (!answered_.wait_for(lock, answerTime, [this] { return connected_; })) {
             // Only write(2) and _exit(2): the event thread may hold any lock while it waits.
-            [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, notAnswering_.constData(), notAnswering_.size());
+            [[maybe_unused]] const ssize_t written =
+                ::write(STDERR_FILENO, notAnswering_.constData(), notAnswering_.size());
             ::_exit(1);
         }
     });

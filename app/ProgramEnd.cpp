@@ -19,8 +19,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 #ifdef QUARIMO_SESSION_LIBS

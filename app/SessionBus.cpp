@@ -57,7 +57,8 @@ bool busAnswers(const QByteArray &socket, int milliseconds)
     if ((::connect(fd, reinterpret_cast<const sockaddr *>(&where), length) == 0 || errno == EINPROGRESS) &&
         ::poll(&waiting, 1, milliseconds) == 1 && (waiting.revents & POLLOUT)) {
         // The start of a login: any line back means a server that listens.
-        const QByteArray login = QByteArray(1, '\0') + "AUTH EXTERNAL " + QByteArray::number(::getuid()).toHex() + "\r\n";
+        const QByteArray login =
+            QByteArray(1, '\0') + "AUTH EXTERNAL " + QByteArray::number(::getuid()).toHex() + "\r\n";
         waiting = {fd, POLLIN, 0};
         char reply[64];
         answered = ::send(fd, login.constData(), size_t(login.size()), MSG_NOSIGNAL) == login.size() &&

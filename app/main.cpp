@@ -15,8 +15,8 @@
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Display.h"
-#include "ui/Reading.h"
 #include "ui/Form.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 #include "ui/ZoomStyle.h"
 
@@ -24,8 +24,8 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 #include <csignal>
 #include <cstdio>
@@ -202,9 +202,9 @@ int main(int argc, char *argv[])
     if (!textFace) {
         // The box itself may be unreadable then: the words go to the terminal too.
         const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + captions::CR +
-                             QStringLiteral("Die Beschriftungen lassen sich so nicht lesen. Bitte eine Schrift "
-                                            "installieren, zum Beispiel das Paket „fonts-dejavu-core“.") +
-                             captions::CR;
+                                QStringLiteral("Die Beschriftungen lassen sich so nicht lesen. Bitte eine Schrift "
+                                               "installieren, zum Beispiel das Paket „fonts-dejavu-core“.") +
+                                captions::CR;
         std::fputs((QStringLiteral("quarimo: ") + QString(warning).replace(u'\r', u'\n')).toLocal8Bit().constData(),
                    stderr);
         platform.dialogs().message(warning, QStringLiteral("Q U A R I M O"));

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/ProgramEnd.h"
 #include "app/FontViewer.h"
+#include "app/ProgramEnd.h"
 #include "app/StartPage.h"
 #include "engine/SharedValues.h"
 #include "exercises/CalculationScreen.h"
