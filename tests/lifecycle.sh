@@ -140,7 +140,8 @@ failed_start() { # <case> <German words>: the start ended with status 1 and said
 }
 [ -z "$xvfb" ] || { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; xvfb=""; }
 silent=""
-for n in $(seq 180 240); do
+command -v python3 >/dev/null || echo "lifecycle: no python3 here to play a silent display, that case is not tried"
+command -v python3 >/dev/null && for n in $(seq 180 240); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { silent="$n"; break; }
 done
 mkdir -p /tmp/.X11-unix "$work/silent"
