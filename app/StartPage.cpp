@@ -8,6 +8,7 @@
 #include "app/OpenExercise.h"
 #include "app/ReadingSwitch.h"
 #include "app/Platform.h"
+#include "app/ProgramEnd.h"
 #include "app/SettingsFile.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
@@ -109,7 +110,7 @@ void StartPage::exitProgram()
     const QString title = QStringLiteral("Q U A R I M O");
     if (dialogs().question(QStringLiteral("Dieses Programm jetzt beenden?") + captions::CR, title) != Dialogs::Answer::Yes)
         return;
-    if (!settingsfile::writeSettings(platform().settingsWriter(), settingsfile::fileName(), windows_.shared().numberRange)) {
+    if (!keepRange(platform(), windows_.shared())) {
         // Say so before the program is gone, or the chosen range is silently lost next time.
         dialogs().message(QStringLiteral("Die Datei 'QUARIMO.INI' konnte nicht geschrieben werden.") + captions::CR +
                               QStringLiteral("Der Zahlenraum wird beim nächsten Start nicht übernommen.") + captions::CR,

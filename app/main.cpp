@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/EndOnSignal.h"
-#include "app/PlatformChoice.h"
+#include "app/DisplayServer.h"
+#include "app/ProgramEnd.h"
 #include "app/QtPlatform.h"
+#include "app/SessionBus.h"
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
@@ -14,8 +15,8 @@
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Display.h"
-#include "ui/Reading.h"
 #include "ui/Form.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 #include "ui/ZoomStyle.h"
 
@@ -23,8 +24,8 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 #include <csignal>
 #include <cstdio>
@@ -125,101 +126,29 @@ private:
     std::function<void()> work_;
 };
 
-bool hasDisplay()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-// Runs without a screen to look at (the package check, a CI run) have no one to listen either:
-// they never start the speech service.
-QtPlatform::Voice voiceFor(const QString &platformName)
-{
-    const bool headless = platformName == QLatin1String("offscreen") || platformName == QLatin1String("minimal");
-    return headless ? QtPlatform::Voice::Silent : QtPlatform::Voice::Speaking;
-}
-
-[[noreturn]] void noScreen()
-{
-    const QByteArray display = qgetenv("DISPLAY");
-    if (display.isEmpty())
-        std::fputs("quarimo: Es konnte kein Bildschirm erreicht werden.\n", stderr);
-    else
-        std::fprintf(stderr, "quarimo: Der Bildschirm „%s“ ist nicht erreichbar.\n", display.constData());
-    std::fputs("quarimo ist ein Fensterprogramm und braucht eine grafische Anzeige. Bitte auf dem Desktop\n"
-               "starten oder unter einer virtuellen Anzeige: xvfb-run -a quarimo\n",
-               stderr);
-    std::fflush(stderr);
-    // Not abort(): nothing is broken that a core dump could show.
-    std::_Exit(1);
-}
-
-// While the application connects to the screen, Qt's own messages are held back. When no screen
-// can be reached Qt ends with an English fatal message that suggests reinstalling, and a core
-// dump; the program says what is wrong in German instead. After a good start the messages held
-// go out as usual.
-class HeldStartMessages
-{
-public:
-    HeldStartMessages() { previous_ = qInstallMessageHandler(&hold); }
-    ~HeldStartMessages() { release(); }
-
-    void release()
-    {
-        if (!previous_)
-            return;
-        qInstallMessageHandler(previous_);
-        for (const Held &message : std::as_const(held_)) {
-            const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-            previous_(message.type, context, message.text);
-        }
-        held_.clear();
-        previous_ = nullptr;
-    }
-
-private:
-    struct Held
-    {
-        QtMsgType type;
-        QByteArray category;
-        QString text;
-    };
-
-    static void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (type == QtFatalMsg) {
-            QStringList said;
-            for (const Held &message : std::as_const(held_))
-                said.append(message.text);
-            endForNoPlatform(said << text);
-        }
-        held_.append({type, QByteArray(context.category ? context.category : "default"), text});
-    }
-
-    static inline QtMessageHandler previous_ = nullptr;
-    static inline QList<Held> held_;
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    std::signal(SIGPIPE, SIG_IGN); // a dead service's socket makes a write fail, never the program end
+    // A reader that has gone (speech service, session manager, display server) must not end us.
+    std::signal(SIGPIPE, SIG_IGN);
     StartOptions options;
     if (const int status = answerArguments(argc, argv, options); status >= 0)
         return status;
-    catchTerminationSignals();
-    if (!hasDisplay())
-        noScreen();
+    if (!DisplayServer::named())
+        DisplayServer::endUnnamed();
+    leaveSilentSessionBusAlone();
 #ifdef QUARIMO_FONTCONFIG
     // Reading the system's font configuration is the longest single step before the first frame
     // and needs no display: a second core does it while the application connects to one.
     std::thread fontConfiguration([] { FcInit(); });
 #endif
-    HeldStartMessages startMessages;
-    PlatformArguments arguments(argc, argv);
-    QApplication app(arguments.count(), arguments.values());
-    startMessages.release();
+    DisplayServer display(argc, argv);
+    // Until the display server has answered, a signal ends the program at once.
+    ProgramEnd::catchSignals(display.notAnswering());
+    QApplication app(display.argumentCount(), display.arguments());
+    ProgramEnd::holdSignals();
+    display.connected();
 #ifdef QUARIMO_FONTCONFIG
     fontConfiguration.join(); // before anything asks for a font
 #endif
@@ -247,20 +176,17 @@ int main(int argc, char *argv[])
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that
     // makes every window on first use and hands it these and the way back to the start page.
-    QtPlatform platform(voiceFor(QGuiApplication::platformName()));
+    QtPlatform platform(DisplayServer::voiceFor(QGuiApplication::platformName()));
     SharedValues shared;
     Random random;
     // Reading aloud is on before the first window, so that the first box is said too; the speech
     // service starts with the greeting, while the start page is built.
     if (options.readAloud)
         platform.reading().startWithGreeting();
-    // From the first box on (the start page may open one while it is made), a logout ends the
-    // program cleanly.
-    endOnTerminationSignals([&platform, &shared] { endWithoutAsking(platform, shared); });
-    followSessionManager([&platform, &shared] { keepRange(platform, shared); });
-    const SaveWhenDisplayLost keptWhenDisplayLost([&platform, &shared] { keepRange(platform, shared); });
+    // From the first box on (the start page may open one while it is made), a logout, the session
+    // manager and the display's loss end the program keeping the range.
+    ProgramEnd end(platform, shared);
     Windows windows(platform, shared, random);
-
     // Searching the icon theme takes about as long as building the start page; neither the icon
     // nor Qt's own texts are part of the page's first frame.
     QTranslator qtGerman;
@@ -276,16 +202,16 @@ int main(int argc, char *argv[])
     if (!textFace) {
         // The box itself may be unreadable then: the words go to the terminal too.
         const QString warning = QStringLiteral("Es wurde keine Schrift für Texte gefunden.") + captions::CR +
-                             QStringLiteral("Die Beschriftungen lassen sich so nicht lesen. Bitte eine Schrift "
-                                            "installieren, zum Beispiel das Paket „fonts-dejavu-core“.") +
-                             captions::CR;
+                                QStringLiteral("Die Beschriftungen lassen sich so nicht lesen. Bitte eine Schrift "
+                                               "installieren, zum Beispiel das Paket „fonts-dejavu-core“.") +
+                                captions::CR;
         std::fputs((QStringLiteral("quarimo: ") + QString(warning).replace(u'\r', u'\n')).toLocal8Bit().constData(),
                    stderr);
         platform.dialogs().message(warning, QStringLiteral("Q U A R I M O"));
     }
     // A signal during a box before this point has ended every loop there was; the application's
     // own loop would not hear of it.
-    const int result = endedBySignal() ? 0 : QApplication::exec();
+    const int result = end.begun() ? 0 : QApplication::exec();
     windows.unloadAll();
     return result;
 }

@@ -23,6 +23,8 @@ packages=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n
           fonts-liberation fonts-dejavu-core fonts-ecolier-court poppler-utils)
 # Start-up reads the font configuration on a second core when the headers are there.
 packages+=(libfontconfig-dev)
+# A session manager that dies must not end the program: it replaces libICE's and libSM's handlers.
+packages+=(libsm-dev)
 # The program's own start and end are tried on a virtual display.
 packages+=(xvfb xauth xdotool)
 

@@ -7,17 +7,23 @@
 # The program from start to end on a virtual display, as a desktop runs it: ended through the door
 # ("Ausgang", "Ja"), and ended by a logout's signal while a start box is open, or before its event
 # loop runs; a signal ignored at start stays ignored. Every end has status 0, keeps the range and
-# leaves no temporary file. In a sanitizer build any report fails it too (leaks included).
+# leaves no temporary file. In a sanitizer build any report fails it too (leaks included). A
+# display that never answers and a missing screen end the start with status 1 and a German word,
+# and a session manager that dies leaves the program running.
 # Usage: tests/lifecycle.sh <quarimo> <lsan suppressions> <font configuration without faces>
+#        [<session manager double>]
 set -euo pipefail
 quarimo="$(realpath "$1")"
 suppressions="$(realpath "$2")"
 no_fonts="$(realpath "$3")"
+session_manager="${4:+$(realpath "$4")}"
 work="$(mktemp -d)"
 xvfb=""
 pid=""
+helper=""
 cleanup() {
     [ -z "$pid" ] || kill -9 "$pid" 2>/dev/null || true
+    [ -z "$helper" ] || kill -9 "$helper" 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -120,6 +126,76 @@ wait "$xvfb" 2>/dev/null || true
 xvfb=""
 ended display-lost 13 1
 
+# A display server that accepts the connection and never answers: the start ends by itself, and a
+# logout's signal ends it at once while it waits. No display at all on a frame buffer that is not
+# there. Each time status 1, the German words, and no core dump.
+failed_start() { # <case> <German words>: the start ended with status 1 and said so
+    local status=0
+    timeout 60 tail --pid="$pid" -f /dev/null || fail "$1: the program did not end"
+    wait "$pid" || status=$?
+    pid=""
+    [ "$status" -eq 1 ] || fail "$1: the program ended with status $status"
+    grep -q "$2" "$work/stderr" || fail "$1: it did not say \"$2\""
+    ! grep -q -E 'Cannot create|Sanitizer|runtime error' "$work/stderr" || fail "$1: said what it should not"
+}
+[ -z "$xvfb" ] || { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; xvfb=""; }
+silent=""
+command -v python3 >/dev/null || echo "lifecycle: no python3 here to play a silent display, that case is not tried"
+command -v python3 >/dev/null && for n in $(seq 180 240); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { silent="$n"; break; }
+done
+mkdir -p /tmp/.X11-unix "$work/silent"
+for ending in itself signal; do
+    [ -n "$silent" ] || break
+    : >"$work/accepted"
+    python3 -c '
+import os, socket, sys
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(8)
+open(sys.argv[2], "w").close()
+held = []
+while True:
+    held.append(server.accept()[0])
+    open(sys.argv[3], "a").write("accepted\n")
+' "/tmp/.X11-unix/X$silent" "$work/listening" "$work/accepted" &
+    helper=$!
+    for _ in $(seq 100); do [ -e "$work/listening" ] && break; sleep 0.1; done
+    rm -f "$work/listening"
+    (cd "$work/silent" && DISPLAY=":$silent" exec "$quarimo") 2>"$work/stderr" &
+    pid=$!
+    if [ "$ending" = signal ]; then
+        for _ in $(seq 100); do [ -s "$work/accepted" ] && break; sleep 0.1; done
+        kill -TERM "$pid"
+    fi
+    failed_start "silent display, ended by $ending" "antwortet nicht"
+    kill "$helper" 2>/dev/null; wait "$helper" 2>/dev/null || true
+    helper=""
+    rm -f "/tmp/.X11-unix/X$silent"
+done
+(cd "$work/silent" && QT_QPA_PLATFORM=linuxfb:fb=/nonexistent/fb0 exec "$quarimo") 2>"$work/stderr" &
+pid=$!
+failed_start "no screen" "keinen Bildschirm"
+
+# The session manager dies under the program (not a logout): the program runs on, and a logout
+# later still ends it keeping the range.
+if [ -n "$session_manager" ]; then
+    rm -f "$work/manager"
+    "$session_manager" >"$work/manager" &
+    helper=$!
+    for _ in $(seq 100); do [ -s "$work/manager" ] && break; sleep 0.1; done
+    start manager-dies 15 env SESSION_MANAGER="$(head -1 "$work/manager")"
+    [ -n "$(window 'Q U A R I M O :  Startseite')" ] || fail "manager dies: the start page never appeared"
+    grep -q registered "$work/manager" || fail "manager dies: the program did not register with the session manager"
+    kill -9 "$helper"
+    wait "$helper" 2>/dev/null || true
+    helper=""
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "manager dies: the program ended with it"
+    kill -TERM "$pid"
+    ended manager-dies 15
+fi
+
 # A logout while the box about missing text faces is open, before the event loop ever ran. The
 # program also reads the faces of its font packages directly: a private mount namespace hides
 # them. It comes last, and the faces are looked for afterwards: a sandbox that let the hiding
@@ -152,4 +228,4 @@ else
     echo "lifecycle: no private mount namespace here, the start without text faces is not tried"
 fi
 
-echo "lifecycle: ended through the door, by a logout during the first start's box and the no-font box, and by the display's end; ignored signals stayed ignored"
+echo "lifecycle: ended through the door, by a logout during the first start's box and the no-font box, and by the display's end; ignored signals stayed ignored; a silent display and a missing screen ended the start; a dying session manager did not end it"

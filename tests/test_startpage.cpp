@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/EndOnSignal.h"
 #include "app/FontViewer.h"
+#include "app/ProgramEnd.h"
 #include "app/StartPage.h"
 #include "engine/SharedValues.h"
 #include "exercises/CalculationScreen.h"
@@ -213,23 +213,38 @@ private slots:
         QCOMPARE(shared().numberRange, 17);
     }
 
-    // Logging out sends SIGTERM, or a session manager's "die" (the application's Quit event): the
-    // range is kept and the program ends, without a box nobody would close. The first request
-    // ends it, once, on the event thread.
-    void terminationSignalEndsKeepingTheRange()
+    // Logging out sends SIGTERM (a terminal SIGINT or SIGHUP), a session manager its "die" (the
+    // application's Quit event): the range is kept and the program ends, without a box nobody
+    // would close. The first request ends it, once, on the event thread; what follows changes
+    // nothing.
+    void endWithoutAsking_data()
     {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("logout, then the session's die") << SIGTERM << 0;
+        QTest::newRow("the session's die, then a logout") << 0 << SIGTERM;
+        QTest::newRow("a terminal's hangup twice") << SIGHUP << SIGHUP;
+    }
+    void endWithoutAsking()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
         StartPage &page = openStartPage(12);
         page.HBildlauf1->setValue(16);
-        endOnTerminationSignals([this] { endWithoutAsking(world->platform, shared()); });
-        QEvent quit(QEvent::Quit);
-        QVERIFY(QCoreApplication::sendEvent(QCoreApplication::instance(), &quit));
-        QCOMPARE(world->endProgramCalls, 1);
-        QVERIFY(page.isVisible());
-        ::raise(SIGTERM);
-        ::raise(SIGTERM);
-        QTRY_COMPARE(world->endProgramCalls, 1);
+        ProgramEnd::catchSignals(QByteArray());
+        ProgramEnd end(world->platform, shared());
+        for (const int request : {first, second}) {
+            if (request) {
+                ::raise(request);
+            } else {
+                QEvent quit(QEvent::Quit);
+                QVERIFY(QCoreApplication::sendEvent(QCoreApplication::instance(), &quit));
+            }
+            QTRY_VERIFY(end.begun());
+        }
         QTest::qWait(20);
         QCOMPARE(world->endProgramCalls, 1);
+        QVERIFY(page.isVisible());
         QCOMPARE(dialogs().count(), 0);
         QCOMPARE(settingsFileBytes(), QByteArray(" 16 \r\n"));
     }
