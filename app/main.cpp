@@ -17,6 +17,7 @@
 #include "ui/Reading.h"
 #include "ui/Form.h"
 #include "ui/Seams.h"
+#include "ui/Twips.h"
 #include "ui/ZoomStyle.h"
 
 #include <QApplication>
@@ -222,6 +223,11 @@ int main(int argc, char *argv[])
     fontConfiguration.join(); // before anything asks for a font
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
+    // The zoom every window is drawn at, and the display that fits the windows to the screens;
+    // both outlive the windows.
+    kit::Zoom zoom;
+    kit::twips::drawAt(&zoom);
+    kit::Display display(zoom);
     kit::installZoomStyle();
     kit::installAccessibleControls();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
@@ -237,15 +243,15 @@ int main(int argc, char *argv[])
 
     // The start page takes about three quarters of the screen's height; every window follows.
     // It follows the screen when that changes (a projector, xrandr).
-    kit::Display::instance().fitStartZoomTo(StartPage::sizeTwips);
+    display.fitStartZoomTo(StartPage::sizeTwips);
     // On a classroom board every window fills the screen from the start; F11 gives the windows back.
     if (options.fullScreen)
-        kit::Display::instance().setFullScreen(true);
+        display.setFullScreen(true);
     // How the program is put together: the machine's platform (message boxes, clock, file
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that
     // makes every window on first use and hands it these and the way back to the start page.
-    QtPlatform platform(voiceFor(QGuiApplication::platformName()));
+    QtPlatform platform(voiceFor(QGuiApplication::platformName()), &display);
     SharedValues shared;
     Random random;
     // Reading aloud is on before the first window, so that the first box is said too; the speech
