@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace kit {
 
@@ -27,9 +28,15 @@ QSize pixelsAt(const QSize &twips, double factor)
 
 } // namespace
 
-Display::Display(Zoom &zoom) : zoom_(zoom), startZoom_(zoom.value()), settle_(new QTimer(this))
+Display::Display(Zoom &zoom)
+    : zoom_(zoom), startZoom_(zoom.value()), settle_(new QTimer(this)), quiet_(new QTimer(this))
 {
     watchScreens();
+    quiet_->setSingleShot(true);
+    // mutter moves a window about a quarter of a second after the screen changed, and again
+    // after it maps a window.
+    quiet_->setInterval(400);
+    connect(quiet_, &QTimer::timeout, this, &Display::placeAfterWindowManager);
     qApp->installEventFilter(this);
 }
 
@@ -92,6 +99,14 @@ void Display::setFullScreen(bool on)
     // window that is not on the screen as it will place it when it is.
     QList<Form *> shown = Form::windows();
     shown.removeIf([](const Form *form) { return !form->isVisible(); });
+    // The window manager gives a window back the place it had before full screen, or frames it
+    // anew, after the program has placed it: looked at again once it is done.
+    if (screens::placesWindows()) {
+        for (Form *form : shown)
+            if (!on && form->standsCentred() && !centred_.contains(form))
+                centred_.append(form);
+        awaitWindowManager();
+    }
     if (on) {
         windowedZoom_ = zoom_.value();
         for (Form *form : shown)
@@ -119,11 +134,22 @@ bool Display::eventFilter(QObject *watched, QEvent *event)
 {
     // Every event of the program passes here: the few that matter are told apart by type first.
     const QEvent::Type type = event->type();
-    if (type != QEvent::Show && type != QEvent::Hide && type != QEvent::WindowActivate)
+    if (type != QEvent::Show && type != QEvent::Hide && type != QEvent::WindowActivate && type != QEvent::Move)
         return false;
+    if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+        return false;
+    if (type == QEvent::Move) {
+        if (awaiting_)
+            quiet_->start();
+        return false;
+    }
     auto *form = qobject_cast<Form *>(watched);
-    if (!form)
+    if (!form) {
+        // A box or dialog: shown over its window, whole on the screen as it is now.
+        if (type == QEvent::Show && !event->spontaneous())
+            keepBoxOnScreen(static_cast<QWidget *>(watched), false);
         return false;
+    }
     meet(form);
     if (type == QEvent::WindowActivate) {
         cameToFront(form);
@@ -172,6 +198,71 @@ void Display::aboutToShow(Form *form)
         else
             form->leaveFullScreen();
     }
+    // A window hidden while the screen changed fits the screen as it is now before it maps:
+    // without a window manager nobody else would, and one would place it by the old screen.
+    const bool centred = form->standsCentred();
+    form->keepOnScreen(centred);
+    if (centred && !fullScreen_ && screens::placesWindows()) {
+        // The window manager may still place it by its own rules once it maps it.
+        if (!centred_.contains(form))
+            centred_.append(form);
+        awaitWindowManager();
+    }
+}
+
+void Display::awaitWindowManager()
+{
+    awaiting_ = true;
+    quiet_->start();
+}
+
+void Display::placeAfterWindowManager()
+{
+    awaiting_ = false;
+    const QList<QPointer<Form>> centred = std::exchange(centred_, {});
+    for (Form *form : Form::windows()) {
+        if (!form->isVisible())
+            continue;
+        if (form->fillsScreen()) {
+            form->keepOnScreen(false);
+            continue;
+        }
+        const QRect area = screens::freeArea(form);
+        const bool wasCentred = centred.contains(form);
+        const bool offCentre = (form->frameGeometry().center() - area.center()).manhattanLength() > 2;
+        if ((wasCentred && offCentre) || !area.contains(form->frameGeometry())) {
+            form->keepOnScreen(wasCentred);
+            // Asked as the frame's corner: the window manager knows the frame by now.
+            if (QWindow *window = form->windowHandle())
+                window->setFramePosition(form->pos());
+        }
+    }
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !qobject_cast<Form *>(window) && window->windowType() == Qt::Dialog)
+            keepBoxOnScreen(window, true);
+}
+
+void Display::keepBoxOnScreen(QWidget *box, bool overItsWindow)
+{
+    const QRect area = screens::freeArea(box);
+    if (area.isEmpty())
+        return;
+    const QWidget *owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+    const QRect frame = box->frameGeometry();
+    const QRect over = owner && owner->isVisible() ? owner->frameGeometry() : area;
+    // After a change of screens its window has been placed anew: the box goes with it.
+    const bool centredOver = (frame.center() - over.center()).manhattanLength() <= 2;
+    if (area.contains(frame) && (overItsWindow ? centredOver : over.contains(frame.center())))
+        return;
+    // What the frame adds, where the window manager has put one around the box already.
+    const QSize size = frame.size().expandedTo(box->size() + Form::frameAround());
+    QPoint topLeft = over.center() - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2);
+    // Where it does not fit, its title bar stays on the screen.
+    topLeft.setX(qMax(area.left(), qMin(topLeft.x(), area.right() + 1 - size.width())));
+    topLeft.setY(qMax(area.top(), qMin(topLeft.y(), area.bottom() + 1 - size.height())));
+    box->move(topLeft);
+    if (QWindow *window = box->windowHandle(); window && box->isVisible())
+        window->setFramePosition(topLeft);
 }
 
 void Display::cameToFront(Form *form)
@@ -284,12 +375,22 @@ void Display::followScreens()
         windowedZoom_ = fitting(windowedZoom_);
     else
         zoom_.set(fitting(zoom_.value()));
-    for (qsizetype i = 0; i < windows.size(); ++i)
+    centred_.clear();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
         windows[i]->keepOnScreen(centred[i]);
+        if (centred[i])
+            centred_.append(windows[i]);
+    }
     if (fullScreen_) {
         fittedTo_ = nullptr;
         fitZoomToScreens();
     }
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !qobject_cast<Form *>(window) && window->windowType() == Qt::Dialog)
+            keepBoxOnScreen(window, true);
+    // The window manager moves windows the screen no longer holds, after the program has.
+    if (screens::placesWindows())
+        awaitWindowManager();
 }
 
 } // namespace kit

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -59,6 +60,11 @@ public:
     // The shown window the child sees in front: the one shown or activated last.
     Form *frontWindow() const;
 
+    // A window manager moves windows of its own accord after the screen changed, and places a
+    // window when it maps it: once it has stopped moving them, every window of the program,
+    // boxes too, is put back where the placement rules want it.
+    void placeAfterWindowManager();
+
     // The screens changed, or a window went to another one: followed once the changes settle.
     void screensChanged();
     // Follows the screens as they are now: start zoom, full-screen fit, every window on its screen.
@@ -80,6 +86,11 @@ private:
     bool frontWindowFitsAt(double factor) const;
     void fitZoomToScreens();
     void watchScreens();
+    // Waits for the window manager to stop moving the program's windows.
+    void awaitWindowManager();
+    // A box or dialog whole on the screen and over its window; centred over it again after its
+    // window has been placed anew.
+    static void keepBoxOnScreen(QWidget *box, bool overItsWindow);
 
     Zoom &zoom_;
     double startZoom_;
@@ -93,6 +104,11 @@ private:
     const Form *fittedTo_ = nullptr;
     QSet<const QObject *> met_;
     QTimer *settle_;
+    // Restarted by every move of a window while waiting for the window manager.
+    QTimer *quiet_;
+    bool awaiting_ = false;
+    // The windows that stood centred when the screens changed or that were shown centred.
+    QList<QPointer<Form>> centred_;
 };
 
 } // namespace kit

@@ -75,6 +75,10 @@ void Form::leaveFullScreen()
         return;
     fullScreen_ = false;
     setWindowState(windowState() & ~Qt::WindowFullScreen);
+    // Qt forgets the widget's full-screen state when the widget is given a geometry, not the
+    // native window's: that one is asked as well, or the window manager keeps it full screen.
+    if (QWindow *window = windowHandle(); window && (window->windowStates() & Qt::WindowFullScreen))
+        window->setWindowStates(window->windowStates() & ~Qt::WindowFullScreen);
     setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
     placeControls();
     if (placed_) {

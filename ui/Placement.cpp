@@ -39,10 +39,17 @@ void Form::keepOnScreen(bool centred)
     const QRect area = screens::freeArea(this);
     if (area.isEmpty())
         return;
-    if (fullScreen_ && isVisible() && geometry() != screens::wholeScreen(this)) {
+    if (fullScreen_ && isVisible()) {
         // Without a window manager nobody else makes it fit the screen again.
-        setGeometry(screens::wholeScreen(this));
-        placeControls();
+        if (geometry() != screens::wholeScreen(this)) {
+            setGeometry(screens::wholeScreen(this));
+            placeControls();
+        }
+        // Asked again after the geometry, which makes Qt forget it: a window manager takes the
+        // state from a window it unmaps (mutter, kwin), and the window would come back framed at
+        // the old screen's size.
+        if (!(windowState() & Qt::WindowFullScreen))
+            setWindowState(windowState() | Qt::WindowFullScreen);
     }
     if (centred) {
         centreOnScreen();
