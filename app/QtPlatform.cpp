@@ -50,6 +50,8 @@ public:
 
 struct QtPlatform::Parts
 {
+    explicit Parts(const kit::Display *display) : dialogs(display) {}
+
     QtDialogs dialogs;
     SystemClock clock;
     QtFileDialogs fileDialogs;
@@ -59,7 +61,7 @@ struct QtPlatform::Parts
     QMetaObject::Connection quitting;
 };
 
-QtPlatform::QtPlatform(Voice voice) : parts_(std::make_unique<Parts>())
+QtPlatform::QtPlatform(Voice voice, const kit::Display *display) : parts_(std::make_unique<Parts>(display))
 {
     if (voice == Voice::Silent) {
         parts_->speech = std::make_unique<Silence>();

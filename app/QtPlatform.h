@@ -8,6 +8,10 @@
 
 #include <memory>
 
+namespace kit {
+class Display;
+}
+
 // The machine itself, through Qt: message boxes, the system clock, Qt's file dialog, the German
 // voice (or silence), the default printer or PDF files, and QSaveFile for the settings.
 class QtPlatform final : public Platform
@@ -15,8 +19,9 @@ class QtPlatform final : public Platform
 public:
     enum class Voice { Speaking, Silent };
 
-    // Silent for runs with no one to listen; the caller decides.
-    explicit QtPlatform(Voice voice);
+    // Silent for runs with no one to listen; the caller decides. Boxes belong to the window the
+    // display has in front.
+    explicit QtPlatform(Voice voice, const kit::Display *display = nullptr);
     ~QtPlatform() override;
 
     kit::Clock &clock() override;

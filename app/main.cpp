@@ -18,6 +18,7 @@
 #include "ui/Form.h"
 #include "ui/Reading.h"
 #include "ui/Seams.h"
+#include "ui/Twips.h"
 #include "ui/ZoomStyle.h"
 
 #include <QApplication>
@@ -143,16 +144,21 @@ int main(int argc, char *argv[])
     // and needs no display: a second core does it while the application connects to one.
     std::thread fontConfiguration([] { FcInit(); });
 #endif
-    DisplayServer display(argc, argv);
+    DisplayServer displayServer(argc, argv);
     // Until the display server has answered, a signal ends the program at once.
-    ProgramEnd::catchSignals(display.notAnswering());
-    QApplication app(display.argumentCount(), display.arguments());
+    ProgramEnd::catchSignals(displayServer.notAnswering());
+    QApplication app(displayServer.argumentCount(), displayServer.arguments());
     ProgramEnd::holdSignals();
-    display.connected();
+    displayServer.connected();
 #ifdef QUARIMO_FONTCONFIG
     fontConfiguration.join(); // before anything asks for a font
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
+    // The zoom every window is drawn at, and the display that fits the windows to the screens;
+    // both outlive the windows.
+    kit::Zoom zoom;
+    kit::twips::drawAt(&zoom);
+    kit::Display display(zoom);
     kit::installZoomStyle();
     kit::installAccessibleControls();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
@@ -168,15 +174,15 @@ int main(int argc, char *argv[])
 
     // The start page takes about three quarters of the screen's height; every window follows.
     // It follows the screen when that changes (a projector, xrandr).
-    kit::Display::instance().fitStartZoomTo(StartPage::sizeTwips);
+    display.fitStartZoomTo(StartPage::sizeTwips);
     // On a classroom board every window fills the screen from the start; F11 gives the windows back.
     if (options.fullScreen)
-        kit::Display::instance().setFullScreen(true);
+        display.setFullScreen(true);
     // How the program is put together: the machine's platform (message boxes, clock, file
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that
     // makes every window on first use and hands it these and the way back to the start page.
-    QtPlatform platform(DisplayServer::voiceFor(QGuiApplication::platformName()));
+    QtPlatform platform(DisplayServer::voiceFor(QGuiApplication::platformName()), &display);
     SharedValues shared;
     Random random;
     // Reading aloud is on before the first window, so that the first box is said too; the speech

@@ -43,7 +43,7 @@ private slots:
     void init()
     {
         world = std::make_unique<TestWorld>();
-        kit::twips::setZoom(1.75);
+        world->zoom.set(1.75);
         form1().showWindow();
     }
     void cleanup() { world.reset(); }

@@ -110,6 +110,52 @@ private slots:
     void init() { world = std::make_unique<TestWorld>(); }
     void cleanup() { world.reset(); }
 
+    // The zoom on its own: quarter steps between 1 and 3, controls told before windows.
+    void zoomSteps_data()
+    {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("above");
+        QTest::addColumn<double>("below");
+        QTest::newRow("plain") << 1.0 << 1.25 << 1.0;
+        QTest::newRow("on a step") << 2.0 << 2.25 << 1.75;
+        QTest::newRow("between steps") << 1.6 << 1.75 << 1.5;
+        QTest::newRow("top") << 3.0 << 3.0 << 2.75;
+        QTest::newRow("kept within 1 to 3") << 7.0 << 3.0 << 2.75;
+    }
+    void zoomSteps()
+    {
+        QFETCH(double, from);
+        QFETCH(double, above);
+        QFETCH(double, below);
+        kit::Zoom zoom;
+        zoom.set(from);
+        QCOMPARE(zoom.above(), above);
+        QCOMPARE(zoom.below(), below);
+    }
+    void controlsFollowTheZoomBeforeWindows()
+    {
+        struct Follower : kit::ZoomFollower
+        {
+            Follower(kit::Zoom *zoom, Stage stage, QStringList &told, QString name)
+                : ZoomFollower(zoom, stage), told_(told), name_(std::move(name))
+            {
+            }
+            void followZoom(double) override { told_.append(name_); }
+            QStringList &told_;
+            QString name_;
+        };
+        QStringList told;
+        kit::Zoom zoom;
+        Follower window(&zoom, kit::ZoomFollower::Stage::Windows, told, QStringLiteral("window"));
+        Follower control(&zoom, kit::ZoomFollower::Stage::Controls, told, QStringLiteral("control"));
+        {
+            Follower gone(&zoom, kit::ZoomFollower::Stage::Controls, told, QStringLiteral("gone"));
+        }
+        zoom.set(2);
+        zoom.set(2); // no change, no word
+        QCOMPARE(told, QStringList({QStringLiteral("control"), QStringLiteral("window")}));
+    }
+
     void everyWindowDoublesAtZoom2_data()
     {
         QTest::addColumn<QString>("name");
@@ -124,7 +170,7 @@ private slots:
         const QList<Placed> before = placedControls(window);
         QVERIFY(!before.isEmpty());
 
-        kit::twips::setZoom(2);
+        world->zoom.set(2);
         QCOMPARE(window.size(), 2 * plain);
         for (const Placed &p : before) {
             const auto *placed = dynamic_cast<TwipsPlaced *>(p.widget);
@@ -139,7 +185,7 @@ private slots:
                      qPrintable(p.widget->objectName()));
         }
 
-        kit::twips::setZoom(1);
+        world->zoom.set(1);
         QCOMPARE(window.size(), plain);
         for (const Placed &p : before) {
             QCOMPARE(p.widget->geometry(), p.pixels);
@@ -158,7 +204,7 @@ private slots:
     void answerBarsAreBigEnoughToHit()
     {
         QFETCH(double, zoom);
-        kit::twips::setZoom(zoom);
+        world->zoom.set(zoom);
         openExercise(Exercise::Calculating).show();
         const QScrollBar *bar = Form6().HBildlauf1;
         const QStyleOptionSlider option = barOption(bar);
@@ -196,7 +242,7 @@ private slots:
         openExercise(Exercise::NumberLine);
         NumberLineScreen &screen = Form2();
         const int start = screen.race().child();
-        kit::twips::setZoom(2);
+        world->zoom.set(2);
         answerRight(screen);
         QVERIFY(screen.race().child() > start);
         QCOMPARE(screen.Bild2->leftTwips(), screen.race().child());
@@ -217,12 +263,12 @@ private slots:
     {
         QFETCH(double, drawnAt);
         QFETCH(double, readAt);
-        kit::twips::setZoom(drawnAt);
+        world->zoom.set(drawnAt);
         Canvas &canvas = schiess().canvas();
         for (int k = 0; k < 5; ++k)
             canvas.filledRectangle(shootinggallery::Target{k, 2, k}.square(), shootinggallery::targetColour(k));
         canvas.filledCircle(QPoint(4000, 4000), 200, Qt::black);
-        kit::twips::setZoom(readAt);
+        world->zoom.set(readAt);
         QCOMPARE(canvas.image().size(), schiess().size());
         for (int k = 0; k < 5; ++k) {
             const QRect square = shootinggallery::Target{k, 2, k}.square();
@@ -250,7 +296,7 @@ private slots:
     {
         QFETCH(bool, fullScreen);
         QFETCH(double, zoom);
-        kit::twips::setZoom(2);
+        world->zoom.set(2);
         QTest::mouseClick(form1().Bild5, Qt::LeftButton);
         form1().Liste2->setListIndex(1); // "Schießbude"
         startRewardGame();
@@ -280,7 +326,7 @@ private slots:
         };
 
         QTest::keyClick(page.HBildlauf1, Qt::Key_F11);
-        QVERIFY(kit::Display::instance().fullScreen());
+        QVERIFY(world->display.fullScreen());
         QCOMPARE(page.geometry(), screen);
         // 800 x 600: the start page fits up to 1.25, in the middle.
         QCOMPARE(kit::twips::zoom(), 1.25);
@@ -311,7 +357,7 @@ private slots:
 
         // F11 again: every window at its normal size and place, at the zoom from before.
         QTest::keyClick(screen6.HBildlauf1, Qt::Key_F11);
-        QVERIFY(!kit::Display::instance().fullScreen());
+        QVERIFY(!world->display.fullScreen());
         QCOMPARE(kit::twips::zoom(), 1.0);
         QVERIFY(!screen6.isFullScreen());
         QCOMPARE(screen6.size(), QSize(435, 341));
@@ -342,7 +388,7 @@ private slots:
         QFETCH(double, start);
         QFETCH(QString, keys);
         QFETCH(double, expected);
-        kit::Display::instance().setStartZoom(start);
+        world->display.setStartZoom(start);
         form1().showWindow();
         const QSize atStart = form1().size();
         for (QChar key : keys) {
@@ -366,7 +412,7 @@ private slots:
         Form form(QStringLiteral("f"), QSize(3000, 1500), Qt::white);
         form.move(200, 150);
         const QPoint centre = form.geometry().center();
-        kit::twips::setZoom(2);
+        world->zoom.set(2);
         QVERIFY((form.geometry().center() - centre).manhattanLength() <= 2);
     }
 
@@ -375,15 +421,15 @@ private slots:
         Form form(QStringLiteral("f"), StartPage::sizeTwips, Qt::white);
         form.centreOnScreen();
         const QRect centred = form.geometry();
-        kit::twips::setZoom(1.5); // wider than the screen: it stands at the left edge
+        world->zoom.set(1.5); // wider than the screen: it stands at the left edge
         QCOMPARE(form.x(), form.screen()->availableGeometry().left());
-        kit::twips::setZoom(1);
+        world->zoom.set(1);
         QCOMPARE(form.geometry(), centred);
     }
 
     void everyWindowStaysOnItsScreenWhenTheScreensChange()
     {
-        kit::Display &display = kit::Display::instance();
+        kit::Display &display = world->display;
         StartPage &page = form1();
         page.showWindow();
         auto &words = Form7();
@@ -398,7 +444,7 @@ private slots:
         // In full screen a window no one fitted to the screen fills it again, at the zoom that fits.
         QTest::keyClick(words.HBildlauf1, Qt::Key_F11);
         words.setGeometry(QRect(0, 0, 300, 200));
-        kit::twips::setZoom(3);
+        world->zoom.set(3);
         display.followScreens();
         QCOMPARE(words.geometry(), page.screen()->geometry());
         QCOMPARE(kit::twips::zoom(), kit::twips::largestZoomWithin(words.clientTwips(), area.size()));
@@ -428,7 +474,7 @@ private slots:
     {
         const QFont plain = QtDialogs::dialogFont();
         const QFont plainTip = QToolTip::font();
-        kit::twips::setZoom(2);
+        world->zoom.set(2);
         if (plainTip.pixelSize() > 0)
             QCOMPARE(QToolTip::font().pixelSize(), 2 * plainTip.pixelSize());
         else

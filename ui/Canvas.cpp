@@ -23,7 +23,7 @@ void fillBand(QPainter &painter, QPoint from, QPoint to, int width, const QColor
 } // namespace
 
 Canvas::Canvas(QWidget *owner, const QSize &clientTwips, const QColor &background)
-    : ZoomFollower(Stage::Controls), owner_(owner), clientTwips_(clientTwips), background_(background),
+    : ZoomFollower(twips::drawnAt(), Stage::Controls), owner_(owner), clientTwips_(clientTwips), background_(background),
       image_(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()), QImage::Format_RGB32)
 {
     image_.fill(background_);

@@ -5,22 +5,21 @@
 #include "ui/Display.h"
 
 #include "ui/Form.h"
+#include "ui/Screens.h"
+#include "ui/Twips.h"
+#include "ui/Zoom.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
-#include <cmath>
+#include <utility>
 
 namespace kit {
 
 namespace {
-
-const QScreen *screenOf(const QWidget *window)
-{
-    const QScreen *screen = window->screen();
-    return screen ? screen : QGuiApplication::primaryScreen();
-}
 
 QSize pixelsAt(const QSize &twips, double factor)
 {
@@ -29,56 +28,33 @@ QSize pixelsAt(const QSize &twips, double factor)
 
 } // namespace
 
-bool Display::placesWindows()
+Display::Display(Zoom &zoom)
+    : zoom_(zoom), startZoom_(zoom.value()), settle_(new QTimer(this)), quiet_(new QTimer(this))
 {
-    static const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    return !wayland;
+    watchScreens();
+    quiet_->setSingleShot(true);
+    // mutter moves a window about a quarter of a second after the screen changed, and again
+    // after it maps a window.
+    quiet_->setInterval(400);
+    connect(quiet_, &QTimer::timeout, this, &Display::placeAfterWindowManager);
+    qApp->installEventFilter(this);
 }
 
-QRect Display::freeArea(const QWidget *window)
+Display::~Display()
 {
-    const QScreen *screen = screenOf(window);
-    return screen ? screen->availableGeometry() : QRect();
+    if (qApp)
+        qApp->removeEventFilter(this);
 }
 
-QRect Display::wholeScreen(const QWidget *window)
+double Display::zoom() const
 {
-    const QScreen *screen = screenOf(window);
-    return screen ? screen->geometry() : QRect();
-}
-
-QSize Display::frameAround()
-{
-    // Kept once seen: a window in full screen has no frame, and one leaving it has none until the
-    // window manager has framed it again.
-    QSize &most = instance().frame_;
-    for (const Form *form : Form::windows())
-        most = most.expandedTo(form->frameGeometry().size() - form->size());
-    return most;
-}
-
-Display &Display::instance()
-{
-    static Display display;
-    if (!display.watcher_ && qGuiApp)
-        display.watchScreens();
-    return display;
-}
-
-void Display::reset()
-{
-    Display &display = instance();
-    display.setFullScreen(false);
-    display.startWindowTwips_ = QSize();
-    display.fittedTo_ = nullptr;
-    display.frame_ = QSize();
-    display.setStartZoom(twips::minimumZoom);
+    return zoom_.value();
 }
 
 void Display::setStartZoom(double factor)
 {
-    startZoom_ = std::clamp(factor, twips::minimumZoom, twips::maximumZoom);
-    twips::setZoom(startZoom_);
+    startZoom_ = Zoom::clamped(factor);
+    zoom_.set(startZoom_);
 }
 
 void Display::fitStartZoomTo(const QSize &windowTwips)
@@ -90,14 +66,14 @@ void Display::fitStartZoomTo(const QSize &windowTwips)
 
 void Display::zoomIn()
 {
-    const double above = twips::zoomAbove();
+    const double above = zoom_.above();
     if (fullScreen_ ? frontWindowFitsAt(above) : windowsFitAt(above))
-        twips::setZoom(above);
+        zoom_.set(above);
 }
 
 void Display::zoomOut()
 {
-    twips::setZoom((std::ceil(zoom_ / twips::zoomStep - 1e-9) - 1) * twips::zoomStep);
+    zoom_.set(zoom_.below());
 }
 
 void Display::resetZoom()
@@ -108,8 +84,8 @@ void Display::resetZoom()
     }
     // Back to what the program showed at its start: the start zoom, each window centred. Where
     // the compositor places windows, a window placed while smaller grows no further than that.
-    if (placesWindows() || startZoom_ <= zoom_ || windowsFitAt(startZoom_))
-        twips::setZoom(startZoom_);
+    if (screens::placesWindows() || startZoom_ <= zoom_.value() || windowsFitAt(startZoom_))
+        zoom_.set(startZoom_);
     for (Form *form : Form::windows())
         form->centreOnScreen();
 }
@@ -123,8 +99,16 @@ void Display::setFullScreen(bool on)
     // window that is not on the screen as it will place it when it is.
     QList<Form *> shown = Form::windows();
     shown.removeIf([](const Form *form) { return !form->isVisible(); });
+    // The window manager gives a window back the place it had before full screen, or frames it
+    // anew, after the program has placed it: looked at again once it is done.
+    if (screens::placesWindows()) {
+        for (Form *form : shown)
+            if (!on && form->standsCentred() && !centred_.contains(form))
+                centred_.append(form);
+        awaitWindowManager();
+    }
     if (on) {
-        windowedZoom_ = zoom_;
+        windowedZoom_ = zoom_.value();
         for (Form *form : shown)
             form->enterFullScreen();
         fitZoomToScreens();
@@ -132,7 +116,7 @@ void Display::setFullScreen(bool on)
         fittedTo_ = nullptr;
         // The controls take the windowed zoom while the windows still fill the screen; then each
         // window shrinks to its client area at that zoom and goes back to its place.
-        twips::setZoom(windowedZoom_);
+        zoom_.set(windowedZoom_);
         for (Form *form : shown)
             form->leaveFullScreen();
     }
@@ -146,9 +130,144 @@ Form *Display::frontWindow() const
     return nullptr;
 }
 
+bool Display::eventFilter(QObject *watched, QEvent *event)
+{
+    // Every event of the program passes here: the few that matter are told apart by type first.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Show && type != QEvent::Hide && type != QEvent::WindowActivate && type != QEvent::Move)
+        return false;
+    if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+        return false;
+    if (type == QEvent::Move) {
+        if (awaiting_)
+            quiet_->start();
+        return false;
+    }
+    auto *form = qobject_cast<Form *>(watched);
+    if (!form) {
+        // A box or dialog: shown over its window, whole on the screen as it is now.
+        if (type == QEvent::Show && !event->spontaneous())
+            keepBoxOnScreen(static_cast<QWidget *>(watched), false);
+        return false;
+    }
+    meet(form);
+    if (type == QEvent::WindowActivate) {
+        cameToFront(form);
+    } else if (!event->spontaneous()) {
+        if (type == QEvent::Show) {
+            aboutToShow(form);
+            cameToFront(form);
+        } else {
+            wentBehind();
+        }
+    }
+    return false;
+}
+
+void Display::meet(Form *form)
+{
+    if (!met_.contains(form)) {
+        met_.insert(form);
+        connect(form, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
+        connect(form, &Form::fullScreenAsked, this, [this] { setFullScreen(!fullScreen_); });
+        connect(form, &Form::zoomAsked, this, [this](Form::ZoomKey key) {
+            switch (key) {
+            case Form::ZoomKey::In:
+                zoomIn();
+                break;
+            case Form::ZoomKey::Out:
+                zoomOut();
+                break;
+            case Form::ZoomKey::Reset:
+                resetZoom();
+                break;
+            }
+        });
+    }
+    // Told when the window goes to another screen; its native window may come later than the form.
+    if (QWindow *window = form->windowHandle())
+        connect(window, &QWindow::screenChanged, this, &Display::screensChanged, Qt::UniqueConnection);
+}
+
+void Display::aboutToShow(Form *form)
+{
+    // A window that was hidden while the mode changed takes it before it is shown again.
+    if (form->fillsScreen() != fullScreen_) {
+        if (fullScreen_)
+            form->enterFullScreen();
+        else
+            form->leaveFullScreen();
+    }
+    // A window hidden while the screen changed fits the screen as it is now before it maps:
+    // without a window manager nobody else would, and one would place it by the old screen.
+    const bool centred = form->standsCentred();
+    form->keepOnScreen(centred);
+    if (centred && !fullScreen_ && screens::placesWindows()) {
+        // The window manager may still place it by its own rules once it maps it.
+        if (!centred_.contains(form))
+            centred_.append(form);
+        awaitWindowManager();
+    }
+}
+
+void Display::awaitWindowManager()
+{
+    awaiting_ = true;
+    quiet_->start();
+}
+
+void Display::placeAfterWindowManager()
+{
+    awaiting_ = false;
+    const QList<QPointer<Form>> centred = std::exchange(centred_, {});
+    for (Form *form : Form::windows()) {
+        if (!form->isVisible())
+            continue;
+        if (form->fillsScreen()) {
+            form->keepOnScreen(false);
+            continue;
+        }
+        const QRect area = screens::freeArea(form);
+        const bool wasCentred = centred.contains(form);
+        const bool offCentre = (form->frameGeometry().center() - area.center()).manhattanLength() > 2;
+        if ((wasCentred && offCentre) || !area.contains(form->frameGeometry())) {
+            form->keepOnScreen(wasCentred);
+            // Asked as the frame's corner: the window manager knows the frame by now.
+            if (QWindow *window = form->windowHandle())
+                window->setFramePosition(form->pos());
+        }
+    }
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !qobject_cast<Form *>(window) && window->windowType() == Qt::Dialog)
+            keepBoxOnScreen(window, true);
+}
+
+void Display::keepBoxOnScreen(QWidget *box, bool overItsWindow)
+{
+    const QRect area = screens::freeArea(box);
+    if (area.isEmpty())
+        return;
+    const QWidget *owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+    const QRect frame = box->frameGeometry();
+    const QRect over = owner && owner->isVisible() ? owner->frameGeometry() : area;
+    // After a change of screens its window has been placed anew: the box goes with it.
+    const bool centredOver = (frame.center() - over.center()).manhattanLength() <= 2;
+    if (area.contains(frame) && (overItsWindow ? centredOver : over.contains(frame.center())))
+        return;
+    // What the frame adds, where the window manager has put one around the box already.
+    const QSize size = frame.size().expandedTo(box->size() + Form::frameAround());
+    QPoint topLeft = over.center() - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2);
+    // Where it does not fit, its title bar stays on the screen.
+    topLeft.setX(qMax(area.left(), qMin(topLeft.x(), area.right() + 1 - size.width())));
+    topLeft.setY(qMax(area.top(), qMin(topLeft.y(), area.bottom() + 1 - size.height())));
+    box->move(topLeft);
+    if (QWindow *window = box->windowHandle(); window && box->isVisible())
+        window->setFramePosition(topLeft);
+}
+
 void Display::cameToFront(Form *form)
 {
-    forget(form);
+    raisedOrder_.erase(std::remove(raisedOrder_.begin(), raisedOrder_.end(), form), raisedOrder_.end());
     raisedOrder_.push_back(form);
     if (fullScreen_ && fittedTo_ != form)
         fitZoomToScreens();
@@ -161,20 +280,23 @@ void Display::wentBehind()
         fitZoomToScreens();
 }
 
-void Display::forget(const Form *form)
+void Display::forget(const QObject *form)
 {
-    raisedOrder_.erase(std::remove(raisedOrder_.begin(), raisedOrder_.end(), form), raisedOrder_.end());
+    met_.remove(form);
+    raisedOrder_.erase(
+        std::remove_if(raisedOrder_.begin(), raisedOrder_.end(), [form](const Form *known) { return known == form; }),
+        raisedOrder_.end());
     if (fittedTo_ == form)
         fittedTo_ = nullptr;
 }
 
 bool Display::windowsFitAt(double factor) const
 {
-    const QSize frame = frameAround();
+    const QSize frame = Form::frameAround();
     for (const Form *form : Form::windows()) {
         const QSize client = pixelsAt(form->clientTwips(), factor);
         const QSize pixels = client + frame;
-        const QRect area = freeArea(form);
+        const QRect area = screens::freeArea(form);
         if (!area.isEmpty() && pixels.boundedTo(area.size()) != pixels)
             return false;
         // The compositor placed the window whole on the screen and keeps its corner where it is:
@@ -192,7 +314,7 @@ bool Display::frontWindowFitsAt(double factor) const
     if (!front)
         return true;
     const QSize pixels = pixelsAt(front->clientTwips(), factor);
-    return pixels.boundedTo(wholeScreen(front).size()) == pixels;
+    return pixels.boundedTo(screens::wholeScreen(front).size()) == pixels;
 }
 
 void Display::fitZoomToScreens()
@@ -202,37 +324,33 @@ void Display::fitZoomToScreens()
     const Form *front = fullScreen_ ? frontWindow() : nullptr;
     fittedTo_ = front;
     if (front)
-        twips::setZoom(twips::largestZoomWithin(front->clientTwips(), wholeScreen(front).size()));
+        zoom_.set(twips::largestZoomWithin(front->clientTwips(), screens::wholeScreen(front).size()));
 }
 
 void Display::watchScreens()
 {
-    auto *watcher = new QObject(qGuiApp);
-    watcher_ = watcher;
-    settle_ = new QTimer(watcher);
     settle_->setSingleShot(true);
     // A change of screen comes as a burst of signals, and the window manager moves its panels
     // after it: followed once, when they have settled.
     settle_->setInterval(50);
-    QObject::connect(settle_, &QTimer::timeout, watcher, [this] { followScreens(); });
-    const auto watch = [this, watcher](QScreen *screen) {
-        QObject::connect(screen, &QScreen::geometryChanged, watcher, [this] { screensChanged(); });
-        QObject::connect(screen, &QScreen::availableGeometryChanged, watcher, [this] { screensChanged(); });
+    connect(settle_, &QTimer::timeout, this, [this] { followScreens(); });
+    const auto watch = [this](QScreen *screen) {
+        connect(screen, &QScreen::geometryChanged, this, [this] { screensChanged(); });
+        connect(screen, &QScreen::availableGeometryChanged, this, [this] { screensChanged(); });
     };
     for (QScreen *screen : QGuiApplication::screens())
         watch(screen);
-    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, watcher, [this, watch](QScreen *screen) {
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen *screen) {
         watch(screen);
         screensChanged();
     });
-    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, watcher, [this] { screensChanged(); });
-    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, watcher, [this] { screensChanged(); });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, [this] { screensChanged(); });
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this] { screensChanged(); });
 }
 
 void Display::screensChanged()
 {
-    if (settle_)
-        settle_->start();
+    settle_->start();
 }
 
 void Display::followScreens()
@@ -244,8 +362,8 @@ void Display::followScreens()
         // A zoom the child did not choose follows the screen; any zoom shrinks until the windows fit.
         if (factor == previousStart)
             factor = startZoom_;
-        while (factor > twips::minimumZoom && !windowsFitAt(factor))
-            factor -= twips::zoomStep;
+        while (factor > Zoom::minimum && !windowsFitAt(factor))
+            factor -= Zoom::step;
         return factor;
     };
     // Which windows stand centred is seen before the zoom moves them.
@@ -256,13 +374,23 @@ void Display::followScreens()
     if (fullScreen_)
         windowedZoom_ = fitting(windowedZoom_);
     else
-        twips::setZoom(fitting(zoom_));
-    for (qsizetype i = 0; i < windows.size(); ++i)
+        zoom_.set(fitting(zoom_.value()));
+    centred_.clear();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
         windows[i]->keepOnScreen(centred[i]);
+        if (centred[i])
+            centred_.append(windows[i]);
+    }
     if (fullScreen_) {
         fittedTo_ = nullptr;
         fitZoomToScreens();
     }
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !qobject_cast<Form *>(window) && window->windowType() == Qt::Dialog)
+            keepBoxOnScreen(window, true);
+    // The window manager moves windows the screen no longer holds, after the program has.
+    if (screens::placesWindows())
+        awaitWindowManager();
 }
 
 } // namespace kit

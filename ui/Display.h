@@ -4,35 +4,37 @@
 
 #pragma once
 
-#include "ui/Twips.h"
-
+#include <QList>
+#include <QObject>
 #include <QPointer>
-#include <QRect>
+#include <QSet>
 #include <QSize>
 #include <vector>
 
-class QObject;
 class QTimer;
 class QWidget;
 
 namespace kit {
 
 class Form;
+class Zoom;
 
-// How the program's windows meet the screens, one object for the whole program: the zoom and the
-// zoom chosen for the screen at the start, full-screen mode, the order in which the windows came
-// to the front, and the screens themselves. When a screen changes its size or its free area, a
-// screen comes or goes (a projector plugged in, xrandr) or a window moves to another screen, the
-// start zoom and the full-screen fit are worked out again and every window is kept whole on its
-// screen, centred where it stood centred.
-class Display
+// How the program's windows meet the screens: the zoom chosen for the screen at the start,
+// full-screen mode, the order in which the windows came to the front, and the screens themselves.
+// Made once by the top of the program, it learns about the windows from their own events (shown,
+// hidden, activated, destroyed, keys asking for zoom or full screen), so no window knows of it.
+// When a screen changes its size or its free area, a screen comes or goes (a projector plugged
+// in, xrandr) or a window moves to another screen, the start zoom and the full-screen fit are
+// worked out again and every window is kept whole on its screen, centred where it stood centred;
+// a window hidden meanwhile is fitted again before it is shown.
+class Display : public QObject
 {
 public:
-    static Display &instance();
-    // A fresh start, as tests want it: zoom 1 also at the start, windowed, no window in front.
-    static void reset();
+    // Follows the screens and the windows from now on; zoom is the one every window is drawn at.
+    explicit Display(Zoom &zoom);
+    ~Display() override;
 
-    double zoom() const { return zoom_; }
+    double zoom() const;
     // The zoom chosen for the screen at start; Ctrl+0 comes back to it.
     double startZoom() const { return startZoom_; }
     // Sets the start zoom and the zoom in force, once for all screens.
@@ -58,35 +60,40 @@ public:
     // The shown window the child sees in front: the one shown or activated last.
     Form *frontWindow() const;
 
-    // Whether the program places its windows itself: not on Wayland, where the compositor does.
-    static bool placesWindows();
-    // The screen's area free of panels, and the whole screen, for the window's screen.
-    static QRect freeArea(const QWidget *window);
-    static QRect wholeScreen(const QWidget *window);
-    // What the window manager's frame adds around a window; known once a window has been shown.
-    static QSize frameAround();
+    // A window manager moves windows of its own accord after the screen changed, and places a
+    // window when it maps it: once it has stopped moving them, every window of the program,
+    // boxes too, is put back where the placement rules want it.
+    void placeAfterWindowManager();
 
     // The screens changed, or a window went to another one: followed once the changes settle.
     void screensChanged();
     // Follows the screens as they are now: start zoom, full-screen fit, every window on its screen.
     void followScreens();
 
-private:
-    Display() = default;
-    friend class Form;
-    friend void twips::setZoom(double factor);
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
+private:
+    // Listens to a window's keys and screen from the first time it is seen.
+    void meet(Form *form);
+    // A window about to be shown takes the mode and fits the screen as it is now.
+    void aboutToShow(Form *form);
     void cameToFront(Form *form);
     void wentBehind();
-    void forget(const Form *form);
+    void forget(const QObject *form);
     // Whether every window, frame included, fits the free area of its screen at the zoom.
     bool windowsFitAt(double factor) const;
     bool frontWindowFitsAt(double factor) const;
     void fitZoomToScreens();
     void watchScreens();
+    // Waits for the window manager to stop moving the program's windows.
+    void awaitWindowManager();
+    // A box or dialog whole on the screen and over its window; centred over it again after its
+    // window has been placed anew.
+    static void keepBoxOnScreen(QWidget *box, bool overItsWindow);
 
-    double zoom_ = 1.0;
-    double startZoom_ = 1.0;
+    Zoom &zoom_;
+    double startZoom_;
     QSize startWindowTwips_;
     bool fullScreen_ = false;
     // The zoom the windows had before full screen; they get it back when it ends.
@@ -95,10 +102,13 @@ private:
     std::vector<Form *> raisedOrder_;
     // The window the zoom was last fitted to: while it stays in front, the zoom keys have their way.
     const Form *fittedTo_ = nullptr;
-    QSize frame_;
-    // Lives with the application and listens to its screens.
-    QPointer<QObject> watcher_;
-    QPointer<QTimer> settle_;
+    QSet<const QObject *> met_;
+    QTimer *settle_;
+    // Restarted by every move of a window while waiting for the window manager.
+    QTimer *quiet_;
+    bool awaiting_ = false;
+    // The windows that stood centred when the screens changed or that were shown centred.
+    QList<QPointer<Form>> centred_;
 };
 
 } // namespace kit

@@ -4,7 +4,7 @@
 
 #include "ui/Form.h"
 
-#include "ui/Display.h"
+#include "ui/Screens.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -105,17 +105,16 @@ bool Form::zoomKey(QKeyEvent *event)
 {
     if (!(event->modifiers() & Qt::ControlModifier) || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
         return false;
-    Display &display = Display::instance();
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        display.zoomIn();
+        emit zoomAsked(ZoomKey::In);
         return true;
     case Qt::Key_Minus:
-        display.zoomOut();
+        emit zoomAsked(ZoomKey::Out);
         return true;
     case Qt::Key_0:
-        display.resetZoom();
+        emit zoomAsked(ZoomKey::Reset);
         return true;
     default:
         return false;
@@ -123,7 +122,7 @@ bool Form::zoomKey(QKeyEvent *event)
 }
 
 Form::Form(const QString &name, const QSize &clientTwips, const QColor &background)
-    : QWidget(nullptr), ZoomFollower(Stage::Windows), clientTwips_(clientTwips), surface_(this)
+    : QWidget(nullptr), ZoomFollower(twips::drawnAt(), Stage::Windows), clientTwips_(clientTwips), surface_(this)
 {
     setObjectName(name);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -134,10 +133,7 @@ Form::Form(const QString &name, const QSize &clientTwips, const QColor &backgrou
     setAutoFillBackground(true);
 }
 
-Form::~Form()
-{
-    Display::instance().forget(this);
-}
+Form::~Form() = default;
 
 Shape *Form::addShape(const QString &name, const QRect &twips)
 {
@@ -266,33 +262,45 @@ bool Form::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        Display::instance().cameToFront(this);
+        noteFrame();
         activated();
         break;
     case QEvent::Show:
-        watchScreen();
-        if (!event->spontaneous()) {
-            Display::instance().cameToFront(this);
-            if (!Display::placesWindows() && !fullScreen_)
-                sizeWhenPlaced_ = size();
-        }
-        break;
-    case QEvent::Hide:
-        if (!event->spontaneous())
-            Display::instance().wentBehind();
+        if (!event->spontaneous() && !screens::placesWindows() && !fullScreen_)
+            sizeWhenPlaced_ = size();
         break;
     case QEvent::Move:
+        noteFrame();
         recentreInFrame();
         break;
     case QEvent::WindowStateChange:
         // See resizeEvent: the frame Qt draws on Wayland comes or goes with full screen.
-        if (!Display::placesWindows())
+        if (!screens::placesWindows())
             QTimer::singleShot(0, this, &Form::paintAfresh);
         break;
     default:
         break;
     }
     return QWidget::event(event);
+}
+
+void Form::noteFrame()
+{
+    if (!fullScreen_)
+        frameSeen_ = frameSeen_.expandedTo(frameGeometry().size() - size());
+}
+
+QSize Form::frameAround()
+{
+    // Kept once seen: a window in full screen has no frame, and one leaving it has none until the
+    // window manager has framed it again.
+    QSize most;
+    for (const Form *form : windows()) {
+        most = most.expandedTo(form->frameSeen_);
+        if (!form->fullScreen_)
+            most = most.expandedTo(form->frameGeometry().size() - form->size());
+    }
+    return most;
 }
 
 bool Form::windowKey(QKeyEvent *event)

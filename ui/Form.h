@@ -70,10 +70,10 @@ struct DrawOp
 {
     enum class Kind { Line, Text };
     Kind kind = Kind::Line;
-    QPoint from;        // twips; for text the top-left corner
+    QPoint from; // twips; for text the top-left corner
     QPoint to;
     QString text;
-    double points = 0;  // font size of text
+    double points = 0; // font size of text
     QColor colour = Qt::black;
 };
 
@@ -93,13 +93,15 @@ private:
 };
 
 // A window of the program: fixed client size in twips, created once, then only hidden and shown.
-// It follows the zoom whether shown or hidden, keeping its centre; Ctrl+Plus, Ctrl+Minus and
-// Ctrl+0 in any window change the zoom of all of them, F11 switches all of them to full screen
-// and back.
-class Form : public QWidget, public ZoomFollower
+// It follows the zoom whether shown or hidden, keeping its centre. Ctrl+Plus, Ctrl+Minus and
+// Ctrl+0 ask for the zoom of all windows, F11 for full screen for all of them: whoever holds the
+// windows together (the display) answers.
+class Form : public QWidget, public ZoomFollower, public TwipsOrigin
 {
     Q_OBJECT
 public:
+    enum class ZoomKey { In, Out, Reset };
+
     Form(const QString &name, const QSize &clientTwips, const QColor &background);
     ~Form() override;
 
@@ -131,9 +133,28 @@ public:
     static QColor fullScreenBackground();
     // The client area in the window's pixels: the whole window, but in full screen.
     QRect clientArea() const;
-    QPoint clientOrigin() const { return clientArea().topLeft(); }
+    QPoint clientOrigin() const override { return clientArea().topLeft(); }
     // A point on the window as a point on its client area.
     QPoint toClient(QPoint windowPixel) const { return windowPixel - clientOrigin(); }
+
+    // In full screen the window fills its screen and shows its client area in the middle on a
+    // calm background; leaving it gives the window back its size and place.
+    bool fillsScreen() const { return fullScreen_; }
+    void enterFullScreen();
+    void leaveFullScreen();
+    // Whether the window stands where centreOnScreen put it, as far as the child is concerned.
+    bool standsCentred() const;
+    // After a change of screens, and before a window is shown again: a full-screen window fills
+    // its screen, a window centred is centred again, any other stays whole within the screen's
+    // free area.
+    void keepOnScreen(bool centred);
+    // What the window manager's frame adds around a window, as far as any window has shown it;
+    // nothing before the first window has been framed.
+    static QSize frameAround();
+
+signals:
+    void zoomAsked(kit::Form::ZoomKey key);
+    void fullScreenAsked();
 
 protected:
     // With key preview on, previewKey sees every key pressed anywhere in the window before the
@@ -153,24 +174,14 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
-    // A window that was hidden while the mode changed takes it before it is shown again.
-    void setVisible(bool visible) override;
 
 private:
-    friend class Display;
-    static bool zoomKey(QKeyEvent *event);
-    static bool fullScreenKey(QKeyEvent *event);
-    void enterFullScreen();
-    void leaveFullScreen();
-    // Whether the window stands where centreOnScreen put it, as far as the child is concerned.
-    bool standsCentred() const;
-    // After a change of screens: a full-screen window fills its screen again, a window centred
-    // is centred again, any other stays whole within the screen's free area.
-    void keepOnScreen(bool centred);
+    bool zoomKey(QKeyEvent *event);
+    bool fullScreenKey(QKeyEvent *event);
+    // Keeps what the window manager's frame adds, while the window is framed.
+    void noteFrame();
     // Centres the frame once the window manager has put one around a window centred without.
     void recentreInFrame();
-    // Tells the display when the window goes to another screen.
-    void watchScreen();
     // Puts every control where its twips say, from the client area's corner.
     void placeControls();
     // Paints the window and every control in it again, whatever Qt takes to be on the screen.
@@ -193,7 +204,8 @@ private:
     bool placed_ = false;
     // The free area the window was last centred in.
     QRect centredIn_;
-    bool watchingScreen_ = false;
+    // The frame last seen around the window; full screen has none.
+    QSize frameSeen_;
     bool frameCentred_ = false;
     std::vector<std::unique_ptr<Shape>> shapes_;
     std::vector<std::unique_ptr<Line>> lines_;

@@ -7,7 +7,7 @@
 
 #include "ui/Form.h"
 
-#include "ui/Display.h"
+#include "ui/Screens.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
@@ -41,7 +41,7 @@ bool Form::fullScreenKey(QKeyEvent *event)
         return false;
     // Held down, it switches once.
     if (!event->isAutoRepeat())
-        Display::instance().setFullScreen(!Display::instance().fullScreen());
+        emit fullScreenAsked();
     return true;
 }
 
@@ -57,13 +57,13 @@ void Form::enterFullScreen()
     // What the frame added at the top left, while the window system still says.
     if (testAttribute(Qt::WA_WState_Created)) {
         frameBeforeFullScreen_ = geometry().topLeft() - frameGeometry().topLeft();
-        Display::frameAround(); // learnt while the frame is there
+        noteFrame(); // learnt while the frame is there
     }
     fullScreen_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // Laid out for the screen before it gets there, so it comes up whole.
-    setGeometry(Display::wholeScreen(this));
+    setGeometry(screens::wholeScreen(this));
     setWindowState(windowState() | Qt::WindowFullScreen);
     placeControls();
     update();
@@ -75,6 +75,10 @@ void Form::leaveFullScreen()
         return;
     fullScreen_ = false;
     setWindowState(windowState() & ~Qt::WindowFullScreen);
+    // Qt forgets the widget's full-screen state when the widget is given a geometry, not the
+    // native window's: that one is asked as well, or the window manager keeps it full screen.
+    if (QWindow *window = windowHandle(); window && (window->windowStates() & Qt::WindowFullScreen))
+        window->setWindowStates(window->windowStates() & ~Qt::WindowFullScreen);
     setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
     placeControls();
     if (placed_) {
@@ -102,24 +106,12 @@ void Form::leaveFullScreen()
     update();
 }
 
-void Form::setVisible(bool visible)
-{
-    const bool modeOn = Display::instance().fullScreen();
-    if (visible && fullScreen_ != modeOn) {
-        if (modeOn)
-            enterFullScreen();
-        else
-            leaveFullScreen();
-    }
-    QWidget::setVisible(visible);
-}
-
 void Form::placeControls()
 {
     placedOrigin_ = clientOrigin();
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (auto *placed = dynamic_cast<TwipsPlaced *>(child))
-            placed->apply();
+            placed->place();
 }
 
 void Form::paintAfresh()
@@ -138,7 +130,7 @@ void Form::resizeEvent(QResizeEvent *event)
     // On Wayland Qt draws the window's frame itself and gives the window a new buffer when the
     // frame comes or goes; what it copies over from the old one misses the opaque controls,
     // which would stay black or show the desktop through: everything is painted afresh.
-    if (!Display::placesWindows())
+    if (!screens::placesWindows())
         paintAfresh();
 }
 

@@ -7,7 +7,7 @@
 
 #include "ui/Form.h"
 
-#include "ui/Display.h"
+#include "ui/Screens.h"
 
 #include <QScreen>
 #include <QWindow>
@@ -16,7 +16,7 @@ namespace kit {
 
 void Form::centreOnScreen()
 {
-    const QRect area = Display::freeArea(this);
+    const QRect area = screens::freeArea(this);
     if (area.isEmpty())
         return;
     placeAround(area.center());
@@ -30,18 +30,26 @@ bool Form::standsCentred() const
     // A window manager moves a window that the screen no longer holds before the program hears of
     // the new screen: a window centred on the screen that was counts as centred still.
     const QPoint centre = fullScreen_ ? keptCentre_ : keptCentre();
-    return centre == centredIn_.center() || (centredIn_ != Display::freeArea(this) && keptCentre_ == centredIn_.center());
+    return centre == centredIn_.center() ||
+           (centredIn_ != screens::freeArea(this) && keptCentre_ == centredIn_.center());
 }
 
 void Form::keepOnScreen(bool centred)
 {
-    const QRect area = Display::freeArea(this);
+    const QRect area = screens::freeArea(this);
     if (area.isEmpty())
         return;
-    if (fullScreen_ && isVisible() && geometry() != Display::wholeScreen(this)) {
+    if (fullScreen_ && isVisible()) {
         // Without a window manager nobody else makes it fit the screen again.
-        setGeometry(Display::wholeScreen(this));
-        placeControls();
+        if (geometry() != screens::wholeScreen(this)) {
+            setGeometry(screens::wholeScreen(this));
+            placeControls();
+        }
+        // Asked again after the geometry, which makes Qt forget it: a window manager takes the
+        // state from a window it unmaps (mutter, kwin), and the window would come back framed at
+        // the old screen's size.
+        if (!(windowState() & Qt::WindowFullScreen))
+            setWindowState(windowState() | Qt::WindowFullScreen);
     }
     if (centred) {
         centreOnScreen();
@@ -63,20 +71,11 @@ void Form::recentreInFrame()
     QWindow *window = windowHandle();
     if (!window || !standsCentred())
         return;
-    const QRect area = Display::freeArea(this);
+    const QRect area = screens::freeArea(this);
     if ((frameGeometry().center() - area.center()).manhattanLength() <= 2)
         return;
     centreOnScreen();
     window->setFramePosition(placedAt_);
-}
-
-void Form::watchScreen()
-{
-    QWindow *window = windowHandle();
-    if (watchingScreen_ || !window)
-        return;
-    watchingScreen_ = true;
-    connect(window, &QWindow::screenChanged, this, [] { Display::instance().screensChanged(); });
 }
 
 void Form::placeAround(QPoint centre)
@@ -88,8 +87,8 @@ void Form::placeAround(QPoint centre)
         placed_ = true;
         return;
     }
-    const QSize frame = frameGeometry().size().expandedTo(size() + Display::frameAround());
-    const QRect area = Display::freeArea(this);
+    const QSize frame = frameGeometry().size().expandedTo(size() + frameAround());
+    const QRect area = screens::freeArea(this);
     QPoint topLeft = centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2);
     if (!area.isEmpty()) {
         // Within the free area where it fits; where it does not, its title bar stays on the screen.

@@ -12,8 +12,8 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QSvgRenderer>
@@ -21,16 +21,16 @@
 
 namespace kit {
 
-namespace {
-
-QWidget *dialogParent()
+QWidget *QtDialogs::dialogParent() const
 {
     // On Wayland the keyboard may be with no window for a moment after another box closed; the
     // box still belongs to the window the child sees in front, which keeps it on that window.
     if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
         return active;
-    return Display::instance().frontWindow();
+    return display_ ? display_->frontWindow() : nullptr;
 }
+
+namespace {
 
 // The window behind a box takes the keys again when the box closes, also where no window manager
 // would hand them back.

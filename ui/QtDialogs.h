@@ -10,10 +10,16 @@
 
 namespace kit {
 
+class Display;
+
 // Message and input boxes as the child sees them: German buttons, CRs shown as line breaks.
 class QtDialogs final : public Dialogs
 {
 public:
+    // A box belongs to the window in front, which the display knows; without one, to the active
+    // window.
+    explicit QtDialogs(const Display *display = nullptr) : display_(display) {}
+
     void message(const QString &text, const QString &title) override;
     Answer question(const QString &text, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override;
@@ -23,6 +29,11 @@ public:
     static QString displayText(const QString &text);
     // The boxes' face, grown with the windows' zoom.
     static QFont dialogFont();
+
+private:
+    QWidget *dialogParent() const;
+
+    const Display *display_;
 };
 
 } // namespace kit

@@ -4,63 +4,35 @@
 
 #include "ui/Twips.h"
 
-#include "ui/Display.h"
-#include "ui/Form.h"
-#include "ui/ZoomStyle.h"
-
-#include <QVariant>
+#include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace kit {
 
 namespace {
 
-// Every control, canvas and window made so far; a handful of dozen per window.
-std::vector<ZoomFollower *> &followers()
-{
-    static std::vector<ZoomFollower *> all;
-    return all;
-}
-
-// Where a widget keeps the size its font has at zoom 1, and the size last shown, so that a font the
-// program sets anew is told apart from one the zoom scaled.
-const char *const fontAtZoom1 = "quarimoFontAtZoom1";
-const char *const fontShown = "quarimoFontShown";
-
-double clampedZoom(double factor)
-{
-    return std::clamp(factor, twips::minimumZoom, twips::maximumZoom);
-}
+// Handed in once by main before the first window; tests hand in theirs.
+Zoom *drawn = nullptr;
 
 } // namespace
 
 namespace twips {
 
-double zoom()
+void drawAt(Zoom *zoom)
 {
-    return Display::instance().zoom();
+    drawn = zoom;
 }
 
-void setZoom(double factor)
+Zoom *drawnAt()
 {
-    const double next = clampedZoom(factor);
-    Display &display = Display::instance();
-    if (next == display.zoom_)
-        return;
-    const double previous = display.zoom_;
-    display.zoom_ = next;
-    // Controls first, so a window that fits texts to its controls sees their new sizes. A follower
-    // may make or destroy others meanwhile: walk by index and look again each time.
-    for (ZoomFollower::Stage stage : {ZoomFollower::Stage::Controls, ZoomFollower::Stage::Windows}) {
-        for (std::size_t i = 0; i < followers().size(); ++i) {
-            ZoomFollower *follower = followers()[i];
-            if (follower->stage_ == stage)
-                follower->followZoom(previous);
-        }
-    }
+    return drawn;
+}
+
+double zoom()
+{
+    return drawn ? drawn->value() : 1.0;
 }
 
 int toPixels(int value)
@@ -124,7 +96,7 @@ double zoomToFit(const QSize &windowTwips, const QSize &availablePixels)
     // A wide window on a narrow screen: smaller, so it is seen whole.
     while (factor > minimumZoom && widthAtZoom1 * factor > availablePixels.width())
         factor -= zoomStep;
-    return clampedZoom(factor);
+    return Zoom::clamped(factor);
 }
 
 double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels)
@@ -136,49 +108,29 @@ double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels)
     return factor;
 }
 
-double zoomAbove()
-{
-    return clampedZoom((std::floor(zoom() / zoomStep + 1e-9) + 1) * zoomStep);
-}
-
 } // namespace twips
 
-// ---- ZoomFollower
-
-ZoomFollower::ZoomFollower(Stage stage) : stage_(stage)
+int leastBarThickness()
 {
-    followers().push_back(this);
+    return twips::zoom() >= reachableFromZoom ? reachableThickness : 0;
 }
 
-ZoomFollower::~ZoomFollower()
+QRect reachableGeometry(const QWidget *control, const QRect &pixels)
 {
-    // Windows are torn down from their last control back: look from the end.
-    auto &all = followers();
-    const auto found = std::find(all.rbegin(), all.rend(), this);
-    if (found != all.rend())
-        all.erase(std::next(found).base());
-}
-
-void ZoomFollower::scaleFont(QWidget *widget, double previous)
-{
-    // Only fonts the program chose: others follow their window's font.
-    if (!widget->testAttribute(Qt::WA_SetFont))
-        return;
-    QFont font = widget->font();
-    const int shown = font.pixelSize();
-    if (shown <= 0)
-        return;
-    const QVariant known = widget->property(fontAtZoom1);
-    // A font set since the last change was made at the previous zoom.
-    const double atZoom1 =
-        known.isValid() && widget->property(fontShown).toInt() == shown ? known.toDouble() : shown / previous;
-    const int scaled = std::max(1, int(std::lround(atZoom1 * twips::zoom())));
-    widget->setProperty(fontAtZoom1, atZoom1);
-    widget->setProperty(fontShown, scaled);
-    if (scaled == shown)
-        return;
-    font.setPixelSize(scaled);
-    widget->setFont(font);
+    const auto *bar = qobject_cast<const QScrollBar *>(control);
+    if (!bar)
+        return pixels;
+    QRect grown = pixels;
+    if (bar->orientation() == Qt::Horizontal) {
+        const int more = leastBarThickness() - pixels.height();
+        if (more > 0)
+            grown.adjust(0, -more / 2, 0, more - more / 2);
+    } else {
+        const int more = leastBarThickness() - pixels.width();
+        if (more > 0)
+            grown.adjust(-more / 2, 0, more - more / 2, 0);
+    }
+    return grown;
 }
 
 // ---- TwipsPlaced
@@ -186,38 +138,38 @@ void ZoomFollower::scaleFont(QWidget *widget, double previous)
 void TwipsPlaced::setLeftTwips(int left)
 {
     rect_.moveLeft(left);
-    apply();
+    place();
 }
 
 void TwipsPlaced::setTopTwips(int top)
 {
     rect_.moveTop(top);
-    apply();
+    place();
 }
 
 void TwipsPlaced::setWidthTwips(int width)
 {
     rect_.setWidth(width);
-    apply();
+    place();
 }
 
 void TwipsPlaced::setRectTwips(const QRect &rect)
 {
     rect_ = rect;
-    apply();
+    place();
 }
 
 void TwipsPlaced::followZoom(double previous)
 {
-    apply();
+    place();
     scaleFont(self_, previous);
 }
 
-void TwipsPlaced::apply()
+void TwipsPlaced::place()
 {
     QRect pixels = twips::toPixels(rect_);
-    if (const auto *form = qobject_cast<const Form *>(self_->parentWidget()))
-        pixels.translate(form->clientOrigin());
+    if (const auto *holder = dynamic_cast<const TwipsOrigin *>(self_->parentWidget()))
+        pixels.translate(holder->clientOrigin());
     self_->setGeometry(kit::reachableGeometry(self_, pixels));
 }
 

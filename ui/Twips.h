@@ -4,27 +4,28 @@
 
 #pragma once
 
+#include "ui/Zoom.h"
+
+#include <QPoint>
 #include <QRect>
 
 class QWidget;
 
 namespace kit {
 
-class Form;
-
 namespace twips {
 
 constexpr int perPixel = 15;
 
-constexpr double minimumZoom = 1.0;
-constexpr double maximumZoom = 3.0;
-constexpr double zoomStep = 0.25;
+constexpr double minimumZoom = Zoom::minimum;
+constexpr double maximumZoom = Zoom::maximum;
+constexpr double zoomStep = Zoom::step;
 
-// The one place where twips become pixels; a zoom factor scales every window at once. The zoom
-// itself is the display's (ui/Display.h), with the start zoom and the zoom keys.
+// The one place where twips become pixels, at the zoom the kit draws at: the one main made and
+// handed in (tests hand in their own); none handed in draws at 1.
+void drawAt(Zoom *zoom);
+Zoom *drawnAt();
 double zoom();
-// Takes the new zoom (kept between 1 and 3) into every window, control and canvas made so far.
-void setZoom(double factor);
 int toPixels(int value);
 QRect toPixels(const QRect &rect);
 // The pixels a length of twips takes at another zoom than the one in force.
@@ -50,35 +51,29 @@ double zoomToFit(const QSize &windowTwips, const QSize &availablePixels);
 // The largest quarter step, from 1 to 3, at which a window of windowTwips fits within
 // screenPixels whole; 1 where not even that fits.
 double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels);
-// Where Ctrl+Plus would go from the zoom in force.
-double zoomAbove();
 
 } // namespace twips
 
-// Something drawn at the zoom: told when the zoom changes, after the controls have moved when it
-// is a window, so a window may fit its texts to the new sizes.
-class ZoomFollower
+// From this zoom on the screen is big enough to give every scroll bar a size a six-year-old's
+// mouse hand, or a finger on a classroom board, can hit.
+constexpr double reachableFromZoom = 1.5;
+constexpr int reachableThickness = 40;
+
+// The least thickness of a scroll bar at the zoom in force.
+int leastBarThickness();
+// Where a control placed at `pixels` goes: a scroll bar grows about its middle line to the least
+// thickness; anything else stays as placed.
+QRect reachableGeometry(const QWidget *control, const QRect &pixels);
+
+// What holds controls placed in twips from a corner of its own: a window in full screen shows
+// its client area in the middle of the screen.
+class TwipsOrigin
 {
 public:
-    enum class Stage { Controls, Windows };
-
-    ZoomFollower(const ZoomFollower &) = delete;
-    ZoomFollower &operator=(const ZoomFollower &) = delete;
+    virtual QPoint clientOrigin() const = 0;
 
 protected:
-    explicit ZoomFollower(Stage stage);
-    virtual ~ZoomFollower();
-
-    // previous is the zoom everything was drawn at until now; twips::zoom() is the new one.
-    virtual void followZoom(double previous) = 0;
-
-    // Scales a font the program set on the widget; the size at zoom 1 is kept, so going up and
-    // down again ends at the same size.
-    static void scaleFont(QWidget *widget, double previous);
-
-private:
-    friend void twips::setZoom(double factor);
-    Stage stage_;
+    ~TwipsOrigin() = default;
 };
 
 // A control whose position and size the program keeps in twips; the left edge of a race
@@ -96,20 +91,17 @@ public:
     void setTopTwips(int top);
     void setWidthTwips(int width);
     void setRectTwips(const QRect &rect);
+    // Puts the control where its twips say; its window calls it when its client area moves.
+    void place();
 
 protected:
-    explicit TwipsPlaced(QWidget *self) : ZoomFollower(Stage::Controls), self_(self) {}
+    explicit TwipsPlaced(QWidget *self) : ZoomFollower(twips::drawnAt(), Stage::Controls), self_(self) {}
     ~TwipsPlaced() override = default;
 
     // Places the control anew and scales its font; a control with more drawn at the zoom adds to it.
     void followZoom(double previous) override;
 
 private:
-    // A window in full screen places its controls anew when its client area moves on the screen.
-    friend class Form;
-    // The rectangle in pixels; on a window, from the top-left corner of its client area.
-    void apply();
-
     QWidget *self_;
     QRect rect_;
 };

@@ -4,7 +4,6 @@
 
 #include "ui/ZoomStyle.h"
 
-#include "ui/Controls.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -56,12 +55,11 @@ class ToolTipFont : public QObject, public ZoomFollower
 {
 public:
     explicit ToolTipFont(QObject *owner)
-        : QObject(owner), ZoomFollower(Stage::Controls), atZoom1_(QToolTip::font())
+        : QObject(owner), ZoomFollower(twips::drawnAt(), Stage::Controls), atZoom1_(QToolTip::font())
     {
         apply();
     }
 
-protected:
     void followZoom(double) override { apply(); }
 
 private:
@@ -79,29 +77,6 @@ private:
 };
 
 } // namespace
-
-int leastBarThickness()
-{
-    return twips::zoom() >= reachableFromZoom ? reachableThickness : 0;
-}
-
-QRect reachableGeometry(const QWidget *control, const QRect &pixels)
-{
-    const auto *bar = qobject_cast<const QScrollBar *>(control);
-    if (!bar)
-        return pixels;
-    QRect grown = pixels;
-    if (bar->orientation() == Qt::Horizontal) {
-        const int more = leastBarThickness() - pixels.height();
-        if (more > 0)
-            grown.adjust(0, -more / 2, 0, more - more / 2);
-    } else {
-        const int more = leastBarThickness() - pixels.width();
-        if (more > 0)
-            grown.adjust(-more / 2, 0, more - more / 2, 0);
-    }
-    return grown;
-}
 
 int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
@@ -210,8 +185,8 @@ void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
                   horizontal ? Qt::LeftArrow : Qt::UpArrow, 0.45);
         drawArrow(painter, subControlRect(CC_ScrollBar, bar, SC_ScrollBarAddLine, widget),
                   horizontal ? Qt::RightArrow : Qt::DownArrow, 0.45);
-    } else if (const auto *spin = control == CC_SpinBox ? qstyleoption_cast<const QStyleOptionSpinBox *>(option)
-                                                        : nullptr;
+    } else if (const auto *spin =
+                   control == CC_SpinBox ? qstyleoption_cast<const QStyleOptionSpinBox *>(option) : nullptr;
                spin && spin->buttonSymbols == QAbstractSpinBox::UpDownArrows) {
         const bool enabled = spin->state & State_Enabled;
         painter->setBrush(arrowColour(spin, enabled && (spin->stepEnabled & QAbstractSpinBox::StepUpEnabled)));

@@ -4,23 +4,14 @@
 
 #pragma once
 
+#include "ui/Twips.h"
+
 #include <QProxyStyle>
 #include <QRect>
 
 class QWidget;
 
 namespace kit {
-
-// From this zoom on the screen is big enough to give every scroll bar a size a six-year-old's
-// mouse hand, or a finger on a classroom board, can hit.
-constexpr double reachableFromZoom = 1.5;
-constexpr int reachableThickness = 40;
-
-// The least thickness of a scroll bar at the zoom in force.
-int leastBarThickness();
-// Where a control placed at `pixels` goes: a scroll bar grows about its middle line to the least
-// thickness; anything else stays as placed.
-QRect reachableGeometry(const QWidget *control, const QRect &pixels);
 
 // The platform's style with what the child has to hit grown with the zoom: a scroll bar's arrows
 // are square with the bar (but leave the thumb a third of it to move in), its thumb at least as
@@ -36,8 +27,8 @@ public:
                             const QWidget *widget) const override;
 };
 
-// Makes ZoomStyle the application's style and lets tooltips grow with the zoom; once, before
-// the first window is made.
+// Makes ZoomStyle the application's style and lets tooltips grow with the zoom the kit draws at
+// (handed in before); once, before the first window is made.
 void installZoomStyle();
 
 } // namespace kit

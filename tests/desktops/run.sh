@@ -5,7 +5,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # A child's road through quarimo on the desktops schools run: no window manager, openbox, GNOME's
-# mutter as an X11 window manager, and weston natively on Wayland. On X11 every step checks, from
+# mutter and KDE's kwin as X11 window managers, and weston natively on Wayland. On X11 every step checks, from
 # outside, that the window in front is on the screen, centred where it belongs, clickable and has
 # the keyboard; the screen changes size under the program with xrandr. Wayland lets no outsider
 # see where windows are: there the road is walked by keyboard, and the program must end through
@@ -23,8 +23,9 @@ quarimo="$build/quarimo"
 [ -x "$quarimo" ] || { echo "error: $quarimo is not built" >&2; exit 2; }
 
 # What the desktops need, installed when missing.
-packages=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick dbus openbox mutter weston qt6-wayland
-          xserver-xorg-core xserver-xorg-video-dummy)
+# kwin draws no frames without its breeze decoration.
+packages=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick dbus openbox mutter kwin-x11 breeze weston
+          qt6-wayland xserver-xorg-core xserver-xorg-video-dummy)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -86,6 +87,8 @@ Section "Monitor"
     VertRefresh 5.0 - 200.0
     Modeline "1600x1200" 162.00 1600 1664 1856 2160 1200 1201 1204 1250 +hsync +vsync
     Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
+    Modeline "800x600" 40.00 800 840 968 1056 600 601 605 628 +hsync +vsync
+    Modeline "640x480" 25.18 640 656 752 800 480 490 492 525 -hsync -vsync
 EndSection
 Section "Screen"
     Identifier "screen"
@@ -94,7 +97,7 @@ Section "Screen"
     DefaultDepth 24
     SubSection "Display"
         Depth 24
-        Modes "1600x1200" "1024x768"
+        Modes "1600x1200" "1024x768" "800x600" "640x480"
         Virtual 1600 1200
     EndSubSection
 EndSection
@@ -116,6 +119,14 @@ start_wm() {
     case "$1" in
     openbox) openbox >"$work/openbox.log" 2>&1 & pids+=($!) ;;
     mutter) dbus-run-session -- mutter --x11 --replace >"$work/mutter.log" 2>&1 & pids+=($!) ;;
+    kwin)
+        # Its own settings folder: the default decoration (breeze) and no effects to wait for.
+        mkdir -p "$work/kwin-home/.config"
+        printf '[Compositing]\nEnabled=false\n' >"$work/kwin-home/.config/kwinrc"
+        HOME="$work/kwin-home" QT_QPA_PLATFORM=xcb dbus-run-session -- kwin_x11 --replace >"$work/kwin.log" 2>&1 &
+        pids+=($!)
+        sleep 2
+        ;;
     *) return 0 ;;
     esac
     sleep 2
@@ -282,6 +293,30 @@ run_x11() {
     [ "$(client_of "$(page_id)")" = "$start_place" ] || fail "Strg+0" "Startseite nicht am Startplatz"
 
     if [ "$resizable" = 1 ]; then
+        # A window hidden while the screen changes: it comes back fitted to the screen it is shown on.
+        click_page 3187 1507
+        check "Rechnen vor xrandr" ' b i s ' centred
+        xrandr -s 800x600
+        sleep 1
+        check "Rechnen: xrandr 800x600" ' b i s ' centred
+        xdotool key Escape
+        check "verstecktes Fenster: Startseite" 'Startseite' centred
+        xrandr -s 1600x1200
+        sleep 1
+        check "zurück auf 1600x1200" 'Startseite' centred
+        # The same in full screen.
+        xdotool key F11
+        click_page 3187 1507
+        check "Vollbild: Rechnen" ' b i s ' fills
+        xrandr -s 800x600
+        sleep 1
+        xdotool key Escape
+        check "Vollbild: versteckte Startseite" 'Startseite' fills
+        xdotool key F11
+        check "Vollbild aus auf 800x600" 'Startseite' centred
+        xrandr -s 1600x1200
+        sleep 1
+        check "Vollbild aus: 1600x1200" 'Startseite' centred
         xrandr -s 1024x768
         sleep 1
         check "xrandr 1024x768" 'Startseite' centred
@@ -302,6 +337,15 @@ run_x11() {
     # The exit question, answered Yes: the program ends by itself.
     xdotool key Escape
     check "Ausgang: Frage" '.' "over:$(client_of "$(page_id)")"
+    if [ "$resizable" = 1 ]; then
+        # A box across a screen change: whole on the smaller screen and over its window.
+        xrandr -s 640x480
+        sleep 1.5
+        check "Frage: xrandr 640x480" '.' "over:$(client_of "$(page_id)")"
+        xrandr -s 1600x1200
+        sleep 1.5
+        check "Frage: xrandr 1600x1200" '.' "over:$(client_of "$(page_id)")"
+    fi
     xdotool key shift+Tab space
     if ended_cleanly "$app"; then row "Ende" "ok: beendet mit Status 0"; else fail "Ende" "nicht beendet"; fi
     cleanup
@@ -373,6 +417,8 @@ run_weston() {
 
 started=$SECONDS
 display=57
+# kwin (QUARIMO_DESKTOPS="kwin") still takes a window leaving full screen on a smaller screen to
+# the corner: walked by hand until it passes.
 for d in ${QUARIMO_DESKTOPS:-none openbox mutter weston}; do
     if [ "$d" = weston ]; then run_weston; else run_x11 "$d" "$display"; fi
     display=$((display + 1))

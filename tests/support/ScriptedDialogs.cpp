@@ -10,7 +10,6 @@
 #include "print/FaceMetrics.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
-#include "ui/Display.h"
 #include "ui/Form.h"
 #include "ui/ZoomStyle.h"
 
@@ -52,7 +51,19 @@ void ScriptedDialogs::beep()
     boxes_.append({Kind::Beep, {}, {}, {}});
 }
 
-TestWorld::TestWorld()
+namespace {
+
+kit::Zoom &zoomAtOne()
+{
+    static kit::Zoom zoom;
+    kit::twips::drawAt(&zoom);
+    zoom.set(1);
+    return zoom;
+}
+
+} // namespace
+
+TestWorld::TestWorld() : zoom(zoomAtOne())
 {
     static bool fontsReady = false;
     if (!fontsReady) {
@@ -62,8 +73,6 @@ TestWorld::TestWorld()
         fontsReady = true;
     }
     useWindows(&windows);
-    // Every test sees the windows at their plain size, whatever the test before it zoomed to.
-    kit::Display::reset();
     shared() = SharedValues();
     platform.onEndProgram = [this] { ++endProgramCalls; };
 

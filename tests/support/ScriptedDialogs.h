@@ -7,6 +7,8 @@
 #include "support/RecordingSpeech.h"
 #include "support/TestPlatform.h"
 #include "support/TestWindows.h"
+#include "ui/Display.h"
+#include "ui/Zoom.h"
 #include "ui/Seams.h"
 
 #include <QDir>
@@ -79,6 +81,10 @@ public:
     FixedClock clock;
     int endProgramCalls = 0;
     QTemporaryDir workingDirectory;
+    // The zoom every test's windows are drawn at (one for the whole test program, as the style's
+    // tooltips follow it), back at 1, and a display of the test's own: windowed, nothing in front.
+    kit::Zoom &zoom;
+    kit::Display display{zoom};
     // The program as the tests build it: the windows' registry on the test platform.
     TestPlatform platform{dialogs, clock, speech};
     Windows windows{platform, shared(), rng()};
