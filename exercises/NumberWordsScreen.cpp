@@ -105,6 +105,7 @@ void NumberWordsScreen::newTask()
 {
     quiz_.newTask(context_.random);
     Bezeichnung2->setCaption(quiz_.taskText());
+    describeTask();
     // Setting 0 when the bar already stands at 0 changes nothing, so the answer is shown here.
     HBildlauf1->setValue(0);
     showAnswer();
@@ -112,6 +113,14 @@ void NumberWordsScreen::newTask()
     // A child who cannot read the word yet hears it, rather than the name of the bar.
     if (quiz_.mode() == Mode::Words)
         context_.platform.reading().speakNow(quiz_.taskText());
+}
+
+void NumberWordsScreen::describeTask()
+{
+    // A screen reader on the bar says what to match, with the bar's name.
+    HBildlauf1->setAccessibleDescription(
+        (quiz_.mode() == Mode::Words ? QStringLiteral("Die Zahl zum Wort: ") : QStringLiteral("Das Wort zur Zahl: ")) +
+        quiz_.taskText());
 }
 
 void NumberWordsScreen::showAnswer()
@@ -164,6 +173,7 @@ bool NumberWordsScreen::previewKey(QKeyEvent *event)
         judge();
         return true;
     case Qt::Key_Insert:
+    case Qt::Key_F1: // a screen reader such as Orca keeps Insert for itself
         showHelp();
         return true;
     default:

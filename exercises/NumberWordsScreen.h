@@ -54,5 +54,7 @@ protected:
     void closeRequested() override;
 
 private:
+    // The answer bar's accessible description: the word or number to match.
+    void describeTask();
     numberwords::Quiz quiz_;
 };
