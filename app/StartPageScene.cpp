@@ -309,9 +309,8 @@ void StartPage::setKeyboardOrder()
     // row by row from the top, each row from the left. A list that is shown comes right after the
     // picture that opened it.
     const QList<QWidget *> order = {HBildlauf1, loudspeaker, Bezeichnung1, Bild13, Bezeichnung11, Bild5, Liste2,
-                                    Bild12,     Bild14,      Bild15,       Bild6,  Bezeichnung12, Bild4,
-                                    Liste1,     Bild3,       Bild10,       Bild11, Bild9,  Bild2,
-                                    Bild8,      Bild7};
+                                    Bild12,     Bild14,      Bild15,       Bild6,  Bezeichnung12, Bild4, Liste1,
+                                    Bild3,      Bild10,      Bild11,       Bild9,  Bild2,         Bild8, Bild7};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -56,5 +56,7 @@ protected:
 private:
     // The answer bar's accessible description: the word or number to match.
     void describeTask();
+    // "Wörter" and "Zahlen" say which of the two is on.
+    void showModeStates();
     numberwords::Quiz quiz_;
 };

@@ -439,6 +439,42 @@ private slots:
             }
     }
 
+    // The number words' two modes, and what the bar is to match.
+    void numberWordsSayTheirMode()
+    {
+        NumberWordsScreen &screen = Form7();
+        screen.show();
+        QAccessibleInterface *words = QAccessible::queryAccessibleInterface(screen.Befehl3);
+        QAccessibleInterface *numbers = QAccessible::queryAccessibleInterface(screen.Befehl4);
+        for (QAccessibleInterface *chosen : {numbers, words}) {
+            static_cast<QAbstractButton *>(chosen->object())->click();
+            QVERIFY(words->state().checkable && numbers->state().checkable);
+            QCOMPARE(bool(words->state().checked), chosen == words);
+            QCOMPARE(bool(numbers->state().checked), chosen == numbers);
+            QVERIFY(screen.HBildlauf1->accessibleDescription().endsWith(screen.Bezeichnung2->caption()));
+        }
+    }
+
+    // The loudspeaker says whether reading aloud is on, and the name plate who is logged in.
+    void startPageSaysWhatIsOn()
+    {
+        StartPage &page = form1();
+        QAccessibleInterface *loudspeaker = QAccessible::queryAccessibleInterface(page.loudspeaker);
+        for (bool on : {true, false}) {
+            world->platform.reading().setOn(on);
+            QVERIFY(loudspeaker->state().checkable);
+            QCOMPARE(bool(loudspeaker->state().checked), on);
+        }
+        world->dialogs.answerInput(QStringLiteral("Lena"));
+        QAccessible::queryAccessibleInterface(page.Bezeichnung12)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(page.Bezeichnung12->caption(), QStringLiteral("Lena"));
+        QVERIFY(QAccessible::queryAccessibleInterface(page.Bezeichnung12)
+                    ->text(QAccessible::Name)
+                    .contains(QStringLiteral("Lena")));
+    }
+
     // After every answer a screen reader hears how it went and the task asked now, without
     // another key; not when reading aloud says it already.
     void everyAnswerIsAnnounced_data()

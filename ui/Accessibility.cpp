@@ -12,9 +12,9 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <algorithm>
 #include <QRegularExpression>
 #include <QtGlobal>
+#include <algorithm>
 
 namespace kit {
 
@@ -268,9 +268,8 @@ QString captionWords(const QString &caption)
     QStringList words;
     for (const QString &group : caption.trimmed().split(breaks)) {
         const QStringList parts = group.split(QLatin1Char(' '));
-        const bool spaced = parts.size() > 1 && std::all_of(parts.cbegin(), parts.cend(), [](const QString &part) {
-                                return part.size() == 1;
-                            });
+        const bool spaced = parts.size() > 1 && std::all_of(parts.cbegin(), parts.cend(),
+                                                            [](const QString &part) { return part.size() == 1; });
         words << (spaced ? parts.join(QString()) : group);
     }
     return words.join(QLatin1Char(' '));
