@@ -72,6 +72,10 @@ ClassSetDialog::ClassSetDialog(int row, int range, QWidget *parent) : QDialog(pa
     groupsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     groupsArea_->setWidgetResizable(true);
     groupsArea_->setWidget(panel);
+    // Tab goes through the groups' fields, which the area scrolls into view; the area itself is
+    // no stop a screen reader would have to name.
+    groupsArea_->setFocusPolicy(Qt::NoFocus);
+    groupsArea_->setAccessibleName(QStringLiteral("Gruppen"));
 
     addButton = new QPushButton(QStringLiteral("Gruppe hinzufügen"), this);
     addButton->setAutoDefault(false);

@@ -4,6 +4,7 @@
 
 #include "app/ReadingSwitch.h"
 
+#include "ui/Accessibility.h"
 #include "ui/PictureButton.h"
 #include "ui/Reading.h"
 
@@ -127,4 +128,5 @@ void ReadingSwitch::show(bool on)
     loudspeaker_->setPicture(on ? QStringLiteral("loudspeaker_on.svg") : QStringLiteral("loudspeaker_off.svg"),
                              nameFor(on, voice));
     loudspeaker_->setToolTip(hint());
+    kit::setSwitchState(loudspeaker_, on);
 }

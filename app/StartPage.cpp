@@ -17,6 +17,7 @@
 #include "engine/TextHelpers.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberWordsScreen.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Seams.h"
 
@@ -165,7 +166,15 @@ void StartPage::login()
     const QString name = dialogs().inputBox(QStringLiteral("Gib deinen Namen ein:"), QStringLiteral("Anmeldung"),
                                             QStringLiteral("Gast"));
     if (!name.isEmpty())
-        Bezeichnung12->setCaption(name);
+        showLoggedIn(name);
+}
+
+void StartPage::showLoggedIn(const QString &name)
+{
+    Bezeichnung12->setCaption(name);
+    // A screen reader says who is logged in, not only what a click on the plate does.
+    Bezeichnung12->setAccessibleName(QStringLiteral("Angemeldet: ") + name);
+    Bezeichnung12->setAccessibleDescription(QStringLiteral("Ein Klick meldet jemand anderen an."));
 }
 
 void StartPage::toggleWorksheetList()
@@ -203,6 +212,7 @@ void StartPage::toggleRewardList()
     windows_.shared().rewardRounds = 5;
     Liste2->clear();
     Liste2->addItem(QStringLiteral("M e m o r y"));
+    Liste2->item(0)->setData(Qt::AccessibleTextRole, kit::captionWords(Liste2->item(0)->text()));
     Liste2->addItem(QStringLiteral("Schießbude"));
     Liste2->addItem(QStringLiteral("Slalomfahrt"));
     Liste2->setListIndex(-1);

@@ -93,6 +93,8 @@ private:
 
     void changeRange(int value);
     void login();
+    // The plate shows the name logged in, and says it to a screen reader.
+    void showLoggedIn(const QString &name);
     void toggleWorksheetList();
     // Hides a list; the keyboard it held goes back to the picture that opened it, not to the
     // next control in the chain, which the child never chose.

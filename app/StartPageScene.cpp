@@ -298,8 +298,9 @@ void StartPage::buildScene()
 
 void StartPage::setKeyboardOrder()
 {
-    // The name plate logs in and the door leaves, with Space or Enter as with a click; the score
-    // slate needs no stop of its own, the dartboard beside it opens the same list.
+    // The name plate logs in, the door leaves and the score slate opens the reward games, with
+    // Space or Enter as with a click: what a screen reader can press, Tab reaches too.
+    Bezeichnung11->setKeyboardClickable();
     Bezeichnung12->setKeyboardClickable();
     Bezeichnung12->setAccessibleName(QStringLiteral("Anmelden"));
     Bezeichnung1->setKeyboardClickable();
@@ -307,10 +308,9 @@ void StartPage::setKeyboardOrder()
     // Tab starts at the range, where the focus is, and then walks the scene as a child reads it:
     // row by row from the top, each row from the left. A list that is shown comes right after the
     // picture that opened it.
-    const QList<QWidget *> order = {HBildlauf1, loudspeaker, Bezeichnung1, Bild13, Bild5, Liste2,
-                                    Bild12,     Bild14,      Bild15,       Bild6,  Bezeichnung12, Bild4,
-                                    Liste1,     Bild3,       Bild10,       Bild11, Bild9,  Bild2,
-                                    Bild8,      Bild7};
+    const QList<QWidget *> order = {HBildlauf1, loudspeaker, Bezeichnung1, Bild13, Bezeichnung11, Bild5, Liste2,
+                                    Bild12,     Bild14,      Bild15,       Bild6,  Bezeichnung12, Bild4, Liste1,
+                                    Bild3,      Bild10,      Bild11,       Bild9,  Bild2,         Bild8, Bild7};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTimer>
 
 using kit::Dialogs;
 
@@ -183,8 +184,15 @@ void StartPage::showWorksheetMenu(const QPoint &position)
 
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("worksheetMenu"));
+    menu.setAccessibleName(QStringLiteral("Arbeitsblatt"));
     menu.addAction(QStringLiteral("Vorschau …"), this, &StartPage::previewSelectedWorksheet);
     menu.addAction(QStringLiteral("Als PDF speichern …"), this, &StartPage::saveSelectedWorksheetAsPdf);
     menu.addAction(QStringLiteral("Klassensatz …"), this, qOverload<>(&StartPage::printClassSet));
+    // Its first row is chosen as it opens: the keyboard is in the menu at once, and a screen
+    // reader, told of the row, says the menu.
+    QTimer::singleShot(0, &menu, [&menu] {
+        if (!menu.activeAction())
+            menu.setActiveAction(menu.actions().value(0));
+    });
     menu.exec(Liste1->viewport()->mapToGlobal(at));
 }

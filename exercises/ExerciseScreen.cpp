@@ -11,6 +11,7 @@
 #include "engine/TaskSentence.h"
 #include "engine/TextHelpers.h"
 #include "exercises/RewardAward.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
@@ -71,6 +72,20 @@ void ExerciseScreen::showTask(const Task &task)
     task_ = task;
     applyTask(task_);
     describeTask();
+    showModeStates();
+}
+
+void ExerciseScreen::showModeStates()
+{
+    for (const auto &[button, kind] : modeButtons_)
+        kit::setSwitchState(button, context_.shared.taskKind == kind);
+}
+
+void ExerciseScreen::announceAnswer(const QString &judgement)
+{
+    if (context_.platform.reading().isOn())
+        return;
+    kit::announce(HBildlauf1, judgement + taskSentence());
 }
 
 void ExerciseScreen::describeTask()
@@ -110,6 +125,8 @@ Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, c
     auto *button = new Button(this, name, twips, caption);
     invitations::declare(*button, kindInfo(kind).mode);
     connect(button, &QPushButton::clicked, this, [this, kind] { chooseMode(kind); });
+    modeButtons_.emplace_back(button, kind);
+    kit::setSwitchState(button, context_.shared.taskKind == kind);
     return button;
 }
 
@@ -133,8 +150,10 @@ void ExerciseScreen::checkAnswer()
     if (value == context_.shared.expectedAnswer) {
         rightAnswerMove();
         newTask();
+        announceAnswer(QStringLiteral("Richtig! "));
     } else {
         wrongAnswerMove();
+        announceAnswer(QStringLiteral("Noch nicht. "));
     }
 }
 
@@ -186,14 +205,14 @@ void ExerciseScreen::showEntry()
 
 QString ExerciseScreen::helpButtonHint()
 {
-    return QStringLiteral("Zeigt ein Bild der Aufgabe (Einfg). F2 liest die Aufgabe vor.");
+    return QStringLiteral("Zeigt ein Bild der Aufgabe (Einfg oder F1). F2 liest die Aufgabe vor.");
 }
 
 void ExerciseScreen::showHelpText(const helptexts::HelpText &help)
 {
     // The box pictures the task in symbols; a child listening hears what they stand for.
     context_.platform.reading().sayNextBoxAs(taskSentence());
-    context_.platform.dialogs().message(help.text, help.title);
+    context_.platform.dialogs().help(help.text, help.title, taskSentence());
     focusAnswer();
 }
 
@@ -214,6 +233,7 @@ bool ExerciseScreen::previewKey(QKeyEvent *event)
         leaveScreen();
         return true;
     case Qt::Key_Insert:
+    case Qt::Key_F1: // a screen reader such as Orca keeps Insert for itself
         showHelp();
         return true;
     case Qt::Key_F2:

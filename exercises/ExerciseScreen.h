@@ -10,6 +10,9 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+#include <utility>
+#include <vector>
+
 namespace kit {
 class Button;
 class ScrollBar;
@@ -104,6 +107,13 @@ protected:
 private:
     // The answer bar's accessible description: the current task as its sentence.
     void describeTask();
+    // A screen reader says how the answer went and the task now asked, unless reading aloud
+    // already says it.
+    void announceAnswer(const QString &judgement);
+    // Each mode button says whether its mode is the one on.
+    void showModeStates();
+
+    std::vector<std::pair<kit::Button *, TaskKind>> modeButtons_;
 
     bool instructionDue_ = true;
     QString judgement_; // said before the next task: how the last answer went

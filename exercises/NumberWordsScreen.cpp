@@ -7,6 +7,7 @@
 #include "engine/Invitations.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
+#include "ui/Accessibility.h"
 #include "ui/ActivationWatch.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
@@ -69,6 +70,7 @@ NumberWordsScreen::NumberWordsScreen(const kit::Context &context)
 
     connect(Befehl3, &QPushButton::clicked, this, [this] { chooseMode(Mode::Words); });
     connect(Befehl4, &QPushButton::clicked, this, [this] { chooseMode(Mode::Numbers); });
+    showModeStates();
     connect(Befehl1, &QPushButton::clicked, this, [this] { judge(); });
     connect(Befehl2, &QPushButton::clicked, this, [this] { leaveScreen(); });
     connect(Befehl5, &QPushButton::clicked, this, [this] { showHelp(); });
@@ -105,6 +107,8 @@ void NumberWordsScreen::newTask()
 {
     quiz_.newTask(context_.random);
     Bezeichnung2->setCaption(quiz_.taskText());
+    describeTask();
+    showModeStates();
     // Setting 0 when the bar already stands at 0 changes nothing, so the answer is shown here.
     HBildlauf1->setValue(0);
     showAnswer();
@@ -112,6 +116,20 @@ void NumberWordsScreen::newTask()
     // A child who cannot read the word yet hears it, rather than the name of the bar.
     if (quiz_.mode() == Mode::Words)
         context_.platform.reading().speakNow(quiz_.taskText());
+}
+
+void NumberWordsScreen::showModeStates()
+{
+    kit::setSwitchState(Befehl3, quiz_.mode() == Mode::Words);
+    kit::setSwitchState(Befehl4, quiz_.mode() == Mode::Numbers);
+}
+
+void NumberWordsScreen::describeTask()
+{
+    // A screen reader on the bar says what to match, with the bar's name.
+    HBildlauf1->setAccessibleDescription(
+        (quiz_.mode() == Mode::Words ? QStringLiteral("Die Zahl zum Wort: ") : QStringLiteral("Das Wort zur Zahl: ")) +
+        quiz_.taskText());
 }
 
 void NumberWordsScreen::showAnswer()
@@ -164,6 +182,7 @@ bool NumberWordsScreen::previewKey(QKeyEvent *event)
         judge();
         return true;
     case Qt::Key_Insert:
+    case Qt::Key_F1: // a screen reader such as Orca keeps Insert for itself
         showHelp();
         return true;
     default:

@@ -54,5 +54,9 @@ protected:
     void closeRequested() override;
 
 private:
+    // The answer bar's accessible description: the word or number to match.
+    void describeTask();
+    // "Wörter" and "Zahlen" say which of the two is on.
+    void showModeStates();
     numberwords::Quiz quiz_;
 };

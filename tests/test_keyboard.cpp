@@ -88,12 +88,13 @@ private slots:
         StartPage &page = activePage();
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(page.HBildlauf1));
         const QStringList expected = {
-            QStringLiteral("Lautsprecher"),  QStringLiteral("Bezeichnung1"), QStringLiteral("Bild13"), QStringLiteral("Bild5"),
-            QStringLiteral("Bild12"),        QStringLiteral("Bild14"), QStringLiteral("Bild15"),
-            QStringLiteral("Bild6"),         QStringLiteral("Bezeichnung12"), QStringLiteral("Bild4"),
-            QStringLiteral("Bild3"),         QStringLiteral("Bild10"), QStringLiteral("Bild11"),
-            QStringLiteral("Bild9"),         QStringLiteral("Bild2"),  QStringLiteral("Bild8"),
-            QStringLiteral("Bild7"),         QStringLiteral("HBildlauf1")};
+            QStringLiteral("Lautsprecher"),  QStringLiteral("Bezeichnung1"), QStringLiteral("Bild13"),
+            QStringLiteral("Bezeichnung11"), QStringLiteral("Bild5"),        QStringLiteral("Bild12"),
+            QStringLiteral("Bild14"),        QStringLiteral("Bild15"),       QStringLiteral("Bild6"),
+            QStringLiteral("Bezeichnung12"), QStringLiteral("Bild4"),        QStringLiteral("Bild3"),
+            QStringLiteral("Bild10"),        QStringLiteral("Bild11"),       QStringLiteral("Bild9"),
+            QStringLiteral("Bild2"),         QStringLiteral("Bild8"),        QStringLiteral("Bild7"),
+            QStringLiteral("HBildlauf1")};
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

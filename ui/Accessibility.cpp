@@ -6,11 +6,15 @@
 
 #include "ui/Label.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QtGlobal>
+#include <algorithm>
 
 namespace kit {
 
@@ -184,8 +188,50 @@ private:
     QString value() const { return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText(); }
 };
 
+// The buttons the program has made switches; the property holds whether one is on.
+const char *const switchState = "quarimoSwitchOn";
+
+// A button that stays a button to look at and to click, and says whether it is on.
+class SwitchAccessible : public QAccessibleWidget
+{
+public:
+    explicit SwitchAccessible(QAbstractButton *button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString said = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && said.isEmpty())
+            said = captionWords(button()->text().remove(QLatin1Char('&')));
+        return said;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->property(switchState).toBool();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        // As Qt presses its own buttons: later, so that what the click opens does not block.
+        if (action == pressAction())
+            button()->animateClick();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+};
+
 QAccessibleInterface *kitControls(const QString &, QObject *object)
 {
+    if (auto *button = qobject_cast<QAbstractButton *>(object); button && button->property(switchState).isValid())
+        return new SwitchAccessible(button);
     if (auto *label = qobject_cast<Label *>(object))
         return new LabelAccessible(label);
     if (auto *box = qobject_cast<QComboBox *>(object); box && box->property(ownComboBox).toBool())
@@ -214,6 +260,57 @@ void nameComboBoxItself(QComboBox *box)
                          }
                          shown = now;
                      });
+}
+
+QString captionWords(const QString &caption)
+{
+    static const QRegularExpression breaks(QStringLiteral(" {2,}"));
+    QStringList words;
+    for (const QString &group : caption.trimmed().split(breaks)) {
+        const QStringList parts = group.split(QLatin1Char(' '));
+        const bool spaced = parts.size() > 1 && std::all_of(parts.cbegin(), parts.cend(),
+                                                            [](const QString &part) { return part.size() == 1; });
+        words << (spaced ? parts.join(QString()) : group);
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+void setSwitchState(QAbstractButton *button, bool on)
+{
+    const QVariant was = button->property(switchState);
+    if (was.isValid() && was.toBool() == on)
+        return;
+    button->setProperty(switchState, on);
+    if (!was.isValid()) {
+        // Qt's own interface, if one was made already, would stay in use: it goes.
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(button);
+            made && !dynamic_cast<SwitchAccessible *>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        return;
+    }
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(button, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void announce(QWidget *focused, const QString &words)
+{
+    if (!focused || words.isEmpty())
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(focused, words);
+    QAccessible::updateAccessibility(&event);
+#else
+    // A new description raises the event that has it said; the same words again (a second wrong
+    // answer) are raised by hand.
+    if (focused->accessibleDescription() != words) {
+        focused->setAccessibleDescription(words);
+        return;
+    }
+    QAccessibleEvent event(focused, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+#endif
 }
 
 void installAccessibleControls()

@@ -4,7 +4,11 @@
 
 #pragma once
 
+#include <QString>
+
+class QAbstractButton;
 class QComboBox;
+class QWidget;
 
 namespace kit {
 
@@ -19,5 +23,19 @@ void installAccessibleControls();
 // name, its row shown as its value and text, a new row said. Before a screen reader first asks
 // for it; once is enough, more is harmless.
 void nameComboBoxItself(QComboBox *box);
+
+// A caption as words for a screen reader: letters set apart by single spaces close up, a run of
+// two or more spaces is one break between words ("R e c h n e n   b i s   10" is "Rechnen bis
+// 10"). A group that is not spaced letter by letter stays as it is, so a sentence keeps its words.
+QString captionWords(const QString &caption);
+
+// Makes a button a switch for screen readers: it says whether it is on (checked) and says so
+// again when that changes, while it looks and clicks as before.
+void setSwitchState(QAbstractButton *button, bool on);
+
+// Has a screen reader say `words` now, as the consequence of what was just done in `focused`
+// (an answer judged): an announcement where Qt has one, else the focused control's description
+// changes to the words, which a screen reader says for the control it is on.
+void announce(QWidget *focused, const QString &words);
 
 } // namespace kit

@@ -4,6 +4,7 @@
 
 #include "ui/Form.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Screens.h"
 #include "ui/Twips.h"
 
@@ -15,6 +16,12 @@
 #include <QTimer>
 
 namespace kit {
+
+void Form::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    setAccessibleName(captionWords(caption));
+}
 
 // ---- Shape
 

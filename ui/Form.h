@@ -106,7 +106,8 @@ public:
     ~Form() override;
 
     QString caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    // A screen reader calls the window by the caption's words, not letter by letter.
+    void setCaption(const QString &caption);
     QSize clientTwips() const { return clientTwips_; }
     // Where the compositor places windows (Wayland), the size the window had when it was placed:
     // it keeps the window's corner, so only up to this size is the window sure to stay on the

@@ -33,6 +33,12 @@ public:
         return platform_.machineDialogs().inputBox(prompt, title, proposed);
     }
 
+    void help(const QString &text, const QString &title, const QString &sentence) override
+    {
+        platform_.reading().sayBox(text);
+        platform_.machineDialogs().help(text, title, sentence);
+    }
+
     void beep() override { platform_.machineDialogs().beep(); }
 
 private:

@@ -4,6 +4,7 @@
 
 #include "ui/QtDialogs.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Display.h"
 #include "ui/Form.h"
 #include "ui/Twips.h"
@@ -60,6 +61,20 @@ void setQuestionIcon(QMessageBox &box)
     box.setIconPixmap(pixmap);
 }
 
+// A screen reader calls the box by its title as words, not letter by letter ("H i l f e").
+void nameBox(QWidget &box, const QString &title)
+{
+    box.setAccessibleName(captionWords(title));
+}
+
+// A box's text a screen reader reads: `said` instead of what is shown, the rows of signs in a help.
+void sayTextAs(QMessageBox &box, const QString &said)
+{
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(said);
+    box.setAccessibleDescription(said);
+}
+
 } // namespace
 
 QFont QtDialogs::dialogFont()
@@ -84,7 +99,15 @@ QString QtDialogs::displayText(const QString &text)
 
 void QtDialogs::message(const QString &text, const QString &title)
 {
+    help(text, title, QString());
+}
+
+void QtDialogs::help(const QString &text, const QString &title, const QString &sentence)
+{
     QMessageBox box(QMessageBox::NoIcon, title, displayText(text), QMessageBox::NoButton, dialogParent());
+    nameBox(box, title);
+    if (!sentence.isEmpty())
+        sayTextAs(box, sentence);
     box.setFont(dialogFont());
     box.setTextFormat(Qt::PlainText);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
@@ -98,6 +121,7 @@ void QtDialogs::message(const QString &text, const QString &title)
 Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton, dialogParent());
+    nameBox(box, title);
     box.setFont(dialogFont());
     setQuestionIcon(box);
     // The question mark is a picture a screen reader meets; it says what it is.
@@ -119,6 +143,7 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
     QInputDialog dialog(dialogParent());
     dialog.setFont(dialogFont());
     dialog.setWindowTitle(title);
+    nameBox(dialog, title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(proposed);
     dialog.setOkButtonText(QStringLiteral("OK"));

@@ -24,6 +24,7 @@ public:
     Answer question(const QString &text, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override;
     void beep() override;
+    void help(const QString &text, const QString &title, const QString &sentence) override;
 
     // The program's texts end lines with CR alone; Qt breaks lines on LF.
     static QString displayText(const QString &text);

@@ -23,6 +23,13 @@ public:
     virtual QString inputBox(const QString &prompt, const QString &title,
                              const QString &proposed) = 0;                        // "" on cancel
     virtual void beep() = 0;
+    // A help box: shows `text` as message() does; a screen reader reads it as `sentence`, the
+    // words F2 would say for it, where the text pictures a task in signs.
+    virtual void help(const QString &text, const QString &title, const QString &sentence)
+    {
+        Q_UNUSED(sentence);
+        message(text, title);
+    }
 };
 
 class Clock

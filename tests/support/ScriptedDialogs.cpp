@@ -32,6 +32,12 @@ void ScriptedDialogs::message(const QString &text, const QString &title)
         messageActions_.dequeue()();
 }
 
+void ScriptedDialogs::help(const QString &text, const QString &title, const QString &sentence)
+{
+    helpSentence_ = sentence;
+    message(text, title);
+}
+
 Dialogs::Answer ScriptedDialogs::question(const QString &text, const QString &title)
 {
     boxes_.append({Kind::Question, title, text, {}});

@@ -49,8 +49,12 @@ public:
     Answer question(const QString &text, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override;
     void beep() override;
+    // A help box is recorded as a message; what a screen reader would read of it is kept apart.
+    void help(const QString &text, const QString &title, const QString &sentence) override;
+    QString lastHelpSentence() const { return helpSentence_; }
 
 private:
+    QString helpSentence_;
     QList<Box> boxes_;
     QQueue<Answer> answers_;
     QQueue<QString> inputs_;
