@@ -44,14 +44,13 @@ struct Windows::Slots
 };
 
 Windows::Windows(Platform &platform, SharedValues &shared, Random &random)
-    : platform_(platform), shared_(shared), random_(random),
-      invitations_(std::make_unique<ControlInvitations>(shared)), slots_(std::make_unique<Slots>())
+    : platform_(platform), shared_(shared), random_(random), invitations_(std::make_unique<ControlInvitations>(shared)),
+      slots_(std::make_unique<Slots>())
 {
     // Reading aloud says what a control does, not only its name.
-    platform_.reading().setInvitation(
-        [invitations = invitations_.get()](const QWidget *control, int row) {
-            return invitations->sentenceFor(control, row);
-        });
+    platform_.reading().setInvitation([invitations = invitations_.get()](const QWidget *control, int row) {
+        return invitations->sentenceFor(control, row);
+    });
 }
 
 Windows::~Windows()
@@ -187,7 +186,12 @@ void Windows::showStartPage()
         inPlace->activateWindow();
         return;
     }
-    form1().showWindow();
+    StartPage &start = form1();
+    const bool returning = !start.isVisible();
+    start.showWindow();
+    // A child who cannot read hears that it is back where it started.
+    if (returning)
+        platform_.reading().say(kit::Reading::welcomeBack());
 }
 
 void Windows::giveKeysBack()

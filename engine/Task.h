@@ -26,6 +26,8 @@ struct Task
     int s = 0;
     int b = 0;
     QChar picture; // the task's picture character, codes 33 to 122
+
+    friend bool operator==(const Task &, const Task &) = default;
 };
 
 // The task kinds the generator knows, NameNumber to ReversedMinus; anything else makes a

@@ -13,7 +13,7 @@ class Button;
 class Label;
 class Picture;
 class Shape;
-}
+} // namespace kit
 
 // Form6: plus and minus within the range, forward ("Rechnen", 3 + 4 = ?) or reversed
 // ("Umkehren", ? + 4 = 7), with a small fish fleeing from a predator fish.
@@ -55,7 +55,6 @@ public:
 
 protected:
     QString captionPrefix() const override;
-    QString instruction() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
     void writeEntry(int value) override;

@@ -13,7 +13,7 @@ class Button;
 class Label;
 class Picture;
 class ScrollBar;
-}
+} // namespace kit
 
 // Number words: match "null" to "zwanzig" with their numbers, each answer judged at once. Opens
 // beside the start page, which stays usable.
@@ -43,8 +43,11 @@ public:
     void chooseMode(numberwords::Mode mode);
     void newTask();
     void showAnswer();
-    // Says the word of a scroll bar value where the bar has come to rest.
+    // Read aloud, says the word of a scroll bar value where the bar has come to rest.
     void sayAnswer(int value);
+    // What the child does in the current mode, in a child's words: said as the screen comes to the
+    // front and instead of the help box's text.
+    QString rule() const;
     void judge();
     void showHelp();
     void leaveScreen();
@@ -55,4 +58,5 @@ protected:
 
 private:
     numberwords::Quiz quiz_;
+    bool openingDue_ = false; // the next task is said with the rule and the way back
 };

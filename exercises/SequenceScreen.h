@@ -12,7 +12,7 @@ namespace kit {
 class Label;
 class Picture;
 class Shape;
-}
+} // namespace kit
 
 // "Zahlfolgen": five boxes of consecutive numbers; one end box is given and the child fills
 // the other four one after another. A walker goes on towards the pond on right entries and
@@ -46,7 +46,6 @@ public:
 
 protected:
     QString captionPrefix() const override;
-    QString instruction() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
     void writeEntry(int value) override;
