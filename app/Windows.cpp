@@ -44,13 +44,14 @@ struct Windows::Slots
 };
 
 Windows::Windows(Platform &platform, SharedValues &shared, Random &random)
-    : platform_(platform), shared_(shared), random_(random), invitations_(std::make_unique<ControlInvitations>(shared)),
-      slots_(std::make_unique<Slots>())
+    : platform_(platform), shared_(shared), random_(random),
+      invitations_(std::make_unique<ControlInvitations>(shared)), slots_(std::make_unique<Slots>())
 {
     // Reading aloud says what a control does, not only its name.
-    platform_.reading().setInvitation([invitations = invitations_.get()](const QWidget *control, int row) {
-        return invitations->sentenceFor(control, row);
-    });
+    platform_.reading().setInvitation(
+        [invitations = invitations_.get()](const QWidget *control, int row) {
+            return invitations->sentenceFor(control, row);
+        });
 }
 
 Windows::~Windows()

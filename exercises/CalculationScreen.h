@@ -13,7 +13,7 @@ class Button;
 class Label;
 class Picture;
 class Shape;
-} // namespace kit
+}
 
 // Form6: plus and minus within the range, forward ("Rechnen", 3 + 4 = ?) or reversed
 // ("Umkehren", ? + 4 = 7), with a small fish fleeing from a predator fish.

@@ -10,7 +10,7 @@ namespace kit {
 class Label;
 class Picture;
 class Shape;
-} // namespace kit
+}
 
 // "Ergänzen": an equation with a gap, a + __ = b or a - __ = b, filled with the scroll bar;
 // two spiders race along the bottom.

@@ -15,7 +15,7 @@
 namespace kit {
 class Button;
 class ScrollBar;
-} // namespace kit
+}
 
 // What the five exercise screens share: the answer scroll bar, "o k a y" with Enter, "E n d e"
 // with Escape, help with Insert, the task read aloud with F2, the answer check and the progress game's wins and losses.
@@ -62,6 +62,9 @@ public:
 
     void focusAnswer();
 
+    // How long the answer bar must stand still before its number is said.
+    static constexpr int numberRestMilliseconds = 400;
+
 protected:
     const kit::Context context_;
 
@@ -101,10 +104,6 @@ protected:
     // With reading aloud on, a new task (or the next step of one) is said as its sentence; as the
     // screen opens, how to answer and how to get back come first.
     void announceTask();
-
-public:
-    // How long the answer bar must stand still before its number is said.
-    static constexpr int numberRestMilliseconds = 400;
 
 private:
     // The answer bar's accessible description: the current task as its sentence.

@@ -11,7 +11,7 @@ class Button;
 class Label;
 class Picture;
 class Shape;
-} // namespace kit
+}
 
 // "Zahlenstrahl": name the number under the red tag, or move the tag to a number's place.
 // Two faces race along the bottom, each pulling a yellow bar behind it.

@@ -11,7 +11,7 @@ class Button;
 class Label;
 class Picture;
 class Shape;
-} // namespace kit
+}
 
 // "Zahlenmengen": count a block of pictures, or set as many pictures as a number says.
 // A blue and a red car race to the STOP sign.

@@ -13,7 +13,7 @@ class Button;
 class Label;
 class Picture;
 class ScrollBar;
-} // namespace kit
+}
 
 // Number words: match "null" to "zwanzig" with their numbers, each answer judged at once. Opens
 // beside the start page, which stays usable.

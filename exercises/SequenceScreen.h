@@ -12,7 +12,7 @@ namespace kit {
 class Label;
 class Picture;
 class Shape;
-} // namespace kit
+}
 
 // "Zahlfolgen": five boxes of consecutive numbers; one end box is given and the child fills
 // the other four one after another. A walker goes on towards the pond on right entries and

@@ -14,7 +14,7 @@ class Button;
 class GameTimer;
 class Label;
 class Picture;
-} // namespace kit
+}
 
 // The drive home between hidden nails: the third reward game.
 class SlalomDrive : public kit::Form

@@ -35,7 +35,7 @@ private slots:
     void cleanup() { world.reset(); }
 
     // Every picture, button and clickable label of every window says what it does; a screen
-    // reader has the same sentence as the control's description.
+    // reader has the same sentence as the control's description, and the keys where there are any.
     void everyControlOfEveryWindowHasASentence()
     {
         shared().numberRange = 10;
@@ -49,7 +49,7 @@ private slots:
                     continue; // plain labels, answer bars, the window's own parts
                 ++controls;
                 const QString said = world->platform.reading().saidFor(control);
-                if (said == kit::Reading::nameOf(control) || control->accessibleDescription() != said)
+                if (said == kit::Reading::nameOf(control) || !control->accessibleDescription().startsWith(said))
                     missing.append(window->objectName() + QLatin1Char('/') + control->objectName());
             }
             window->hide();

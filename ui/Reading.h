@@ -108,7 +108,7 @@ private:
     QPointer<QWidget> restingOn_; // a named control, or a list's viewport
     QPoint restingAt_;
     QPoint stillPointer_; // where the pointer was when last looked at: no move, no name
-    QString lastRow_;     // the row last named under the pointer, so resting again is quiet
+    QString lastRow_;            // the row last named under the pointer, so resting again is quiet
     QSet<const QObject *> followed_;
     QPointer<QWidget> keyedWindow_; // the window of the child's last key press
     QTimer focusSettle_;
