@@ -47,7 +47,7 @@ void ExerciseScreen::newTask()
     showTask(nextTask(context_.shared, context_.random));
     // The draw may bring the same task again; a child who hears it unchanged thinks its answer was
     // not taken.
-    if (std::exchange(lastDrawn_, task_) == task_ && !judgement_.isEmpty())
+    if (sameQuestion(std::exchange(lastDrawn_, task_), task_) && !judgement_.isEmpty())
         judgement_ += QStringLiteral("Und gleich noch einmal: ");
     announceTask();
 }
