@@ -94,6 +94,12 @@ void NumberPicturesScreen::pointCheck()
 
 namespace {
 
+// The help box's long text, in a few short words for a child who listens.
+QString spokenRule()
+{
+    return QStringLiteral("Klick die Zahlen der Reihe nach an. Dann entsteht ein Bild.");
+}
+
 QString helpText()
 {
     return QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + captions::CR +
@@ -102,12 +108,6 @@ QString helpText()
 }
 
 } // namespace
-
-// The help box's long text, in a few short words for a child who listens.
-static QString spokenRule()
-{
-    return QStringLiteral("Klick die Zahlen der Reihe nach an. Dann entsteht ein Bild.");
-}
 
 void NumberPicturesScreen::showHelp()
 {
