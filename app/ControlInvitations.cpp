@@ -120,8 +120,10 @@ QString ControlInvitations::sentenceFor(const QWidget *control, int row) const
 {
     if (!control || control->objectName().isEmpty())
         return QString();
-    // Only what a child can point at or reach: not the labels that only show a text.
-    if (row == 0 && !qobject_cast<const QScrollBar *>(control) && kit::Reading::nameOf(control).isEmpty())
+    // Only what a child can point at or reach: not the labels that only show a text. A control that
+    // says what it is (a drawing area) counts, whatever its kind.
+    if (row == 0 && !qobject_cast<const QScrollBar *>(control) && kit::Reading::nameOf(control).isEmpty() &&
+        !invitations::declared(*control))
         return QString();
     QString shown;
     if (row > 0) {
@@ -147,7 +149,9 @@ void ControlInvitations::watch(QWidget *window)
 void ControlInvitations::describe(QWidget *window) const
 {
     for (QWidget *control : window->findChildren<QWidget *>()) {
-        const QString sentence = sentenceFor(control, 0);
+        QString sentence = sentenceFor(control, 0);
+        if (const QString keys = invitations::keys(invitationOf(control, 0)); !sentence.isEmpty() && !keys.isEmpty())
+            sentence += QLatin1Char(' ') + keys;
         if (!sentence.isEmpty() && control->accessibleDescription() != sentence)
             control->setAccessibleDescription(sentence);
     }

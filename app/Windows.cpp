@@ -187,7 +187,12 @@ void Windows::showStartPage()
         inPlace->activateWindow();
         return;
     }
-    form1().showWindow();
+    StartPage &start = form1();
+    const bool returning = !start.isVisible();
+    start.showWindow();
+    // A child who cannot read hears that it is back where it started.
+    if (returning)
+        platform_.reading().say(kit::Reading::welcomeBack());
 }
 
 void Windows::giveKeysBack()

@@ -48,6 +48,7 @@ enum class Invitation {
     ExerciseEnd,
     ExerciseOkay,
     ExerciseHelp,
+    AnswerBar,
 
     // The number line.
     NameNumberMode,
@@ -81,6 +82,8 @@ enum class Invitation {
     // Calculation, forward and reversed.
     PlusMode,
     MinusMode,
+    ReversePlusMode,
+    ReverseMinusMode,
     CalculationChild,
     CalculationRival,
     CalculationGoal,
@@ -110,7 +113,9 @@ enum class Invitation {
 
     // Memory.
     MemoryStop,
-    MemoryCard,
+    MemoryCard, // face down
+    MemoryCardOpen,
+    MemoryCardFound,
 
     // The shooting gallery.
     ShootingGalleryEnd,
@@ -131,6 +136,10 @@ namespace invitations {
 // The sentence of a thing, with the number range said as a word and `shown` (what the control
 // or row shows, as it is said) put in where the sentence names it. Empty for Nothing.
 QString sentence(Invitation what, int numberRange, const QString &shown = QString());
+
+// The keys that do what a thing does, for the control's description where a screen reader says it;
+// never said aloud to the child. Empty for most things.
+QString keys(Invitation what);
 
 // A window tells what one of its controls is; the window layer reads it back to find the sentence.
 void declare(QObject &control, Invitation what);

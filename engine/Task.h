@@ -28,6 +28,13 @@ struct Task
     QChar picture; // the task's picture character, codes 33 to 122
 };
 
+// The same question asked again, whatever picture it comes with: heard, the two are one.
+inline bool sameQuestion(const Task &one, const Task &other)
+{
+    return one.kind == other.kind && one.answer == other.answer && one.n == other.n && one.a == other.a &&
+           one.t == other.t && one.s == other.s && one.b == other.b;
+}
+
 // The task kinds the generator knows, NameNumber to ReversedMinus; anything else makes a
 // NameNumber task.
 TaskKind effectiveKind(TaskKind taskKind);

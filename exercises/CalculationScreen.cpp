@@ -111,17 +111,16 @@ void CalculationScreen::startExercise(Exercise exercise)
 {
     Bezeichnung2->setCaption(QStringLiteral("+"));
     exercise_ = exercise;
+    // The mode buttons say what they do in this exercise: reversed, the first number is sought.
+    const bool reversing = exercise == Exercise::Reversing;
+    invitations::declare(*Befehl3, kindInfo(reversing ? TaskKind::ReversedPlus : TaskKind::Plus).mode);
+    invitations::declare(*Befehl4, kindInfo(reversing ? TaskKind::ReversedMinus : TaskKind::Minus).mode);
 }
 
 QString CalculationScreen::captionPrefix() const
 {
     return exercise_ == Exercise::Reversing ? QStringLiteral("U m k e h r e n   b i s  ")
                                             : QStringLiteral("R e c h n e n   b i s  ");
-}
-
-QString CalculationScreen::instruction() const
-{
-    return Bezeichnung6->caption();
 }
 
 void CalculationScreen::applyTask(const Task &task)

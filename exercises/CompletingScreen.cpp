@@ -102,11 +102,6 @@ QString CompletingScreen::captionPrefix() const
     return QStringLiteral("E r g ä n z e n   b i s  ");
 }
 
-QString CompletingScreen::instruction() const
-{
-    return Bezeichnung2->caption();
-}
-
 void CompletingScreen::applyTask(const Task &task)
 {
     if (task.kind != TaskKind::CompleteRange && task.kind != TaskKind::CompletePlus &&

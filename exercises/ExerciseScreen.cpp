@@ -4,8 +4,9 @@
 
 #include "exercises/ExerciseScreen.h"
 
-#include "engine/Random.h"
 #include "engine/Invitations.h"
+#include "engine/NumberWords.h"
+#include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "engine/TaskKinds.h"
 #include "engine/TaskSentence.h"
@@ -45,6 +46,10 @@ void ExerciseScreen::setUp()
 void ExerciseScreen::newTask()
 {
     showTask(nextTask(context_.shared, context_.random));
+    // The draw may bring the same task again; a child who hears it unchanged thinks its answer was
+    // not taken.
+    if (sameQuestion(std::exchange(lastDrawn_, task_), task_) && !judgement_.isEmpty())
+        judgement_ += QStringLiteral("Und gleich noch einmal: ");
     announceTask();
 }
 
@@ -56,9 +61,33 @@ void ExerciseScreen::announceTask()
     if (!isVisible())
         return;
     QString words = taskSentence();
-    if (std::exchange(instructionDue_, false))
-        words = instruction() + QLatin1Char(' ') + words;
+    if (std::exchange(openingDue_, false)) {
+        words = QStringLiteral("Schieb den Balken und drück Okay. ") + kit::Reading::wayBack(Befehl2) +
+                QLatin1Char(' ') + words;
+    }
+    numberRest_.stop();
+    numberSaid_.clear();
     context_.platform.reading().say(judgement + words);
+}
+
+void ExerciseScreen::answerMoved()
+{
+    kit::Reading &reading = context_.platform.reading();
+    if (!reading.isOn())
+        return;
+    // A number still being said is old now; the new one comes when the bar stands still again.
+    if (!std::exchange(numberSaid_, QString()).isEmpty())
+        reading.speakNow(QString());
+    numberRest_.start();
+}
+
+void ExerciseScreen::sayNumber()
+{
+    kit::Reading &reading = context_.platform.reading();
+    if (!reading.isOn() || !isVisible())
+        return;
+    numberSaid_ = numberwords::word(HBildlauf1->value());
+    reading.say(numberSaid_);
 }
 
 QString ExerciseScreen::taskSentence() const
@@ -118,6 +147,20 @@ void ExerciseScreen::buildCommonControls(const QRect &endTwips, const QRect &scr
     connect(helpButton, &QPushButton::clicked, this, [this] { showHelp(); });
     // The change and the drag of the thumb both show the entry at once.
     connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { showEntry(); });
+    // Only the child's own moves are said, a drag where the thumb is let go: a new task setting
+    // the bar back is not.
+    invitations::declare(*HBildlauf1, Invitation::AnswerBar);
+    numberRest_.setParent(this); // found by its name, gone before the screen
+    numberRest_.setObjectName(QStringLiteral("numberRest"));
+    numberRest_.setSingleShot(true);
+    numberRest_.setInterval(numberRestMilliseconds);
+    connect(&numberRest_, &QTimer::timeout, this, [this] { sayNumber(); });
+    connect(HBildlauf1, &QScrollBar::actionTriggered, this, [this] {
+        if (!HBildlauf1->isSliderDown())
+            answerMoved();
+    });
+    connect(HBildlauf1, &QScrollBar::sliderPressed, this, [this] { numberRest_.stop(); });
+    connect(HBildlauf1, &QScrollBar::sliderReleased, this, [this] { answerMoved(); });
 }
 
 Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, const QString &caption, TaskKind kind)
@@ -133,7 +176,6 @@ Button *ExerciseScreen::addModeButton(const QString &name, const QRect &twips, c
 void ExerciseScreen::chooseMode(TaskKind kind)
 {
     context_.shared.taskKind = kind;
-    instructionDue_ = true;
     newTask();
     focusAnswer();
 }
@@ -145,6 +187,8 @@ void ExerciseScreen::focusAnswer()
 
 void ExerciseScreen::checkAnswer()
 {
+    // The judgement is heard, not a number still waiting behind it.
+    numberRest_.stop();
     focusAnswer();
     const int value = HBildlauf1->value();
     if (value == context_.shared.expectedAnswer) {
@@ -258,7 +302,7 @@ void ExerciseScreen::activated()
 void ExerciseScreen::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
-    instructionDue_ = true;
+    openingDue_ = true;
     // Every visit starts with the arrow keys and Enter on the answer, the first one too.
     focusAnswer();
 }

@@ -10,6 +10,7 @@
 #include "ui/Context.h"
 #include "ui/Form.h"
 
+#include <QTimer>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,7 @@ class ScrollBar;
 
 // What the five exercise screens share: the answer scroll bar, "o k a y" with Enter, "E n d e"
 // with Escape, help with Insert, the task read aloud with F2, the answer check and the progress game's wins and losses.
+// Read aloud, the bar says the number it stops at.
 // A screen adds its layout, how it shows the entry and the task, its help text and where its
 // race figures stand.
 class ExerciseScreen : public kit::Form
@@ -62,6 +64,9 @@ public:
 
     void focusAnswer();
 
+    // How long the answer bar must stand still before its number is said.
+    static constexpr int numberRestMilliseconds = 400;
+
 protected:
     const kit::Context context_;
 
@@ -70,8 +75,6 @@ protected:
 
     // The window caption before " bis" and the range, e.g. "E r g ä n z e n   b i s  ".
     virtual QString captionPrefix() const = 0;
-    // What the screen asks of the child, as it stands above the task ("Rechne aus!").
-    virtual QString instruction() const = 0;
     // Writes the current task into the controls, in the generator's order of writes.
     virtual void applyTask(const Task &task) = 0;
     // Puts the race figures where the race says.
@@ -100,8 +103,8 @@ protected:
     void activated() override;
     void showEvent(QShowEvent *event) override;
 
-    // With reading aloud on, a new task (or the next step of one) is said as its sentence; after
-    // the screen has opened or its mode has changed the instruction comes first.
+    // With reading aloud on, a new task (or the next step of one) is said as its sentence; as the
+    // screen opens, how to answer and how to get back come first.
     void announceTask();
 
 private:
@@ -114,9 +117,15 @@ private:
     void showModeStates();
 
     std::vector<std::pair<kit::Button *, TaskKind>> modeButtons_;
+    // The child moved the answer bar: its number is said once it stands still.
+    void answerMoved();
+    void sayNumber();
 
-    bool instructionDue_ = true;
+    bool openingDue_ = true;
     QString judgement_; // said before the next task: how the last answer went
+    Task lastDrawn_;    // the same task drawn again is said to be a new one
+    QTimer numberRest_;
+    QString numberSaid_; // the number said last, cut off by the next move
     Reseed reseed_;
     Race race_;
     Task task_;

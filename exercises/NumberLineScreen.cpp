@@ -99,11 +99,6 @@ QString NumberLineScreen::captionPrefix() const
     return QStringLiteral("Z a h l e n s t r a h l   b i s  ");
 }
 
-QString NumberLineScreen::instruction() const
-{
-    return Bezeichnung2->caption();
-}
-
 void NumberLineScreen::placeTag(int number)
 {
     Bezeichnung1->setLeftTwips(zeroTagLeft + number * numberLineStep(context_.shared.numberRange));

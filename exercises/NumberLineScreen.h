@@ -40,7 +40,6 @@ public:
 
 protected:
     QString captionPrefix() const override;
-    QString instruction() const override;
     void applyTask(const Task &task) override;
     void placeFigures() override;
     void writeEntry(int value) override;

@@ -27,6 +27,7 @@ NumberPicturesScreen::NumberPicturesScreen(const kit::Context &context)
     addShape(QStringLiteral("Figur1"), QRect(240, 240, 6615, 7335))->setBorder(QColor(128, 128, 255), 2);
     Bild1 = new NumberPicturesCanvas(this, QStringLiteral("Bild1"), QRect(380, 400, 6300, 7005));
     Bild1->setAccessibleName(QStringLiteral("Zahlenbild: klicke die Zahlen der Reihe nach an"));
+    invitations::declare(*Bild1, Invitation::NumberPicture);
 
     Befehl3 = new Button(this, QStringLiteral("Befehl3"), QRect(240, 7680, 1095, 375), QStringLiteral("E n d e"));
     invitations::declare(*Befehl3, Invitation::NumberPicturesEnd);
@@ -93,6 +94,12 @@ void NumberPicturesScreen::pointCheck()
 
 namespace {
 
+// The help box's long text, in a few short words for a child who listens.
+QString spokenRule()
+{
+    return QStringLiteral("Klick die Zahlen der Reihe nach an. Dann entsteht ein Bild.");
+}
+
 QString helpText()
 {
     return QStringLiteral("Verbinde die Zahlen der Reihe nach, indem du sie mit der") + captions::CR +
@@ -104,14 +111,15 @@ QString helpText()
 
 void NumberPicturesScreen::showHelp()
 {
+    context_.platform.reading().sayNextBoxAs(spokenRule());
     context_.platform.dialogs().message(helpText(), QStringLiteral("H i l f e"));
 }
 
 void NumberPicturesScreen::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
-    // The window has no instruction of its own on screen: a listening child hears the help.
-    context_.platform.reading().say(helpText());
+    // The window has no instruction of its own on screen: a listening child hears the rule.
+    context_.platform.reading().say(spokenRule() + QLatin1Char(' ') + kit::Reading::wayBack(Befehl3));
 }
 
 void NumberPicturesScreen::leaveScreen()

@@ -71,11 +71,6 @@ QString NumberSetScreen::captionPrefix() const
     return QStringLiteral("Z a h l e n m e n g e n   b i s  ");
 }
 
-QString NumberSetScreen::instruction() const
-{
-    return Bezeichnung2->caption();
-}
-
 void NumberSetScreen::applyTask(const Task &task)
 {
     const taskview::NumberSet view = taskview::numberSet(task);

@@ -16,6 +16,7 @@
 #include "ui/Seams.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 using kit::ActivationWatch;
 using kit::Button;
@@ -94,6 +95,7 @@ void NumberWordsScreen::startAfresh()
     HBildlauf1->setMaximum(context_.shared.numberRange);
     quiz_.setMode(Mode::Words);
     context_.random.seedWithTimeOfDay(context_.platform.clock().secondsSinceMidnight());
+    openingDue_ = true;
     newTask();
 }
 
@@ -113,9 +115,20 @@ void NumberWordsScreen::newTask()
     HBildlauf1->setValue(0);
     showAnswer();
     HBildlauf1->setFocus(Qt::OtherFocusReason);
-    // A child who cannot read the word yet hears it, rather than the name of the bar.
+    // Reading the word is the exercise: only a child who has reading aloud on hears it.
+    QString words;
+    if (std::exchange(openingDue_, false))
+        words = rule() + QLatin1Char(' ') + kit::Reading::wayBack(Befehl2) + QLatin1Char(' ');
     if (quiz_.mode() == Mode::Words)
-        context_.platform.reading().speakNow(quiz_.taskText());
+        words += quiz_.taskText();
+    context_.platform.reading().say(words);
+}
+
+QString NumberWordsScreen::rule() const
+{
+    if (quiz_.mode() == Mode::Words)
+        return QStringLiteral("Hör das Wort. Stell seine Zahl mit dem Balken ein.");
+    return QStringLiteral("Schau die Zahl an. Such ihr Wort mit dem Balken.");
 }
 
 void NumberWordsScreen::showModeStates()
@@ -141,7 +154,7 @@ void NumberWordsScreen::sayAnswer(int value)
 {
     // In numbers mode the child hears the word the bar stopped on; in words mode it is a digit.
     if (quiz_.mode() == Mode::Numbers)
-        context_.platform.reading().speakNow(quiz_.answerText(value));
+        context_.platform.reading().say(quiz_.answerText(value));
 }
 
 void NumberWordsScreen::judge()
@@ -157,6 +170,7 @@ void NumberWordsScreen::judge()
 
 void NumberWordsScreen::showHelp()
 {
+    context_.platform.reading().sayNextBoxAs(rule());
     context_.platform.dialogs().message(quiz_.helpText(), QStringLiteral("H i l f e"));
     HBildlauf1->setFocus(Qt::OtherFocusReason);
 }

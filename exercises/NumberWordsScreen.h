@@ -43,8 +43,11 @@ public:
     void chooseMode(numberwords::Mode mode);
     void newTask();
     void showAnswer();
-    // Says the word of a scroll bar value where the bar has come to rest.
+    // Read aloud, says the word of a scroll bar value where the bar has come to rest.
     void sayAnswer(int value);
+    // What the child does in the current mode, in a child's words: said as the screen comes to the
+    // front and instead of the help box's text.
+    QString rule() const;
     void judge();
     void showHelp();
     void leaveScreen();
@@ -59,4 +62,5 @@ private:
     // "Wörter" and "Zahlen" say which of the two is on.
     void showModeStates();
     numberwords::Quiz quiz_;
+    bool openingDue_ = false; // the next task is said with the rule and the way back
 };

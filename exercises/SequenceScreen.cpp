@@ -86,11 +86,6 @@ QString SequenceScreen::captionPrefix() const
     return QStringLiteral("Z a h l f o l g e n   b i s  ");
 }
 
-QString SequenceScreen::instruction() const
-{
-    return Bezeichnung6->caption();
-}
-
 void SequenceScreen::applyTask(const Task &task)
 {
     if (task.kind != TaskKind::CountOn && task.kind != TaskKind::CountBack)

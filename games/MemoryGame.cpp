@@ -225,8 +225,10 @@ void MemoryGame::stopGame()
 void MemoryGame::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
-    // A child who cannot read the line above the cards hears how to play.
-    context_.platform.reading().say(Bezeichnung19->caption());
+    // A child who cannot read the line above the cards hears how to play, and how to stop.
+    context_.platform.reading().say(
+        QStringLiteral("Memory. Dreh immer zwei Karten um. Finde zwei mit der gleichen Zahl. ") +
+        kit::Reading::wayBack(Befehl1));
 }
 
 void MemoryGame::closeRequested()
@@ -245,9 +247,15 @@ void MemoryGame::describeCard(int number)
 {
     // What a screen reader says; the child sees the card itself.
     QString name = QStringLiteral("Karte ") + captions::plain(number);
-    if (board_.isFound(number))
+    Invitation state = Invitation::MemoryCard;
+    if (board_.isFound(number)) {
         name += QStringLiteral(", gefunden");
-    else if (!card(number)->caption().isEmpty())
+        state = Invitation::MemoryCardFound;
+    } else if (!card(number)->caption().isEmpty()) {
         name += QStringLiteral(": ") + QString(board_.digitOn(number));
+        state = Invitation::MemoryCardOpen;
+    }
     card(number)->setAccessibleName(name);
+    // Read aloud, a card says whether it lies face down, is turned or was found.
+    invitations::declare(*card(number), state);
 }

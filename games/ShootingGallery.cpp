@@ -11,8 +11,8 @@
 #include "ui/GameTimer.h"
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
-#include "ui/Reading.h"
 #include "ui/Pointer.h"
+#include "ui/Reading.h"
 #include "ui/Seams.h"
 
 #include <QMouseEvent>
@@ -132,8 +132,10 @@ void ShootingGallery::endGame()
 void ShootingGallery::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
-    // The game says how it is played once the child starts it; until then its name.
-    context_.platform.reading().say(caption());
+    // A listening child hears the rule at once, not only where the pointer rests on START.
+    context_.platform.reading().say(
+        QStringLiteral("Schießbude. Klick auf Start. Dann triff die schwarzen Quadrate mit der Maus. ") +
+        kit::Reading::wayBack(Bezeichnung1));
 }
 
 void ShootingGallery::closeRequested()

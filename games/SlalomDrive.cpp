@@ -12,7 +12,9 @@
 #include "ui/Navigation.h"
 #include "ui/Platform.h"
 #include "ui/Reading.h"
+
 #include "ui/Seams.h"
+#include <utility>
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -144,6 +146,12 @@ void SlalomDrive::prepareDriveWith(const QList<slalomdrive::Place> &nails)
     rules_.prepareWith(nails);
     Bezeichnung5->hide();
     showMove(rules_.moveTraveller());
+    // The box comes before the window: a listening child hears the rule first.
+    openingSaid_ = !isVisible() && context_.platform.reading().isOn();
+    if (openingSaid_) {
+        context_.platform.reading().sayNextBoxAs(openingWords() + QLatin1Char(' ') +
+                                                 QStringLiteral("Jetzt kommen die Nägel. Merk sie dir gut!"));
+    }
     context_.platform.dialogs().message(QStringLiteral("Jetzt werden die Nagelstellen") + captions::CR +
                                             QStringLiteral("aufgelistet, merke sie dir gut!"),
                                         QStringLiteral("Nagelstellen"));
@@ -284,9 +292,15 @@ void SlalomDrive::closeRequested()
 void SlalomDrive::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
-    // The caption warns of the nails; the boxes that follow say the rest.
-    context_.platform.reading().say(caption());
+    if (!std::exchange(openingSaid_, false))
+        context_.platform.reading().say(openingWords());
     Zeit1->setEnabled(rules_.isListing());
+}
+
+QString SlalomDrive::openingWords() const
+{
+    return QStringLiteral("Slalomfahrt. Merk dir, wo die Nägel sind. Dann fahr vorbei nach Hause. ") +
+           kit::Reading::wayBack(Befehl1);
 }
 
 void SlalomDrive::hideEvent(QHideEvent *event)

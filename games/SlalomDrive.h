@@ -63,7 +63,10 @@ private:
     void drawNail(slalomdrive::Place place);
     void drawAllNails();
     void updateListingClock();
+    // The rule and the way back, said as the game opens.
+    QString openingWords() const;
 
     kit::Canvas canvas_;
     SlalomDriveRules rules_;
+    bool openingSaid_ = false; // the nails' box that opens the game said them already
 };

@@ -9,6 +9,7 @@
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"
 #include "exercises/NumberLineScreen.h"
+#include "exercises/NumberPicturesCanvas.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberSetScreen.h"
 #include "exercises/NumberWordsScreen.h"
@@ -34,7 +35,7 @@ private slots:
     void cleanup() { world.reset(); }
 
     // Every picture, button and clickable label of every window says what it does; a screen
-    // reader has the same sentence as the control's description.
+    // reader has the same sentence as the control's description, and the keys where there are any.
     void everyControlOfEveryWindowHasASentence()
     {
         shared().numberRange = 10;
@@ -48,7 +49,7 @@ private slots:
                     continue; // plain labels, answer bars, the window's own parts
                 ++controls;
                 const QString said = world->platform.reading().saidFor(control);
-                if (said == kit::Reading::nameOf(control) || control->accessibleDescription() != said)
+                if (said == kit::Reading::nameOf(control) || !control->accessibleDescription().startsWith(said))
                     missing.append(window->objectName() + QLatin1Char('/') + control->objectName());
             }
             window->hide();
@@ -69,6 +70,30 @@ private slots:
         }
     }
 
+    // A child listens to a sentence whole only when it is short; it cannot press a key it cannot
+    // find; two things that sound alike cannot be told apart.
+    void sentencesAreShortPlainAndDistinct()
+    {
+        static const QRegularExpression keyName(
+            QStringLiteral("\\b(F\\d+|Enter|Eingabe|Tab|Escape|Esc|Einfg|Entf|Strg)\\b"));
+        QHash<QString, int> seen;
+        for (int what = int(Invitation::Nothing) + 1; what <= int(Invitation::SlalomHome); ++what) {
+            // The range as its longest word, a shown text as one word: the table's own words count.
+            const QString said = invitations::sentence(Invitation(what), 17, QStringLiteral("X"));
+            QVERIFY2(!said.isEmpty(), qPrintable(QString::number(what)));
+            QVERIFY2(said.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() <= 12, qPrintable(said));
+            QVERIFY2(!keyName.match(said).hasMatch(), qPrintable(said));
+            QVERIFY2(!seen.contains(said), qPrintable(said));
+            seen.insert(said, what);
+        }
+        // What the start page says is heard whole too, a sentence at a time.
+        static const QRegularExpression sentenceEnd(QStringLiteral("[.!?]"));
+        for (const QString &words : {kit::Reading::greeting(), kit::Reading::welcomeBack()}) {
+            for (const QString &sentence : words.split(sentenceEnd, Qt::SkipEmptyParts))
+                QVERIFY2(sentence.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() <= 12, qPrintable(words));
+        }
+    }
+
     void sentencesSayWhatTheChildNeeds_data()
     {
         QTest::addColumn<int>("what");
@@ -84,7 +109,7 @@ private slots:
         add("fonts", Invitation::FountainPen, 10, u"für Erwachsene");
         add("author", Invitation::RedBook, 10, u"für Erwachsene");
         add("screwdriver", Invitation::Screwdriver, 10, u"für Erwachsene");
-        add("door", Invitation::Door, 10, u"Hier hörst du auf.");
+        add("door", Invitation::Door, 10, u"dann hörst du auf.");
     }
     void sentencesSayWhatTheChildNeeds()
     {
@@ -104,6 +129,8 @@ private slots:
             {Form4().helpButton, Invitation::ExerciseHelp},
             {Form2().Befehl2, Invitation::ExerciseEnd},
             {Form6().Befehl4, Invitation::MinusMode},
+            {Form6().HBildlauf1, Invitation::AnswerBar},
+            {Form8().Bild1, Invitation::NumberPicture},
             {memo().findChild<QWidget *>(QStringLiteral("Bezeichnung17")), Invitation::MemoryCard},
         };
         for (const auto &[control, what] : controls) {

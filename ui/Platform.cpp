@@ -23,13 +23,14 @@ public:
 
     Answer question(const QString &text, const QString &title) override
     {
-        platform_.reading().sayBox(text);
+        platform_.reading().sayBox(text, QStringLiteral("Klick Ja oder Nein."));
         return platform_.machineDialogs().question(text, title);
     }
 
     QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override
     {
-        platform_.reading().sayBox(prompt);
+        // A child who cannot write yet asks a grown-up; the buttons are said with the box.
+        platform_.reading().sayBox(prompt, QStringLiteral("Dann klick OK."));
         return platform_.machineDialogs().inputBox(prompt, title, proposed);
     }
 

@@ -62,7 +62,28 @@ void Reading::startWithGreeting()
 
 QString Reading::greeting()
 {
-    return QStringLiteral("Hallo! Ich lese dir vor. Zeig mit der Maus auf ein Bild, dann hörst du, was es macht.");
+    return QStringLiteral("Hallo! Ich lese dir vor. Zeig mit der Maus auf ein Bild. Dann hörst du, was es macht.");
+}
+
+QString Reading::welcomeBack()
+{
+    return QStringLiteral("Da bist du wieder! Zeig auf ein Bild, dann hörst du es.");
+}
+
+QString Reading::wayBack(const QWidget *endButton)
+{
+    const QString name = nameOf(endButton);
+    if (name.isEmpty())
+        return QString();
+    const QWidget *window = endButton->window();
+    const QPoint centre = endButton->mapTo(window, endButton->rect().center());
+    const QString row = centre.y() < window->height() / 2 ? QStringLiteral("oben") : QStringLiteral("unten");
+    QString side = QStringLiteral(" in der Mitte");
+    if (centre.x() < window->width() / 3)
+        side = QStringLiteral(" links");
+    else if (centre.x() > window->width() * 2 / 3)
+        side = QStringLiteral(" rechts");
+    return QStringLiteral("Zurück geht es mit ") + name + QLatin1Char(' ') + row + side + QLatin1Char('.');
 }
 
 Speech &Reading::speech() const
@@ -109,10 +130,11 @@ void Reading::say(const QString &shown)
         speak(words);
 }
 
-void Reading::sayBox(const QString &text)
+void Reading::sayBox(const QString &text, const QString &buttons)
 {
     const std::optional<QString> instead = std::exchange(nextBox_, std::nullopt);
-    say(instead.value_or(text));
+    const QString words = spoken(instead.value_or(text));
+    say(buttons.isEmpty() ? words : words + QLatin1Char(' ') + buttons);
 }
 
 void Reading::sayNextBoxAs(const QString &words)
@@ -173,9 +195,9 @@ QString Reading::nameOf(const QWidget *widget)
         // its accessible name says what it shows
     } else if (const auto *label = qobject_cast<const QLabel *>(widget)) {
         // A label the child can click or reach with the keyboard acts as a button; others are text.
-        const bool clickable = label->focusPolicy() != Qt::NoFocus ||
-                               (label->testAttribute(Qt::WA_SetCursor) &&
-                                label->cursor().shape() == Qt::PointingHandCursor);
+        const bool clickable =
+            label->focusPolicy() != Qt::NoFocus ||
+            (label->testAttribute(Qt::WA_SetCursor) && label->cursor().shape() == Qt::PointingHandCursor);
         if (!clickable)
             return QString();
         if (name.isEmpty())
@@ -272,10 +294,16 @@ void Reading::focused(QWidget *widget, int reason)
     QWidget *window = widget->window();
     if (qobject_cast<QDialog *>(window) && window != keyedWindow_)
         return;
-    // Coming back to a window or a click says nothing: the window's own words or the click's
-    // outcome come next, and the pointer's rest names what it points at.
+    // Coming back to a window, a click or the program's own move says nothing: the window's own
+    // words or the click's outcome come next (a new task, after the answer bar takes the keyboard
+    // back), and the pointer's rest names what it points at.
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MouseFocusReason)
         return;
+    if (reason == Qt::OtherFocusReason) {
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget))
+            followRows(view); // its rows are named as the child's keys move on
+        return;
+    }
     if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
         followRows(view);
         const QModelIndex row = view->currentIndex();

@@ -46,6 +46,11 @@ public:
     // find out what each picture does. The speech service starts with it, before any window.
     void startWithGreeting();
     static QString greeting();
+    // Said when the start page comes back from an exercise or a game.
+    static QString welcomeBack();
+    // How to get back from a window, by the name and the place of its end button:
+    // "Zurück geht es mit Ende unten links."
+    static QString wayBack(const QWidget *endButton);
     Speech::Voice voice() const;
     // Asks the speech service early, so the answer is there when the child looks for the switch;
     // where it failed, asks it again.
@@ -63,8 +68,9 @@ public:
     void say(const QString &shown);
     // Says words whether reading is on or not: what a key asked for, a card turned, a word to hear.
     void speakNow(const QString &words);
-    // A message box as it appears: its own text, or the words given with sayNextBoxAs.
-    void sayBox(const QString &text);
+    // A message box as it appears: its own text, or the words given with sayNextBoxAs, and then
+    // what its buttons do ("Klick Ja oder Nein."), so the box is heard whole.
+    void sayBox(const QString &text, const QString &buttons = QString());
     // The next box is said as these words instead of its text: a help box that pictures a task in
     // symbols is said as the task's sentence.
     void sayNextBoxAs(const QString &words);
