@@ -190,6 +190,12 @@ void Windows::showStartPage()
     StartPage &start = form1();
     const bool returning = !start.isVisible();
     start.showWindow();
+    // The number words and the fonts were opened beside the start page and stayed open: they
+    // come back above it, as they stood before, also where no window manager keeps the order.
+    if (returning)
+        for (Form *beside : {static_cast<Form *>(slots_->numberWords.get()), static_cast<Form *>(slots_->fontViewer.get())})
+            if (beside && beside->isVisible())
+                beside->raise();
     // A child who cannot read hears that it is back where it started.
     if (returning)
         platform_.reading().say(kit::Reading::welcomeBack());
