@@ -317,7 +317,7 @@ private slots:
         // The help box pictures the task in symbols; the child hears the sentence.
         const QString sentence = screen.taskSentence();
         QTest::keyClick(screen.HBildlauf1, Qt::Key_Insert);
-        QCOMPARE(said().last(), sentence);
+        QCOMPARE(said().last(), sentence + QStringLiteral(" Klick OK."));
         QVERIFY(world->dialogs.last().text.contains(QLatin1Char('o')));
 
         // A wrong answer at the start lets the big fish catch the small one: the box is said.
@@ -325,7 +325,7 @@ private slots:
         QTest::keyClick(screen.HBildlauf1, Qt::Key_Return);
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Schmatz"));
         QCOMPARE(said().mid(said().size() - 2),
-                 (QStringList{QStringLiteral("Pech, du bist aufgefressen worden! Probier es noch einmal, viel Glück!"),
+                 (QStringList{QStringLiteral("Pech, du bist aufgefressen worden! Probier es noch einmal, viel Glück! Klick OK."),
                               screen.taskSentence()}));
 
         // Each right answer says so and the next task, without the instruction; a wrong one that
@@ -349,7 +349,8 @@ private slots:
         }
         QCOMPARE(said(),
                  (QStringList{QStringLiteral("Prima, zur Belohnung gibt es eine Spielrunde geschenkt! Du kannst "
-                                             "weitermachen oder aber aufhören und dir deine Belohnung abholen!"),
+                                             "weitermachen oder aber aufhören und dir deine Belohnung abholen! "
+                                             "Klick OK."),
                               screen.taskSentence()}));
 
         // Off again: the voice stops, and boxes and tasks go unsaid.

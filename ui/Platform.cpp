@@ -17,7 +17,7 @@ public:
 
     void message(const QString &text, const QString &title) override
     {
-        platform_.reading().sayBox(text);
+        platform_.reading().sayBox(text, QStringLiteral("Klick OK."));
         platform_.machineDialogs().message(text, title);
     }
 
@@ -36,7 +36,7 @@ public:
 
     void help(const QString &text, const QString &title, const QString &sentence) override
     {
-        platform_.reading().sayBox(text);
+        platform_.reading().sayBox(text, QStringLiteral("Klick OK."));
         platform_.machineDialogs().help(text, title, sentence);
     }
 
