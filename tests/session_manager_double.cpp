@@ -107,13 +107,15 @@ int main()
             waiting.push_back({IceConnectionNumber(client), POLLIN, 0});
         if (::poll(waiting.data(), waiting.size(), -1) < 0)
             continue;
+        // Only the clients that were polled have an answer; one accepted now waits for the next turn.
+        const size_t polled = clients.size();
         for (int i = 0; i < count; ++i) {
             IceAcceptStatus status;
             if (waiting[size_t(i)].revents & POLLIN)
                 if (IceConn client = IceAcceptConnection(listeners[i], &status))
                     clients.push_back(client);
         }
-        for (size_t i = 0; i < clients.size(); ++i) {
+        for (size_t i = 0; i < polled; ++i) {
             if (!(waiting[size_t(count) + i].revents & (POLLIN | POLLHUP)))
                 continue;
             if (IceProcessMessages(clients[i], nullptr, nullptr) != IceProcessMessagesSuccess) {
