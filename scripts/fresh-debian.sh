@@ -91,6 +91,11 @@ in_root bash -c '
       if xdotool search --onlyvisible --name \"^Q U A R I M O :  Startseite\$\" >/dev/null 2>&1; then
         echo found; kill -TERM \$program; wait; exit 0
       fi
+      # The very first start says that QUARIMO.INI is missing before the page shows: OK.
+      box=\$(xdotool search --onlyvisible --name \"^Zahlenraum\$\" 2>/dev/null | head -1)
+      if [ -n \"\$box\" ]; then
+        xdotool windowfocus --sync \$box key Return 2>/dev/null || true
+      fi
       kill -0 \$program 2>/dev/null || break
       sleep 0.5
     done
