@@ -135,7 +135,6 @@ void recordAnnouncement(QAccessibleEvent *event)
 
 } // namespace
 
-
 // One data row for each race screen; "Umkehren" only where the test asks for it.
 static void exerciseRows(bool withReversing)
 {
