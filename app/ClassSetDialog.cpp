@@ -5,9 +5,9 @@
 #include "app/ClassSetDialog.h"
 
 #include "print/SheetTable.h"
-#include "ui/Accessibility.h"
-#include "ui/QtDialogs.h"
-#include "ui/Twips.h"
+#include "ui/kit/Twips.h"
+#include "ui/machine/QtDialogs.h"
+#include "ui/speech/Accessibility.h"
 
 #include <QCheckBox>
 #include <QComboBox>

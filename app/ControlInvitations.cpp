@@ -5,7 +5,7 @@
 #include "app/ControlInvitations.h"
 
 #include "engine/SharedValues.h"
-#include "ui/Reading.h"
+#include "ui/speech/Reading.h"
 
 #include <QAbstractItemView>
 #include <QEvent>

@@ -5,13 +5,13 @@
 #include "app/FontViewer.h"
 
 #include "engine/TextHelpers.h"
-#include "ui/ActivationWatch.h"
-#include "ui/Controls.h"
-#include "ui/DocumentsFolder.h"
-#include "ui/Navigation.h"
-#include "ui/NewFile.h"
-#include "ui/Platform.h"
-#include "ui/Seams.h"
+#include "ui/kit/ActivationWatch.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Navigation.h"
+#include "ui/machine/DocumentsFolder.h"
+#include "ui/machine/NewFile.h"
+#include "ui/machine/Platform.h"
+#include "ui/machine/Seams.h"
 
 #include <QDir>
 #include <QFontDatabase>

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "ui/Context.h"
-#include "ui/Form.h"
+#include "ui/kit/Context.h"
+#include "ui/kit/Form.h"
 
 namespace kit {
 class Button;

@@ -7,7 +7,7 @@
 #include "app/StartPage.h"
 #include "app/Windows.h"
 #include "engine/SharedValues.h"
-#include "engine/Task.h"
+#include "engine/TaskDraw.h"
 #include "engine/TaskKinds.h"
 #include "exercises/CalculationScreen.h"
 #include "exercises/CompletingScreen.h"

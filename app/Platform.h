@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ui/Platform.h"
+#include "ui/machine/Platform.h"
 
 namespace worksheets {
 class Outputs;

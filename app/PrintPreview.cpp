@@ -5,7 +5,7 @@
 #include "app/PrintPreview.h"
 
 #include "print/RecordingDevice.h"
-#include "ui/Accessibility.h"
+#include "ui/speech/Accessibility.h"
 
 #include <QComboBox>
 #include <QGraphicsView>

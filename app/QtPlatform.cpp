@@ -7,11 +7,11 @@
 #include "app/SettingsFile.h"
 #include "print/PageDevice.h"
 #include "print/Worksheets.h"
-#include "ui/DocumentsFolder.h"
-#include "ui/FileDialogs.h"
-#include "ui/QtDialogs.h"
-#include "ui/QtSpeech.h"
-#include "ui/Seams.h"
+#include "ui/machine/DocumentsFolder.h"
+#include "ui/machine/FileDialogs.h"
+#include "ui/machine/QtDialogs.h"
+#include "ui/machine/Seams.h"
+#include "ui/speech/QtSpeech.h"
 
 #include <QCoreApplication>
 #include <QPrinterInfo>

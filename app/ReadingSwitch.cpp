@@ -4,9 +4,9 @@
 
 #include "app/ReadingSwitch.h"
 
-#include "ui/Accessibility.h"
-#include "ui/PictureButton.h"
-#include "ui/Reading.h"
+#include "ui/kit/PictureButton.h"
+#include "ui/speech/Accessibility.h"
+#include "ui/speech/Reading.h"
 
 #include <QEvent>
 #include <utility>

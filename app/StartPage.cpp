@@ -6,9 +6,9 @@
 
 #include "app/FontViewer.h"
 #include "app/OpenExercise.h"
-#include "app/ReadingSwitch.h"
 #include "app/Platform.h"
 #include "app/ProgramEnd.h"
+#include "app/ReadingSwitch.h"
 #include "app/SettingsFile.h"
 #include "app/Windows.h"
 #include "engine/Random.h"
@@ -17,9 +17,9 @@
 #include "engine/TextHelpers.h"
 #include "exercises/NumberPicturesScreen.h"
 #include "exercises/NumberWordsScreen.h"
-#include "ui/Accessibility.h"
-#include "ui/Controls.h"
-#include "ui/Seams.h"
+#include "ui/kit/CaptionWords.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/Seams.h"
 
 #include <QKeyEvent>
 

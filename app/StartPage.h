@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ui/Form.h"
+#include "ui/kit/Form.h"
 
 #include <QPointer>
 

@@ -8,8 +8,8 @@
 
 #include "app/StartPage.h"
 
-#include "ui/Controls.h"
-#include "ui/ZoomStyle.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/ZoomStyle.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -16,9 +16,9 @@
 #include "print/ClassSet.h"
 #include "print/SheetTable.h"
 #include "print/Worksheets.h"
-#include "ui/Controls.h"
-#include "ui/FileDialogs.h"
-#include "ui/Seams.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/FileDialogs.h"
+#include "ui/machine/Seams.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -19,8 +19,8 @@
 #include "games/MemoryGame.h"
 #include "games/ShootingGallery.h"
 #include "games/SlalomDrive.h"
-#include "ui/Controls.h"
-#include "ui/Reading.h"
+#include "ui/kit/Controls.h"
+#include "ui/speech/Reading.h"
 
 using kit::Form;
 

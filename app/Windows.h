@@ -4,9 +4,9 @@
 
 #pragma once
 
-#include "ui/Context.h"
-#include "ui/KeyRouter.h"
-#include "ui/Navigation.h"
+#include "ui/kit/Context.h"
+#include "ui/kit/KeyRouter.h"
+#include "ui/kit/Navigation.h"
 
 #include <QList>
 #include <memory>

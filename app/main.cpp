@@ -12,14 +12,14 @@
 #include "engine/SharedValues.h"
 #include "engine/TextHelpers.h"
 #include "print/FaceMetrics.h"
-#include "ui/Accessibility.h"
-#include "ui/Controls.h"
-#include "ui/Display.h"
-#include "ui/Form.h"
-#include "ui/Reading.h"
-#include "ui/Seams.h"
-#include "ui/Twips.h"
-#include "ui/ZoomStyle.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Display.h"
+#include "ui/kit/Form.h"
+#include "ui/kit/Twips.h"
+#include "ui/kit/ZoomStyle.h"
+#include "ui/machine/Seams.h"
+#include "ui/speech/Accessibility.h"
+#include "ui/speech/Reading.h"
 
 #include <QApplication>
 #include <QIcon>

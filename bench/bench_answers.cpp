@@ -22,8 +22,8 @@
 #include "support/RecordingSpeech.h"
 #include "support/TestPlatform.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
-#include "ui/Seams.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/Seams.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

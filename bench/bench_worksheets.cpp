@@ -16,7 +16,7 @@
 #include "print/SheetTable.h"
 #include "print/Worksheets.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,9 +8,6 @@
 
 #include <QChar>
 
-class Random;
-struct SharedValues;
-
 // One drawn task: the numbers of the generator's draws for its kind, and the answer.
 // Which fields a kind uses:
 //   NameNumber, PlaceNumber  n              CountPictures, SetPictures  n, picture
@@ -34,14 +31,3 @@ inline bool sameQuestion(const Task &one, const Task &other)
     return one.kind == other.kind && one.answer == other.answer && one.n == other.n && one.a == other.a &&
            one.t == other.t && one.s == other.s && one.b == other.b;
 }
-
-// The task kinds the generator knows, NameNumber to ReversedMinus; anything else makes a
-// NameNumber task.
-TaskKind effectiveKind(TaskKind taskKind);
-
-// Draws a task of the kind in the generator's order of draws.
-Task drawTask(TaskKind kind, int range, Random &random);
-
-// Draws the next task of taskKind in the current range with the program's generator and sets
-// expectedAnswer to its answer. The screens show it.
-Task nextTask(SharedValues &values, Random &random);

@@ -9,7 +9,7 @@
 #include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 using kit::Button;
 using kit::Label;

@@ -8,16 +8,17 @@
 #include "engine/NumberWords.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
+#include "engine/TaskDraw.h"
 #include "engine/TaskKinds.h"
 #include "engine/TaskSentence.h"
 #include "engine/TextHelpers.h"
 #include "exercises/RewardAward.h"
-#include "ui/Accessibility.h"
-#include "ui/Controls.h"
-#include "ui/Navigation.h"
-#include "ui/Platform.h"
-#include "ui/Reading.h"
-#include "ui/Seams.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Navigation.h"
+#include "ui/machine/Platform.h"
+#include "ui/machine/Seams.h"
+#include "ui/speech/Accessibility.h"
+#include "ui/speech/Reading.h"
 
 #include <QKeyEvent>
 #include <utility>

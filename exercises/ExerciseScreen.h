@@ -7,8 +7,8 @@
 #include "engine/HelpTexts.h"
 #include "engine/Race.h"
 #include "engine/Task.h"
-#include "ui/Context.h"
-#include "ui/Form.h"
+#include "ui/kit/Context.h"
+#include "ui/kit/Form.h"
 
 #include <QTimer>
 #include <utility>

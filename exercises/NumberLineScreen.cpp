@@ -7,7 +7,7 @@
 #include "engine/SharedValues.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 using kit::DrawingSurface;
 using kit::Label;

@@ -4,7 +4,7 @@
 
 #include "exercises/NumberPicturesCanvas.h"
 
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "engine/NumberPictures.h"
-#include "ui/Twips.h"
+#include "ui/kit/Twips.h"
 
 #include <QWidget>
 

@@ -8,12 +8,12 @@
 #include "engine/Rewards.h"
 #include "engine/TextHelpers.h"
 #include "exercises/NumberPicturesCanvas.h"
-#include "ui/ActivationWatch.h"
-#include "ui/Controls.h"
-#include "ui/Navigation.h"
-#include "ui/Platform.h"
-#include "ui/Reading.h"
-#include "ui/Seams.h"
+#include "ui/kit/ActivationWatch.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Navigation.h"
+#include "ui/machine/Platform.h"
+#include "ui/machine/Seams.h"
+#include "ui/speech/Reading.h"
 
 using kit::ActivationWatch;
 using kit::Button;

@@ -6,7 +6,7 @@
 
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 using kit::Label;
 using kit::Picture;

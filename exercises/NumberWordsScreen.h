@@ -5,8 +5,8 @@
 #pragma once
 
 #include "engine/NumberWords.h"
-#include "ui/Context.h"
-#include "ui/Form.h"
+#include "ui/kit/Context.h"
+#include "ui/kit/Form.h"
 
 namespace kit {
 class Button;

@@ -5,7 +5,7 @@
 #include "exercises/RewardAward.h"
 
 #include "engine/Rewards.h"
-#include "ui/Seams.h"
+#include "ui/machine/Seams.h"
 
 using kit::Dialogs;
 

@@ -8,11 +8,11 @@
 #include "engine/NumberWords.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
-#include "ui/Controls.h"
-#include "ui/Navigation.h"
-#include "ui/Platform.h"
-#include "ui/Reading.h"
-#include "ui/Seams.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Navigation.h"
+#include "ui/machine/Platform.h"
+#include "ui/machine/Seams.h"
+#include "ui/speech/Reading.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -7,13 +7,13 @@
 #include "engine/Invitations.h"
 #include "engine/Random.h"
 #include "engine/TextHelpers.h"
-#include "ui/Controls.h"
-#include "ui/GameTimer.h"
-#include "ui/Navigation.h"
-#include "ui/Platform.h"
-#include "ui/Pointer.h"
-#include "ui/Reading.h"
-#include "ui/Seams.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Navigation.h"
+#include "ui/machine/GameTimer.h"
+#include "ui/machine/Platform.h"
+#include "ui/machine/Pointer.h"
+#include "ui/machine/Seams.h"
+#include "ui/speech/Reading.h"
 
 #include <QMouseEvent>
 #include <QPainter>

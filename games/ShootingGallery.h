@@ -5,9 +5,9 @@
 #pragma once
 
 #include "games/ShootingGalleryRules.h"
-#include "ui/Canvas.h"
-#include "ui/Context.h"
-#include "ui/Form.h"
+#include "ui/kit/Canvas.h"
+#include "ui/kit/Context.h"
+#include "ui/kit/Form.h"
 
 namespace kit {
 class GameTimer;

@@ -4,7 +4,7 @@
 
 #include "print/Layouts.h"
 
-#include "engine/Task.h"
+#include "engine/TaskDraw.h"
 #include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"

@@ -4,7 +4,7 @@
 
 #include "print/FaceMetrics.h"
 
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QFile>
 #include <QFont>

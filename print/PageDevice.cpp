@@ -5,7 +5,7 @@
 #include "print/PageDevice.h"
 
 #include "print/FaceMetrics.h"
-#include "ui/NewFile.h"
+#include "ui/machine/NewFile.h"
 
 #include <QPdfWriter>
 #include <QPrinter>

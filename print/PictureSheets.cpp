@@ -5,7 +5,7 @@
 #include "print/Layouts.h"
 
 #include "engine/Random.h"
-#include "engine/Task.h"
+#include "engine/TaskDraw.h"
 #include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"

@@ -9,7 +9,7 @@
 #include "print/PageDevice.h"
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
-#include "ui/NewFile.h"
+#include "ui/machine/NewFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -15,10 +15,11 @@
 #include "games/SlalomDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Accessibility.h"
-#include "ui/Controls.h"
-#include "ui/QtDialogs.h"
-#include "ui/Reading.h"
+#include "ui/kit/CaptionWords.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/QtDialogs.h"
+#include "ui/speech/Accessibility.h"
+#include "ui/speech/Reading.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -6,13 +6,13 @@
 #include "app/StartPage.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
-#include "engine/Task.h"
+#include "engine/TaskDraw.h"
 #include "engine/TextHelpers.h"
 #include "exercises/CalculationScreen.h"
 #include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QtTest>
 #include <memory>

@@ -8,7 +8,7 @@
 #include "exercises/CompletingScreen.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QtTest>
 #include <memory>

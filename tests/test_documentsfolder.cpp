@@ -5,7 +5,7 @@
 // Where the program saves what it makes: only ever the documents folder itself is created, and
 // only inside a home that exists and whose name can be read.
 
-#include "ui/DocumentsFolder.h"
+#include "ui/machine/DocumentsFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QDir>
 #include <QFile>

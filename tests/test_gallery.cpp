@@ -8,10 +8,10 @@
 #include "games/ShootingGalleryRules.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Canvas.h"
-#include "ui/Controls.h"
-#include "ui/GameTimer.h"
-#include "ui/Pointer.h"
+#include "ui/kit/Canvas.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/GameTimer.h"
+#include "ui/machine/Pointer.h"
 
 #include <QtTest>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "app/OpenExercise.h"
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
-#include "engine/Task.h"
+#include "engine/TaskDraw.h"
 #include "engine/TaskKinds.h"
 #include "engine/TaskSentence.h"
 #include "exercises/CalculationScreen.h"
@@ -16,7 +16,7 @@
 #include "print/SheetTable.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QSet>
 #include <QtTest>

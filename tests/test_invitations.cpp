@@ -19,8 +19,8 @@
 #include "games/SlalomDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
-#include "ui/Reading.h"
+#include "ui/kit/Controls.h"
+#include "ui/speech/Reading.h"
 
 #include <QtTest>
 #include <memory>

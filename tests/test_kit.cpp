@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Controls.h"
-#include "ui/Form.h"
 #include "engine/TextHelpers.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
-#include "ui/NewFile.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Form.h"
+#include "ui/machine/NewFile.h"
 
 #include <QFontDatabase>
 #include <QPainter>

@@ -9,7 +9,7 @@
 #include "exercises/NumberPicturesScreen.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QtTest>
 #include <memory>

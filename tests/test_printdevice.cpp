@@ -16,7 +16,7 @@
 #include "print/Worksheets.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QPrintPreviewWidget>
 #include <QPrinter>

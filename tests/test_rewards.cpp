@@ -11,7 +11,7 @@
 #include "games/SlalomDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QtTest>
 #include <memory>

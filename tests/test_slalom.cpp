@@ -8,8 +8,8 @@
 #include "games/SlalomDriveRules.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
-#include "ui/GameTimer.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/GameTimer.h"
 
 #include <QtTest>
 #include <memory>

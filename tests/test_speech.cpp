@@ -16,9 +16,9 @@
 #include "games/MemoryGame.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
-#include "ui/QtSpeech.h"
-#include "ui/Reading.h"
+#include "ui/kit/Controls.h"
+#include "ui/speech/QtSpeech.h"
+#include "ui/speech/Reading.h"
 
 #include <QMessageBox>
 #include <QPushButton>

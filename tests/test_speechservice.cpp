@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/QtSpeech.h"
-#include "ui/SpeechDispatcher.h"
+#include "ui/speech/QtSpeech.h"
+#include "ui/speech/SpeechDispatcher.h"
 
 #include <QMutex>
 #include <QTemporaryDir>

@@ -18,7 +18,7 @@
 #include "support/FailingSettingsWriter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QDir>
 #include <QFile>

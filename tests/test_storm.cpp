@@ -19,9 +19,9 @@
 #include "support/RecordingSpeech.h"
 #include "support/TestPlatform.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
-#include "ui/GameTimer.h"
-#include "ui/Seams.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/GameTimer.h"
+#include "ui/machine/Seams.h"
 
 #include <QAbstractButton>
 #include <QApplication>

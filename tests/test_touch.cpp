@@ -13,8 +13,8 @@
 #include "games/ShootingGallery.h"
 #include "games/ShootingGalleryRules.h"
 #include "support/ScriptedDialogs.h"
-#include "ui/Canvas.h"
-#include "ui/Controls.h"
+#include "ui/kit/Canvas.h"
+#include "ui/kit/Controls.h"
 
 #include <QtTest>
 #include <memory>

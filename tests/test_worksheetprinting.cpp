@@ -15,8 +15,8 @@
 #include "print/Worksheets.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
-#include "ui/FileDialogs.h"
+#include "ui/kit/Controls.h"
+#include "ui/machine/FileDialogs.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -11,7 +11,7 @@
 #include "print/RecordingDevice.h"
 #include "print/SheetTable.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QMap>
 #include <QSet>

@@ -19,11 +19,11 @@
 #include "support/ExerciseDriver.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWindows.h"
-#include "ui/Canvas.h"
-#include "ui/Controls.h"
-#include "ui/Display.h"
-#include "ui/QtDialogs.h"
-#include "ui/ZoomStyle.h"
+#include "ui/kit/Canvas.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Display.h"
+#include "ui/kit/ZoomStyle.h"
+#include "ui/machine/QtDialogs.h"
 
 #include <QProxyStyle>
 #include <QSpinBox>

@@ -7,7 +7,7 @@
 #include "engine/SharedValues.h"
 #include "exercises/ExerciseScreen.h"
 #include "support/TestWindows.h"
-#include "ui/Controls.h"
+#include "ui/kit/Controls.h"
 
 #include <QtTest>
 

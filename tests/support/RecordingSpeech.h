@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ui/Speech.h"
+#include "ui/speech/Speech.h"
 
 #include <QStringList>
 

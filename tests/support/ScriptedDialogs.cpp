@@ -8,10 +8,10 @@
 #include "engine/Random.h"
 #include "engine/SharedValues.h"
 #include "print/FaceMetrics.h"
-#include "ui/Accessibility.h"
-#include "ui/Controls.h"
-#include "ui/Form.h"
-#include "ui/ZoomStyle.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Form.h"
+#include "ui/kit/ZoomStyle.h"
+#include "ui/speech/Accessibility.h"
 
 #include <QFile>
 

@@ -7,9 +7,9 @@
 #include "support/RecordingSpeech.h"
 #include "support/TestPlatform.h"
 #include "support/TestWindows.h"
-#include "ui/Display.h"
-#include "ui/Zoom.h"
-#include "ui/Seams.h"
+#include "ui/kit/Display.h"
+#include "ui/kit/Zoom.h"
+#include "ui/machine/Seams.h"
 
 #include <QDir>
 #include <QList>

@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/kit/Prerender.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace kit {
+
+struct PendingImage::Job
+{
+    enum class State { Queued, Drawing, Done };
+    std::function<QImage()> draw;
+    QImage result;
+    State state = State::Queued;
+};
+
+namespace {
+
+using Job = PendingImage::Job;
+
+// One drawing thread. It runs while there is something to do and ends when the queues are empty;
+// an application that ends waits for it first, since drawings may use its fonts.
+struct Drawer
+{
+    std::mutex mutex;
+    std::condition_variable done;
+    std::deque<std::shared_ptr<Job>> queue;
+    std::deque<std::function<void()>> first; // side work, before any image
+    std::thread thread;
+    bool running = false;
+
+    ~Drawer()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+
+    void run()
+    {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            if (!first.empty()) {
+                const std::function<void()> work = std::move(first.front());
+                first.pop_front();
+                lock.unlock();
+                work();
+                lock.lock();
+                continue;
+            }
+            if (queue.empty())
+                break;
+            // The newest first: a window paints from the back to the front, so the controls
+            // made last are the ones its painting thread reaches last.
+            std::shared_ptr<Job> job = std::move(queue.back());
+            queue.pop_back();
+            job->state = Job::State::Drawing;
+            lock.unlock();
+            QImage image = job->draw();
+            lock.lock();
+            finish(*job, std::move(image));
+        }
+        running = false;
+        done.notify_all();
+    }
+
+    // Called with the mutex held.
+    void finish(Job &job, QImage image)
+    {
+        job.result = std::move(image);
+        job.draw = nullptr;
+        job.state = Job::State::Done;
+        done.notify_all();
+    }
+
+    // Called with the mutex held.
+    void wake()
+    {
+        if (running)
+            return;
+        // A thread that found the queues empty has let go of the mutex for good.
+        if (thread.joinable())
+            thread.join();
+        running = true;
+        thread = std::thread([this] { run(); });
+        if (QCoreApplication *application = QCoreApplication::instance(); application && application != waitsForUs) {
+            waitsForUs = application;
+            qAddPostRoutine(finishBeforeQuit);
+        }
+    }
+
+    QCoreApplication *waitsForUs = nullptr;
+
+    static void finishBeforeQuit();
+};
+
+Drawer &drawer()
+{
+    static Drawer instance;
+    return instance;
+}
+
+void Drawer::finishBeforeQuit()
+{
+    Drawer &d = drawer();
+    std::thread finished;
+    {
+        std::unique_lock lock(d.mutex);
+        d.done.wait(lock, [&d] { return !d.running; });
+        finished = std::move(d.thread);
+        d.waitsForUs = nullptr;
+    }
+    if (finished.joinable())
+        finished.join();
+}
+
+} // namespace
+
+PendingImage::~PendingImage()
+{
+    drop(true);
+}
+
+void PendingImage::clear()
+{
+    drop(false);
+}
+
+void PendingImage::drop(bool waitForDrawing)
+{
+    if (!job_)
+        return;
+    Drawer &d = drawer();
+    std::unique_lock lock(d.mutex);
+    if (job_->state == Job::State::Queued)
+        d.queue.erase(std::remove(d.queue.begin(), d.queue.end(), job_), d.queue.end());
+    else if (waitForDrawing)
+        d.done.wait(lock, [this] { return job_->state == Job::State::Done; });
+    // Otherwise a drawing under way ends on its own; it holds all it needs.
+    job_.reset();
+}
+
+void PendingImage::start(std::function<QImage()> draw)
+{
+    drop(false);
+    job_ = std::make_shared<Job>();
+    job_->draw = std::move(draw);
+    Drawer &d = drawer();
+    std::lock_guard lock(d.mutex);
+    d.queue.push_back(job_);
+    d.wake();
+}
+
+void doAside(std::function<void()> work)
+{
+    Drawer &d = drawer();
+    std::lock_guard lock(d.mutex);
+    d.first.push_back(std::move(work));
+    d.wake();
+}
+
+QImage PendingImage::image()
+{
+    if (!job_)
+        return {};
+    Drawer &d = drawer();
+    std::unique_lock lock(d.mutex);
+    switch (job_->state) {
+    case Job::State::Done:
+        return job_->result;
+    case Job::State::Drawing:
+        d.done.wait(lock, [this] { return job_->state == Job::State::Done; });
+        return job_->result;
+    case Job::State::Queued:
+        break;
+    }
+    // Not begun: drawn here rather than waited for.
+    d.queue.erase(std::remove(d.queue.begin(), d.queue.end(), job_), d.queue.end());
+    job_->state = Job::State::Drawing;
+    const std::shared_ptr<Job> job = job_;
+    lock.unlock();
+    QImage image = job->draw();
+    lock.lock();
+    d.finish(*job, std::move(image));
+    return job->result;
+}
+
+} // namespace kit

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The quarimo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QComboBox;
+class QWidget;
+
+namespace kit {
+
+// Tells the accessibility layer (AT-SPI, and so screen readers such as Orca) what the kit's own
+// controls are: a label given an action is a button it can press, and a combo box handed to
+// nameComboBoxItself() is called by its own name rather than by the row it shows. Every other
+// control of the process, those of Qt's own dialogs included, stays as Qt makes it. Once, before
+// the first window.
+void installAccessibleControls();
+
+// Makes the combo box one of the program's own for screen readers: called by its accessible
+// name, its row shown as its value and text, a new row said. Before a screen reader first asks
+// for it; once is enough, more is harmless.
+void nameComboBoxItself(QComboBox *box);
+
+// Makes a button a switch for screen readers: it says whether it is on (checked) and says so
+// again when that changes, while it looks and clicks as before.
+void setSwitchState(QAbstractButton *button, bool on);
+
+// Has a screen reader say `words` now, as the consequence of what was just done in `focused`
+// (an answer judged): an announcement where Qt has one, else the focused control's description
+// changes to the words, which a screen reader says for the control it is on.
+void announce(QWidget *focused, const QString &words);
+
+} // namespace kit
