@@ -102,6 +102,7 @@ CalculationScreen::CalculationScreen(const kit::Context &context)
     Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(race().child(), 4440, 495, 495),
                         QStringLiteral("fish_small.svg"), QStringLiteral("kleiner Fisch"));
     Bild2->setBackgroundColour(water);
+    setRaceFigures(Bild2, Bild1);
 
     connect(Befehl3, &QPushButton::clicked, this, [this] { choosePlus(); });
     connect(Befehl4, &QPushButton::clicked, this, [this] { chooseMinus(); });

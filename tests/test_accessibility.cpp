@@ -133,6 +133,15 @@ void recordAnnouncement(QAccessibleEvent *event)
         announced << event->accessibleInterface()->text(QAccessible::Description);
 }
 
+// Names raised for the race figures while a screen reader listens.
+int figureEvents = 0;
+
+void countFigureEvents(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::NameChanged && qobject_cast<kit::Picture *>(event->object()))
+        ++figureEvents;
+}
+
 } // namespace
 
 // One data row for each race screen; "Umkehren" only where the test asks for it.
@@ -475,6 +484,59 @@ private slots:
         QVERIFY(QAccessible::queryAccessibleInterface(page.Bezeichnung12)
                     ->text(QAccessible::Name)
                     .contains(QStringLiteral("Lena")));
+    }
+
+    // After every move a screen reader is told where the figures stand, with their names;
+    // placed again where they stand, they say nothing new.
+    void figuresSayWhereTheyStand_data()
+    {
+        exerciseRows(true);
+    }
+    void figuresSayWhereTheyStand()
+    {
+        QFETCH(Exercise, exercise);
+        ExerciseScreen &screen = openExercise(exercise);
+        screen.show();
+        const auto stands = [&] {
+            QStringList said;
+            for (kit::Picture *picture : screen.findChildren<kit::Picture *>()) {
+                const QString name = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name);
+                if (name.startsWith(picture->accessibleName() + QStringLiteral(", ")))
+                    said << name.mid(picture->accessibleName().size() + 2);
+            }
+            return said;
+        };
+        const auto answer = [&](bool right) {
+            const int expected = shared().expectedAnswer;
+            screen.HBildlauf1->setValue(right ? expected : expected == 0 ? 1 : expected - 1);
+            screen.checkAnswer();
+        };
+        figureEvents = 0;
+        QAccessible::installUpdateHandler(countFigureEvents);
+        const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+        const QString toGoal = QStringLiteral("noch %1 Schritte bis zum Ziel");
+        const QMap<Exercise, QStringList> start = {
+            {Exercise::NumberLine, {toGoal.arg(27), toGoal.arg(27)}},
+            {Exercise::NumberSets, {toGoal.arg(25), toGoal.arg(25)}},
+            {Exercise::Completing, {toGoal.arg(30), toGoal.arg(30)}},
+            {Exercise::Sequences, {toGoal.arg(53)}},
+            {Exercise::Calculating, {QStringLiteral("noch 1 Schritt bis zu dir"), toGoal.arg(25)}},
+            {Exercise::Reversing, {QStringLiteral("noch 1 Schritt bis zu dir"), toGoal.arg(25)}}};
+        const QStringList atStart = stands();
+        QCOMPARE(atStart, start.value(exercise));
+        QStringList before = atStart;
+        for (bool right : {true, false}) {
+            answer(right);
+            QVERIFY2(stands() != before, qPrintable(before.join(u'|')));
+            before = stands();
+        }
+        QVERIFY(before.contains(screen.race().childStand()));
+        QVERIFY(!QAccessible::isActive() || figureEvents > 0);
+        screen.resetGame();
+        QCOMPARE(stands(), atStart);
+        figureEvents = 0;
+        screen.resetGame();
+        QCOMPARE(figureEvents, 0);
     }
 
     // After every answer a screen reader hears how it went and the task asked now, without

@@ -228,8 +228,29 @@ private:
     QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
 };
 
+// The pictures that say where they stand; the property holds the words.
+const char *const standWords = "quarimoStand";
+
+// A picture read by its name and its stand.
+class FigureAccessible : public QAccessibleWidget
+{
+public:
+    explicit FigureAccessible(QWidget *figure) : QAccessibleWidget(figure, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString said = QAccessibleWidget::text(t);
+        const QString stand = widget()->property(standWords).toString();
+        if (t == QAccessible::Name && !stand.isEmpty())
+            said = said.isEmpty() ? stand : said + QStringLiteral(", ") + stand;
+        return said;
+    }
+};
+
 QAccessibleInterface *kitControls(const QString &, QObject *object)
 {
+    if (auto *figure = qobject_cast<QWidget *>(object); figure && figure->property(standWords).isValid())
+        return new FigureAccessible(figure);
     if (auto *button = qobject_cast<QAbstractButton *>(object); button && button->property(switchState).isValid())
         return new SwitchAccessible(button);
     if (auto *label = qobject_cast<Label *>(object))
@@ -291,6 +312,23 @@ void setSwitchState(QAbstractButton *button, bool on)
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(button, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void setStand(QWidget *figure, const QString &stand)
+{
+    const QVariant was = figure->property(standWords);
+    if (was.isValid() && was.toString() == stand)
+        return;
+    figure->setProperty(standWords, stand);
+    if (!was.isValid()) {
+        // Qt's own interface, if one was made already, would stay in use: it goes.
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(figure);
+            made && !dynamic_cast<FigureAccessible *>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        return;
+    }
+    QAccessibleEvent event(figure, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 

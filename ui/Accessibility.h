@@ -33,6 +33,11 @@ QString captionWords(const QString &caption);
 // again when that changes, while it looks and clicks as before.
 void setSwitchState(QAbstractButton *button, bool on);
 
+// Has a screen reader read a picture that moves (a race figure) by its name and where it stands
+// now ("kleiner Fisch, noch 3 Schritte bis zum Ziel"), and tells it when that changes; the same
+// words again raise nothing. The widget's own accessible name stays as it is.
+void setStand(QWidget *figure, const QString &stand);
+
 // Has a screen reader say `words` now, as the consequence of what was just done in `focused`
 // (an answer judged): an announcement where Qt has one, else the focused control's description
 // changes to the words, which a screen reader says for the control it is on.
