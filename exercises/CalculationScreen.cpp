@@ -9,6 +9,7 @@
 #include "engine/TaskKinds.h"
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 
 using kit::Button;
@@ -133,6 +134,10 @@ void CalculationScreen::applyTask(const Task &task)
     Bezeichnung3->setCaption(view.second);
     Bezeichnung5->setCaption(view.result);
     Bezeichnung8->setCaption(view.pictures);
+    // The operator's button says it is the one on.
+    const bool plus = kindInfo(task.kind).sign == u'+';
+    kit::setSwitchState(Befehl3, plus);
+    kit::setSwitchState(Befehl4, !plus);
     // Last: when the value really changes, showEntry puts the 0 into the entry box.
     HBildlauf1->setValue(0);
 }

@@ -205,6 +205,18 @@ public:
         return said;
     }
 
+    // A push button that is checked is said as a push button alone by some screen readers (Orca
+    // with Qt 6.4): one switch among others of its window is one choice of them, a radio button;
+    // a switch alone is on or off, a check box.
+    QAccessible::Role role() const override
+    {
+        const QList<QAbstractButton *> others = button()->window()->findChildren<QAbstractButton *>();
+        const bool amongOthers = std::any_of(others.cbegin(), others.cend(), [this](QAbstractButton *other) {
+            return other != button() && other->property(switchState).isValid();
+        });
+        return amongOthers ? QAccessible::RadioButton : QAccessible::CheckBox;
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
@@ -247,8 +259,33 @@ public:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Where Qt has no announcement, a notification that appears is what a screen reader says at
+// once (a new description is not: Qt 6.4 sends it without its words). One per window, without
+// size, focus or clicks; its name is the words.
+const char *const announcerName = "quarimoAnnouncer";
+const char *const announcerWords = "quarimoAnnouncement";
+
+class AnnouncerAccessible : public QAccessibleWidget
+{
+public:
+    explicit AnnouncerAccessible(QWidget *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return widget()->property(announcerWords).toString();
+        return QAccessibleWidget::text(t);
+    }
+};
+#endif
+
 QAccessibleInterface *kitControls(const QString &, QObject *object)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (object->property(announcerWords).isValid() && object->isWidgetType())
+        return new AnnouncerAccessible(static_cast<QWidget *>(object));
+#endif
     if (auto *figure = qobject_cast<QWidget *>(object); figure && figure->property(standWords).isValid())
         return new FigureAccessible(figure);
     if (auto *button = qobject_cast<QAbstractButton *>(object); button && button->property(switchState).isValid())
@@ -340,15 +377,33 @@ void announce(QWidget *focused, const QString &words)
     QAccessibleAnnouncementEvent event(focused, words);
     QAccessible::updateAccessibility(&event);
 #else
-    // A new description raises the event that has it said; the same words again (a second wrong
-    // answer) are raised by hand.
-    if (focused->accessibleDescription() != words) {
-        focused->setAccessibleDescription(words);
-        return;
+    QWidget *window = focused->window();
+    auto *announcer = window->findChild<QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly);
+    if (!announcer) {
+        announcer = new QWidget(window);
+        announcer->setObjectName(QLatin1String(announcerName));
+        announcer->setProperty(announcerWords, QString());
+        announcer->setFocusPolicy(Qt::NoFocus);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->setGeometry(0, 0, 0, 0);
     }
-    QAccessibleEvent event(focused, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    announcer->setProperty(announcerWords, words);
+    // Hidden and shown again, so that the same words twice (two wrong answers) are said twice.
+    announcer->hide();
+    announcer->show();
 #endif
+}
+
+QString lastAnnouncement(const QWidget *window)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (const auto *announcer =
+            window->findChild<const QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly))
+        return announcer->property(announcerWords).toString();
+#else
+    Q_UNUSED(window)
+#endif
+    return QString();
 }
 
 void installAccessibleControls()

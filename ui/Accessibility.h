@@ -39,8 +39,10 @@ void setSwitchState(QAbstractButton *button, bool on);
 void setStand(QWidget *figure, const QString &stand);
 
 // Has a screen reader say `words` now, as the consequence of what was just done in `focused`
-// (an answer judged): an announcement where Qt has one, else the focused control's description
-// changes to the words, which a screen reader says for the control it is on.
+// (an answer judged): an announcement where Qt has one, else a notification of the window that
+// appears with the words (lastAnnouncement() tells them).
 void announce(QWidget *focused, const QString &words);
+// The words of the notification announce() showed last in `window`; empty where Qt announces.
+QString lastAnnouncement(const QWidget *window);
 
 } // namespace kit
