@@ -70,6 +70,76 @@ private:
 
 // The combo boxes the program has named as its own; every other one is as Qt makes it.
 const char *const ownComboBox = "quarimoOwnComboBox";
+// Boxes and fields whose numbers are read as German writes them.
+const char *const germanNumbers = "quarimoGermanNumbers";
+
+// "53.3%" as German writes it: "53,3 %".
+QString inGerman(QString text)
+{
+    static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
+    static const QRegularExpression percent(QStringLiteral("(\\d)\\s*%"));
+    text.replace(point, QStringLiteral("\\1,\\2"));
+    text.replace(percent, QStringLiteral("\\1 %"));
+    return text;
+}
+
+QString asRead(const QObject *shownBy, const QString &text)
+{
+    return shownBy->property(germanNumbers).toBool() ? inGerman(text) : text;
+}
+
+// A line edit of Qt's own (the preview's zoom field) that shows numbers in English: read as
+// German writes them. Typing in it stays as Qt has it; what is read is its text, converted.
+class GermanFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit GermanFieldAccessible(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return read();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !field()->isReadOnly();
+        s.readOnly = field()->isReadOnly();
+        return s;
+    }
+
+    QString text(int start, int end) const override { return read().mid(start, end - start); }
+    int characterCount() const override { return int(read().size()); }
+    int cursorPosition() const override { return qMin(field()->cursorPosition(), characterCount()); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    int selectionCount() const override { return 0; }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+private:
+    QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
+    QString read() const { return inGerman(field()->text()); }
+};
 
 // Qt names a combo box on Linux by the row it shows, which would call every group's row chooser
 // of a dialog "Plusrechnen"; a name of its own comes first. The row shown is its value and, for
@@ -185,7 +255,10 @@ public:
 
 private:
     QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
-    QString value() const { return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText(); }
+    QString value() const
+    {
+        return asRead(box(), box()->isEditable() ? box()->lineEdit()->text() : box()->currentText());
+    }
 };
 
 // The buttons the program has made switches; the property holds whether one is on.
@@ -294,6 +367,8 @@ QAccessibleInterface *kitControls(const QString &, QObject *object)
         return new LabelAccessible(label);
     if (auto *box = qobject_cast<QComboBox *>(object); box && box->property(ownComboBox).toBool())
         return new ComboBoxAccessible(box);
+    if (auto *field = qobject_cast<QLineEdit *>(object); field && field->property(germanNumbers).toBool())
+        return new GermanFieldAccessible(field);
     return nullptr;
 }
 
@@ -318,6 +393,21 @@ void nameComboBoxItself(QComboBox *box)
                          }
                          shown = now;
                      });
+}
+
+void readNumbersInGerman(QComboBox *box)
+{
+    nameComboBoxItself(box);
+    box->setProperty(germanNumbers, true);
+    // The rows of the list are read by their own text where they have one.
+    for (int row = 0; row < box->count(); ++row)
+        box->setItemData(row, inGerman(box->itemText(row)), Qt::AccessibleTextRole);
+    if (QLineEdit *field = box->lineEdit(); field && !field->property(germanNumbers).toBool()) {
+        field->setProperty(germanNumbers, true);
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(field);
+            made && !dynamic_cast<GermanFieldAccessible *>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }
 
 QString captionWords(const QString &caption)

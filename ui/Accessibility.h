@@ -24,6 +24,11 @@ void installAccessibleControls();
 // for it; once is enough, more is harmless.
 void nameComboBoxItself(QComboBox *box);
 
+// Has a screen reader read the numbers a combo box of Qt's own shows ("53.3%" in the print
+// preview's zoom) as German writes them ("53,3 %"), in its field and its list; what is shown and
+// typed stays as Qt has it. Makes it one of the program's own boxes, as nameComboBoxItself().
+void readNumbersInGerman(QComboBox *box);
+
 // A caption as words for a screen reader: letters set apart by single spaces close up, a run of
 // two or more spaces is one break between words ("R e c h n e n   b i s   10" is "Rechnen bis
 // 10"). A group that is not spaced letter by letter stays as it is, so a sentence keeps its words.
