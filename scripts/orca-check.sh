@@ -10,6 +10,7 @@
 # pressed with xdotool. Prints what Orca said at each step. Not run in CI (it needs orca, and
 # takes a minute).
 # Usage: scripts/orca-check.sh [path/to/quarimo]   (default: build/quarimo)
+#        ORCA_CHECK_KEEP=1 keeps the working folder, Orca's debug log (orca-debug.txt) in it.
 # Needs: orca, at-spi2-core, xvfb, xdotool, python3-speechd, locales (for de_DE).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -26,12 +27,12 @@ if [ "${1:-}" != "--inside" ]; then
     mkdir -p "$work/locale"
     localedef -i de_DE -f UTF-8 "$work/locale/de_DE.UTF-8" 2>/dev/null || true
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XAUTHORITY
-    export LOCPATH="$work/locale" LANG=de_DE.UTF-8 LANGUAGE=de LC_ALL=de_DE.UTF-8
     export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config"
-    export XDG_DATA_HOME="$work/data" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0
+    export XDG_DATA_HOME="$work/data" GSETTINGS_BACKEND=memory
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     status=0
-    dbus-run-session -- "$0" --inside "$quarimo" "$work" || status=$?
+    env LOCPATH="$work/locale" LANG=de_DE.UTF-8 LANGUAGE=de LC_ALL=de_DE.UTF-8 \
+        dbus-run-session -- "$0" --inside "$quarimo" "$work" || status=$?
     exit "$status"
 fi
 
@@ -163,3 +164,26 @@ step "Space on minus"
 mark
 press Escape
 step "Escape: back to the start page"
+
+# The print preview of the first worksheet: the printer's picture opens the list (clicked in its
+# middle, in the page's 9090 x 7095 twips), the right button on its first row its menu, Enter the
+# preview; Tab to the zoom.
+eval "$(xdotool getwindowgeometry --shell "$page")"
+mark
+xdotool mousemove --window "$page" $((WIDTH * 2730 / 9090)) $((HEIGHT * 3995 / 7095)) click 1
+sleep 1
+step "the printer clicked: the worksheet list"
+mark
+xdotool mousemove --window "$page" $((WIDTH * 6400 / 9090)) $((HEIGHT * 1330 / 7095)) click 3
+sleep 1
+step "the right button on the first worksheet: its menu"
+mark
+press Return
+sleep 2
+step "Enter: the print preview"
+mark
+for _ in 1 2 3 4; do press Tab; done
+step "Tab four times in the preview: the zoom last"
+mark
+press Escape
+step "Escape: the preview closes"

@@ -339,6 +339,29 @@ public:
 const char *const announcerName = "quarimoAnnouncer";
 const char *const announcerWords = "quarimoAnnouncement";
 
+// Hidden with its window, so that the window shown again does not show it, and its last words,
+// again.
+class Announcer : public QWidget
+{
+public:
+    explicit Announcer(QWidget *window) : QWidget(window)
+    {
+        setObjectName(QLatin1String(announcerName));
+        setProperty(announcerWords, QString());
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Hide)
+            hide();
+        return false;
+    }
+};
+
 class AnnouncerAccessible : public QAccessibleWidget
 {
 public:
@@ -469,14 +492,8 @@ void announce(QWidget *focused, const QString &words)
 #else
     QWidget *window = focused->window();
     auto *announcer = window->findChild<QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly);
-    if (!announcer) {
-        announcer = new QWidget(window);
-        announcer->setObjectName(QLatin1String(announcerName));
-        announcer->setProperty(announcerWords, QString());
-        announcer->setFocusPolicy(Qt::NoFocus);
-        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
-        announcer->setGeometry(0, 0, 0, 0);
-    }
+    if (!announcer)
+        announcer = new Announcer(window);
     announcer->setProperty(announcerWords, words);
     // Hidden and shown again, so that the same words twice (two wrong answers) are said twice.
     announcer->hide();
