@@ -155,8 +155,7 @@ void ControlInvitations::watch(QWidget *window)
     // The range bar's sentence says the range it stands at.
     for (QScrollBar *bar : window->findChildren<QScrollBar *>()) {
         if (!sentenceFor(bar, 0).isEmpty())
-            connect(bar, &QScrollBar::valueChanged, this,
-                    [this, bar] { giveSentence(bar, sentenceFor(bar, 0)); });
+            connect(bar, &QScrollBar::valueChanged, this, [this, bar] { giveSentence(bar, sentenceFor(bar, 0)); });
     }
     describe(window);
 }
