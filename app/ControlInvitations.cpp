@@ -85,6 +85,21 @@ const QHash<QString, Invitation> &controlsByName()
     return things;
 }
 
+// The sentence this watcher gave a control as its description, to tell it from one the window
+// gave it itself (the answer bar's task), which stays.
+const char *const givenSentence = "quarimoInvitationGiven";
+
+void giveSentence(QWidget *control, const QString &sentence)
+{
+    const QVariant given = control->property(givenSentence);
+    if (!control->accessibleDescription().isEmpty() &&
+        (!given.isValid() || given.toString() != control->accessibleDescription()))
+        return;
+    control->setProperty(givenSentence, sentence);
+    if (control->accessibleDescription() != sentence)
+        control->setAccessibleDescription(sentence);
+}
+
 Invitation invitationByName(const QString &key)
 {
     const QHash<QString, Invitation> &things = controlsByName();
@@ -140,8 +155,7 @@ void ControlInvitations::watch(QWidget *window)
     // The range bar's sentence says the range it stands at.
     for (QScrollBar *bar : window->findChildren<QScrollBar *>()) {
         if (!sentenceFor(bar, 0).isEmpty())
-            connect(bar, &QScrollBar::valueChanged, this,
-                    [this, bar] { bar->setAccessibleDescription(sentenceFor(bar, 0)); });
+            connect(bar, &QScrollBar::valueChanged, this, [this, bar] { giveSentence(bar, sentenceFor(bar, 0)); });
     }
     describe(window);
 }
@@ -152,8 +166,8 @@ void ControlInvitations::describe(QWidget *window) const
         QString sentence = sentenceFor(control, 0);
         if (const QString keys = invitations::keys(invitationOf(control, 0)); !sentence.isEmpty() && !keys.isEmpty())
             sentence += QLatin1Char(' ') + keys;
-        if (!sentence.isEmpty() && control->accessibleDescription() != sentence)
-            control->setAccessibleDescription(sentence);
+        if (!sentence.isEmpty())
+            giveSentence(control, sentence);
     }
 }
 

@@ -34,8 +34,9 @@ void makeReachable(QPrintPreviewDialog &dialog)
         const bool zoom = qobject_cast<QComboBox *>(field->parentWidget());
         field->setAccessibleName(zoom ? QStringLiteral("Vergrößerung") : QStringLiteral("Seite"));
     }
+    // The zoom is shown as Qt writes it ("53.3%"); a screen reader reads it in German.
     if (auto *zoom = dialog.findChild<QComboBox *>()) {
-        kit::nameComboBoxItself(zoom);
+        kit::readNumbersInGerman(zoom);
         zoom->setAccessibleName(QStringLiteral("Vergrößerung"));
     }
     // The sheet itself: the preview and the view inside it that takes the keyboard.

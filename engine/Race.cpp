@@ -109,6 +109,41 @@ Race::Outcome Race::wrong()
     return opponent_ >= rules_.goal ? Outcome::Lost : Outcome::GoesOn;
 }
 
+namespace {
+
+QString movesLeft(int moves, const QString &to)
+{
+    return moves == 1 ? QStringLiteral("noch 1 Schritt ") + to : QStringLiteral("noch %1 Schritte ").arg(moves) + to;
+}
+
+// Moves of `step` from `from` until `to` is reached, the last one perhaps shorter.
+int movesBetween(int from, int to, int step)
+{
+    return step > 0 && to > from ? (to - from + step - 1) / step : 0;
+}
+
+} // namespace
+
+QString Race::childStand() const
+{
+    if (child_ >= rules_.goal)
+        return QStringLiteral("am Ziel");
+    return movesLeft(movesBetween(child_, rules_.goal, rules_.step), QStringLiteral("bis zum Ziel"));
+}
+
+QString Race::opponentStand() const
+{
+    if (rules_.onWrong != RaceRules::OnWrong::OpponentChases)
+        return opponent_ >= rules_.goal
+                   ? QStringLiteral("am Ziel")
+                   : movesLeft(movesBetween(opponent_, rules_.goal, rules_.step), QStringLiteral("bis zum Ziel"));
+    // It catches the child once it is closer than catchDistance.
+    const int catchAt = child_ - rules_.catchDistance + 1;
+    if (opponent_ >= catchAt)
+        return QStringLiteral("hat dich gefangen");
+    return movesLeft(movesBetween(opponent_, catchAt, rules_.step), QStringLiteral("bis zu dir"));
+}
+
 void Race::reset()
 {
     child_ = rules_.childStart;

@@ -57,6 +57,11 @@ public:
     int opponentTrail() const { return rules_.trailStart + opponent_ - rules_.opponentStart; }
     const RaceRules &rules() const { return rules_; }
 
+    // Where each figure stands, in a few words for a screen reader: the moves left to the goal,
+    // or, for an opponent that chases, to the child's figure.
+    QString childStand() const;
+    QString opponentStand() const;
+
 private:
     RaceRules rules_;
     int child_;

@@ -10,6 +10,7 @@
 #include "engine/TaskView.h"
 #include "engine/TextHelpers.h"
 #include "ui/kit/Controls.h"
+#include "ui/speech/Accessibility.h"
 
 using kit::Button;
 using kit::Label;
@@ -102,6 +103,7 @@ CalculationScreen::CalculationScreen(const kit::Context &context)
     Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(race().child(), 4440, 495, 495),
                         QStringLiteral("fish_small.svg"), QStringLiteral("kleiner Fisch"));
     Bild2->setBackgroundColour(water);
+    setRaceFigures(Bild2, Bild1);
 
     connect(Befehl3, &QPushButton::clicked, this, [this] { choosePlus(); });
     connect(Befehl4, &QPushButton::clicked, this, [this] { chooseMinus(); });
@@ -132,6 +134,10 @@ void CalculationScreen::applyTask(const Task &task)
     Bezeichnung3->setCaption(view.second);
     Bezeichnung5->setCaption(view.result);
     Bezeichnung8->setCaption(view.pictures);
+    // The operator's button says it is the one on.
+    const bool plus = kindInfo(task.kind).sign == u'+';
+    kit::setSwitchState(Befehl3, plus);
+    kit::setSwitchState(Befehl4, !plus);
     // Last: when the value really changes, showEntry puts the 0 into the entry box.
     HBildlauf1->setValue(0);
 }

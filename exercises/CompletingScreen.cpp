@@ -95,6 +95,7 @@ CompletingScreen::CompletingScreen(const kit::Context &context)
     Bild3 = new Picture(this, QStringLiteral("Bild3"), QRect(6120, 4200, 1335, 1455),
                         QStringLiteral("spider_finish.svg"), QStringLiteral("Ziel"));
     Bild3->lower(); // the spiders run onto the finish picture
+    setRaceFigures(Bild1, Bild2);
 }
 
 QString CompletingScreen::captionPrefix() const

@@ -212,13 +212,29 @@ void ExerciseScreen::leaveScreen()
 void ExerciseScreen::resetGame()
 {
     race_.reset();
+    moveFigures();
+}
+
+void ExerciseScreen::setRaceFigures(QWidget *child, QWidget *opponent)
+{
+    childFigure_ = child;
+    opponentFigure_ = opponent;
+    moveFigures();
+}
+
+void ExerciseScreen::moveFigures()
+{
     placeFigures();
+    if (childFigure_)
+        kit::setStand(childFigure_, race_.childStand());
+    if (opponentFigure_)
+        kit::setStand(opponentFigure_, race_.opponentStand());
 }
 
 void ExerciseScreen::rightAnswerMove()
 {
     const Race::Outcome outcome = race_.right();
-    placeFigures();
+    moveFigures();
     judgement_ = QStringLiteral("Richtig! ");
     if (outcome == Race::Outcome::Won) {
         judgement_.clear(); // the reward box says it
@@ -230,7 +246,7 @@ void ExerciseScreen::rightAnswerMove()
 void ExerciseScreen::wrongAnswerMove()
 {
     const Race::Outcome outcome = race_.wrong();
-    placeFigures();
+    moveFigures();
     if (outcome == Race::Outcome::Lost) {
         context_.platform.dialogs().message(race_.rules().lostText, race_.rules().lostTitle);
         resetGame();

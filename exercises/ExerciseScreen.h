@@ -79,6 +79,9 @@ protected:
     virtual void applyTask(const Task &task) = 0;
     // Puts the race figures where the race says.
     virtual void placeFigures() = 0;
+    // The figures whose stand a screen reader is told after every move; a race without an
+    // opponent has none.
+    void setRaceFigures(QWidget *child, QWidget *opponent);
     // Writes the child's entry into the task.
     virtual void writeEntry(int value) = 0;
 
@@ -115,6 +118,12 @@ private:
     void announceAnswer(const QString &judgement);
     // Each mode button says whether its mode is the one on.
     void showModeStates();
+    // The figures are placed, and tell a screen reader where they stand; one that did not move
+    // raises no event.
+    void moveFigures();
+
+    QWidget *childFigure_ = nullptr;
+    QWidget *opponentFigure_ = nullptr;
 
     std::vector<std::pair<kit::Button *, TaskKind>> modeButtons_;
     // The child moved the answer bar: its number is said once it stands still.

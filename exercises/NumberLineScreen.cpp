@@ -70,6 +70,7 @@ NumberLineScreen::NumberLineScreen(const kit::Context &context)
                         QStringLiteral("face_neutral.svg"), QStringLiteral("neutrales Gesicht"));
     Bild4 = new Picture(this, QStringLiteral("Bild4"), QRect(8640, 4320, 495, 495), QStringLiteral("bird.svg"),
                         QStringLiteral("Vogel"));
+    setRaceFigures(Bild2, Bild3);
 }
 
 void NumberLineScreen::setUp()

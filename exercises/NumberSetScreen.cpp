@@ -64,6 +64,7 @@ NumberSetScreen::NumberSetScreen(const kit::Context &context)
                         QStringLiteral("car_minus.svg"), QStringLiteral("rotes Auto mit Minus"));
     Bild3 = new Picture(this, QStringLiteral("Bild3"), QRect(7920, 3480, 495, 1095), QStringLiteral("stop_sign.svg"),
                         QStringLiteral("STOP-Schild"));
+    setRaceFigures(Bild1, Bild2);
 }
 
 QString NumberSetScreen::captionPrefix() const

@@ -69,6 +69,7 @@ SequenceScreen::SequenceScreen(const kit::Context &context)
                         QStringLiteral("walker.svg"), QStringLiteral("Wanderer"));
     Bild2 = new Picture(this, QStringLiteral("Bild2"), QRect(5880, 4200, 495, 495), QStringLiteral("pond.svg"),
                         QStringLiteral("Teich"));
+    setRaceFigures(Bild1, nullptr);
 }
 
 Label *SequenceScreen::box(int number) const

@@ -52,6 +52,8 @@ def answer(command):
         if mode == "german":
             voices.append(b"german\tde\tnone")
         return b"".join(b"249-" + v + b"\r\n" for v in voices) + b"249 OK VOICE LIST SENT\r\n"
+    if head == "HISTORY" and [w.upper() for w in words[1:3]] == ["GET", "CLIENT_ID"]:
+        return b"245-1\r\n245 OK CLIENT ID SENT\r\n"
     return ANSWERS.get(head, b"300 ERR UNKNOWN\r\n")
 
 

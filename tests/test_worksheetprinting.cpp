@@ -364,6 +364,7 @@ private slots:
         outputs.printer = false;
         bool reached = false;
         QStringList fields;
+        QStringList zoomRead;
         QTimer::singleShot(0, this, [&] {
             auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
             QVERIFY(preview);
@@ -375,15 +376,26 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 reached = QApplication::focusWidget() == printButton;
             }
-            fields << QAccessible::queryAccessibleInterface(preview->findChild<QComboBox *>())->text(QAccessible::Name);
+            auto *zoom = preview->findChild<QComboBox *>();
+            fields << QAccessible::queryAccessibleInterface(zoom)->text(QAccessible::Name);
             for (QLineEdit *field : preview->findChildren<QLineEdit *>())
                 fields << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+            // The zoom Qt shows as "53.3%" is read as German writes it, in the box, its field and its list.
+            const QAccessibleTextInterface *typed =
+                QAccessible::queryAccessibleInterface(zoom->lineEdit())->textInterface();
+            zoomRead << QAccessible::queryAccessibleInterface(zoom)->text(QAccessible::Value)
+                     << typed->text(0, typed->characterCount()) << zoom->itemData(0, Qt::AccessibleTextRole).toString();
             preview->reject();
         });
         page.previewSelectedWorksheet();
         QVERIFY(reached);
         QCOMPARE(fields, (QStringList{QStringLiteral("Vergrößerung"), QStringLiteral("Vergrößerung"),
                                       QStringLiteral("Seite")}));
+        QCOMPARE(zoomRead.size(), 3);
+        const QRegularExpression german(QStringLiteral("^\\d+(,\\d+)? %$"));
+        for (const QString &read : std::as_const(zoomRead))
+            QVERIFY2(german.match(read).hasMatch(), qPrintable(read));
+        QCOMPARE(zoomRead.last(), QStringLiteral("12,5 %"));
     }
 
     void saveAsPdf()

@@ -36,7 +36,10 @@ void Label::nameAfterCaption()
     // A name set on purpose stays; one the caption gave follows the caption.
     const QString shown = text();
     if (!namedAs_.isEmpty()) {
-        setAccessibleName(shown.isEmpty() ? namedAs_ : namedAs_ + QStringLiteral(": ") + shown);
+        // A counter told the same number again says nothing new to a screen reader.
+        const QString name = shown.isEmpty() ? namedAs_ : namedAs_ + QStringLiteral(": ") + shown;
+        if (accessibleName() != name)
+            setAccessibleName(name);
     } else if (accessibleName().isEmpty() || accessibleName() == nameFromCaption_) {
         setAccessibleName(shown);
         nameFromCaption_ = shown;

@@ -68,11 +68,12 @@ void nameBox(QWidget &box, const QString &title)
 }
 
 // A box's text a screen reader reads: `said` instead of what is shown, the rows of signs in a help.
+// Only the text's label says it: a screen reader reads a box's labels with it, and said as the
+// box's description too it was heard twice (Orca).
 void sayTextAs(QMessageBox &box, const QString &said)
 {
     if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
         label->setAccessibleName(said);
-    box.setAccessibleDescription(said);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QtGlobal>
 
 namespace kit {
@@ -69,6 +70,76 @@ private:
 
 // The combo boxes the program has named as its own; every other one is as Qt makes it.
 const char *const ownComboBox = "quarimoOwnComboBox";
+// Boxes and fields whose numbers are read as German writes them.
+const char *const germanNumbers = "quarimoGermanNumbers";
+
+// "53.3%" as German writes it: "53,3 %".
+QString inGerman(QString text)
+{
+    static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
+    static const QRegularExpression percent(QStringLiteral("(\\d)\\s*%"));
+    text.replace(point, QStringLiteral("\\1,\\2"));
+    text.replace(percent, QStringLiteral("\\1 %"));
+    return text;
+}
+
+QString asRead(const QObject *shownBy, const QString &text)
+{
+    return shownBy->property(germanNumbers).toBool() ? inGerman(text) : text;
+}
+
+// A line edit of Qt's own (the preview's zoom field) that shows numbers in English: read as
+// German writes them. Typing in it stays as Qt has it; what is read is its text, converted.
+class GermanFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit GermanFieldAccessible(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return read();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !field()->isReadOnly();
+        s.readOnly = field()->isReadOnly();
+        return s;
+    }
+
+    QString text(int start, int end) const override { return read().mid(start, end - start); }
+    int characterCount() const override { return int(read().size()); }
+    int cursorPosition() const override { return qMin(field()->cursorPosition(), characterCount()); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    int selectionCount() const override { return 0; }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+private:
+    QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
+    QString read() const { return inGerman(field()->text()); }
+};
 
 // Qt names a combo box on Linux by the row it shows, which would call every group's row chooser
 // of a dialog "Plusrechnen"; a name of its own comes first. The row shown is its value and, for
@@ -184,7 +255,10 @@ public:
 
 private:
     QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
-    QString value() const { return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText(); }
+    QString value() const
+    {
+        return asRead(box(), box()->isEditable() ? box()->lineEdit()->text() : box()->currentText());
+    }
 };
 
 // The buttons the program has made switches; the property holds whether one is on.
@@ -202,6 +276,18 @@ public:
         if (t == QAccessible::Name && said.isEmpty())
             said = captionWords(button()->text().remove(QLatin1Char('&')));
         return said;
+    }
+
+    // A push button that is checked is said as a push button alone by some screen readers (Orca
+    // with Qt 6.4): one switch among others of its window is one choice of them, a radio button;
+    // a switch alone is on or off, a check box.
+    QAccessible::Role role() const override
+    {
+        const QList<QAbstractButton *> others = button()->window()->findChildren<QAbstractButton *>();
+        const bool amongOthers = std::any_of(others.cbegin(), others.cend(), [this](QAbstractButton *other) {
+            return other != button() && other->property(switchState).isValid();
+        });
+        return amongOthers ? QAccessible::RadioButton : QAccessible::CheckBox;
     }
 
     QAccessible::State state() const override
@@ -227,14 +313,85 @@ private:
     QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
 };
 
+// The pictures that say where they stand; the property holds the words.
+const char *const standWords = "quarimoStand";
+
+// A picture read by its name and its stand.
+class FigureAccessible : public QAccessibleWidget
+{
+public:
+    explicit FigureAccessible(QWidget *figure) : QAccessibleWidget(figure, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString said = QAccessibleWidget::text(t);
+        const QString stand = widget()->property(standWords).toString();
+        if (t == QAccessible::Name && !stand.isEmpty())
+            said = said.isEmpty() ? stand : said + QStringLiteral(", ") + stand;
+        return said;
+    }
+};
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Where Qt has no announcement, a notification that appears is what a screen reader says at
+// once (a new description is not: Qt 6.4 sends it without its words). One per window, without
+// size, focus or clicks; its name is the words.
+const char *const announcerName = "quarimoAnnouncer";
+const char *const announcerWords = "quarimoAnnouncement";
+
+// Hidden with its window, so that the window shown again does not show it, and its last words,
+// again.
+class Announcer : public QWidget
+{
+public:
+    explicit Announcer(QWidget *window) : QWidget(window)
+    {
+        setObjectName(QLatin1String(announcerName));
+        setProperty(announcerWords, QString());
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Hide)
+            hide();
+        return false;
+    }
+};
+
+class AnnouncerAccessible : public QAccessibleWidget
+{
+public:
+    explicit AnnouncerAccessible(QWidget *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return widget()->property(announcerWords).toString();
+        return QAccessibleWidget::text(t);
+    }
+};
+#endif
+
 QAccessibleInterface *kitControls(const QString &, QObject *object)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (object->property(announcerWords).isValid() && object->isWidgetType())
+        return new AnnouncerAccessible(static_cast<QWidget *>(object));
+#endif
+    if (auto *figure = qobject_cast<QWidget *>(object); figure && figure->property(standWords).isValid())
+        return new FigureAccessible(figure);
     if (auto *button = qobject_cast<QAbstractButton *>(object); button && button->property(switchState).isValid())
         return new SwitchAccessible(button);
     if (auto *label = qobject_cast<Label *>(object))
         return new LabelAccessible(label);
     if (auto *box = qobject_cast<QComboBox *>(object); box && box->property(ownComboBox).toBool())
         return new ComboBoxAccessible(box);
+    if (auto *field = qobject_cast<QLineEdit *>(object); field && field->property(germanNumbers).toBool())
+        return new GermanFieldAccessible(field);
     return nullptr;
 }
 
@@ -261,6 +418,21 @@ void nameComboBoxItself(QComboBox *box)
                      });
 }
 
+void readNumbersInGerman(QComboBox *box)
+{
+    nameComboBoxItself(box);
+    box->setProperty(germanNumbers, true);
+    // The rows of the list are read by their own text where they have one.
+    for (int row = 0; row < box->count(); ++row)
+        box->setItemData(row, inGerman(box->itemText(row)), Qt::AccessibleTextRole);
+    if (QLineEdit *field = box->lineEdit(); field && !field->property(germanNumbers).toBool()) {
+        field->setProperty(germanNumbers, true);
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(field);
+            made && !dynamic_cast<GermanFieldAccessible *>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
 void setSwitchState(QAbstractButton *button, bool on)
 {
     const QVariant was = button->property(switchState);
@@ -280,6 +452,23 @@ void setSwitchState(QAbstractButton *button, bool on)
     QAccessible::updateAccessibility(&event);
 }
 
+void setStand(QWidget *figure, const QString &stand)
+{
+    const QVariant was = figure->property(standWords);
+    if (was.isValid() && was.toString() == stand)
+        return;
+    figure->setProperty(standWords, stand);
+    if (!was.isValid()) {
+        // Qt's own interface, if one was made already, would stay in use: it goes.
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(figure);
+            made && !dynamic_cast<FigureAccessible *>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        return;
+    }
+    QAccessibleEvent event(figure, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 void announce(QWidget *focused, const QString &words)
 {
     if (!focused || words.isEmpty())
@@ -288,15 +477,27 @@ void announce(QWidget *focused, const QString &words)
     QAccessibleAnnouncementEvent event(focused, words);
     QAccessible::updateAccessibility(&event);
 #else
-    // A new description raises the event that has it said; the same words again (a second wrong
-    // answer) are raised by hand.
-    if (focused->accessibleDescription() != words) {
-        focused->setAccessibleDescription(words);
-        return;
-    }
-    QAccessibleEvent event(focused, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    QWidget *window = focused->window();
+    auto *announcer = window->findChild<QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly);
+    if (!announcer)
+        announcer = new Announcer(window);
+    announcer->setProperty(announcerWords, words);
+    // Hidden and shown again, so that the same words twice (two wrong answers) are said twice.
+    announcer->hide();
+    announcer->show();
 #endif
+}
+
+QString lastAnnouncement(const QWidget *window)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (const auto *announcer =
+            window->findChild<const QWidget *>(QLatin1String(announcerName), Qt::FindDirectChildrenOnly))
+        return announcer->property(announcerWords).toString();
+#else
+    Q_UNUSED(window)
+#endif
+    return QString();
 }
 
 void installAccessibleControls()
