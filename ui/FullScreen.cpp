@@ -74,11 +74,15 @@ void Form::leaveFullScreen()
     if (!fullScreen_)
         return;
     fullScreen_ = false;
-    setWindowState(windowState() & ~Qt::WindowFullScreen);
-    // Qt forgets the widget's full-screen state when the widget is given a geometry, not the
-    // native window's: that one is asked as well, or the window manager keeps it full screen.
-    if (QWindow *window = windowHandle(); window && (window->windowStates() & Qt::WindowFullScreen))
-        window->setWindowStates(window->windowStates() & ~Qt::WindowFullScreen);
+    // A window manager may also have maximized the window when it mapped it filling the screen
+    // (kwin does with a window shown again in full screen); a window of fixed size is never
+    // maximized, and one left so would stay in the screen's corner when full screen ends.
+    const Qt::WindowStates filling = Qt::WindowFullScreen | Qt::WindowMaximized;
+    setWindowState(windowState() & ~filling);
+    // Qt forgets the widget's states when the widget is given a geometry, not the native
+    // window's: that one is asked as well, or the window manager keeps them.
+    if (QWindow *window = windowHandle(); window && (window->windowStates() & filling))
+        window->setWindowStates(window->windowStates() & ~filling);
     setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
     placeControls();
     if (placed_) {
