@@ -29,8 +29,8 @@
 #include <QSpinBox>
 #include <QStyleOptionSpinBox>
 #include <QToolTip>
-#include <QtTest>
 #include <QWindow>
+#include <QtTest>
 #include <cmath>
 #include <functional>
 #include <memory>
