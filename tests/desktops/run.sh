@@ -524,9 +524,7 @@ run_weston() {
 
 started=$SECONDS
 display=57
-# kwin (QUARIMO_DESKTOPS="kwin") still takes a window leaving full screen on a smaller screen to
-# the corner: walked by hand until it passes.
-for d in ${QUARIMO_DESKTOPS:-none openbox mutter weston}; do
+for d in ${QUARIMO_DESKTOPS:-none openbox mutter kwin weston}; do
     if [ "$d" = weston ]; then run_weston; else run_x11 "$d" "$display"; fi
     display=$((display + 1))
 done
