@@ -409,7 +409,8 @@ wl_differs() {
 # count, name plate), or the calculation exercise's boxes, pictures and race, compared between two
 # pictures: a row each, failed where more than 2 % of a region's pixels differ.
 wl_compare() {
-    local step=$1 a=$2 a_mode=$3 b=$4 b_mode=$5 window=$6 regions region name rect problems="" numbers=""
+    local step=$1 a=$2 a_mode=$3 b=$4 b_mode=$5 window=$6 regions region name rect percent width
+    local problems="" numbers=""
     if [ "$window" = page ]; then
         regions=("Banner:600 240 3615 495" "Ausgang:1320 720 1455 2655" "Zahlen bis:120 1200 735 1095"
                  "Belohnungen:3240 1920 495 255" "Freund:480 3840 1695 375")
@@ -421,8 +422,7 @@ wl_compare() {
     fi
     for region in "${regions[@]}"; do
         name=${region%%:*} rect=${region#*:}
-        # shellcheck disable=SC2086
-        local percent
+        # shellcheck disable=SC2086 # the rectangle's four numbers
         percent=$(wl_differs "$a" "$a_mode" "$b" "$b_mode" "$width" $rect \
             "$work/weston-$(echo "$step $name" | tr -c 'a-zA-Z0-9\n' '-')")
         numbers+=" $name $percent %,"
