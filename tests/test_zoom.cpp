@@ -29,6 +29,7 @@
 #include <QSpinBox>
 #include <QStyleOptionSpinBox>
 #include <QToolTip>
+#include <QWindow>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -355,11 +356,14 @@ private slots:
         QCOMPARE(kit::twips::zoom(), 1.75);
         QVERIFY(placedRight(screen6, screen6.HBildlauf1));
 
-        // F11 again: every window at its normal size and place, at the zoom from before.
+        // F11 again: every window at its normal size and place, at the zoom from before, also one
+        // that a window manager maximized as well when it mapped it filling the screen (kwin).
+        screen6.setWindowState(screen6.windowState() | Qt::WindowMaximized);
         QTest::keyClick(screen6.HBildlauf1, Qt::Key_F11);
         QVERIFY(!world->display.fullScreen());
         QCOMPARE(kit::twips::zoom(), 1.0);
         QVERIFY(!screen6.isFullScreen());
+        QVERIFY(!(screen6.windowHandle()->windowStates() & Qt::WindowMaximized));
         QCOMPARE(screen6.size(), QSize(435, 341));
         QVERIFY((screen6.frameGeometry().center() - page.screen()->availableGeometry().center()).manhattanLength() <= 1);
         QCOMPARE(screen6.clientOrigin(), QPoint(0, 0));

@@ -13,7 +13,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
+#include <QWindow>
 
 namespace kit {
 
@@ -273,17 +273,17 @@ bool Form::event(QEvent *event)
         activated();
         break;
     case QEvent::Show:
-        if (!event->spontaneous() && !screens::placesWindows() && !fullScreen_)
-            sizeWhenPlaced_ = size();
+        if (!event->spontaneous() && !screens::placesWindows()) {
+            if (!fullScreen_)
+                sizeWhenPlaced_ = size();
+            // Its native window exists by now; see followFrameInBuffer.
+            if (QWindow *window = windowHandle())
+                window->installEventFilter(this);
+        }
         break;
     case QEvent::Move:
         noteFrame();
         recentreInFrame();
-        break;
-    case QEvent::WindowStateChange:
-        // See resizeEvent: the frame Qt draws on Wayland comes or goes with full screen.
-        if (!screens::placesWindows())
-            QTimer::singleShot(0, this, &Form::paintAfresh);
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -175,6 +176,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool zoomKey(QKeyEvent *event);
@@ -187,6 +189,9 @@ private:
     void placeControls();
     // Paints the window and every control in it again, whatever Qt takes to be on the screen.
     void paintAfresh();
+    // Where the window system draws the frame into the window's own buffer (Wayland), a frame
+    // that comes or goes gives the window a new, empty buffer: painted afresh before it is shown.
+    void followFrameInBuffer(QEvent *event);
 
     // Moves the window so that its frame stands around `centre`, inside the screen's free area as
     // far as it fits, and keeps `centre` for the next change of the zoom.
@@ -207,6 +212,8 @@ private:
     QRect centredIn_;
     // The frame last seen around the window; full screen has none.
     QSize frameSeen_;
+    // The frame the window's buffer was last painted with, where the frame is in the buffer.
+    QMargins framePainted_;
     bool frameCentred_ = false;
     std::vector<std::unique_ptr<Shape>> shapes_;
     std::vector<std::unique_ptr<Line>> lines_;

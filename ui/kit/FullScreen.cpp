@@ -74,11 +74,15 @@ void Form::leaveFullScreen()
     if (!fullScreen_)
         return;
     fullScreen_ = false;
-    setWindowState(windowState() & ~Qt::WindowFullScreen);
-    // Qt forgets the widget's full-screen state when the widget is given a geometry, not the
-    // native window's: that one is asked as well, or the window manager keeps it full screen.
-    if (QWindow *window = windowHandle(); window && (window->windowStates() & Qt::WindowFullScreen))
-        window->setWindowStates(window->windowStates() & ~Qt::WindowFullScreen);
+    // A window manager may also have maximized the window when it mapped it filling the screen
+    // (kwin does with a window shown again in full screen); a window of fixed size is never
+    // maximized, and one left so would stay in the screen's corner when full screen ends.
+    const Qt::WindowStates filling = Qt::WindowFullScreen | Qt::WindowMaximized;
+    setWindowState(windowState() & ~filling);
+    // Qt forgets the widget's states when the widget is given a geometry, not the native
+    // window's: that one is asked as well, or the window manager keeps them.
+    if (QWindow *window = windowHandle(); window && (window->windowStates() & filling))
+        window->setWindowStates(window->windowStates() & ~filling);
     setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
     placeControls();
     if (placed_) {
@@ -121,17 +125,37 @@ void Form::paintAfresh()
         child->update();
 }
 
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle())
+        followFrameInBuffer(event);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::followFrameInBuffer(QEvent *event)
+{
+    // Qt on Wayland draws the frame into the window's buffer and starts an empty buffer when the
+    // frame comes or goes (full screen on or off); it then paints only what was marked as changed
+    // since, and a control that was not, the opaque ones first, stays black. The compositor's
+    // answer that brings the new frame comes after the program's own change of state, at a moment
+    // of its choosing: the window is painted afresh when the frame has changed, before Qt paints
+    // for that answer's expose.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Expose && type != QEvent::WindowStateChange && type != QEvent::Resize)
+        return;
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame == framePainted_)
+        return;
+    framePainted_ = frame;
+    paintAfresh();
+}
+
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // The window manager sizes a full-screen window when it likes: the client area stays centred.
     if (clientOrigin() != placedOrigin_)
         placeControls();
-    // On Wayland Qt draws the window's frame itself and gives the window a new buffer when the
-    // frame comes or goes; what it copies over from the old one misses the opaque controls,
-    // which would stay black or show the desktop through: everything is painted afresh.
-    if (!screens::placesWindows())
-        paintAfresh();
 }
 
 } // namespace kit
