@@ -191,11 +191,18 @@ void Windows::showStartPage()
     const bool returning = !start.isVisible();
     start.showWindow();
     // The number words and the fonts were opened beside the start page and stayed open: they
-    // come back above it, as they stood before, also where no window manager keeps the order.
-    if (returning)
+    // come back above it, as they stood before, also where no window manager keeps the order. The
+    // one in front takes the keys, so a key goes to the window the child sees on top.
+    if (returning) {
+        Form *front = nullptr;
         for (Form *beside : {static_cast<Form *>(slots_->numberWords.get()), static_cast<Form *>(slots_->fontViewer.get())})
-            if (beside && beside->isVisible())
+            if (beside && beside->isVisible()) {
                 beside->raise();
+                front = beside;
+            }
+        if (front)
+            front->activateWindow();
+    }
     // A child who cannot read hears that it is back where it started.
     if (returning)
         platform_.reading().say(kit::Reading::welcomeBack());
