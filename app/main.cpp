@@ -15,7 +15,6 @@
 #include "ui/kit/Controls.h"
 #include "ui/kit/Display.h"
 #include "ui/kit/Form.h"
-#include "ui/kit/Twips.h"
 #include "ui/kit/ZoomStyle.h"
 #include "ui/machine/Seams.h"
 #include "ui/speech/Accessibility.h"
@@ -155,11 +154,11 @@ int main(int argc, char *argv[])
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     // The zoom every window is drawn at, and the display that fits the windows to the screens;
-    // both outlive the windows.
+    // both outlive the windows. The style and the tooltips grow with the zoom: installed here,
+    // once.
     kit::Zoom zoom;
-    kit::twips::drawAt(&zoom);
     kit::Display display(zoom);
-    kit::installZoomStyle();
+    kit::installZoomStyle(zoom);
     kit::installAccessibleControls();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
@@ -192,7 +191,7 @@ int main(int argc, char *argv[])
     // From the first box on (the start page may open one while it is made), a logout, the session
     // manager and the display's loss end the program keeping the range.
     ProgramEnd end(platform, shared);
-    Windows windows(platform, shared, random);
+    Windows windows(platform, shared, random, zoom);
     // Searching the icon theme takes about as long as building the start page; neither the icon
     // nor Qt's own texts are part of the page's first frame.
     QTranslator qtGerman;

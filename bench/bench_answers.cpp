@@ -127,7 +127,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     RecordingSpeech speech;
     TestPlatform platform(dialogs, clock, speech);
-    Windows windows(platform, shared(), rng());
+    kit::Zoom zoom;
+    Windows windows(platform, shared(), rng(), zoom);
     useWindows(&windows);
     const int answers = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
 

@@ -47,6 +47,8 @@ QStringList entries(const QString &folder)
 class KitTest : public QObject
 {
     Q_OBJECT
+    kit::Zoom zoom; // the windows here are drawn at 1
+
 private slots:
     // No text is ever drawn in the picture face, not even where the font configuration offers
     // no face at all (CTest runs this once more with an empty one).
@@ -56,9 +58,10 @@ private slots:
         QVERIFY(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ANLAUT.ttf")) >= 0);
         QVERIFY(kit::installFontSubstitutions(picture));
         QLabel plain;
-        for (const QFont &font : {QGuiApplication::font(), plain.font(), QFont(QStringLiteral("Sans Serif")),
-                                  kit::font(QStringLiteral("MS Sans Serif"), 10), kit::font(QStringLiteral("Arial"), 10),
-                                  kit::font(QStringLiteral("Lateinaus"), 30, true)}) {
+        for (const QFont &font :
+             {QGuiApplication::font(), plain.font(), QFont(QStringLiteral("Sans Serif")),
+              kit::fontAt(1, QStringLiteral("MS Sans Serif"), 10), kit::fontAt(1, QStringLiteral("Arial"), 10),
+              kit::fontAt(1, QStringLiteral("Lateinaus"), 30, true)}) {
             const QString drawn = QFontInfo(font).family();
             QVERIFY2(!drawn.isEmpty() && drawn != picture, qPrintable(font.family() + u' ' + drawn));
         }
@@ -181,7 +184,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, expected);
-        Form form(QStringLiteral("f"), QSize(3000, 1000), Qt::white);
+        Form form(zoom, QStringLiteral("f"), QSize(3000, 1000), Qt::white);
         auto *bar = new ScrollBar(&form, QStringLiteral("HBildlauf1"), QRect(0, 0, 2000, 255), 0, 20);
         bar->setValue(5);
         QTest::keyClick(bar, Qt::Key(key));
@@ -190,7 +193,7 @@ private slots:
 
     void twipsPlacement()
     {
-        Form form(QStringLiteral("f"), QSize(9090, 7095), Qt::white);
+        Form form(zoom, QStringLiteral("f"), QSize(9090, 7095), Qt::white);
         QCOMPARE(form.size(), QSize(606, 473));
         auto *label = new Label(&form, QStringLiteral("l"), QRect(600, 240, 3615, 495), QStringLiteral("x"));
         QCOMPARE(label->geometry(), QRect(40, 16, 241, 33));
@@ -201,7 +204,7 @@ private slots:
 
     void captionKeepsCarriageReturns()
     {
-        Form form(QStringLiteral("f"), QSize(3000, 1000), Qt::white);
+        Form form(zoom, QStringLiteral("f"), QSize(3000, 1000), Qt::white);
         Label label(&form, QStringLiteral("l"), QRect(0, 0, 1000, 1000));
         label.setCaption(QStringLiteral("ab\rc"));
         QCOMPARE(label.caption(), QStringLiteral("ab\rc"));
@@ -271,7 +274,7 @@ private slots:
     // A picture is drawn for the size it has, also after the zoom has changed it.
     void pictureDrawnAtItsSize()
     {
-        Form form(QStringLiteral("f"), QSize(3000, 3000), Qt::white);
+        Form form(zoom, QStringLiteral("f"), QSize(3000, 3000), Qt::white);
         auto *picture = new Picture(&form, QStringLiteral("Bild1"), QRect(0, 0, 1500, 1500),
                                     QStringLiteral("dartboard.svg"), QStringLiteral("Zielscheibe"));
         picture->resize(150, 120);

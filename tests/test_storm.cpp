@@ -359,7 +359,8 @@ private:
     StillClock clock_;
     RecordingSpeech speech_; // the storm never starts the speech service
     TestPlatform platform_{dialogs_, clock_, speech_};
-    Windows windows_{platform_, shared(), rng()};
+    kit::Zoom zoom_; // the storm's windows stay at 1
+    Windows windows_{platform_, shared(), rng(), zoom_};
     QTemporaryDir directory_;
     bool ended_ = false;
     bool listWasOpen_ = false;

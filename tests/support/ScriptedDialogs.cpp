@@ -62,7 +62,6 @@ namespace {
 kit::Zoom &zoomAtOne()
 {
     static kit::Zoom zoom;
-    kit::twips::drawAt(&zoom);
     zoom.set(1);
     return zoom;
 }
@@ -74,7 +73,7 @@ TestWorld::TestWorld() : zoom(zoomAtOne())
     static bool fontsReady = false;
     if (!fontsReady) {
         kit::installFontSubstitutions(worksheets::pictureFaceName());
-        kit::installZoomStyle();
+        kit::installZoomStyle(zoom);
         kit::installAccessibleControls();
         fontsReady = true;
     }

@@ -91,7 +91,7 @@ public:
     kit::Display display{zoom};
     // The program as the tests build it: the windows' registry on the test platform.
     TestPlatform platform{dialogs, clock, speech};
-    Windows windows{platform, shared(), rng()};
+    Windows windows{platform, shared(), rng(), zoom};
 
 private:
     QString previousDirectory_;

@@ -12,6 +12,7 @@ namespace kit {
 
 class Navigation;
 class Platform;
+class Zoom;
 
 // What every window is handed when it is made.
 struct Context
@@ -20,6 +21,7 @@ struct Context
     Navigation &navigation;
     SharedValues &shared; // numberRange, taskKind, expectedAnswer, rewardRounds
     Random &random;       // the program's one generator
+    Zoom &zoom;           // the one every window is drawn at
 };
 
 } // namespace kit

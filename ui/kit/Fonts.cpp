@@ -16,10 +16,10 @@
 
 namespace kit {
 
-QFont font(const QString &family, double points, bool bold)
+QFont fontAt(double zoom, const QString &family, double points, bool bold)
 {
     QFont f(family);
-    f.setPixelSize(twips::fontPixels(points));
+    f.setPixelSize(twips::fontPixelsAt(points, zoom));
     f.setBold(bold);
     return f;
 }
@@ -125,11 +125,10 @@ const QColor systemWindowColour()
     return QColor(240, 240, 240);
 }
 
-void paintFocusMark(QPainter &painter, const QRect &rect)
+void paintFocusMark(QPainter &painter, const QRect &rect, double zoom)
 {
     // A broad bright blue band with a white line inside: no picture of ours uses that pair, so
     // the mark stands out on yellow notes, the green board and dark cards alike.
-    const qreal zoom = twips::zoom();
     const qreal band = qMax(3.0, std::round(3 * zoom));
     const qreal line = qMax(2.0, std::round(2 * zoom));
     painter.save();

@@ -102,7 +102,8 @@ class Form : public QWidget, public ZoomFollower, public TwipsOrigin
 public:
     enum class ZoomKey { In, Out, Reset };
 
-    Form(const QString &name, const QSize &clientTwips, const QColor &background);
+    // Drawn at zoom, which outlives the window; its controls follow the same.
+    Form(Zoom &zoom, const QString &name, const QSize &clientTwips, const QColor &background);
     ~Form() override;
 
     QString caption() const { return windowTitle(); }

@@ -27,7 +27,8 @@ QColor Form::fullScreenBackground()
 
 QRect Form::clientArea() const
 {
-    const QSize client(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    const QSize client(twips::toPixelsAt(clientTwips_.width(), zoomValue()),
+                       twips::toPixelsAt(clientTwips_.height(), zoomValue()));
     if (!fullScreen_)
         return QRect(QPoint(0, 0), client);
     // In the middle; on a screen too small even at zoom 1, from its top-left corner.
@@ -79,7 +80,8 @@ void Form::leaveFullScreen()
     // native window's: that one is asked as well, or the window manager keeps it full screen.
     if (QWindow *window = windowHandle(); window && (window->windowStates() & Qt::WindowFullScreen))
         window->setWindowStates(window->windowStates() & ~Qt::WindowFullScreen);
-    setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    setFixedSize(twips::toPixelsAt(clientTwips_.width(), zoomValue()),
+                 twips::toPixelsAt(clientTwips_.height(), zoomValue()));
     placeControls();
     if (placed_) {
         placeAround(keptCentre_);

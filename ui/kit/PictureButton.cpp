@@ -99,7 +99,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 40));
     if (hasFocus())
-        paintFocusMark(painter, rect());
+        paintFocusMark(painter, rect(), zoomValue());
 }
 
 } // namespace kit
