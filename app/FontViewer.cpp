@@ -27,7 +27,8 @@ using kit::Label;
 using kit::ListBox;
 
 FontViewer::FontViewer(const kit::Context &context)
-    : Form(context.zoom, QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255)), context_(context)
+    : Form(context.zoom, context.drawer, QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255)),
+      context_(context)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Symbolschrift"));
 

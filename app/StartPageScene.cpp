@@ -143,7 +143,7 @@ private:
     }
 
     QByteArray drawnFor_;
-    kit::PendingImage letters_;
+    kit::PendingImage letters_{kit::drawerOf(parentWidget())};
 };
 
 // The door's caption stands a little below the lintel, and its knob is drawn by a style sheet in

@@ -12,6 +12,7 @@
 #include <memory>
 
 namespace kit {
+class Drawer;
 class Form;
 class Zoom;
 } // namespace kit
@@ -34,13 +35,14 @@ class SlalomDrive;
 // The registry of the program's windows, and the way between them. Every window exists once:
 // made (and loaded) the first time it is asked for, afterwards only hidden and shown until the
 // registry goes. Each is handed the platform, the shared values, the generator, the zoom it is
-// drawn at and this registry as its way back to the start page.
+// drawn at, the thread that draws its pictures ahead and this registry as its way back to the
+// start page.
 class ControlInvitations;
 
 class Windows final : private kit::Navigation
 {
 public:
-    Windows(Platform &platform, SharedValues &shared, Random &random, kit::Zoom &zoom);
+    Windows(Platform &platform, SharedValues &shared, Random &random, kit::Zoom &zoom, kit::Drawer &drawer);
     ~Windows() override;
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
@@ -49,6 +51,7 @@ public:
     SharedValues &shared() const { return shared_; }
     Random &random() const { return random_; }
     kit::Zoom &zoom() const { return zoom_; }
+    kit::Drawer &drawer() const { return drawer_; }
 
     StartPage &form1();
     NumberLineScreen &Form2();
@@ -86,6 +89,7 @@ private:
     SharedValues &shared_;
     Random &random_;
     kit::Zoom &zoom_;
+    kit::Drawer &drawer_;
     kit::KeyRouter keys_; // every window's keys, while the windows exist
     std::unique_ptr<ControlInvitations> invitations_;
     std::unique_ptr<Slots> slots_;

@@ -159,6 +159,9 @@ int main(int argc, char *argv[])
     kit::Zoom zoom;
     kit::Display display(zoom);
     kit::installZoomStyle(zoom);
+    // The thread that draws pictures ahead on the second core: it ends with main, after the
+    // windows and before the application, whose fonts its drawings may use.
+    kit::Drawer drawer;
     kit::installAccessibleControls();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
@@ -166,7 +169,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QString::fromLatin1(desktopId));
     // The faces for text first: without one the picture face must not come in at all. Then the
     // worksheets' picture face, before any window lists or uses fonts.
-    const bool textFace = kit::installFontSubstitutions(worksheets::pictureFaceName());
+    const bool textFace = kit::installFontSubstitutions(worksheets::pictureFaceName(), &drawer);
     worksheets::registerPictureFace();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -191,7 +194,7 @@ int main(int argc, char *argv[])
     // From the first box on (the start page may open one while it is made), a logout, the session
     // manager and the display's loss end the program keeping the range.
     ProgramEnd end(platform, shared);
-    Windows windows(platform, shared, random, zoom);
+    Windows windows(platform, shared, random, zoom, drawer);
     // Searching the icon theme takes about as long as building the start page; neither the icon
     // nor Qt's own texts are part of the page's first frame.
     QTranslator qtGerman;

@@ -128,7 +128,8 @@ int main(int argc, char *argv[])
     RecordingSpeech speech;
     TestPlatform platform(dialogs, clock, speech);
     kit::Zoom zoom;
-    Windows windows(platform, shared(), rng(), zoom);
+    kit::Drawer drawer;
+    Windows windows(platform, shared(), rng(), zoom, drawer);
     useWindows(&windows);
     const int answers = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
 

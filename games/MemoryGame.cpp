@@ -100,7 +100,7 @@ void condenseToFit(Label *label)
 } // namespace
 
 MemoryGame::MemoryGame(const kit::Context &context)
-    : Form(context.zoom, QStringLiteral("memo"), QSize(5805, 5325), Qt::white), context_(context)
+    : Form(context.zoom, context.drawer, QStringLiteral("memo"), QSize(5805, 5325), Qt::white), context_(context)
 {
     setCaption(QStringLiteral("Memory"));
     setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 8.25, true));

@@ -32,7 +32,7 @@ const QString title = QStringLiteral("Schießbude");
 } // namespace
 
 ShootingGallery::ShootingGallery(const kit::Context &context)
-    : Form(context.zoom, QStringLiteral("schiess"), QSize(7950, 5760), Qt::white), context_(context),
+    : Form(context.zoom, context.drawer, QStringLiteral("schiess"), QSize(7950, 5760), Qt::white), context_(context),
       canvas_(this, QSize(7950, 5760), Qt::white)
 {
     setCaption(QStringLiteral("S c h i e ß b u d e"));

@@ -66,7 +66,7 @@ QString travellerName(slalomdrive::Traveller traveller)
 } // namespace
 
 SlalomDrive::SlalomDrive(const kit::Context &context)
-    : Form(context.zoom, QStringLiteral("slalom"), QSize(6105, 6105), Qt::white), context_(context),
+    : Form(context.zoom, context.drawer, QStringLiteral("slalom"), QSize(6105, 6105), Qt::white), context_(context),
       canvas_(this, QSize(6105, 6105), Qt::white)
 {
     setCaption(QStringLiteral("Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!"));

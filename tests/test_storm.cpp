@@ -360,7 +360,8 @@ private:
     RecordingSpeech speech_; // the storm never starts the speech service
     TestPlatform platform_{dialogs_, clock_, speech_};
     kit::Zoom zoom_; // the storm's windows stay at 1
-    Windows windows_{platform_, shared(), rng(), zoom_};
+    kit::Drawer drawer_;
+    Windows windows_{platform_, shared(), rng(), zoom_, drawer_};
     QTemporaryDir directory_;
     bool ended_ = false;
     bool listWasOpen_ = false;

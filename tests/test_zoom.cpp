@@ -410,7 +410,7 @@ private slots:
 
     void aWindowKeepsItsCentre()
     {
-        Form form(world->zoom, QStringLiteral("f"), QSize(3000, 1500), Qt::white);
+        Form form(world->zoom, world->drawer, QStringLiteral("f"), QSize(3000, 1500), Qt::white);
         form.move(200, 150);
         const QPoint centre = form.geometry().center();
         world->zoom.set(2);
@@ -419,7 +419,7 @@ private slots:
 
     void aWindowPushedToTheEdgeComesBack()
     {
-        Form form(world->zoom, QStringLiteral("f"), StartPage::sizeTwips, Qt::white);
+        Form form(world->zoom, world->drawer, QStringLiteral("f"), StartPage::sizeTwips, Qt::white);
         form.centreOnScreen();
         const QRect centred = form.geometry();
         world->zoom.set(1.5); // wider than the screen: it stands at the left edge

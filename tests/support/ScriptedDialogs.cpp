@@ -72,7 +72,7 @@ TestWorld::TestWorld() : zoom(zoomAtOne())
 {
     static bool fontsReady = false;
     if (!fontsReady) {
-        kit::installFontSubstitutions(worksheets::pictureFaceName());
+        kit::installFontSubstitutions(worksheets::pictureFaceName(), &drawer);
         kit::installZoomStyle(zoom);
         kit::installAccessibleControls();
         fontsReady = true;

@@ -11,6 +11,7 @@ class Random;
 namespace kit {
 
 class Navigation;
+class Drawer;
 class Platform;
 class Zoom;
 
@@ -22,6 +23,7 @@ struct Context
     SharedValues &shared; // numberRange, taskKind, expectedAnswer, rewardRounds
     Random &random;       // the program's one generator
     Zoom &zoom;           // the one every window is drawn at
+    Drawer &drawer;       // draws the windows' pictures ahead on a second core
 };
 
 } // namespace kit

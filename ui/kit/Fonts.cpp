@@ -53,7 +53,7 @@ QString installedTextFace(const QString &pictureFace)
 
 } // namespace
 
-bool installFontSubstitutions(const QString &pictureFace)
+bool installFontSubstitutions(const QString &pictureFace, Drawer *drawer)
 {
     QString text = installedTextFace(pictureFace);
     if (text.isEmpty()) {
@@ -105,7 +105,9 @@ bool installFontSubstitutions(const QString &pictureFace)
     // Which faces stand in for characters a face lacks is worked out once per face, and for the
     // labels' faces that takes longer than building the start page: the second core finds out
     // while the page is built. Size, weight and script do not matter for it.
-    doAside([families = QStringList{QStringLiteral("MS Sans Serif"), QGuiApplication::font().family()}] {
+    if (!drawer)
+        return true;
+    drawer->doAside([families = QStringList{QStringLiteral("MS Sans Serif"), QGuiApplication::font().family()}] {
         for (const QString &family : families) {
             QFont face(family);
             face.setPixelSize(16);

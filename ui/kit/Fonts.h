@@ -13,13 +13,16 @@ class QPainter;
 
 namespace kit {
 
+class Drawer;
+
 // A font by the program's Windows face name (substituted at start-up) and point size, sized in
 // pixels at the zoom so that text fits the twips layout whatever the screen's dots per inch.
 QFont fontAt(double zoom, const QString &family, double points, bool bold = false);
 // The faces the program names, mapped to installed ones; call once before the first window.
 // `pictureFace` is never used for text, not even as the last resort for a face that is missing.
-// False when no face for text can be found at all.
-bool installFontSubstitutions(const QString &pictureFace);
+// False when no face for text can be found at all. A drawer given looks the labels' faces up
+// ahead, while the first window is built.
+bool installFontSubstitutions(const QString &pictureFace, Drawer *drawer = nullptr);
 // True once installFontSubstitutions found no face for text: then no picture face may be
 // registered either, or Qt would draw every text with it.
 bool textFaceMissing();

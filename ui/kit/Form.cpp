@@ -128,8 +128,8 @@ bool Form::zoomKey(QKeyEvent *event)
     }
 }
 
-Form::Form(Zoom &zoom, const QString &name, const QSize &clientTwips, const QColor &background)
-    : QWidget(nullptr), ZoomFollower(&zoom, Stage::Windows), clientTwips_(clientTwips), surface_(this)
+Form::Form(Zoom &zoom, Drawer &drawer, const QString &name, const QSize &clientTwips, const QColor &background)
+    : QWidget(nullptr), ZoomFollower(&zoom, Stage::Windows), drawer_(&drawer), clientTwips_(clientTwips), surface_(this)
 {
     setObjectName(name);
     setAttribute(Qt::WA_QuitOnClose, false);
