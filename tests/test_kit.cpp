@@ -308,6 +308,7 @@ private slots:
         Form form(zoom, drawer, QStringLiteral("f"), QSize(3000, 3000), Qt::white);
         auto *picture = new Picture(&form, QStringLiteral("Bild1"), QRect(0, 0, 1500, 1500),
                                     QStringLiteral("dartboard.svg"), QStringLiteral("Zielscheibe"));
+        QCOMPARE(kit::drawerOf(picture), &drawer); // drawn ahead by the window's picture thread
         picture->resize(150, 120);
         QImage drawn(picture->size(), QImage::Format_ARGB32_Premultiplied);
         drawn.fill(Qt::transparent);

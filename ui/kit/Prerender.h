@@ -15,8 +15,8 @@ namespace kit {
 
 // The thread that draws pictures ahead on a second core. It runs while there is something to do
 // and ends when its queues are empty. Made by main after the application (tests make their own)
-// and destroyed before it, after the windows: it finishes what it has begun first, since
-// drawings may use the application's fonts.
+// and destroyed before it, after the windows: it first finishes the work left in its queues,
+// since drawings may use the application's fonts.
 class Drawer
 {
 public:
