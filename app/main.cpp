@@ -170,7 +170,9 @@ int main(int argc, char *argv[])
     // The faces for text first: without one the picture face must not come in at all. Then the
     // worksheets' picture face, before any window lists or uses fonts.
     const bool textFace = kit::installFontSubstitutions(worksheets::pictureFaceName(), &drawer);
-    worksheets::registerPictureFace();
+    // The faces sheets are measured and drawn in: gone with main, before the application.
+    Faces faces;
+    faces.registerPictureFace();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
@@ -184,7 +186,7 @@ int main(int argc, char *argv[])
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that
     // makes every window on first use and hands it these and the way back to the start page.
-    QtPlatform platform(DisplayServer::voiceFor(QGuiApplication::platformName()), &display);
+    QtPlatform platform(DisplayServer::voiceFor(QGuiApplication::platformName()), faces, &display);
     SharedValues shared;
     Random random;
     // Reading aloud is on before the first window, so that the first box is said too; the speech

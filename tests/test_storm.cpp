@@ -87,12 +87,19 @@ class RecordedOutputs final : public worksheets::Outputs
 {
 public:
     bool hasPrinter() override { return true; }
-    std::unique_ptr<SheetDevice> openPrinter(const QString &) override { return std::make_unique<RecordingDevice>(); }
+    std::unique_ptr<SheetDevice> openPrinter(const QString &) override
+    {
+        return std::make_unique<RecordingDevice>(faces_);
+    }
     std::unique_ptr<SheetDevice> openPdf(const QString &, const QString &) override
     {
-        return std::make_unique<RecordingDevice>();
+        return std::make_unique<RecordingDevice>(faces_);
     }
     QString pdfFolder() override { return QDir::currentPath(); }
+    Faces &faces() override { return faces_; }
+
+private:
+    Faces faces_;
 };
 
 class StillClock final : public Clock
