@@ -5,7 +5,6 @@
 #include "app/ClassSetDialog.h"
 
 #include "print/SheetTable.h"
-#include "ui/kit/Twips.h"
 #include "ui/machine/QtDialogs.h"
 #include "ui/speech/Accessibility.h"
 
@@ -36,22 +35,27 @@ enum Column { NameColumn, RowColumn, RangeColumn, SheetsColumn, RemoveColumn };
 class ZoomedIndicator final : public QProxyStyle
 {
 public:
+    explicit ZoomedIndicator(double zoom) : zoom_(zoom) {}
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         const int plain = QProxyStyle::pixelMetric(metric, option, widget);
         if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight)
-            return int(std::lround(plain * kit::twips::zoom()));
+            return int(std::lround(plain * zoom_));
         return plain;
     }
+
+private:
+    const double zoom_;
 };
 
 } // namespace
 
-ClassSetDialog::ClassSetDialog(int row, int range, QWidget *parent) : QDialog(parent)
+ClassSetDialog::ClassSetDialog(int row, int range, double zoom, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("classSetDialog"));
     setWindowTitle(QStringLiteral("Klassensatz"));
-    setFont(QtDialogs::dialogFont());
+    setFont(QtDialogs::dialogFont(zoom));
 
     auto *intro = new QLabel(QStringLiteral("Blätter für bis zu %1 Gruppen, zusammen höchstens %2:")
                                  .arg(ClassSet::maxGroups)
@@ -82,7 +86,7 @@ ClassSetDialog::ClassSetDialog(int row, int range, QWidget *parent) : QDialog(pa
     connect(addButton, &QPushButton::clicked, this, &ClassSetDialog::addGroup);
 
     keysApart = new QCheckBox(QStringLiteral("Lösungen getrennt drucken"), this);
-    auto *indicator = new ZoomedIndicator;
+    auto *indicator = new ZoomedIndicator(zoom);
     indicator->setParent(keysApart);
     keysApart->setStyle(indicator);
     keysApart->setToolTip(

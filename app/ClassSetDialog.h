@@ -23,8 +23,9 @@ class ClassSetDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Proposes one group: the row the dialog was opened on, the range, 25 sheets.
-    ClassSetDialog(int row, int range, QWidget *parent = nullptr);
+    // Proposes one group: the row the dialog was opened on, the range, 25 sheets; drawn at the
+    // zoom of the windows.
+    ClassSetDialog(int row, int range, double zoom, QWidget *parent = nullptr);
     ~ClassSetDialog() override;
 
     worksheets::ClassSet classSet() const;

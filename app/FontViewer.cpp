@@ -27,7 +27,8 @@ using kit::Label;
 using kit::ListBox;
 
 FontViewer::FontViewer(const kit::Context &context)
-    : Form(QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255)), context_(context)
+    : Form(context.zoom, context.drawer, QStringLiteral("Form9"), QSize(7740, 4725), QColor(192, 192, 255)),
+      context_(context)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Symbolschrift"));
 
@@ -36,7 +37,7 @@ FontViewer::FontViewer(const kit::Context &context)
     Befehl2 = new Button(this, QStringLiteral("Befehl2"), QRect(120, 840, 1095, 375), QStringLiteral("Sichern"));
     Befehl2->setToolTip(QStringLiteral("Speichert die Schriftprobe als Bild im Ordner Dokumente."));
     Liste1 = new ListBox(this, QStringLiteral("Liste1"), QRect(1440, 240, 3015, 4350));
-    Liste1->setFont(kit::font(QStringLiteral("MS Sans Serif"), 9.75, true));
+    Liste1->setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 9.75, true));
     Liste1->setAccessibleName(QStringLiteral("Schriften"));
     Bezeichnung1 = new Label(this, QStringLiteral("Bezeichnung1"), QRect(4560, 240, 3015, 4335));
     Bezeichnung1->setFontSpec(QStringLiteral("MS Sans Serif"), 18, true);
@@ -81,7 +82,7 @@ void FontViewer::showFont(const QString &family)
 {
     // 18 pt bold in the chosen face; a face wider than the one the sample was laid out for steps
     // down until the whole sample fits, so no line of it is cut off.
-    QFont f = kit::font(QStringLiteral("MS Sans Serif"), 18, true);
+    QFont f = kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 18, true);
     f.setFamily(family);
     const QRect room = Bezeichnung1->contentsRect();
     while (f.pixelSize() > 8) {

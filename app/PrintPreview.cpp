@@ -53,13 +53,13 @@ PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &r
                            QWidget *parent)
 {
     PreviewOutcome result;
-    if (!pictureFaceReady(kindCode)) {
+    if (!pictureFaceReady(out.faces(), kindCode)) {
         result.notShown = pictureFaceMissing();
         return result;
     }
     // The sheet is laid out once: the preview may repaint, and printing from it must print the
     // very sheet that was shown.
-    RecordingDevice sheet;
+    RecordingDevice sheet(out.faces());
     drawSheets(sheet, kindCode, range, random, 1);
     if (sheet.failed()) {
         result.notShown = sheet.failure();
@@ -99,7 +99,7 @@ PreviewOutcome showPreview(Outputs &out, TaskKind kindCode, int range, Random &r
     }
     std::optional<Outcome> exported;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
-        const Outcome put = putPreviewedSheets(*target, sheet.sheets, title);
+        const Outcome put = putPreviewedSheets(out.faces(), *target, sheet.sheets, title);
         if (!put.file.isEmpty())
             exported = put;
     });

@@ -31,26 +31,32 @@ namespace {
 class SystemOutputs final : public worksheets::Outputs
 {
 public:
+    explicit SystemOutputs(Faces &faces) : faces_(faces) {}
+
     bool hasPrinter() override { return !QPrinterInfo::defaultPrinter().isNull(); }
 
     std::unique_ptr<SheetDevice> openPrinter(const QString &jobName) override
     {
-        return std::make_unique<PaperDevice>(QPrinterInfo::defaultPrinter(), jobName);
+        return std::make_unique<PaperDevice>(faces_, QPrinterInfo::defaultPrinter(), jobName);
     }
 
     std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) override
     {
-        return std::make_unique<PdfDevice>(path, title);
+        return std::make_unique<PdfDevice>(faces_, path, title);
     }
 
     QString pdfFolder() override { return kit::documentsFolder().path; }
+    Faces &faces() override { return faces_; }
+
+private:
+    Faces &faces_;
 };
 
 } // namespace
 
 struct QtPlatform::Parts
 {
-    explicit Parts(const kit::Display *display) : dialogs(display) {}
+    Parts(Faces &faces, const kit::Display *display) : dialogs(display), outputs(faces) {}
 
     QtDialogs dialogs;
     SystemClock clock;
@@ -61,7 +67,8 @@ struct QtPlatform::Parts
     QMetaObject::Connection quitting;
 };
 
-QtPlatform::QtPlatform(Voice voice, const kit::Display *display) : parts_(std::make_unique<Parts>(display))
+QtPlatform::QtPlatform(Voice voice, Faces &faces, const kit::Display *display)
+    : parts_(std::make_unique<Parts>(faces, display))
 {
     if (voice == Voice::Silent) {
         parts_->speech = std::make_unique<Silence>();

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class Faces;
 namespace kit {
 class Display;
 }
@@ -20,8 +21,8 @@ public:
     enum class Voice { Speaking, Silent };
 
     // Silent for runs with no one to listen; the caller decides. Boxes belong to the window the
-    // display has in front.
-    explicit QtPlatform(Voice voice, const kit::Display *display = nullptr);
+    // display has in front; sheets are measured and drawn in faces. Both outlive the platform.
+    QtPlatform(Voice voice, Faces &faces, const kit::Display *display = nullptr);
     ~QtPlatform() override;
 
     kit::Clock &clock() override;

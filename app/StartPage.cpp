@@ -31,7 +31,8 @@ using kit::ListBox;
 using kit::PictureButton;
 
 StartPage::StartPage(Windows &windows)
-    : Form(QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224)), windows_(windows)
+    : Form(windows.zoom(), windows.drawer(), QStringLiteral("form1"), sizeTwips, QColor(224, 224, 224)),
+      windows_(windows)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Startseite"));
     buildScene();

@@ -58,7 +58,8 @@ public:
         const qreal ratio = devicePixelRatioF();
         const QColor colour = palette().color(QPalette::WindowText);
         const QSize band = size() * ratio;
-        const qreal spare = kit::twips::lineWidth(4) * ratio; // kept free above and below the letters together
+        // Kept free above and below the letters together.
+        const qreal spare = kit::twips::lineWidthAt(zoomValue(), 4) * ratio;
         // Everything the letters depend on, the face the family stands for included: it decides
         // when they are drawn again.
         const QByteArray key = QStringLiteral("title %1|%2|%3|%4|%5x%6|%7|%8")
@@ -142,18 +143,19 @@ private:
     }
 
     QByteArray drawnFor_;
-    kit::PendingImage letters_;
+    kit::PendingImage letters_{kit::drawerOf(parentWidget())};
 };
 
 // The door's caption stands a little below the lintel, and its knob is drawn by a style sheet in
 // pixels: both follow the zoom.
 void dressDoor(Label *door)
 {
-    door->setContentsMargins(0, kit::twips::toPixels(270), 0, 0);
+    const double zoom = door->zoomValue();
+    door->setContentsMargins(0, kit::twips::toPixelsAt(270, zoom), 0, 0);
     if (auto *knob = door->findChild<Label *>(QStringLiteral("doorKnob")))
         knob->setStyleSheet(QStringLiteral("background: #f2c230; border: %1px solid #5a3a10; border-radius: %2px;")
-                                .arg(kit::twips::lineWidth())
-                                .arg(kit::twips::lineWidth(4)));
+                                .arg(kit::twips::lineWidthAt(zoom))
+                                .arg(kit::twips::lineWidthAt(zoom, 4)));
 }
 
 // The range bar is short: with the style's usual minimum the thumb fills the whole groove and
@@ -161,10 +163,12 @@ void dressDoor(Label *door)
 class RangeBarStyle : public kit::ZoomStyle
 {
 public:
+    using kit::ZoomStyle::ZoomStyle;
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ScrollBarSliderMin)
-            return kit::twips::lineWidth(6);
+            return kit::twips::lineWidthAt(zoomValue(), 6);
         return kit::ZoomStyle::pixelMetric(metric, option, widget);
     }
 };
@@ -262,7 +266,7 @@ void StartPage::buildScene()
     Bezeichnung8->setAlignment(Qt::AlignCenter);
     HBildlauf1 = new ScrollBar(this, QStringLiteral("HBildlauf1"), QRect(120, 2040, 735, 255), 10, 20);
     HBildlauf1->setValue(10);
-    auto *rangeBarStyle = new RangeBarStyle;
+    auto *rangeBarStyle = new RangeBarStyle(zoom());
     rangeBarStyle->setParent(HBildlauf1);
     HBildlauf1->setStyle(rangeBarStyle);
     HBildlauf1->setAccessibleName(QStringLiteral("Zahlen bis"));

@@ -147,7 +147,7 @@ void StartPage::printClassSet()
     const int row = Liste1->listIndex() + 1;
     if (sheettable::kindCodeOfRow(row) == TaskKind::NotSet)
         return;
-    ClassSetDialog dialog(row, windows_.shared().numberRange, this);
+    ClassSetDialog dialog(row, windows_.shared().numberRange, zoomValue(), this);
     const int answer = dialog.exec();
     if (isVisible())
         activateWindow(); // the keys come back to the list, also without a window manager

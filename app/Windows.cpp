@@ -43,8 +43,8 @@ struct Windows::Slots
     QList<Form *> loaded;
 };
 
-Windows::Windows(Platform &platform, SharedValues &shared, Random &random)
-    : platform_(platform), shared_(shared), random_(random),
+Windows::Windows(Platform &platform, SharedValues &shared, Random &random, kit::Zoom &zoom, kit::Drawer &drawer)
+    : platform_(platform), shared_(shared), random_(random), zoom_(zoom), drawer_(drawer),
       invitations_(std::make_unique<ControlInvitations>(shared)), slots_(std::make_unique<Slots>())
 {
     // Reading aloud says what a control does, not only its name.
@@ -62,7 +62,7 @@ Windows::~Windows()
 
 kit::Context Windows::context()
 {
-    return {platform_, *this, shared_, random_};
+    return {platform_, *this, shared_, random_, zoom_, drawer_};
 }
 
 template <typename Window, typename Argument>

@@ -12,8 +12,10 @@
 #include <memory>
 
 namespace kit {
+class Drawer;
 class Form;
-}
+class Zoom;
+} // namespace kit
 class Platform;
 class Random;
 struct SharedValues;
@@ -32,14 +34,15 @@ class SlalomDrive;
 
 // The registry of the program's windows, and the way between them. Every window exists once:
 // made (and loaded) the first time it is asked for, afterwards only hidden and shown until the
-// registry goes. Each is handed the platform, the shared values, the generator and this registry
-// as its way back to the start page.
+// registry goes. Each is handed the platform, the shared values, the generator, the zoom it is
+// drawn at, the thread that draws its pictures ahead and this registry as its way back to the
+// start page.
 class ControlInvitations;
 
 class Windows final : private kit::Navigation
 {
 public:
-    Windows(Platform &platform, SharedValues &shared, Random &random);
+    Windows(Platform &platform, SharedValues &shared, Random &random, kit::Zoom &zoom, kit::Drawer &drawer);
     ~Windows() override;
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
@@ -47,6 +50,8 @@ public:
     Platform &platform() const { return platform_; }
     SharedValues &shared() const { return shared_; }
     Random &random() const { return random_; }
+    kit::Zoom &zoom() const { return zoom_; }
+    kit::Drawer &drawer() const { return drawer_; }
 
     StartPage &form1();
     NumberLineScreen &Form2();
@@ -83,6 +88,8 @@ private:
     Platform &platform_;
     SharedValues &shared_;
     Random &random_;
+    kit::Zoom &zoom_;
+    kit::Drawer &drawer_;
     kit::KeyRouter keys_; // every window's keys, while the windows exist
     std::unique_ptr<ControlInvitations> invitations_;
     std::unique_ptr<Slots> slots_;

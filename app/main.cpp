@@ -15,7 +15,6 @@
 #include "ui/kit/Controls.h"
 #include "ui/kit/Display.h"
 #include "ui/kit/Form.h"
-#include "ui/kit/Twips.h"
 #include "ui/kit/ZoomStyle.h"
 #include "ui/machine/Seams.h"
 #include "ui/speech/Accessibility.h"
@@ -155,11 +154,14 @@ int main(int argc, char *argv[])
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     // The zoom every window is drawn at, and the display that fits the windows to the screens;
-    // both outlive the windows.
+    // both outlive the windows. The style and the tooltips grow with the zoom: installed here,
+    // once.
     kit::Zoom zoom;
-    kit::twips::drawAt(&zoom);
     kit::Display display(zoom);
-    kit::installZoomStyle();
+    kit::installZoomStyle(zoom);
+    // The thread that draws pictures ahead on the second core: it ends with main, after the
+    // windows and before the application, whose fonts its drawings may use.
+    kit::Drawer drawer;
     kit::installAccessibleControls();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     // X11 desktops match a window to its menu entry by the class in WM_CLASS, which Qt takes from
@@ -167,8 +169,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QString::fromLatin1(desktopId));
     // The faces for text first: without one the picture face must not come in at all. Then the
     // worksheets' picture face, before any window lists or uses fonts.
-    const bool textFace = kit::installFontSubstitutions(worksheets::pictureFaceName());
-    worksheets::registerPictureFace();
+    const bool textFace = kit::installFontSubstitutions(worksheets::pictureFaceName(), &drawer);
+    // The faces sheets are measured and drawn in: gone with main, before the application.
+    Faces faces;
+    faces.registerPictureFace();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
@@ -182,7 +186,7 @@ int main(int argc, char *argv[])
     // dialogs, voice, printer, settings writer), the values every window shares (numberRange,
     // taskKind, expectedAnswer, rewardRounds), the one random generator, and the registry that
     // makes every window on first use and hands it these and the way back to the start page.
-    QtPlatform platform(DisplayServer::voiceFor(QGuiApplication::platformName()), &display);
+    QtPlatform platform(DisplayServer::voiceFor(QGuiApplication::platformName()), faces, &display);
     SharedValues shared;
     Random random;
     // Reading aloud is on before the first window, so that the first box is said too; the speech
@@ -192,7 +196,7 @@ int main(int argc, char *argv[])
     // From the first box on (the start page may open one while it is made), a logout, the session
     // manager and the display's loss end the program keeping the range.
     ProgramEnd end(platform, shared);
-    Windows windows(platform, shared, random);
+    Windows windows(platform, shared, random, zoom, drawer);
     // Searching the icon theme takes about as long as building the start page; neither the icon
     // nor Qt's own texts are part of the page's first frame.
     QTranslator qtGerman;

@@ -127,7 +127,9 @@ int main(int argc, char *argv[])
     SystemClock clock;
     RecordingSpeech speech;
     TestPlatform platform(dialogs, clock, speech);
-    Windows windows(platform, shared(), rng());
+    kit::Zoom zoom;
+    kit::Drawer drawer;
+    Windows windows(platform, shared(), rng(), zoom, drawer);
     useWindows(&windows);
     const int answers = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
 

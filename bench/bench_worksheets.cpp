@@ -36,16 +36,18 @@ const char *const rowNames[sheettable::rowCount] = {
 class FolderOutputs final : public worksheets::Outputs
 {
 public:
-    explicit FolderOutputs(const QString &folder) : folder_(folder) {}
+    FolderOutputs(Faces &faces, const QString &folder) : faces_(faces), folder_(folder) {}
     bool hasPrinter() override { return false; }
     std::unique_ptr<SheetDevice> openPrinter(const QString &) override { return nullptr; }
     std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) override
     {
-        return std::make_unique<PdfDevice>(path, title);
+        return std::make_unique<PdfDevice>(faces_, path, title);
     }
     QString pdfFolder() override { return folder_; }
+    Faces &faces() override { return faces_; }
 
 private:
+    Faces &faces_;
     QString folder_;
 };
 
@@ -69,15 +71,16 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     kit::installFontSubstitutions(worksheets::pictureFaceName());
+    Faces faces;
     QElapsedTimer registering;
     registering.start();
-    worksheets::registerPictureFace();
+    faces.registerPictureFace();
     std::printf("registering the picture face: %.3f ms\n", registering.nsecsElapsed() / 1e6);
 
     QTemporaryDir temporary;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     QDir().mkpath(folder);
-    FolderOutputs pdfs(folder);
+    FolderOutputs pdfs(faces, folder);
     shared().numberRange = 20;
     rng().seed(4711);
 

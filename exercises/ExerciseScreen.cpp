@@ -29,7 +29,7 @@ using kit::ScrollBar;
 
 ExerciseScreen::ExerciseScreen(const kit::Context &context, const QString &name, const QSize &clientTwips,
                                const QColor &background, Reseed reseed, const RaceRules &race)
-    : Form(name, clientTwips, background), context_(context), reseed_(reseed), race_(race)
+    : Form(context.zoom, context.drawer, name, clientTwips, background), context_(context), reseed_(reseed), race_(race)
 {
     setKeyPreview(true);
     centreOnScreen();

@@ -47,9 +47,9 @@ void drawDot(QPainter &painter, int series, QPoint centre, int radius)
     }
 }
 
-QPoint toPixels(QPoint twipsPoint)
+QPoint toPixels(QPoint twipsPoint, double zoom)
 {
-    return QPoint(kit::twips::toPixels(twipsPoint.x()), kit::twips::toPixels(twipsPoint.y()));
+    return QPoint(kit::twips::toPixelsAt(twipsPoint.x(), zoom), kit::twips::toPixelsAt(twipsPoint.y(), zoom));
 }
 
 } // namespace
@@ -77,7 +77,7 @@ void NumberPicturesCanvas::setStrokes(const QList<numberpictures::Stroke> &strok
 
 void NumberPicturesCanvas::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(kit::twips::nearestTwips(event->position()));
+    emit pressed(kit::twips::nearestTwips(event->position(), zoomValue()));
 }
 
 void NumberPicturesCanvas::paintEvent(QPaintEvent *)
@@ -86,28 +86,29 @@ void NumberPicturesCanvas::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().color(QPalette::Window));
 
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QFont face = kit::font(QStringLiteral("Arial"), 20, true);
+    const double zoom = zoomValue();
+    const QFont face = kit::fontAt(zoom, QStringLiteral("Arial"), 20, true);
     painter.setFont(face);
-    const int dotRadius = qMax(3, kit::twips::toPixels(60));
-    const int box = kit::twips::toPixels(600);
+    const int dotRadius = qMax(3, kit::twips::toPixelsAt(60, zoom));
+    const int box = kit::twips::toPixelsAt(600, zoom);
     for (const auto &n : numbers_) {
         const QColor colour = seriesColour(n.series);
-        painter.setPen(QPen(colour.darker(160), kit::twips::lineWidth()));
+        painter.setPen(QPen(colour.darker(160), kit::twips::lineWidthAt(zoom)));
         painter.setBrush(colour);
-        drawDot(painter, n.series, toPixels(n.dot), dotRadius);
+        drawDot(painter, n.series, toPixels(n.dot, zoom), dotRadius);
         painter.setPen(colour);
-        const QPoint centre = toPixels(n.label);
+        const QPoint centre = toPixels(n.label, zoom);
         painter.drawText(QRect(centre.x() - box / 2, centre.y() - box / 2, box, box), Qt::AlignCenter,
                          QString::number(n.number));
     }
 
     // The child's lines: thin and black, drawn over the template without touching it.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), kit::twips::lineWidth()));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), kit::twips::lineWidthAt(zoom)));
     for (const auto &s : strokes_) {
         if (s.from == s.to)
-            painter.drawPoint(toPixels(s.from));
+            painter.drawPoint(toPixels(s.from, zoom));
         else
-            painter.drawLine(toPixels(s.from), toPixels(s.to));
+            painter.drawLine(toPixels(s.from, zoom), toPixels(s.to, zoom));
     }
 }

@@ -20,7 +20,8 @@ using kit::Button;
 using kit::Form;
 
 NumberPicturesScreen::NumberPicturesScreen(const kit::Context &context)
-    : Form(QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224)), context_(context)
+    : Form(context.zoom, context.drawer, QStringLiteral("Form8"), QSize(7170, 8325), QColor(224, 224, 224)),
+      context_(context)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Zahlenbilder"));
 

@@ -29,7 +29,8 @@ using kit::Shape;
 using numberwords::Mode;
 
 NumberWordsScreen::NumberWordsScreen(const kit::Context &context)
-    : Form(QStringLiteral("Form7"), QSize(9300, 4515), QColor(192, 255, 255)), context_(context)
+    : Form(context.zoom, context.drawer, QStringLiteral("Form7"), QSize(9300, 4515), QColor(192, 255, 255)),
+      context_(context)
 {
     setCaption(QStringLiteral("Q U A R I M O :  Zahlwörter"));
 

@@ -44,7 +44,7 @@ public:
     // The digits keep clear of the focus mark, at every zoom.
     void keepClearOfFocusMark()
     {
-        const int margin = kit::twips::toPixels(75);
+        const int margin = kit::twips::toPixelsAt(75, zoomValue());
         setContentsMargins(margin, margin, margin, margin);
     }
 
@@ -100,10 +100,10 @@ void condenseToFit(Label *label)
 } // namespace
 
 MemoryGame::MemoryGame(const kit::Context &context)
-    : Form(QStringLiteral("memo"), QSize(5805, 5325), Qt::white), context_(context)
+    : Form(context.zoom, context.drawer, QStringLiteral("memo"), QSize(5805, 5325), Qt::white), context_(context)
 {
     setCaption(QStringLiteral("Memory"));
-    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 8.25, true));
 
     auto *instructions = new Label(this, QStringLiteral("Bezeichnung19"), QRect(360, 120, 4335, 495));
     instructions->setSingleBorder(true);

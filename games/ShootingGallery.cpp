@@ -32,11 +32,11 @@ const QString title = QStringLiteral("Schießbude");
 } // namespace
 
 ShootingGallery::ShootingGallery(const kit::Context &context)
-    : Form(QStringLiteral("schiess"), QSize(7950, 5760), Qt::white), context_(context),
+    : Form(context.zoom, context.drawer, QStringLiteral("schiess"), QSize(7950, 5760), Qt::white), context_(context),
       canvas_(this, QSize(7950, 5760), Qt::white)
 {
     setCaption(QStringLiteral("S c h i e ß b u d e"));
-    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 8.25, true));
 
     Bezeichnung1 = addBarLabel(QStringLiteral("Bezeichnung1"), 0, 975, QStringLiteral("E N D E"));
     invitations::declare(*Bezeichnung1, Invitation::ShootingGalleryEnd);
@@ -163,7 +163,7 @@ void ShootingGallery::mousePressEvent(QMouseEvent *event)
     // Any button shoots; in full screen, the calm border around the gallery is no target.
     const QPoint at = event->position().toPoint();
     if (clientArea().contains(at))
-        shoot(Canvas::twipsAt(toClient(at)));
+        shoot(canvas_.twipsAt(toClient(at)));
     event->accept();
 }
 

@@ -66,11 +66,11 @@ QString travellerName(slalomdrive::Traveller traveller)
 } // namespace
 
 SlalomDrive::SlalomDrive(const kit::Context &context)
-    : Form(QStringLiteral("slalom"), QSize(6105, 6105), Qt::white), context_(context),
+    : Form(context.zoom, context.drawer, QStringLiteral("slalom"), QSize(6105, 6105), Qt::white), context_(context),
       canvas_(this, QSize(6105, 6105), Qt::white)
 {
     setCaption(QStringLiteral("Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!"));
-    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 8.25, true));
     setKeyPreview(true);
 
     auto addButton = [this](const QString &name, int left, const QString &caption) {

@@ -167,13 +167,13 @@ Outcome printClassSet(Outputs &out, const ClassSet &set, Random &random)
         return outcome;
     }
     for (const ClassSetGroup &group : set.groups) {
-        if (!pictureFaceReady(sheettable::kindCodeOfRow(group.row))) {
+        if (!pictureFaceReady(out.faces(), sheettable::kindCodeOfRow(group.row))) {
             outcome.reason = pictureFaceMissing();
             return outcome;
         }
     }
     // Laid out first, so the number of pages with the key pages is known before the job starts.
-    RecordingDevice laidOut;
+    RecordingDevice laidOut(out.faces());
     layOutClassSet(laidOut, set, random);
     if (laidOut.failed()) {
         outcome.reason = laidOut.failure();

@@ -13,21 +13,6 @@
 
 namespace {
 
-struct PictureFaceState
-{
-    QString file = QStringLiteral(":/fonts/ANLAUT.ttf");
-    QHash<QString, bool> registered;     // by file
-    QHash<QString, FaceMetrics> metrics; // by file
-};
-
-// Kept for the whole run and never destroyed: a font engine must not be released after the
-// application that owns the font database is gone.
-PictureFaceState &pictureFace()
-{
-    static auto *state = new PictureFaceState;
-    return *state;
-}
-
 QByteArray fileBytes(const QString &name)
 {
     QFile file(name);
@@ -83,31 +68,48 @@ double classicAverageWidth(const QRawFont &font)
     return sum / 1000.0 / raw.unitsPerEm();
 }
 
-std::optional<FaceMetrics> faceMetrics(const QString &face)
+Faces::Faces() : file_(QStringLiteral(":/fonts/ANLAUT.ttf")) {}
+
+Faces::~Faces() = default;
+
+std::optional<FaceMetrics> Faces::metrics(const QString &face)
 {
     if (face.compare(worksheets::pictureFaceName(), Qt::CaseInsensitive) == 0) {
-        PictureFaceState &state = pictureFace();
-        if (!worksheets::registerPictureFace())
+        if (!registerPictureFace())
             return std::nullopt;
-        auto found = state.metrics.find(state.file);
-        if (found == state.metrics.end())
-            found = state.metrics.insert(state.file, measured(QRawFont(fileBytes(state.file), 1)));
+        auto found = pictureFaces_.find(file_);
+        if (found == pictureFaces_.end())
+            found = pictureFaces_.insert(file_, measured(QRawFont(fileBytes(file_), 1)));
         if (!found->raw.isValid())
             return std::nullopt;
         return *found;
     }
 
-    static auto *cache = new QHash<QString, FaceMetrics>; // never destroyed, as above
     const QString key = face.toUpper();
-    auto found = cache->find(key);
-    if (found == cache->end()) {
+    auto found = measured_.find(key);
+    if (found == measured_.end()) {
         QFont font(face);
         font.setHintingPreference(QFont::PreferNoHinting);
-        found = cache->insert(key, measured(QRawFont::fromFont(font)));
+        found = measured_.insert(key, measured(QRawFont::fromFont(font)));
     }
     if (!found->raw.isValid())
         return std::nullopt;
     return *found;
+}
+
+bool Faces::registerPictureFace()
+{
+    // The only face there is becomes Qt's last resort for every text.
+    if (kit::textFaceMissing())
+        return false;
+    auto known = registered_.constFind(file_);
+    if (known != registered_.constEnd())
+        return *known;
+    const QByteArray bytes = fileBytes(file_);
+    const int id = bytes.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(bytes);
+    const bool usable = id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(worksheets::pictureFaceName());
+    registered_.insert(file_, usable);
+    return usable;
 }
 
 namespace worksheets {
@@ -115,32 +117,6 @@ namespace worksheets {
 QString pictureFaceName()
 {
     return QStringLiteral("ANLAUT");
-}
-
-QString pictureFaceFile()
-{
-    return pictureFace().file;
-}
-
-void setPictureFaceFile(const QString &file)
-{
-    pictureFace().file = file;
-}
-
-bool registerPictureFace()
-{
-    // The only face there is becomes Qt's last resort for every text.
-    if (kit::textFaceMissing())
-        return false;
-    PictureFaceState &state = pictureFace();
-    auto known = state.registered.constFind(state.file);
-    if (known != state.registered.constEnd())
-        return *known;
-    const QByteArray bytes = fileBytes(state.file);
-    const int id = bytes.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(bytes);
-    const bool usable = id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(pictureFaceName());
-    state.registered.insert(state.file, usable);
-    return usable;
 }
 
 } // namespace worksheets

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QHash>
 #include <QRawFont>
 #include <QString>
 #include <optional>
@@ -27,19 +28,39 @@ struct FaceMetrics
 // worksheets' tab columns were laid out for it.
 double classicAverageWidth(const QRawFont &raw);
 
-// The metrics of a face by the program's name for it ("ARIAL", "ANLAUT"); nothing when the face
-// cannot be loaded. Measured once for the run; the caller keeps its own copy (a cheap one: the
-// font and the name are shared).
-std::optional<FaceMetrics> faceMetrics(const QString &face);
+// The faces sheets are measured and drawn in: every face's metrics, measured once, and the
+// picture face (the file it comes from, and whether the application's fonts have it). main makes
+// one after the application and destroys it before the application, as each test does: a font
+// engine must not be released after the application that owns the font database is gone.
+class Faces
+{
+public:
+    Faces();
+    ~Faces();
+    Faces(const Faces &) = delete;
+    Faces &operator=(const Faces &) = delete;
+
+    // The metrics of a face by the program's name for it ("ARIAL", "ANLAUT"); nothing when the
+    // face cannot be loaded. The caller keeps its own copy (a cheap one: the font and the name
+    // are shared).
+    std::optional<FaceMetrics> metrics(const QString &face);
+
+    // Where the picture face is loaded from: the compiled-in font unless a test chose another file.
+    QString pictureFaceFile() const { return file_; }
+    void setPictureFaceFile(const QString &file) { file_ = file; }
+    // Registers the picture face with the application's fonts (once per file), so that printers
+    // and font lists see it; false when it cannot be loaded, or when no face for text is installed.
+    bool registerPictureFace();
+
+private:
+    QString file_;
+    QHash<QString, bool> registered_;          // by file
+    QHash<QString, FaceMetrics> pictureFaces_; // by file
+    QHash<QString, FaceMetrics> measured_;     // by the program's name, in capitals
+};
 
 namespace worksheets {
 
 QString pictureFaceName(); // "ANLAUT"
-// Where the picture face is loaded from: the compiled-in font unless a test chose another file.
-QString pictureFaceFile();
-void setPictureFaceFile(const QString &file);
-// Registers the picture face with the application's fonts (once per file), so that printers
-// and font lists see it; false when it cannot be loaded, or when no face for text is installed.
-bool registerPictureFace();
 
 } // namespace worksheets

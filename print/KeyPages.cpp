@@ -44,9 +44,9 @@ void printKey(PrintDevice &device, const keypages::AnswerKey &key)
     sheetlayout::blankLine(device);
 }
 
-double heightOf(const keypages::AnswerKey &key)
+double heightOf(Faces &faces, const keypages::AnswerKey &key)
 {
-    RecordingDevice scratch;
+    RecordingDevice scratch(faces);
     printKey(scratch, key);
     return scratch.currentY();
 }
@@ -70,7 +70,7 @@ void printKeyPages(SheetDevice &device, const QList<AnswerKey> &keys)
     for (const AnswerKey &key : keys) {
         if (key.isEmpty())
             continue;
-        if (onPage > 0 && device.currentY() + heightOf(key) > pageBottom) {
+        if (onPage > 0 && device.currentY() + heightOf(device.faces(), key) > pageBottom) {
             device.endDocument();
             onPage = 0;
         }

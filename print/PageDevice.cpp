@@ -90,7 +90,7 @@ void PageDevice::sheetFinished(const Sheet &sheet, bool last)
         if (run.face != face || run.points != points) {
             face = run.face;
             points = run.points;
-            metrics = faceMetrics(face);
+            metrics = faces().metrics(face);
             if (metrics)
                 painter_.setFont(drawingFont(*metrics, points));
         }
@@ -106,15 +106,15 @@ void PageDevice::sheetFinished(const Sheet &sheet, bool last)
     }
 }
 
-PaperDevice::PaperDevice(const QPrinterInfo &printer, const QString &jobName)
-    : owned_(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)), printer_(owned_.get())
+PaperDevice::PaperDevice(Faces &faces, const QPrinterInfo &printer, const QString &jobName)
+    : PageDevice(faces), owned_(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)), printer_(owned_.get())
 {
     printer_->setDocName(jobName);
     printer_->setCreator(QStringLiteral("quarimo"));
     start();
 }
 
-PaperDevice::PaperDevice(QPrinter &printer) : printer_(&printer)
+PaperDevice::PaperDevice(Faces &faces, QPrinter &printer) : PageDevice(faces), printer_(&printer)
 {
     start();
 }
@@ -148,8 +148,8 @@ QString withReason(const QString &failure, const QString &reason)
 
 } // namespace
 
-PdfDevice::PdfDevice(const QString &path, const QString &title)
-    : path_(path), file_(std::make_unique<kit::NewFile>(path))
+PdfDevice::PdfDevice(Faces &faces, const QString &path, const QString &title)
+    : PageDevice(faces), path_(path), file_(std::make_unique<kit::NewFile>(path))
 {
     if (!file_->isOpen()) {
         fail(withReason(QStringLiteral("Die PDF-Datei „%1“ lässt sich nicht anlegen.").arg(path_),

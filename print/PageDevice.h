@@ -27,7 +27,7 @@ public:
     ~PageDevice() override;
 
 protected:
-    PageDevice() = default;
+    explicit PageDevice(Faces &faces) : SheetDevice(faces) {}
     // Starts painting on `target`; false when it cannot be opened.
     bool open(QPagedPaintDevice *target, double dotsPerInch, const QRectF &printableDots);
     void sheetFinished(const Sheet &sheet, bool last) override;
@@ -48,8 +48,8 @@ private:
 class PaperDevice : public PageDevice
 {
 public:
-    PaperDevice(const QPrinterInfo &printer, const QString &jobName);
-    explicit PaperDevice(QPrinter &printer);
+    PaperDevice(Faces &faces, const QPrinterInfo &printer, const QString &jobName);
+    PaperDevice(Faces &faces, QPrinter &printer);
     ~PaperDevice() override;
 
 protected:
@@ -67,7 +67,7 @@ private:
 class PdfDevice : public PageDevice
 {
 public:
-    PdfDevice(const QString &path, const QString &title);
+    PdfDevice(Faces &faces, const QString &path, const QString &title);
     ~PdfDevice() override;
 
     QString savedFile() const override { return saved_; }

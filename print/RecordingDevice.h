@@ -13,6 +13,8 @@
 class RecordingDevice : public SheetDevice
 {
 public:
+    using SheetDevice::SheetDevice;
+
     QList<Sheet> sheets;
     QStringList operations; // every call, e.g. "font ANLAUT", "size 18", "tab 8 \"3\""
 

@@ -35,7 +35,7 @@ QSizeF Sheet::extent() const
     return {right, bottom};
 }
 
-SheetDevice::SheetDevice()
+SheetDevice::SheetDevice(Faces &faces) : faces_(faces)
 {
     resetState();
 }
@@ -55,7 +55,7 @@ void SheetDevice::resetState()
 void SheetDevice::useFace(const QString &face)
 {
     face_ = face;
-    metrics_ = faceMetrics(face);
+    metrics_ = faces_.metrics(face);
     if (!metrics_)
         fail(QStringLiteral("Die Schrift „%1“ fehlt oder lässt sich nicht laden.").arg(face));
 }

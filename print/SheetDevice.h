@@ -52,8 +52,11 @@ struct Sheet
 class SheetDevice : public PrintDevice
 {
 public:
-    SheetDevice();
+    // Measures its texts in faces, which outlives the device.
+    explicit SheetDevice(Faces &faces);
     ~SheetDevice() override;
+
+    Faces &faces() const { return faces_; }
 
     void setCurrentX(double twips) override;
     void setCurrentY(double twips) override;
@@ -102,6 +105,7 @@ private:
     QString face_;
     double points_ = 12;
     int lineWidth_ = 1;
+    Faces &faces_;
     std::optional<FaceMetrics> metrics_;
     Sheet sheet_;
     int expected_ = 1;

@@ -42,9 +42,9 @@ QString pictureFaceMissing()
     return QStringLiteral("Die Bilderschrift „%1“ fehlt oder lässt sich nicht laden.").arg(worksheets::pictureFaceName());
 }
 
-bool pictureFaceReady(TaskKind kindCode)
+bool pictureFaceReady(Faces &faces, TaskKind kindCode)
 {
-    return !sheettable::usesPictureFace(kindCode) || worksheets::registerPictureFace();
+    return !sheettable::usesPictureFace(kindCode) || faces.registerPictureFace();
 }
 
 void drawSheets(SheetDevice &device, TaskKind kindCode, int range, Random &random, int copies)
@@ -56,7 +56,7 @@ void drawSheets(SheetDevice &device, TaskKind kindCode, int range, Random &rando
 
 Outcome printSheets(Outputs &out, TaskKind kindCode, int range, Random &random, const QString &title, int copies)
 {
-    if (!pictureFaceReady(kindCode)) {
+    if (!pictureFaceReady(out.faces(), kindCode)) {
         Outcome outcome;
         outcome.reason = pictureFaceMissing();
         return outcome;
@@ -89,7 +89,7 @@ Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, int range, Random &rand
                         const QString &path, int copies)
 {
     Outcome outcome;
-    if (!pictureFaceReady(kindCode)) {
+    if (!pictureFaceReady(out.faces(), kindCode)) {
         outcome.reason = pictureFaceMissing();
         return outcome;
     }
@@ -100,7 +100,7 @@ Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, int range, Random &rand
     return drawOn(device.get(), make, copies, outcome);
 }
 
-Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title)
+Outcome putPreviewedSheets(Faces &faces, QPrinter &target, const QList<Sheet> &sheets, const QString &title)
 {
     Outcome outcome;
     const QPaintEngine *engine = target.paintEngine();
@@ -108,7 +108,7 @@ Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const Q
         // The preview's own export would write straight into the file, through a link, over
         // another file, and never tell a full disk.
         outcome.file = QDir::toNativeSeparators(target.outputFileName());
-        PdfDevice device(target.outputFileName(), title);
+        PdfDevice device(faces, target.outputFileName(), title);
         device.printSheets(sheets);
         if (device.failed()) {
             outcome.reason = device.failure();
@@ -118,7 +118,7 @@ Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const Q
         }
         return outcome;
     }
-    PaperDevice device(target);
+    PaperDevice device(faces, target);
     device.printSheets(sheets);
     outcome.kind = device.failed() ? Outcome::Kind::Failed : Outcome::Kind::Printed;
     outcome.reason = device.failure();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class Faces;
 class QDateTime;
 class Random;
 class QPrinter;
@@ -32,6 +33,8 @@ public:
     // Where sheets go as PDFs when there is no printer: the documents folder, else the working
     // directory; empty when neither can be reached, and then nothing is saved.
     virtual QString pdfFolder() = 0;
+    // The faces the sheets are measured and drawn in.
+    virtual Faces &faces() = 0;
 };
 
 struct Outcome
@@ -43,7 +46,7 @@ struct Outcome
 };
 
 // Whether the sheets of the kind code can be made: the picture face, where they need it, is there.
-bool pictureFaceReady(TaskKind kindCode);
+bool pictureFaceReady(Faces &faces, TaskKind kindCode);
 QString pictureFaceMissing();
 
 // Lays out `copies` different sheets of the kind code on the device, one page each, at the
@@ -62,7 +65,7 @@ Outcome saveSheetsAsPdf(Outputs &out, TaskKind kindCode, int range, Random &rand
                         const QString &path, int copies = 1);
 // Puts sheets laid out before on what a preview hands over: its pages, or, when it exports a
 // PDF, a PDF written as carefully as any other at the name chosen there or a free one beside it.
-Outcome putPreviewedSheets(QPrinter &target, const QList<Sheet> &sheets, const QString &title);
+Outcome putPreviewedSheets(Faces &faces, QPrinter &target, const QList<Sheet> &sheets, const QString &title);
 
 // "Plusrechnen bis 10 2026-12-07 09-30-12.pdf"
 QString pdfFileName(const QString &title, const QDateTime &when);

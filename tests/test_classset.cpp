@@ -28,12 +28,12 @@ worksheets::ClassSet threeGroups(bool keysApart)
     return set;
 }
 
-QList<Sheet> laidOut(const worksheets::ClassSet &set, quint32 seed = 7)
+QList<Sheet> laidOut(Faces &faces, const worksheets::ClassSet &set, quint32 seed = 7)
 {
     shared() = SharedValues();
     shared().numberRange = 12;
     rng().seed(seed);
-    RecordingDevice device;
+    RecordingDevice device(faces);
     worksheets::layOutClassSet(device, set, rng());
     return device.sheets;
 }
@@ -66,16 +66,18 @@ int numberOf(const QString &text)
 class ClassSetTest : public QObject
 {
     Q_OBJECT
+
+    Faces faces; // the sheets' faces, for the whole test
 private slots:
     void initTestCase()
     {
         kit::installFontSubstitutions(worksheets::pictureFaceName());
-        QVERIFY(worksheets::registerPictureFace());
+        QVERIFY(faces.registerPictureFace());
     }
 
     void groupsInOrderAtTheirRanges()
     {
-        const QList<Sheet> sheets = laidOut(threeGroups(false));
+        const QList<Sheet> sheets = laidOut(faces, threeGroups(false));
         QCOMPARE(sheets.size(), 25);
         QCOMPARE(shared().numberRange, 12); // the start page's range is kept
         QSet<QString> different;
@@ -125,8 +127,8 @@ private slots:
     // those very keys under the sheets' numbers.
     void keysApartMatchTheirSheets()
     {
-        const QList<Sheet> withKeys = laidOut(threeGroups(false));
-        const QList<Sheet> apart = laidOut(threeGroups(true));
+        const QList<Sheet> withKeys = laidOut(faces, threeGroups(false));
+        const QList<Sheet> apart = laidOut(faces, threeGroups(true));
         QVERIFY(apart.size() > 25);
 
         QList<QList<TextRun>> keys; // each sheet's key as its sheet printed it
@@ -190,7 +192,7 @@ private slots:
         set.groups = groups;
         QCOMPARE(set.isValid(), valid);
         QCOMPARE(set.title(), title);
-        QCOMPARE(laidOut(set).size(), valid ? set.totalSheets() : 0);
+        QCOMPARE(laidOut(faces, set).size(), valid ? set.totalSheets() : 0);
     }
 
     // Every row's sheet makes exactly the print calls it made before class sets had numbers and
@@ -215,7 +217,7 @@ private slots:
         shared().numberRange = 13;
         shared().taskKind = sheettable::kindCodeOfRow(row);
         rng().seed(2026);
-        RecordingDevice device;
+        RecordingDevice device(faces);
         sheettable::printSheetOfKind(device, sheettable::kindCodeOfRow(row), shared().numberRange, rng());
         const QByteArray got =
             QCryptographicHash::hash(device.operations.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex().left(16);

@@ -47,6 +47,9 @@ QStringList entries(const QString &folder)
 class KitTest : public QObject
 {
     Q_OBJECT
+    kit::Zoom zoom; // the windows here are drawn at 1
+    kit::Drawer drawer;
+
 private slots:
     // No text is ever drawn in the picture face, not even where the font configuration offers
     // no face at all (CTest runs this once more with an empty one).
@@ -56,9 +59,10 @@ private slots:
         QVERIFY(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ANLAUT.ttf")) >= 0);
         QVERIFY(kit::installFontSubstitutions(picture));
         QLabel plain;
-        for (const QFont &font : {QGuiApplication::font(), plain.font(), QFont(QStringLiteral("Sans Serif")),
-                                  kit::font(QStringLiteral("MS Sans Serif"), 10), kit::font(QStringLiteral("Arial"), 10),
-                                  kit::font(QStringLiteral("Lateinaus"), 30, true)}) {
+        for (const QFont &font :
+             {QGuiApplication::font(), plain.font(), QFont(QStringLiteral("Sans Serif")),
+              kit::fontAt(1, QStringLiteral("MS Sans Serif"), 10), kit::fontAt(1, QStringLiteral("Arial"), 10),
+              kit::fontAt(1, QStringLiteral("Lateinaus"), 30, true)}) {
             const QString drawn = QFontInfo(font).family();
             QVERIFY2(!drawn.isEmpty() && drawn != picture, qPrintable(font.family() + u' ' + drawn));
         }
@@ -181,7 +185,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, expected);
-        Form form(QStringLiteral("f"), QSize(3000, 1000), Qt::white);
+        Form form(zoom, drawer, QStringLiteral("f"), QSize(3000, 1000), Qt::white);
         auto *bar = new ScrollBar(&form, QStringLiteral("HBildlauf1"), QRect(0, 0, 2000, 255), 0, 20);
         bar->setValue(5);
         QTest::keyClick(bar, Qt::Key(key));
@@ -190,7 +194,7 @@ private slots:
 
     void twipsPlacement()
     {
-        Form form(QStringLiteral("f"), QSize(9090, 7095), Qt::white);
+        Form form(zoom, drawer, QStringLiteral("f"), QSize(9090, 7095), Qt::white);
         QCOMPARE(form.size(), QSize(606, 473));
         auto *label = new Label(&form, QStringLiteral("l"), QRect(600, 240, 3615, 495), QStringLiteral("x"));
         QCOMPARE(label->geometry(), QRect(40, 16, 241, 33));
@@ -201,7 +205,7 @@ private slots:
 
     void captionKeepsCarriageReturns()
     {
-        Form form(QStringLiteral("f"), QSize(3000, 1000), Qt::white);
+        Form form(zoom, drawer, QStringLiteral("f"), QSize(3000, 1000), Qt::white);
         Label label(&form, QStringLiteral("l"), QRect(0, 0, 1000, 1000));
         label.setCaption(QStringLiteral("ab\rc"));
         QCOMPARE(label.caption(), QStringLiteral("ab\rc"));
@@ -246,7 +250,7 @@ private slots:
         std::atomic<int> dropped{0};
         std::vector<std::unique_ptr<kit::PendingImage>> images;
         for (int i = 0; i < count; ++i) {
-            images.push_back(std::make_unique<kit::PendingImage>());
+            images.push_back(std::make_unique<kit::PendingImage>(&drawer));
             images.back()->start([&dropped] { ++dropped; return QImage(); });
             images.back()->start([i, &draws] {
                 ++draws[i];
@@ -255,7 +259,7 @@ private slots:
                 return image;
             });
         }
-        kit::PendingImage cleared;
+        kit::PendingImage cleared(&drawer);
         cleared.start([&dropped] { ++dropped; return QImage(); });
         cleared.clear();
         QVERIFY(cleared.image().isNull());
@@ -268,12 +272,43 @@ private slots:
         QVERIFY(dropped.load() <= count + 1); // only drawings already under way may have run
     }
 
+    // The picture thread belongs to whoever made it: gone with its owner, it has done the work
+    // handed to it and finished what it was drawing, and an image without one is drawn when asked.
+    void pictureThreadFinishesWithItsOwner()
+    {
+        std::atomic<bool> asideDone{false};
+        std::atomic<int> draws{0};
+        {
+            kit::Drawer owned;
+            kit::PendingImage image(&owned);
+            owned.doAside([&asideDone] { asideDone = true; });
+            image.start([&draws] {
+                ++draws;
+                return QImage(2, 2, QImage::Format_ARGB32);
+            });
+            QCOMPARE(image.image().size(), QSize(2, 2));
+        }
+        QVERIFY(asideDone.load());
+        QCOMPARE(draws.load(), 1);
+
+        kit::PendingImage alone(nullptr);
+        alone.start([&draws] {
+            ++draws;
+            return QImage(3, 3, QImage::Format_ARGB32);
+        });
+        QCOMPARE(draws.load(), 1); // not before it is asked for
+        QCOMPARE(alone.image().size(), QSize(3, 3));
+        QCOMPARE(alone.image().size(), QSize(3, 3));
+        QCOMPARE(draws.load(), 2);
+    }
+
     // A picture is drawn for the size it has, also after the zoom has changed it.
     void pictureDrawnAtItsSize()
     {
-        Form form(QStringLiteral("f"), QSize(3000, 3000), Qt::white);
+        Form form(zoom, drawer, QStringLiteral("f"), QSize(3000, 3000), Qt::white);
         auto *picture = new Picture(&form, QStringLiteral("Bild1"), QRect(0, 0, 1500, 1500),
                                     QStringLiteral("dartboard.svg"), QStringLiteral("Zielscheibe"));
+        QCOMPARE(kit::drawerOf(picture), &drawer); // drawn ahead by the window's picture thread
         picture->resize(150, 120);
         QImage drawn(picture->size(), QImage::Format_ARGB32_Premultiplied);
         drawn.fill(Qt::transparent);

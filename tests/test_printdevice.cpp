@@ -63,29 +63,30 @@ class PrintDeviceTest : public QObject
     Q_OBJECT
 
     QTemporaryDir folder;
-    QtPlatform machine{QtPlatform::Voice::Silent}; // writes the PDFs as the program does
+    Faces faces;
+    QtPlatform machine{QtPlatform::Voice::Silent, faces}; // writes the PDFs as the program does
 
 private slots:
     void initTestCase()
     {
         kit::installFontSubstitutions(worksheets::pictureFaceName());
-        QVERIFY(worksheets::registerPictureFace());
+        QVERIFY(faces.registerPictureFace());
     }
 
     void classicAverageWidth()
     {
         // Liberation Sans has Arial's widths: 904/2048 em, not the 0.59 em of OS/2 version 3.
-        const std::optional<FaceMetrics> arial = faceMetrics(QStringLiteral("ARIAL"));
+        const std::optional<FaceMetrics> arial = faces.metrics(QStringLiteral("ARIAL"));
         QVERIFY(arial);
         QCOMPARE(int(arial->classicAverage * 2048), 904);
-        RecordingDevice device;
+        RecordingDevice device(faces);
         device.setFontSize(16);
         QCOMPARE(qRound(device.averageCharWidth() * 10), 1413);
         device.print({{76, QString()}}, PrintDevice::LineEnd::Stay);
         QCOMPARE(qRound(device.currentX()), 10599);
 
         // The picture face: one advance for all, so its column is one picture wide.
-        const std::optional<FaceMetrics> pictures = faceMetrics(worksheets::pictureFaceName());
+        const std::optional<FaceMetrics> pictures = faces.metrics(worksheets::pictureFaceName());
         QVERIFY(pictures);
         QVERIFY(pictures->classicAverage <= 0.9);
         QCOMPARE(pictures->width(QStringLiteral("ACcFghIiKLMNPrsTZ<?*")), 20 * pictures->classicAverage);
@@ -112,14 +113,14 @@ private slots:
         QFETCH(QString, face);
         QFETCH(double, points);
         QFETCH(bool, nextLine);
-        RecordingDevice device;
+        RecordingDevice device(faces);
         device.setFontSize(12);
         device.print({{8, first}}, PrintDevice::LineEnd::Stay);
         device.setFontName(face);
         device.setFontSize(points);
         device.print({{8, QStringLiteral("A")}}, PrintDevice::LineEnd::Stay);
         QCOMPARE(device.currentX(),
-                 7 * device.averageCharWidth() + faceMetrics(face)->width(QStringLiteral("A")) * points * 20);
+                 7 * device.averageCharWidth() + faces.metrics(face)->width(QStringLiteral("A")) * points * 20);
         QCOMPARE(device.currentY(), nextLine ? device.lineHeight() : 0.0);
         device.print({}, PrintDevice::LineEnd::Next);
         QCOMPARE(device.currentX(), 0.0);
@@ -130,7 +131,7 @@ private slots:
     {
         // The same seed lays out the same sheet on the recording device and in the PDF.
         prepare(20, 99);
-        RecordingDevice recorded;
+        RecordingDevice recorded(faces);
         printCalculationSheet(recorded, TaskKind::Minus, shared().numberRange, rng());
         QStringList expected;
         QMap<qint64, QStringList> lines;
@@ -171,7 +172,7 @@ private slots:
         QCOMPARE(words[0].first, QStringLiteral("0"));
         QCOMPARE(words[1].first, QStringLiteral("10"));
         QVERIFY(qAbs(words[1].second - words[0].second - 500) < 0.5);
-        const double blank = faceMetrics(QStringLiteral("ARIAL"))->width(QStringLiteral(" ")) * 14;
+        const double blank = faces.metrics(QStringLiteral("ARIAL"))->width(QStringLiteral(" ")) * 14;
         QVERIFY(words[0].second - (750 / 20.0 + blank) <= 0.3 * 72 + 0.5);
     }
 
@@ -179,7 +180,7 @@ private slots:
     {
         const QString path = folder.filePath(QStringLiteral("gross.pdf"));
         {
-            PdfDevice device(path, QStringLiteral("gross"));
+            PdfDevice device(faces, path, QStringLiteral("gross"));
             device.setFontSize(16);
             device.print({{0, QStringLiteral("links")}}, PrintDevice::LineEnd::Stay);
             device.setCurrentX(20000);
@@ -211,7 +212,7 @@ private slots:
 
     void pdfThatCannotBeWritten()
     {
-        PdfDevice device(folder.filePath(QStringLiteral("fehlt/Blatt.pdf")), QStringLiteral("Blatt"));
+        PdfDevice device(faces, folder.filePath(QStringLiteral("fehlt/Blatt.pdf")), QStringLiteral("Blatt"));
         QVERIFY(device.failed());
         QVERIFY(device.failure().startsWith(QStringLiteral("Die PDF-Datei „")));
         QVERIFY(device.failure().endsWith(QStringLiteral("\rDen Ordner gibt es nicht.")));
@@ -270,7 +271,7 @@ private slots:
         const QString chosen = folder.filePath(QStringLiteral("Blatt.pdf"));
         QVERIFY(QFile::link(folder.filePath(QStringLiteral("Ziel.pdf")), chosen));
         prepare(10, 5);
-        RecordingDevice recorded;
+        RecordingDevice recorded(faces);
         worksheets::drawSheets(recorded, TaskKind::Plus, shared().numberRange, rng(), 1);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -278,7 +279,8 @@ private slots:
         QPrintPreviewWidget preview(&printer);
         QList<worksheets::Outcome> outcomes;
         connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter *target) {
-            outcomes.append(worksheets::putPreviewedSheets(*target, recorded.sheets, QStringLiteral("Plusrechnen bis 10")));
+            outcomes.append(
+                worksheets::putPreviewedSheets(faces, *target, recorded.sheets, QStringLiteral("Plusrechnen bis 10")));
         });
         preview.updatePreview();
         QCOMPARE(preview.pageCount(), 1);

@@ -87,12 +87,19 @@ class RecordedOutputs final : public worksheets::Outputs
 {
 public:
     bool hasPrinter() override { return true; }
-    std::unique_ptr<SheetDevice> openPrinter(const QString &) override { return std::make_unique<RecordingDevice>(); }
+    std::unique_ptr<SheetDevice> openPrinter(const QString &) override
+    {
+        return std::make_unique<RecordingDevice>(faces_);
+    }
     std::unique_ptr<SheetDevice> openPdf(const QString &, const QString &) override
     {
-        return std::make_unique<RecordingDevice>();
+        return std::make_unique<RecordingDevice>(faces_);
     }
     QString pdfFolder() override { return QDir::currentPath(); }
+    Faces &faces() override { return faces_; }
+
+private:
+    Faces faces_;
 };
 
 class StillClock final : public Clock
@@ -359,7 +366,9 @@ private:
     StillClock clock_;
     RecordingSpeech speech_; // the storm never starts the speech service
     TestPlatform platform_{dialogs_, clock_, speech_};
-    Windows windows_{platform_, shared(), rng()};
+    kit::Zoom zoom_; // the storm's windows stay at 1
+    kit::Drawer drawer_;
+    Windows windows_{platform_, shared(), rng(), zoom_, drawer_};
     QTemporaryDir directory_;
     bool ended_ = false;
     bool listWasOpen_ = false;

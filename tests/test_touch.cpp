@@ -37,7 +37,11 @@ class TouchTest : public QObject
     void tap(QWidget *widget) { tap(widget, widget->rect().center()); }
 
     // The pixel of a window at twips, at the zoom in force.
-    static QPoint pixelAt(QPoint twips) { return QPoint(kit::twips::toPixels(twips.x()), kit::twips::toPixels(twips.y())); }
+    QPoint pixelAt(QPoint twips) const
+    {
+        const double zoom = world->zoom.value();
+        return QPoint(kit::twips::toPixelsAt(twips.x(), zoom), kit::twips::toPixelsAt(twips.y(), zoom));
+    }
 
 private slots:
     void init()

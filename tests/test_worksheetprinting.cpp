@@ -41,8 +41,8 @@ namespace {
 class ScriptedPrinter final : public RecordingDevice
 {
 public:
-    ScriptedPrinter(QList<Sheet> &printed, const QString &failAtOpen, const QString &failAtEnd)
-        : printed_(printed), failAtEnd_(failAtEnd)
+    ScriptedPrinter(Faces &faces, QList<Sheet> &printed, const QString &failAtOpen, const QString &failAtEnd)
+        : RecordingDevice(faces), printed_(printed), failAtEnd_(failAtEnd)
     {
         if (!failAtOpen.isEmpty())
             fail(failAtOpen);
@@ -70,6 +70,7 @@ public:
     QString folder;
     QList<Sheet> printed;
     int jobs = 0;
+    Faces *sheetFaces = nullptr; // the test platform's
     bool waitCursorWhilePrinting = false;
 
     bool hasPrinter() override { return printer; }
@@ -78,14 +79,15 @@ public:
         ++jobs;
         waitCursorWhilePrinting =
             QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        return std::make_unique<ScriptedPrinter>(printed, failAtOpen, failAtEnd);
+        return std::make_unique<ScriptedPrinter>(*sheetFaces, printed, failAtOpen, failAtEnd);
     }
     std::unique_ptr<SheetDevice> openPdf(const QString &path, const QString &title) override
     {
         ++jobs;
-        return std::make_unique<PdfDevice>(path, title);
+        return std::make_unique<PdfDevice>(*sheetFaces, path, title);
     }
     QString pdfFolder() override { return folder; }
+    Faces &faces() override { return *sheetFaces; }
 };
 
 class ScriptedFileDialogs final : public FileDialogs
@@ -134,6 +136,7 @@ private slots:
     {
         world = std::make_unique<TestWorld>();
         outputs = ScriptedOutputs();
+        outputs.sheetFaces = &world->platform.faces;
         outputs.folder = world->workingDirectory.path();
         world->platform.use.outputs = &outputs;
         world->platform.use.fileDialogs = &files;
@@ -222,7 +225,7 @@ private slots:
         QFETCH(QString, failure);
         QFETCH(int, row);
         QFETCH(QString, reason);
-        const QString faceFile = worksheets::pictureFaceFile();
+        const QString faceFile = world->platform.faces.pictureFaceFile();
         if (failure == QLatin1String("open"))
             outputs.failAtOpen = reason;
         if (failure == QLatin1String("end"))
@@ -236,10 +239,10 @@ private slots:
             outputs.folder.clear();
         }
         if (failure == QLatin1String("face"))
-            worksheets::setPictureFaceFile(world->workingDirectory.filePath(QStringLiteral("fehlt.ttf")));
+            world->platform.faces.setPictureFaceFile(world->workingDirectory.filePath(QStringLiteral("fehlt.ttf")));
         world->dialogs.answerYes();
         doubleClickRow(row);
-        worksheets::setPictureFaceFile(faceFile);
+        world->platform.faces.setPictureFaceFile(faceFile);
 
         QCOMPARE(world->dialogs.last().title, QStringLiteral("Blatt drucken"));
         const QString text = world->dialogs.last().text;

@@ -22,10 +22,10 @@ namespace {
 const QString countingPictures = QStringLiteral("ACcFghIiKLMNPrsTZ<?*");
 
 // The sheet of a row's kind code in a range, drawn with a fixed seed.
-Sheet sheetOf(int kindCode, int range, quint32 seed = 11)
+Sheet sheetOf(Faces &faces, int kindCode, int range, quint32 seed = 11)
 {
     rng().seed(seed);
-    RecordingDevice device;
+    RecordingDevice device(faces);
     sheettable::printSheetOfKind(device, TaskKind(kindCode), range, rng());
     return device.sheets.value(0);
 }
@@ -76,6 +76,8 @@ int answerOf(const QStringList &fields)
 class WorksheetsTest : public QObject
 {
     Q_OBJECT
+
+    Faces faces; // the sheets' faces, for the whole test
 private slots:
     void initTestCase() { kit::installFontSubstitutions(worksheets::pictureFaceName()); }
 
@@ -96,7 +98,7 @@ private slots:
         QFETCH(int, kindCode);
         QFETCH(int, range);
         QFETCH(QString, firstOps);
-        const Sheet sheet = sheetOf(kindCode, range);
+        const Sheet sheet = sheetOf(faces, kindCode, range);
         const QList<QList<TextRun>> rows = linesOf(sheet, QStringLiteral("ARIAL"), 16);
         QCOMPARE(rows.size(), 20);
 
@@ -138,7 +140,7 @@ private slots:
     void calculationColumns()
     {
         // The third task's result column, tab 76, lies at 10,599 twips with the classic width.
-        const QList<QList<TextRun>> rows = linesOf(sheetOf(10, 10), QStringLiteral("ARIAL"), 16);
+        const QList<QList<TextRun>> rows = linesOf(sheetOf(faces, 10, 10), QStringLiteral("ARIAL"), 16);
         QCOMPARE(qRound(rows[0][0].x), qRound(7 * 141.322));
         QCOMPARE(qRound(rows[0][14].x), 10599);
     }
@@ -157,7 +159,7 @@ private slots:
     {
         QFETCH(int, kindCode);
         QFETCH(int, range);
-        const Sheet sheet = sheetOf(kindCode, range);
+        const Sheet sheet = sheetOf(faces, kindCode, range);
         const QList<QList<TextRun>> rows = linesOf(sheet, QStringLiteral("ARIAL"), 16);
         const QList<QList<TextRun>> pictures = linesOf(sheet, QStringLiteral("ANLAUT"), 18);
         QCOMPARE(rows.size(), 20);
@@ -184,7 +186,7 @@ private slots:
 
     void countingSheet()
     {
-        const Sheet sheet = sheetOf(3, 20);
+        const Sheet sheet = sheetOf(faces, 3, 20);
         const QList<QList<TextRun>> blanks = linesOf(sheet, QStringLiteral("ARIAL"), 16);
         const QList<QList<TextRun>> pictures = linesOf(sheet, QStringLiteral("ANLAUT"), 20);
         QCOMPARE(blanks.size(), 20);
@@ -207,7 +209,7 @@ private slots:
     void drawingSheet()
     {
         rng().seed(5);
-        RecordingDevice device;
+        RecordingDevice device(faces);
         printPictureSheet(device, TaskKind::SetPictures, 10, rng());
         const QList<QList<TextRun>> rows = linesOf(device.sheets.at(0), QStringLiteral("ARIAL"), 16);
         const QList<QList<TextRun>> pictures = linesOf(device.sheets.at(0), QStringLiteral("ANLAUT"), 20);
@@ -237,7 +239,7 @@ private slots:
     {
         QFETCH(int, range);
         QFETCH(QStringList, labels);
-        const Sheet sheet = sheetOf(1, range);
+        const Sheet sheet = sheetOf(faces, 1, range);
         QCOMPARE(sheet.texts.size(), 11 * labels.size());
         for (int line = 0; line < 11; ++line) {
             const double y = 1100 + 1400 * line;
@@ -279,7 +281,7 @@ private slots:
     void sequenceSheet()
     {
         QFETCH(int, range);
-        const Sheet sheet = sheetOf(8, range);
+        const Sheet sheet = sheetOf(faces, 8, range);
         QCOMPARE(sheet.boxes.size(), 70);
         QSet<int> forward, backward;
         for (const TextRun &run : sheet.texts) {

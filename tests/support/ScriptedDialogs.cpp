@@ -62,7 +62,6 @@ namespace {
 kit::Zoom &zoomAtOne()
 {
     static kit::Zoom zoom;
-    kit::twips::drawAt(&zoom);
     zoom.set(1);
     return zoom;
 }
@@ -73,8 +72,8 @@ TestWorld::TestWorld() : zoom(zoomAtOne())
 {
     static bool fontsReady = false;
     if (!fontsReady) {
-        kit::installFontSubstitutions(worksheets::pictureFaceName());
-        kit::installZoomStyle();
+        kit::installFontSubstitutions(worksheets::pictureFaceName(), &drawer);
+        kit::installZoomStyle(zoom);
         kit::installAccessibleControls();
         fontsReady = true;
     }

@@ -8,6 +8,7 @@
 #include "support/TestPlatform.h"
 #include "support/TestWindows.h"
 #include "ui/kit/Display.h"
+#include "ui/kit/Prerender.h"
 #include "ui/kit/Zoom.h"
 #include "ui/machine/Seams.h"
 
@@ -91,7 +92,9 @@ public:
     kit::Display display{zoom};
     // The program as the tests build it: the windows' registry on the test platform.
     TestPlatform platform{dialogs, clock, speech};
-    Windows windows{platform, shared(), rng()};
+    // The test's own picture thread: it has finished when the test's windows are gone.
+    kit::Drawer drawer;
+    Windows windows{platform, shared(), rng(), zoom, drawer};
 
 private:
     QString previousDirectory_;

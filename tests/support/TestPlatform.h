@@ -6,6 +6,7 @@
 
 #include "app/Platform.h"
 #include "app/QtPlatform.h"
+#include "print/FaceMetrics.h"
 
 #include <functional>
 
@@ -17,8 +18,11 @@ public:
     TestPlatform(kit::Dialogs &dialogs, kit::Clock &clock, kit::Speech &speech);
     ~TestPlatform() override;
 
+    // The faces the test's sheets are measured and drawn in.
+    Faces faces;
+
 private:
-    QtPlatform machine_{QtPlatform::Voice::Silent}; // first: the parts below may point into it
+    QtPlatform machine_{QtPlatform::Voice::Silent, faces}; // the parts below may point into it
 
 public:
     struct Parts

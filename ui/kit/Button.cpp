@@ -12,7 +12,7 @@ Button::Button(QWidget *parent, const QString &name, const QRect &twips, const Q
     : QPushButton(caption, parent), TwipsPlaced(this)
 {
     setObjectName(name);
-    setFont(kit::font(QStringLiteral("MS Sans Serif"), 12, true));
+    setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 12, true));
     setAutoDefault(false);
     setRectTwips(twips);
 }

@@ -23,8 +23,9 @@ void fillBand(QPainter &painter, QPoint from, QPoint to, int width, const QColor
 } // namespace
 
 Canvas::Canvas(QWidget *owner, const QSize &clientTwips, const QColor &background)
-    : ZoomFollower(twips::drawnAt(), Stage::Controls), owner_(owner), clientTwips_(clientTwips), background_(background),
-      image_(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()), QImage::Format_RGB32)
+    : ZoomFollower(zoomOf(owner), Stage::Controls), owner_(owner), clientTwips_(clientTwips), background_(background),
+      image_(twips::toPixelsAt(clientTwips.width(), zoomValue()), twips::toPixelsAt(clientTwips.height(), zoomValue()),
+             QImage::Format_RGB32)
 {
     image_.fill(background_);
 }
@@ -63,7 +64,7 @@ void Canvas::draw(const Stroke &stroke)
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QPoint from = toPixel(stroke.from);
-    const int width = twips::lineWidth();
+    const int width = twips::lineWidthAt(zoomValue());
     switch (stroke.kind) {
     case Stroke::Kind::Line: {
         const QPoint to = toPixel(stroke.to);
@@ -91,7 +92,7 @@ void Canvas::draw(const Stroke &stroke)
         painter.fillRect(QRect(from, toPixel(stroke.to) - QPoint(1, 1)), stroke.colour);
         break;
     case Stroke::Kind::FilledCircle: {
-        const double r = twips::toExactPixels(stroke.to.x());
+        const double r = twips::toExactPixels(stroke.to.x(), zoomValue());
         painter.setPen(Qt::NoPen);
         painter.setBrush(stroke.colour);
         painter.drawEllipse(QPointF(from) + QPointF(0.5, 0.5), r, r);
@@ -103,8 +104,8 @@ void Canvas::draw(const Stroke &stroke)
 
 void Canvas::drawAll()
 {
-    image_ =
-        QImage(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()), QImage::Format_RGB32);
+    image_ = QImage(twips::toPixelsAt(clientTwips_.width(), zoomValue()),
+                    twips::toPixelsAt(clientTwips_.height(), zoomValue()), QImage::Format_RGB32);
     image_.fill(background_);
     const QList<Stroke> strokes = std::exchange(strokes_, {});
     for (const Stroke &stroke : strokes)
@@ -124,10 +125,10 @@ QColor Canvas::colourAt(QPoint twips) const
     return image_.pixelColor(p);
 }
 
-QPoint Canvas::twipsAt(QPoint pixel)
+QPoint Canvas::twipsAt(QPoint pixel) const
 {
     // The colour read back at it is the colour of that very pixel at every zoom.
-    return twips::firstTwipIn(pixel);
+    return twips::firstTwipIn(pixel, zoomValue());
 }
 
 void Canvas::paint(QPainter &painter) const
@@ -137,7 +138,7 @@ void Canvas::paint(QPainter &painter) const
 
 QPoint Canvas::toPixel(QPoint twips) const
 {
-    return twips::coveringPixel(twips);
+    return twips::coveringPixel(twips, zoomValue());
 }
 
 } // namespace kit

@@ -25,6 +25,7 @@ namespace kit {
 class Canvas : public ZoomFollower
 {
 public:
+    // Drawn at the zoom of its owner, the window it is painted on.
     Canvas(QWidget *owner, const QSize &clientTwips, const QColor &background);
 
     // Everything drawn goes; the surface shows the background colour again.
@@ -38,7 +39,7 @@ public:
 
     QColor colourAt(QPoint twips) const;
     // The twips point under a pixel of the window (for mouse positions).
-    static QPoint twipsAt(QPoint pixel);
+    QPoint twipsAt(QPoint pixel) const;
 
     QColor background() const { return background_; }
     const QImage &image() const { return image_; }

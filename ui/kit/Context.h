@@ -11,7 +11,9 @@ class Random;
 namespace kit {
 
 class Navigation;
+class Drawer;
 class Platform;
+class Zoom;
 
 // What every window is handed when it is made.
 struct Context
@@ -20,6 +22,8 @@ struct Context
     Navigation &navigation;
     SharedValues &shared; // numberRange, taskKind, expectedAnswer, rewardRounds
     Random &random;       // the program's one generator
+    Zoom &zoom;           // the one every window is drawn at
+    Drawer &drawer;       // draws the windows' pictures ahead on a second core
 };
 
 } // namespace kit

@@ -21,7 +21,8 @@ namespace kit {
 class DrawnPicture
 {
 public:
-    explicit DrawnPicture(const QString &svgFile) : file_(svgFile) {}
+    // Drawn ahead by drawer, if there is one.
+    DrawnPicture(Drawer *drawer, const QString &svgFile) : file_(svgFile), image_(drawer) {}
 
     QString file() const { return file_; }
     void setFile(const QString &svgFile, const QWidget *control);

@@ -16,10 +16,10 @@
 
 namespace kit {
 
-QFont font(const QString &family, double points, bool bold)
+QFont fontAt(double zoom, const QString &family, double points, bool bold)
 {
     QFont f(family);
-    f.setPixelSize(twips::fontPixels(points));
+    f.setPixelSize(twips::fontPixelsAt(points, zoom));
     f.setBold(bold);
     return f;
 }
@@ -53,7 +53,7 @@ QString installedTextFace(const QString &pictureFace)
 
 } // namespace
 
-bool installFontSubstitutions(const QString &pictureFace)
+bool installFontSubstitutions(const QString &pictureFace, Drawer *drawer)
 {
     QString text = installedTextFace(pictureFace);
     if (text.isEmpty()) {
@@ -105,7 +105,9 @@ bool installFontSubstitutions(const QString &pictureFace)
     // Which faces stand in for characters a face lacks is worked out once per face, and for the
     // labels' faces that takes longer than building the start page: the second core finds out
     // while the page is built. Size, weight and script do not matter for it.
-    doAside([families = QStringList{QStringLiteral("MS Sans Serif"), QGuiApplication::font().family()}] {
+    if (!drawer)
+        return true;
+    drawer->doAside([families = QStringList{QStringLiteral("MS Sans Serif"), QGuiApplication::font().family()}] {
         for (const QString &family : families) {
             QFont face(family);
             face.setPixelSize(16);
@@ -125,11 +127,10 @@ const QColor systemWindowColour()
     return QColor(240, 240, 240);
 }
 
-void paintFocusMark(QPainter &painter, const QRect &rect)
+void paintFocusMark(QPainter &painter, const QRect &rect, double zoom)
 {
     // A broad bright blue band with a white line inside: no picture of ours uses that pair, so
     // the mark stands out on yellow notes, the green board and dark cards alike.
-    const qreal zoom = twips::zoom();
     const qreal band = qMax(3.0, std::round(3 * zoom));
     const qreal line = qMax(2.0, std::round(2 * zoom));
     painter.save();

@@ -128,12 +128,13 @@ bool Form::zoomKey(QKeyEvent *event)
     }
 }
 
-Form::Form(const QString &name, const QSize &clientTwips, const QColor &background)
-    : QWidget(nullptr), ZoomFollower(twips::drawnAt(), Stage::Windows), clientTwips_(clientTwips), surface_(this)
+Form::Form(Zoom &zoom, Drawer &drawer, const QString &name, const QSize &clientTwips, const QColor &background)
+    : QWidget(nullptr), ZoomFollower(&zoom, Stage::Windows), drawer_(&drawer), clientTwips_(clientTwips), surface_(this)
 {
     setObjectName(name);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()));
+    setFixedSize(twips::toPixelsAt(clientTwips.width(), zoom.value()),
+                 twips::toPixelsAt(clientTwips.height(), zoom.value()));
     QPalette p = palette();
     p.setColor(QPalette::Window, background);
     setPalette(p);
@@ -199,7 +200,8 @@ void Form::followZoom(double previous)
         return;
     }
     const QPoint centre = keptCentre();
-    setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    setFixedSize(twips::toPixelsAt(clientTwips_.width(), zoomValue()),
+                 twips::toPixelsAt(clientTwips_.height(), zoomValue()));
     scaleFont(this, previous);
     placeAround(centre);
     zoomChanged();
@@ -217,16 +219,17 @@ void Form::paintEvent(QPaintEvent *)
         painter.setClipRect(client);
         painter.translate(client.topLeft());
     }
-    auto px = [](int t) { return twips::toPixels(t); };
+    const double zoom = zoomValue();
+    auto px = [zoom](int t) { return twips::toPixelsAt(t, zoom); };
     auto pt = [&](QPoint p) { return QPoint(px(p.x()), px(p.y())); };
 
     for (const DrawOp &op : surface_.ops()) {
         if (op.kind == DrawOp::Kind::Line) {
-            painter.setPen(QPen(op.colour, twips::lineWidth()));
+            painter.setPen(QPen(op.colour, twips::lineWidthAt(zoom)));
             painter.drawLine(pt(op.from), pt(op.to));
         } else {
             QFont f(QStringLiteral("MS Sans Serif"));
-            f.setPixelSize(twips::fontPixels(op.points));
+            f.setPixelSize(twips::fontPixelsAt(op.points, zoom));
             painter.setFont(f);
             painter.setPen(op.colour);
             const QFontMetrics metrics(f);
@@ -236,11 +239,11 @@ void Form::paintEvent(QPaintEvent *)
     for (const auto &s : shapes_) {
         if (!s->isVisible())
             continue;
-        const QRect r = twips::toPixels(s->rectTwips());
+        const QRect r = twips::toPixelsAt(s->rectTwips(), zoom);
         if (s->filled())
             painter.fillRect(r, s->fillColour());
         if (s->borderWidth() > 0 && s->borderColour().isValid()) {
-            const int w = twips::lineWidth(s->borderWidth());
+            const int w = twips::lineWidthAt(zoom, s->borderWidth());
             QPen pen(s->borderColour(), w);
             pen.setJoinStyle(Qt::MiterJoin);
             painter.setPen(pen);
@@ -251,7 +254,7 @@ void Form::paintEvent(QPaintEvent *)
         }
     }
     for (const auto &l : lines_) {
-        painter.setPen(QPen(l->colour, twips::lineWidth(l->widthPixels)));
+        painter.setPen(QPen(l->colour, twips::lineWidthAt(zoom, l->widthPixels)));
         painter.drawLine(pt(l->from), pt(l->to));
     }
 }

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ui/kit/Prerender.h"
 #include "ui/kit/Twips.h"
 
 #include <QColor>
@@ -97,13 +98,15 @@ private:
 // It follows the zoom whether shown or hidden, keeping its centre. Ctrl+Plus, Ctrl+Minus and
 // Ctrl+0 ask for the zoom of all windows, F11 for full screen for all of them: whoever holds the
 // windows together (the display) answers.
-class Form : public QWidget, public ZoomFollower, public TwipsOrigin
+class Form : public QWidget, public ZoomFollower, public TwipsOrigin, public DrawsAhead
 {
     Q_OBJECT
 public:
     enum class ZoomKey { In, Out, Reset };
 
-    Form(const QString &name, const QSize &clientTwips, const QColor &background);
+    // Drawn at zoom, its pictures drawn ahead by drawer; both outlive the window, and its controls
+    // are handed the same.
+    Form(Zoom &zoom, Drawer &drawer, const QString &name, const QSize &clientTwips, const QColor &background);
     ~Form() override;
 
     QString caption() const { return windowTitle(); }
@@ -136,6 +139,7 @@ public:
     // The client area in the window's pixels: the whole window, but in full screen.
     QRect clientArea() const;
     QPoint clientOrigin() const override { return clientArea().topLeft(); }
+    Drawer *drawer() const override { return drawer_; }
     // A point on the window as a point on its client area.
     QPoint toClient(QPoint windowPixel) const { return windowPixel - clientOrigin(); }
 
@@ -199,6 +203,7 @@ private:
     // The centre the window keeps: the one it was placed around, unless it has been moved since.
     QPoint keptCentre() const;
 
+    Drawer *drawer_;
     QSize clientTwips_;
     QSize sizeWhenPlaced_;
     bool fullScreen_ = false;

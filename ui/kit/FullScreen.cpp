@@ -27,7 +27,8 @@ QColor Form::fullScreenBackground()
 
 QRect Form::clientArea() const
 {
-    const QSize client(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    const QSize client(twips::toPixelsAt(clientTwips_.width(), zoomValue()),
+                       twips::toPixelsAt(clientTwips_.height(), zoomValue()));
     if (!fullScreen_)
         return QRect(QPoint(0, 0), client);
     // In the middle; on a screen too small even at zoom 1, from its top-left corner.
@@ -83,7 +84,8 @@ void Form::leaveFullScreen()
     // window's: that one is asked as well, or the window manager keeps them.
     if (QWindow *window = windowHandle(); window && (window->windowStates() & filling))
         window->setWindowStates(window->windowStates() & ~filling);
-    setFixedSize(twips::toPixels(clientTwips_.width()), twips::toPixels(clientTwips_.height()));
+    setFixedSize(twips::toPixelsAt(clientTwips_.width(), zoomValue()),
+                 twips::toPixelsAt(clientTwips_.height(), zoomValue()));
     placeControls();
     if (placed_) {
         placeAround(keptCentre_);

@@ -17,7 +17,7 @@ Label::Label(QWidget *parent, const QString &name, const QRect &twips, const QSt
 {
     setObjectName(name);
     setTextFormat(Qt::PlainText);
-    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 8.25));
     setRectTwips(twips);
     setCaption(caption);
 }
@@ -103,7 +103,7 @@ void Label::setSingleBorder(bool on)
     // label with white text would lose it.
     singleBorder_ = on;
     setFrameStyle(QFrame::NoFrame);
-    const int margin = on ? twips::lineWidth() : 0;
+    const int margin = on ? twips::lineWidthAt(zoomValue()) : 0;
     setContentsMargins(margin, margin, margin, margin);
     update();
 }
@@ -121,7 +121,7 @@ void Label::paintEvent(QPaintEvent *event)
     if (!singleBorder_ && !hasFocus())
         return;
     // Whole pixels on the inner side of the edge: sharp at every zoom.
-    const int w = twips::lineWidth();
+    const int w = twips::lineWidthAt(zoomValue());
     const QRect r = rect();
     QPainter painter(this);
     if (singleBorder_) {
@@ -131,7 +131,7 @@ void Label::paintEvent(QPaintEvent *event)
         painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), Qt::black);
     }
     if (hasFocus())
-        paintFocusMark(painter, rect());
+        paintFocusMark(painter, rect(), zoomValue());
 }
 
 void Label::setKeyboardClickable()
@@ -155,7 +155,7 @@ void Label::keyPressEvent(QKeyEvent *event)
 
 void Label::setFontSpec(const QString &family, double points, bool bold)
 {
-    setFont(kit::font(family, points, bold));
+    setFont(kit::fontAt(zoomValue(), family, points, bold));
 }
 
 void Label::setCentred(bool centred)

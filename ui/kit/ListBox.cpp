@@ -15,7 +15,7 @@ ListBox::ListBox(QWidget *parent, const QString &name, const QRect &twips)
     : QListWidget(parent), TwipsPlaced(this)
 {
     setObjectName(name);
-    setFont(kit::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    setFont(kit::fontAt(zoomValue(), QStringLiteral("MS Sans Serif"), 8.25, true));
     setRectTwips(twips);
 }
 

@@ -10,7 +10,7 @@ namespace kit {
 
 Picture::Picture(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
                  const QString &accessibleName)
-    : QLabel(parent), TwipsPlaced(this), picture_(svgFile)
+    : QLabel(parent), TwipsPlaced(this), picture_(drawerOf(parent), svgFile)
 {
     setObjectName(name);
     setAccessibleName(accessibleName);

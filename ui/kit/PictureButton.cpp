@@ -14,7 +14,7 @@ namespace kit {
 
 PictureButton::PictureButton(QWidget *parent, const QString &name, const QRect &twips, const QString &svgFile,
                              const QString &accessibleName)
-    : QAbstractButton(parent), TwipsPlaced(this), picture_(svgFile)
+    : QAbstractButton(parent), TwipsPlaced(this), picture_(drawerOf(parent), svgFile)
 {
     setObjectName(name);
     setAccessibleName(accessibleName);
@@ -99,7 +99,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 40));
     if (hasFocus())
-        paintFocusMark(painter, rect());
+        paintFocusMark(painter, rect(), zoomValue());
 }
 
 } // namespace kit

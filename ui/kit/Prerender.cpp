@@ -4,7 +4,7 @@
 
 #include "ui/kit/Prerender.h"
 
-#include <QCoreApplication>
+#include <QWidget>
 
 #include <algorithm>
 #include <condition_variable>
@@ -22,13 +22,10 @@ struct PendingImage::Job
     State state = State::Queued;
 };
 
-namespace {
-
 using Job = PendingImage::Job;
 
-// One drawing thread. It runs while there is something to do and ends when the queues are empty;
-// an application that ends waits for it first, since drawings may use its fonts.
-struct Drawer
+// Everything the drawing thread shares with the painting thread, under one mutex.
+struct Drawer::Queues
 {
     std::mutex mutex;
     std::condition_variable done;
@@ -36,12 +33,6 @@ struct Drawer
     std::deque<std::function<void()>> first; // side work, before any image
     std::thread thread;
     bool running = false;
-
-    ~Drawer()
-    {
-        if (thread.joinable())
-            thread.join();
-    }
 
     void run()
     {
@@ -90,38 +81,37 @@ struct Drawer
             thread.join();
         running = true;
         thread = std::thread([this] { run(); });
-        if (QCoreApplication *application = QCoreApplication::instance(); application && application != waitsForUs) {
-            waitsForUs = application;
-            qAddPostRoutine(finishBeforeQuit);
-        }
     }
-
-    QCoreApplication *waitsForUs = nullptr;
-
-    static void finishBeforeQuit();
 };
 
-Drawer &drawer()
-{
-    static Drawer instance;
-    return instance;
-}
+Drawer::Drawer() : queues_(std::make_unique<Queues>()) {}
 
-void Drawer::finishBeforeQuit()
+Drawer::~Drawer()
 {
-    Drawer &d = drawer();
     std::thread finished;
     {
-        std::unique_lock lock(d.mutex);
-        d.done.wait(lock, [&d] { return !d.running; });
-        finished = std::move(d.thread);
-        d.waitsForUs = nullptr;
+        std::unique_lock lock(queues_->mutex);
+        queues_->done.wait(lock, [this] { return !queues_->running; });
+        finished = std::move(queues_->thread);
     }
     if (finished.joinable())
         finished.join();
 }
 
-} // namespace
+void Drawer::doAside(std::function<void()> work)
+{
+    std::lock_guard lock(queues_->mutex);
+    queues_->first.push_back(std::move(work));
+    queues_->wake();
+}
+
+Drawer *drawerOf(const QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (const auto *holder = dynamic_cast<const DrawsAhead *>(widget))
+            return holder->drawer();
+    return nullptr;
+}
 
 PendingImage::~PendingImage()
 {
@@ -137,7 +127,11 @@ void PendingImage::drop(bool waitForDrawing)
 {
     if (!job_)
         return;
-    Drawer &d = drawer();
+    if (!drawer_) {
+        job_.reset(); // nothing else draws it
+        return;
+    }
+    Drawer::Queues &d = *drawer_->queues_;
     std::unique_lock lock(d.mutex);
     if (job_->state == Job::State::Queued)
         d.queue.erase(std::remove(d.queue.begin(), d.queue.end(), job_), d.queue.end());
@@ -152,17 +146,11 @@ void PendingImage::start(std::function<QImage()> draw)
     drop(false);
     job_ = std::make_shared<Job>();
     job_->draw = std::move(draw);
-    Drawer &d = drawer();
+    if (!drawer_)
+        return;
+    Drawer::Queues &d = *drawer_->queues_;
     std::lock_guard lock(d.mutex);
     d.queue.push_back(job_);
-    d.wake();
-}
-
-void doAside(std::function<void()> work)
-{
-    Drawer &d = drawer();
-    std::lock_guard lock(d.mutex);
-    d.first.push_back(std::move(work));
     d.wake();
 }
 
@@ -170,7 +158,15 @@ QImage PendingImage::image()
 {
     if (!job_)
         return {};
-    Drawer &d = drawer();
+    if (!drawer_) {
+        if (job_->state == Job::State::Queued) {
+            job_->result = job_->draw();
+            job_->draw = nullptr;
+            job_->state = Job::State::Done;
+        }
+        return job_->result;
+    }
+    Drawer::Queues &d = *drawer_->queues_;
     std::unique_lock lock(d.mutex);
     switch (job_->state) {
     case Job::State::Done:

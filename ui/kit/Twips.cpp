@@ -11,34 +11,7 @@
 
 namespace kit {
 
-namespace {
-
-// Handed in once by main before the first window; tests hand in theirs.
-Zoom *drawn = nullptr;
-
-} // namespace
-
 namespace twips {
-
-void drawAt(Zoom *zoom)
-{
-    drawn = zoom;
-}
-
-Zoom *drawnAt()
-{
-    return drawn;
-}
-
-double zoom()
-{
-    return drawn ? drawn->value() : 1.0;
-}
-
-int toPixels(int value)
-{
-    return toPixelsAt(value, zoom());
-}
 
 int toPixelsAt(int value, double factor)
 {
@@ -48,41 +21,42 @@ int toPixelsAt(int value, double factor)
     return int(std::lround(atZoom1 * factor));
 }
 
-QRect toPixels(const QRect &rect)
+QRect toPixelsAt(const QRect &rect, double factor)
 {
-    return QRect(toPixels(rect.x()), toPixels(rect.y()), toPixels(rect.width()), toPixels(rect.height()));
+    return QRect(toPixelsAt(rect.x(), factor), toPixelsAt(rect.y(), factor), toPixelsAt(rect.width(), factor),
+                 toPixelsAt(rect.height(), factor));
 }
 
-int lineWidth(int widthAtZoom1)
+int lineWidthAt(double factor, int widthAtZoom1)
 {
-    return std::max(1, int(std::lround(widthAtZoom1 * zoom())));
+    return std::max(1, int(std::lround(widthAtZoom1 * factor)));
 }
 
-int fontPixels(double points)
+int fontPixelsAt(double points, double factor)
 {
-    return std::max(1, int(std::lround(points * 96.0 / 72.0 * zoom())));
+    return std::max(1, int(std::lround(points * 96.0 / 72.0 * factor)));
 }
 
-QPoint coveringPixel(QPoint twips)
+QPoint coveringPixel(QPoint twips, double factor)
 {
-    const double scale = zoom() / perPixel;
+    const double scale = factor / perPixel;
     return QPoint(int(std::floor(twips.x() * scale)), int(std::floor(twips.y() * scale)));
 }
 
-QPoint firstTwipIn(QPoint pixel)
+QPoint firstTwipIn(QPoint pixel, double factor)
 {
-    const double twipsPerPixel = perPixel / zoom();
+    const double twipsPerPixel = perPixel / factor;
     return QPoint(int(std::ceil(pixel.x() * twipsPerPixel)), int(std::ceil(pixel.y() * twipsPerPixel)));
 }
 
-double toExactPixels(double value)
+double toExactPixels(double value, double factor)
 {
-    return value * zoom() / perPixel;
+    return value * factor / perPixel;
 }
 
-QPoint nearestTwips(QPointF pixel)
+QPoint nearestTwips(QPointF pixel, double factor)
 {
-    const double twipsPerPixel = perPixel / zoom();
+    const double twipsPerPixel = perPixel / factor;
     return QPoint(int(std::lround(pixel.x() * twipsPerPixel)), int(std::lround(pixel.y() * twipsPerPixel)));
 }
 
@@ -110,23 +84,23 @@ double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels)
 
 } // namespace twips
 
-int leastBarThickness()
+int leastBarThickness(double factor)
 {
-    return twips::zoom() >= reachableFromZoom ? reachableThickness : 0;
+    return factor >= reachableFromZoom ? reachableThickness : 0;
 }
 
-QRect reachableGeometry(const QWidget *control, const QRect &pixels)
+QRect reachableGeometry(const QWidget *control, const QRect &pixels, double factor)
 {
     const auto *bar = qobject_cast<const QScrollBar *>(control);
     if (!bar)
         return pixels;
     QRect grown = pixels;
     if (bar->orientation() == Qt::Horizontal) {
-        const int more = leastBarThickness() - pixels.height();
+        const int more = leastBarThickness(factor) - pixels.height();
         if (more > 0)
             grown.adjust(0, -more / 2, 0, more - more / 2);
     } else {
-        const int more = leastBarThickness() - pixels.width();
+        const int more = leastBarThickness(factor) - pixels.width();
         if (more > 0)
             grown.adjust(-more / 2, 0, more - more / 2, 0);
     }
@@ -134,6 +108,8 @@ QRect reachableGeometry(const QWidget *control, const QRect &pixels)
 }
 
 // ---- TwipsPlaced
+
+TwipsPlaced::TwipsPlaced(QWidget *self) : ZoomFollower(zoomOf(self->parentWidget()), Stage::Controls), self_(self) {}
 
 void TwipsPlaced::setLeftTwips(int left)
 {
@@ -167,10 +143,10 @@ void TwipsPlaced::followZoom(double previous)
 
 void TwipsPlaced::place()
 {
-    QRect pixels = twips::toPixels(rect_);
+    QRect pixels = twips::toPixelsAt(rect_, zoomValue());
     if (const auto *holder = dynamic_cast<const TwipsOrigin *>(self_->parentWidget()))
         pixels.translate(holder->clientOrigin());
-    self_->setGeometry(kit::reachableGeometry(self_, pixels));
+    self_->setGeometry(kit::reachableGeometry(self_, pixels, zoomValue()));
 }
 
 } // namespace kit

@@ -21,29 +21,24 @@ constexpr double minimumZoom = Zoom::minimum;
 constexpr double maximumZoom = Zoom::maximum;
 constexpr double zoomStep = Zoom::step;
 
-// The one place where twips become pixels, at the zoom the kit draws at: the one main made and
-// handed in (tests hand in their own); none handed in draws at 1.
-void drawAt(Zoom *zoom);
-Zoom *drawnAt();
-double zoom();
-int toPixels(int value);
-QRect toPixels(const QRect &rect);
-// The pixels a length of twips takes at another zoom than the one in force.
+// The one place where twips become pixels, at the zoom factor a window is drawn at (each
+// window and control knows its own: the zoom main made and handed on).
 int toPixelsAt(int value, double factor);
+QRect toPixelsAt(const QRect &rect, double factor);
 // A line that is widthAtZoom1 pixels wide at zoom 1, in whole pixels so it stays sharp.
-int lineWidth(int widthAtZoom1 = 1);
+int lineWidthAt(double factor, int widthAtZoom1 = 1);
 // A font size in points as whole pixels at the zoom (96 dots per inch at zoom 1), at least 1, so
 // that text fits the twips layout whatever the screen's dots per inch.
-int fontPixels(double points);
+int fontPixelsAt(double points, double factor);
 
 // A drawing kept as an image: pixel p covers the twips from p * 15 up to (p + 1) * 15 at zoom 1.
-QPoint coveringPixel(QPoint twips);
+QPoint coveringPixel(QPoint twips, double factor);
 // The first twip inside a pixel of such an image, so a colour read back there is that pixel's.
-QPoint firstTwipIn(QPoint pixel);
+QPoint firstTwipIn(QPoint pixel, double factor);
 // A length in twips as pixels at the zoom, not rounded (a circle's radius).
-double toExactPixels(double value);
+double toExactPixels(double value, double factor);
 // A point on a window in pixels, to the nearest twip.
-QPoint nearestTwips(QPointF pixel);
+QPoint nearestTwips(QPointF pixel, double factor);
 
 // The zoom at which a window of windowTwips takes about three quarters of the available height
 // and still fits its width: quarter steps, never below 1 nor above 3.
@@ -59,11 +54,11 @@ double largestZoomWithin(const QSize &windowTwips, const QSize &screenPixels);
 constexpr double reachableFromZoom = 1.5;
 constexpr int reachableThickness = 40;
 
-// The least thickness of a scroll bar at the zoom in force.
-int leastBarThickness();
-// Where a control placed at `pixels` goes: a scroll bar grows about its middle line to the least
-// thickness; anything else stays as placed.
-QRect reachableGeometry(const QWidget *control, const QRect &pixels);
+// The least thickness of a scroll bar at the zoom.
+int leastBarThickness(double factor);
+// Where a control placed at `pixels` at the zoom goes: a scroll bar grows about its middle line
+// to the least thickness; anything else stays as placed.
+QRect reachableGeometry(const QWidget *control, const QRect &pixels, double factor);
 
 // What holds controls placed in twips from a corner of its own: a window in full screen shows
 // its client area in the middle of the screen.
@@ -95,7 +90,8 @@ public:
     void place();
 
 protected:
-    explicit TwipsPlaced(QWidget *self) : ZoomFollower(twips::drawnAt(), Stage::Controls), self_(self) {}
+    // Follows the zoom of what the control sits on, which it has by now.
+    explicit TwipsPlaced(QWidget *self);
     ~TwipsPlaced() override = default;
 
     // Places the control anew and scales its font; a control with more drawn at the zoom adds to it.

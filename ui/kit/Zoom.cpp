@@ -84,6 +84,14 @@ ZoomFollower::~ZoomFollower()
         zoom_->remove(this);
 }
 
+Zoom *zoomOf(const QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (const auto *follower = dynamic_cast<const ZoomFollower *>(widget))
+            return follower->zoom();
+    return nullptr;
+}
+
 void ZoomFollower::scaleFont(QWidget *widget, double previous) const
 {
     // Only fonts the program chose: others follow their window's font.

@@ -60,13 +60,15 @@ public:
     // The zoom followed is gone before the follower (a tooltip font the application ends last):
     // nothing to follow any more.
     void zoomEnded() { zoom_ = nullptr; }
+    // The zoom followed, handed on to what is made inside the follower; none at 1.
+    Zoom *zoom() const { return zoom_; }
+    double zoomValue() const { return zoom_ ? zoom_->value() : 1.0; }
 
 protected:
     // Follows zoom from now on; none (a widget made outside the program's windows) stays at 1.
     ZoomFollower(Zoom *zoom, Stage stage);
     virtual ~ZoomFollower();
 
-    double zoomValue() const { return zoom_ ? zoom_->value() : 1.0; }
     // Scales a font the program set on the widget; the size at zoom 1 is kept, so going up and
     // down again ends at the same size.
     void scaleFont(QWidget *widget, double previous) const;
@@ -75,5 +77,9 @@ private:
     Zoom *zoom_;
     Stage stage_;
 };
+
+// The zoom a widget is drawn at: the one its nearest follower (itself, or a control or window
+// it sits in) follows; none for a widget outside the program's windows.
+Zoom *zoomOf(const QWidget *widget);
 
 } // namespace kit

@@ -19,9 +19,9 @@ namespace kit {
 
 namespace {
 
-int zoomed(int plain)
+int zoomedAt(int plain, double zoom)
 {
-    return int(std::lround(plain * twips::zoom()));
+    return int(std::lround(plain * zoom));
 }
 
 // A scroll bar the program placed itself (the answer bars and the range): unlike the bars
@@ -54,8 +54,8 @@ int arrowLength(const QStyleOptionSlider *bar)
 class ToolTipFont : public QObject, public ZoomFollower
 {
 public:
-    explicit ToolTipFont(QObject *owner)
-        : QObject(owner), ZoomFollower(twips::drawnAt(), Stage::Controls), atZoom1_(QToolTip::font())
+    ToolTipFont(QObject *owner, Zoom *zoom)
+        : QObject(owner), ZoomFollower(zoom, Stage::Controls), atZoom1_(QToolTip::font())
     {
         apply();
     }
@@ -67,9 +67,9 @@ private:
     {
         QFont font = atZoom1_;
         if (atZoom1_.pixelSize() > 0)
-            font.setPixelSize(zoomed(atZoom1_.pixelSize()));
+            font.setPixelSize(zoomedAt(atZoom1_.pixelSize(), zoomValue()));
         else
-            font.setPointSizeF(atZoom1_.pointSizeF() * twips::zoom());
+            font.setPointSizeF(atZoom1_.pointSizeF() * zoomValue());
         QToolTip::setFont(font);
     }
 
@@ -77,6 +77,11 @@ private:
 };
 
 } // namespace
+
+int ZoomStyle::zoomed(int plain) const
+{
+    return zoomedAt(plain, zoomValue());
+}
 
 int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
@@ -86,7 +91,7 @@ int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const
         // The arrows of a horizontal bar are as wide as this, those of a vertical one as high.
         if (const QStyleOptionSlider *bar = placedBar(option, widget))
             return qMax(arrowLength(bar), 1);
-        return qMax(zoomed(plain), leastBarThickness());
+        return qMax(zoomed(plain), leastBarThickness(zoomValue()));
     case PM_ScrollBarSliderMin:
         if (const QStyleOptionSlider *bar = placedBar(option, widget)) {
             const int groove = length(bar) - 2 * arrowLength(bar);
@@ -173,7 +178,7 @@ void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
                                    const QWidget *widget) const
 {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (twips::zoom() <= 1.0)
+    if (zoomValue() <= 1.0)
         return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
@@ -198,14 +203,10 @@ void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     painter->restore();
 }
 
-void installZoomStyle()
+void installZoomStyle(Zoom &zoom)
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    auto *style = new ZoomStyle;
-    new ToolTipFont(style);
+    auto *style = new ZoomStyle(&zoom);
+    new ToolTipFont(style, &zoom);
     QApplication::setStyle(style);
 }
 

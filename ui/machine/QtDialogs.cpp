@@ -7,7 +7,6 @@
 #include "ui/kit/CaptionWords.h"
 #include "ui/kit/Display.h"
 #include "ui/kit/Form.h"
-#include "ui/kit/Twips.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -31,6 +30,11 @@ QWidget *QtDialogs::dialogParent() const
     return display_ ? display_->frontWindow() : nullptr;
 }
 
+double QtDialogs::zoom() const
+{
+    return display_ ? display_->zoom() : 1.0;
+}
+
 namespace {
 
 // The window behind a box takes the keys again when the box closes, also where no window manager
@@ -43,10 +47,9 @@ void giveKeysBack(const QPointer<QWidget> &parent)
 
 // Our own question mark, drawn at the size the zoom gives the box's icon: the platform's has
 // only a small picture and would blur when enlarged.
-void setQuestionIcon(QMessageBox &box)
+void setQuestionIcon(QMessageBox &box, double zoom)
 {
-    const int side =
-        int(std::lround(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * twips::zoom()));
+    const int side = int(std::lround(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * zoom));
     QSvgRenderer renderer(QStringLiteral(":/pictures/question_mark.svg"));
     if (!renderer.isValid())
         return;
@@ -78,13 +81,13 @@ void sayTextAs(QMessageBox &box, const QString &said)
 
 } // namespace
 
-QFont QtDialogs::dialogFont()
+QFont QtDialogs::dialogFont(double zoom)
 {
     QFont font = QApplication::font();
     if (font.pixelSize() > 0)
-        font.setPixelSize(int(std::lround(font.pixelSize() * twips::zoom())));
+        font.setPixelSize(int(std::lround(font.pixelSize() * zoom)));
     else
-        font.setPointSizeF(font.pointSizeF() * twips::zoom());
+        font.setPointSizeF(font.pointSizeF() * zoom);
     return font;
 }
 
@@ -109,7 +112,7 @@ void QtDialogs::help(const QString &text, const QString &title, const QString &s
     nameBox(box, title);
     if (!sentence.isEmpty())
         sayTextAs(box, sentence);
-    box.setFont(dialogFont());
+    box.setFont(dialogFont(zoom()));
     box.setTextFormat(Qt::PlainText);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -123,8 +126,8 @@ Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton, dialogParent());
     nameBox(box, title);
-    box.setFont(dialogFont());
-    setQuestionIcon(box);
+    box.setFont(dialogFont(zoom()));
+    setQuestionIcon(box, zoom());
     // The question mark is a picture a screen reader meets; it says what it is.
     if (auto *icon = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
         icon->setAccessibleName(QStringLiteral("Fragezeichen"));
@@ -142,7 +145,7 @@ Dialogs::Answer QtDialogs::question(const QString &text, const QString &title)
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &proposed)
 {
     QInputDialog dialog(dialogParent());
-    dialog.setFont(dialogFont());
+    dialog.setFont(dialogFont(zoom()));
     dialog.setWindowTitle(title);
     nameBox(dialog, title);
     dialog.setLabelText(displayText(prompt));

@@ -29,10 +29,12 @@ public:
     // The program's texts end lines with CR alone; Qt breaks lines on LF.
     static QString displayText(const QString &text);
     // The boxes' face, grown with the windows' zoom.
-    static QFont dialogFont();
+    static QFont dialogFont(double zoom);
 
 private:
     QWidget *dialogParent() const;
+    // The zoom the windows are drawn at, which the display knows; 1 without one.
+    double zoom() const;
 
     const Display *display_;
 };
