@@ -7,6 +7,7 @@
 #include "app/Platform.h"
 #include "app/SettingsFile.h"
 #include "engine/SharedValues.h"
+#include "ui/kit/Prerender.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -182,8 +183,11 @@ ProgramEnd::~ProgramEnd()
 void ProgramEnd::keepWhenDisplayLost()
 {
     // Only Qt's own exit on the event thread, while main's objects still stand.
-    if (living && std::this_thread::get_id() == eventThread)
+    if (living && std::this_thread::get_id() == eventThread) {
         living->keepOnce();
+        if (living->drawer_)
+            living->drawer_->stop();
+    }
 }
 
 bool ProgramEnd::keepOnce()

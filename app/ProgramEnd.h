@@ -9,6 +9,9 @@
 
 class Platform;
 struct SharedValues;
+namespace kit {
+class Drawer;
+}
 
 // Writes the range as "Ja" does: the one way the program keeps it, on "Ja", a logout, the session
 // manager's request and a lost display. Returns whether it is on disk.
@@ -50,6 +53,10 @@ public:
     // to close it and the desktop would wait for it; then the program ends. Once only.
     void endWithoutAsking();
 
+    // When the display is lost, Qt ends the program before main's objects go: the picture thread
+    // is stopped then, so it draws nothing while the libraries are torn down.
+    void stopAtLoss(kit::Drawer &drawer) { drawer_ = &drawer; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -61,4 +68,5 @@ private:
     Platform &platform_;
     const SharedValues &shared_;
     bool begun_ = false;
+    kit::Drawer *drawer_ = nullptr;
 };

@@ -196,6 +196,7 @@ int main(int argc, char *argv[])
     // From the first box on (the start page may open one while it is made), a logout, the session
     // manager and the display's loss end the program keeping the range.
     ProgramEnd end(platform, shared);
+    end.stopAtLoss(drawer);
     Windows windows(platform, shared, random, zoom, drawer);
     // Searching the icon theme takes about as long as building the start page; neither the icon
     // nor Qt's own texts are part of the page's first frame.

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <thread>
 #include <memory>
 #include <vector>
 
@@ -300,6 +301,33 @@ private slots:
         QCOMPARE(alone.image().size(), QSize(3, 3));
         QCOMPARE(alone.image().size(), QSize(3, 3));
         QCOMPARE(draws.load(), 2);
+
+        // Stopped at the display's loss: the drawing under way ends, and a picture whose drawing
+        // had not begun is still drawn, once, when it is asked for.
+        std::atomic<bool> started{false};
+        std::atomic<bool> release{false};
+        kit::Drawer stopping;
+        kit::PendingImage busy(&stopping);
+        kit::PendingImage waiting(&stopping);
+        busy.start([&] {
+            started = true;
+            while (!release)
+                std::this_thread::yield();
+            ++draws;
+            return QImage(1, 1, QImage::Format_ARGB32);
+        });
+        while (!started)
+            std::this_thread::yield();
+        waiting.start([&draws] {
+            ++draws;
+            return QImage(4, 4, QImage::Format_ARGB32);
+        });
+        std::thread stopper([&stopping] { stopping.stop(); });
+        release = true;
+        stopper.join();
+        QCOMPARE(busy.image().size(), QSize(1, 1));
+        QCOMPARE(waiting.image().size(), QSize(4, 4));
+        QCOMPARE(draws.load(), 4);
     }
 
     // A picture is drawn for the size it has, also after the zoom has changed it.

@@ -86,6 +86,20 @@ struct Drawer::Queues
 
 Drawer::Drawer() : queues_(std::make_unique<Queues>()) {}
 
+void Drawer::stop()
+{
+    std::thread finished;
+    {
+        std::unique_lock lock(queues_->mutex);
+        queues_->queue.clear();
+        queues_->first.clear();
+        queues_->done.wait(lock, [this] { return !queues_->running; });
+        finished = std::move(queues_->thread);
+    }
+    if (finished.joinable())
+        finished.join();
+}
+
 Drawer::~Drawer()
 {
     std::thread finished;

@@ -29,6 +29,10 @@ public:
     // use: done on the drawing thread before any image, and never waited for.
     void doAside(std::function<void()> work);
 
+    // Leaves what has not begun and waits for the drawing under way: for an end that cannot wait
+    // for the windows to go (the display lost). A picture dropped so is drawn when it is asked for.
+    void stop();
+
     struct Queues;
 
 private:
