@@ -172,6 +172,7 @@ int main(int argc, char *argv[])
     const bool textFace = kit::installFontSubstitutions(worksheets::pictureFaceName(), &drawer);
     // The faces sheets are measured and drawn in: gone with main, before the application.
     Faces faces;
+    faces.setTextFaceMissing(!textFace);
     faces.registerPictureFace();
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

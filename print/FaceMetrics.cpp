@@ -100,7 +100,7 @@ std::optional<FaceMetrics> Faces::metrics(const QString &face)
 bool Faces::registerPictureFace()
 {
     // The only face there is becomes Qt's last resort for every text.
-    if (kit::textFaceMissing())
+    if (textFaceMissing_)
         return false;
     auto known = registered_.constFind(file_);
     if (known != registered_.constEnd())

@@ -51,9 +51,13 @@ public:
     // Registers the picture face with the application's fonts (once per file), so that printers
     // and font lists see it; false when it cannot be loaded, or when no face for text is installed.
     bool registerPictureFace();
+    // No face for text was found at start: then the picture face is never registered, or Qt would
+    // draw every text with it.
+    void setTextFaceMissing(bool missing) { textFaceMissing_ = missing; }
 
 private:
     QString file_;
+    bool textFaceMissing_ = false;
     QHash<QString, bool> registered_;          // by file
     QHash<QString, FaceMetrics> pictureFaces_; // by file
     QHash<QString, FaceMetrics> measured_;     // by the program's name, in capitals

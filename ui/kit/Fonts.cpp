@@ -26,8 +26,6 @@ QFont fontAt(double zoom, const QString &family, double points, bool bold)
 
 namespace {
 
-bool noTextFace = false;
-
 bool readsLatin(const QString &family)
 {
     return QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin);
@@ -66,8 +64,7 @@ bool installFontSubstitutions(const QString &pictureFace, Drawer *drawer)
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         text = installedTextFace(pictureFace);
     }
-    noTextFace = text.isEmpty();
-    if (noTextFace)
+    if (text.isEmpty())
         return false;
 
     // Where Qt finds none of the faces asked for it takes the application's font, and where that
@@ -115,11 +112,6 @@ bool installFontSubstitutions(const QString &pictureFace, Drawer *drawer)
         }
     });
     return true;
-}
-
-bool textFaceMissing()
-{
-    return noTextFace;
 }
 
 const QColor systemWindowColour()

@@ -23,9 +23,6 @@ QFont fontAt(double zoom, const QString &family, double points, bool bold = fals
 // False when no face for text can be found at all. A drawer given looks the labels' faces up
 // ahead, while the first window is built.
 bool installFontSubstitutions(const QString &pictureFace, Drawer *drawer = nullptr);
-// True once installFontSubstitutions found no face for text: then no picture face may be
-// registered either, or Qt would draw every text with it.
-bool textFaceMissing();
 
 const QColor systemWindowColour(); // "the system window colour" of a window's background
 

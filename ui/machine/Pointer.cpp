@@ -9,14 +9,11 @@
 
 namespace kit {
 
-namespace {
-mousepointer::Shape shown = mousepointer::Shape::Default;
-}
-
 namespace mousepointer {
 
 void set(Shape shape)
 {
+    const Shape shown = current();
     if (shape == shown)
         return;
     // Only one override of ours is ever on Qt's stack, so restoring it gives back whatever the
@@ -25,12 +22,13 @@ void set(Shape shape)
         QGuiApplication::restoreOverrideCursor();
     else if (shown == Shape::Default)
         QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
-    shown = shape;
 }
 
 Shape current()
 {
-    return shown;
+    // Qt keeps the pointer for the whole screen; what is shown is read there, not kept twice.
+    const QCursor *over = QGuiApplication::overrideCursor();
+    return over && over->shape() == Qt::CrossCursor ? Shape::Crosshair : Shape::Default;
 }
 
 } // namespace mousepointer
