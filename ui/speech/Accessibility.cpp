@@ -88,17 +88,45 @@ QString asRead(const QObject *shownBy, const QString &text)
     return shownBy->property(germanNumbers).toBool() ? inGerman(text) : text;
 }
 
-// A line edit of Qt's own (the preview's zoom field) that shows numbers in English: read as
-// German writes them. Typing in it stays as Qt has it; what is read is its text, converted.
-class GermanFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// A text a screen reader reads whole and cannot select or change here: what readText() says.
+class ReadText : public QAccessibleTextInterface
 {
 public:
+    QString text(int start, int end) const override { return readText().mid(start, end - start); }
+    int characterCount() const override { return int(readText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+protected:
+    virtual QString readText() const = 0;
+};
+
+// A line edit of Qt's own (the preview's zoom field) that shows numbers in English: read as
+// German writes them. Typing in it stays as Qt has it; what is read is its text, converted.
+class GermanFieldAccessible : public QAccessibleWidget, public ReadText
+{
+public:
+    using ReadText::text;
     explicit GermanFieldAccessible(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
+            return static_cast<QAccessibleTextInterface *>(static_cast<ReadText *>(this));
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -117,66 +145,35 @@ public:
         return s;
     }
 
-    QString text(int start, int end) const override { return read().mid(start, end - start); }
-    int characterCount() const override { return int(read().size()); }
     int cursorPosition() const override { return qMin(field()->cursorPosition(), characterCount()); }
     void setCursorPosition(int position) override { field()->setCursorPosition(position); }
-    int selectionCount() const override { return 0; }
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return QString();
-    }
 
 private:
     QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
     QString read() const { return inGerman(field()->text()); }
+    QString readText() const override { return read(); }
 };
 
 // Qt names a combo box on Linux by the row it shows, which would call every group's row chooser
 // of a dialog "Plusrechnen"; a name of its own comes first. The row shown is its value and, for
 // screen readers that read a combo box's row as its text (Orca), its text too. The rest is as Qt
 // has it: the list and the line edit are its children, press opens and closes the list.
-class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+class ComboBoxAccessible : public QAccessibleWidget, public ReadText
 {
 public:
+    using ReadText::text;
     explicit ComboBoxAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         // An editable box has its line edit for a text.
         if (type == QAccessible::TextInterface && !box()->isEditable())
-            return static_cast<QAccessibleTextInterface *>(this);
+            return static_cast<QAccessibleTextInterface *>(static_cast<ReadText *>(this));
         return QAccessibleWidget::interface_cast(type);
     }
 
     // The row shown, as a text that cannot be changed here.
-    QString text(int start, int end) const override { return value().mid(start, end - start); }
-    int characterCount() const override { return int(value().size()); }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    int selectionCount() const override { return 0; }
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return QString();
-    }
+    QString readText() const override { return value(); }
 
     QString text(QAccessible::Text t) const override
     {
