@@ -294,23 +294,38 @@ bool Form::event(QEvent *event)
     return QWidget::event(event);
 }
 
+namespace {
+
+// The smaller of a frame kept and one seen now; no frame at all (full screen, or not framed yet)
+// is not one. A window manager frames a window it may resize more heavily (openbox adds a grip
+// at the bottom) and does so for a moment while a window leaves full screen: the program's
+// windows, all of one fixed size, take the least frame seen.
+QSize smallerFrame(QSize kept, QSize seen)
+{
+    if (seen.width() < 0 || seen.height() < 0 || (seen.width() == 0 && seen.height() == 0))
+        return kept;
+    return kept.isValid() ? kept.boundedTo(seen) : seen;
+}
+
+} // namespace
+
 void Form::noteFrame()
 {
     if (!fullScreen_)
-        frameSeen_ = frameSeen_.expandedTo(frameGeometry().size() - size());
+        frameSeen_ = smallerFrame(frameSeen_, frameGeometry().size() - size());
 }
 
 QSize Form::frameAround()
 {
     // Kept once seen: a window in full screen has no frame, and one leaving it has none until the
     // window manager has framed it again.
-    QSize most;
+    QSize least;
     for (const Form *form : windows()) {
-        most = most.expandedTo(form->frameSeen_);
+        least = smallerFrame(least, form->frameSeen_);
         if (!form->fullScreen_)
-            most = most.expandedTo(form->frameGeometry().size() - form->size());
+            least = smallerFrame(least, form->frameGeometry().size() - form->size());
     }
-    return most;
+    return least.isValid() ? least : QSize(0, 0);
 }
 
 bool Form::windowKey(QKeyEvent *event)

@@ -87,7 +87,8 @@ void Form::placeAround(QPoint centre)
         placed_ = true;
         return;
     }
-    const QSize frame = frameGeometry().size().expandedTo(size() + frameAround());
+    // The frame the window has, or will have once the window manager has framed it.
+    const QSize frame = size() + frameAround();
     const QRect area = screens::freeArea(this);
     QPoint topLeft = centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2);
     if (!area.isEmpty()) {
